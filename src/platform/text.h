@@ -1,0 +1,35 @@
+// Core text type and conversions between bytes and 16-bit text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velt {
+
+// All core text is held as 16-bit code units; positions in comments are 1-based
+// where they describe user-visible rules, code indexes from 0.
+using Text = std::u16string;
+using TextView = std::u16string_view;
+
+// The Windows-1252 character for a byte. Bytes 0x80-0x9F go through the 1252
+// table; its five unassigned bytes (81, 8D, 8F, 90, 9D) and every other byte map
+// to the code point of the same value.
+char16_t Cp1252ToChar(unsigned char byte);
+
+// The byte whose Windows-1252 character is c, or -1 when there is none.
+int CharToCp1252(char16_t c);
+
+// Each byte becomes one character through Cp1252ToChar.
+Text DecodeCp1252(std::string_view bytes);
+
+// UTF-8 to 16-bit text. Bytes that are not part of a valid UTF-8 sequence are
+// taken as Windows-1252 characters, so no byte is ever lost.
+Text FromUtf8(std::string_view bytes);
+
+// 16-bit text to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string ToUtf8(TextView text);
+
+// Shorthand for ASCII literals in code that builds messages.
+inline Text T(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }
+
+}  // namespace velt

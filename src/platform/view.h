@@ -1,0 +1,141 @@
+// What the engine shows: the text window (txbOutput) and the state of the
+// controls it drives (captions, tooltips, enabled, visible, label alignment and
+// font). The engine owns both models; a View mirrors them into real widgets.
+#pragma once
+
+#include <array>
+
+#include "platform/controls.h"
+#include "platform/text.h"
+
+namespace velt {
+
+enum class Align { Left, Right };
+
+struct LabelFont {
+  bool monospace = false;  // "Courier New" when true, "Arial" otherwise
+  bool bold = false;
+  int pointSize = 10;
+  bool operator==(const LabelFont&) const = default;
+};
+
+struct ControlState {
+  Text caption;
+  Text tooltip;
+  bool enabled = true;
+  bool visible = true;
+  Align align = Align::Left;
+  LabelFont font;
+};
+
+class View {
+ public:
+  virtual ~View() = default;
+  // The text window's text or caret changed. appendedFrom is the old length when
+  // text was only appended (so a mirror can append instead of copying all).
+  virtual void TextWindowChanged(size_t appendedFrom) = 0;
+  virtual void ControlChanged(ControlId id) = 0;
+  // The engine changed values of the settings record; refresh the controls.
+  virtual void SettingsChanged() = 0;
+  // An explicit redraw request: the run does not return to the event loop.
+  virtual void Repaint(ControlId id) = 0;
+  virtual void SetFocus(ControlId id) = 0;
+};
+
+// A view that shows nothing (velt-batch, most tests).
+class NullView final : public View {
+ public:
+  void TextWindowChanged(size_t) override {}
+  void ControlChanged(ControlId) override {}
+  void SettingsChanged() override {}
+  void Repaint(ControlId) override {}
+  void SetFocus(ControlId) override {}
+};
+
+// The text window's content. Unlimited in size; the program's 65,000-character
+// capacity rule is applied by the output sink where it belongs.
+class TextWindow {
+ public:
+  explicit TextWindow(View& view) : view_(&view) {}
+
+  const Text& text() const { return text_; }
+  size_t length() const { return text_.size(); }
+  size_t caret() const { return caret_; }
+
+  void Set(Text text) {
+    text_ = std::move(text);
+    caret_ = 0;
+    view_->TextWindowChanged(0);
+  }
+  void Append(TextView more) {
+    const size_t from = text_.size();
+    text_.append(more);
+    caret_ = text_.size();
+    view_->TextWindowChanged(from);
+  }
+  void Clear() { Set(Text()); }
+  void SetCaret(size_t position) {
+    caret_ = position > text_.size() ? text_.size() : position;
+    view_->TextWindowChanged(0);
+  }
+  // Removes the last n characters (all when n exceeds the length).
+  void RemoveLast(size_t n) {
+    text_.resize(n >= text_.size() ? 0 : text_.size() - n);
+    if (caret_ > text_.size()) caret_ = text_.size();
+    view_->TextWindowChanged(0);
+  }
+
+ private:
+  View* view_;
+  Text text_;
+  size_t caret_ = 0;
+};
+
+// Captions, tooltips and states of the controls the engine drives.
+class WindowModel {
+ public:
+  explicit WindowModel(View& view) : view_(&view) {}
+
+  const ControlState& Get(ControlId id) const { return states_[Index(id)]; }
+
+  void SetCaption(ControlId id, TextView caption) {
+    Update(id, [&](ControlState& s) { s.caption = Text(caption); });
+  }
+  void SetTooltip(ControlId id, TextView tooltip) {
+    Update(id, [&](ControlState& s) { s.tooltip = Text(tooltip); });
+  }
+  void SetEnabled(ControlId id, bool enabled) {
+    Update(id, [&](ControlState& s) { s.enabled = enabled; });
+  }
+  void SetVisible(ControlId id, bool visible) {
+    Update(id, [&](ControlState& s) { s.visible = visible; });
+  }
+  void SetAlign(ControlId id, Align align) {
+    Update(id, [&](ControlState& s) { s.align = align; });
+  }
+  void SetFont(ControlId id, LabelFont font) {
+    Update(id, [&](ControlState& s) { s.font = font; });
+  }
+  void Repaint(ControlId id) { view_->Repaint(id); }
+  void SetFocus(ControlId id) { view_->SetFocus(id); }
+
+ private:
+  static size_t Index(ControlId id) { return static_cast<size_t>(id); }
+
+  template <typename Change>
+  void Update(ControlId id, Change change) {
+    ControlState& state = states_[Index(id)];
+    const ControlState before = state;
+    change(state);
+    if (state.caption != before.caption || state.tooltip != before.tooltip ||
+        state.enabled != before.enabled || state.visible != before.visible ||
+        state.align != before.align || !(state.font == before.font)) {
+      view_->ControlChanged(id);
+    }
+  }
+
+  View* view_;
+  std::array<ControlState, kControlCount> states_{};
+};
+
+}  // namespace velt

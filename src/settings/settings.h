@@ -1,0 +1,118 @@
+// The settings record: every choice that changes what a run counts or reports.
+// Field names are the names of the controls that show them.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace velt {
+
+enum class Source { Clipboard = 0, SingleFile = 1, Folder = 2 };
+
+// The four treatments of words to ignore; the numbers are the option codes.
+enum class IgnoreMode {
+  None = 0,  // no option button selected
+  AllowAllIgnored = 1,
+  ExcludeAllIgnored = 2,
+  RemoveIgnored = 3,
+  ExcludeContainingIgnored = 4,
+};
+
+// Filter-words modes; the numbers are those of the state file.
+enum class FilterMode { AllWords = 0, SameOrder = 1, Subphrase = 2 };
+
+// Base values of the lists whose value is "list index + base".
+constexpr int kPhraseLengthBase = 2;      // cboPhraseLength lists "2" to "25"
+constexpr int kPhraseLengthCount = 24;
+constexpr int kFrequencyBase = 1;         // cboMinimumFrequency lists "1" to "20"
+constexpr int kFrequencyCount = 20;
+constexpr int kShortWordSizeBase = 2;     // cboShortWordSize lists "2" to "20"
+constexpr int kShortWordSizeCount = 19;
+constexpr int kLongWordSizeCount = 7;     // cboLongWordSize lists "20", "30", ... "80"
+constexpr int kDisplayFormatCount = 13;
+constexpr int kWordOrderCount = 2;
+constexpr int kLanguageCount = 8;         // six languages, all six, "[No language selected]"
+
+struct WordsFileList {
+  std::vector<Text> entries;  // at most 99 paths added by the user
+  int index = -1;             // the selected entry, -1 for none
+
+  bool HasSelection() const { return index >= 0 && index < static_cast<int>(entries.size()); }
+  const Text& Selected() const { return entries[static_cast<size_t>(index)]; }
+};
+
+struct Settings {
+  // Settings window: word characters and case.
+  bool chkCaseSignificant = false;
+  bool chkAllowWordsWithHyphens = true;
+  bool chkAllowWordsWithApostrophes = false;
+  bool chkAllowWordsWithUnderscores = false;
+  bool chkAllowWordsWithColons = false;
+  bool chkAllowWordsWithBackslashes = false;
+  bool chkAllowWordsWithForwardslashes = false;
+  bool chkAllowWordsWithParentheses = false;
+  bool chkAllowWordsWithAmpersands = false;
+  bool chkAllowWordsWithPeriods = false;
+  bool chkAllowWordsWithCommas = false;
+  bool chkAllowWordsWithAtSigns = false;
+  bool chkAllowWordsWithNumerals = false;
+  bool chkOnly7bitASCII = false;
+  // Ignored word shapes.
+  bool chkIgnoreShortWords = true;
+  int cboShortWordSize = 1;  // value = index + 2
+  int cboLongWordSize = 2;   // value = 20 + 10 * index
+  bool chkIgnoreRepetitions = true;
+  bool chkIgnoreNoLetter = true;
+  // Phrase boundaries.
+  bool chkTerminatePhraseAtEndOfLine = false;
+  bool chkTerminatePhraseAtPeriod = true;
+  bool chkTerminatePhraseAtDoubleQuote = true;
+  bool chkTerminatePhraseAtTab = true;
+  bool chkTerminatePhraseAtComma = false;
+  // Options.
+  bool chkPatternMatchingInWordsToIgnoreFile = false;
+  bool chkExtractTextFromDocx = false;
+  bool chkWarnOnOverwrite = false;
+  bool chkSaveStateOnQuit = false;
+  // Words to ignore.
+  Text txbWordsToIgnoreOrCount;
+  WordsFileList cboWordsFile;
+  int cboCommonWordsLanguages = 0;
+
+  // Main window.
+  Source source = Source::SingleFile;
+  std::array<Text, 2> txbFile;  // 0 input file, 1 output file
+  Text txbFolder;
+  std::array<Text, 2> txbFileFilepathSpecifications;  // 0 file patterns, 1 exclusion texts
+  bool chkIncludeSubfolders = false;
+  bool chkDisableOutputToFile = false;
+  std::array<int, 2> cboPhraseLength = {0, 4};  // 0 minimum, 1 maximum; value = index + 2
+  int cboMinimumFrequency = 1;                  // value = index + 1
+  int cboWordOrder = 0;                         // 0 by frequency, 1 alphabetical
+  int cboDisplayFormat = 0;
+  bool chkDisplayRelativeFrequency = false;
+  bool chkSortByNumberOfFiles = false;
+  Text txbFilterWords;
+  FilterMode filterMode = FilterMode::AllWords;
+  IgnoreMode ignoreMode = IgnoreMode::ExcludeAllIgnored;
+  bool chkSuppressWords = true;  // "Don't display words as found" (checked and hidden)
+  bool chkFileList = false;      // "Set display format to #10"
+
+  int ShortWordSize() const { return cboShortWordSize + kShortWordSizeBase; }
+  int LongWordSize() const { return 20 + 10 * cboLongWordSize; }
+  int MinPhraseLength() const { return cboPhraseLength[0] + kPhraseLengthBase; }
+  int MaxPhraseLength() const { return cboPhraseLength[1] + kPhraseLengthBase; }
+  int MinimumFrequency() const { return cboMinimumFrequency + kFrequencyBase; }
+
+  // The 26 check boxes of the Settings window, in the order in which
+  // "Check all checkboxes" and "Clear all checkboxes" set them.
+  std::array<bool*, 26> SettingsCheckboxes();
+
+  // Resets the Settings-window fields to their defaults (long-word size index 3);
+  // leaves the main-window fields, the extra words and the file list alone.
+  void SetSettingsWindowDefaults();
+};
+
+}  // namespace velt
