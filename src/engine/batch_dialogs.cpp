@@ -1,0 +1,56 @@
+#include "engine/batch_dialogs.h"
+
+namespace velt {
+namespace {
+
+bool StartsWith(const Text& text, TextView prefix) {
+  return text.size() >= prefix.size() && TextView(text).substr(0, prefix.size()) == prefix;
+}
+
+// CR LF (and a lone CR) become LF.
+std::string ToPrintable(const Text& text) {
+  Text out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\r') {
+      out += u'\n';
+      if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return ToUtf8(out);
+}
+
+}  // namespace
+
+Answer BatchDialogs::BatchAnswer(const MessageRequest& request) {
+  const Text& title = request.title;
+  if (title == u"Minimum number of occurrences") return Answer::No;  // keep the minimum, go on
+  if (title == u"Filter results?") return Answer::Yes;               // keep the filter words
+  if (title == u"Multiple files/folders") return Answer::Cancel;     // the count ends unread
+  if (title == u"Big file") return Answer::Yes;
+  if (title == u"Large input file") return Answer::No;
+  if (StartsWith(request.text, u"Invalid checksum found when processing")) return Answer::Yes;
+  return request.DefaultAnswer();
+}
+
+Answer BatchDialogs::Message(const MessageRequest& request) {
+  Print(request.title, request.text);
+  return BatchAnswer(request);
+}
+
+std::optional<Text> BatchDialogs::InputBox(const InputRequest& request) {
+  return request.defaultText;
+}
+
+std::optional<Text> BatchDialogs::OpenFile(const FileDialogRequest&) { return std::nullopt; }
+std::optional<Text> BatchDialogs::SaveFile(const FileDialogRequest&) { return std::nullopt; }
+std::optional<Text> BatchDialogs::BrowseFolder(const Text&) { return std::nullopt; }
+
+void BatchDialogs::Print(const Text& title, const Text& text) {
+  err_ << '[' << ToPrintable(title) << "] " << ToPrintable(text) << '\n';
+  err_.flush();
+}
+
+}  // namespace velt

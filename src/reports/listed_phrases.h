@@ -1,0 +1,46 @@
+// What a listing reads of the counted phrases: the phrase table in table order
+// (records 1 to lngNumWords), the frequency chain, the statistics of the count
+// and the file list of a folder run.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace velt {
+
+class ListedPhrases {
+ public:
+  virtual ~ListedPhrases() = default;
+
+  virtual int32_t lngNumWords() const = 0;
+  virtual bool Included(int32_t i) const = 0;
+  virtual Text Phrase(int32_t i) const = 0;
+  virtual int32_t Count(int32_t i) const = 0;
+  virtual int32_t Rank(int32_t i) const = 0;
+  virtual int32_t Next(int32_t i) const = 0;  // next record of the chain, 0 at its end
+  virtual int32_t FileCount(int32_t i) const = 0;
+  // File numbers (in order of first occurrence) and the occurrences in each.
+  virtual std::vector<int32_t> Files(int32_t i) const = 0;
+  virtual std::vector<int32_t> PerFileCounts(int32_t i) const = 0;
+  // The relative value the files column computes for display.
+  virtual void SetRelativeValue(int32_t i, float value) = 0;
+
+  virtual int32_t lngFirstFreq() const = 0;
+  virtual int32_t lngNumWordsIncluded() const = 0;
+  virtual int32_t lngNumOccurrences() const = 0;
+  virtual int32_t lngMaxFrequency() const = 0;
+  virtual int32_t lngMaxNumFiles() const = 0;
+  virtual int intMaxWordLengthFound() const = 0;
+  virtual int intNumWordsInLongestPhrase() const = 0;
+
+  // Relinks the chain by file count (true) or by count (false).
+  virtual void BuildFrequencyChain(bool byNumberOfFiles) = 0;
+
+  // Paths of the files read in the last folder run, index = file number (entry 0
+  // unused).
+  virtual const std::vector<Text>& astrFilesRead() const = 0;
+};
+
+}  // namespace velt
