@@ -1,0 +1,138 @@
+#include "reports/display_line.h"
+
+#include <algorithm>
+
+#include "reports/file_block.h"
+#include "reports/filter_words.h"
+#include "reports/line_formatter.h"
+#include "reports/report_text.h"
+#include "reports/text_sink.h"
+
+namespace velt {
+namespace {
+
+constexpr int kCommaList = 9;
+constexpr int kPhraseOnly = 8;
+constexpr int kFileCounts = 12;
+// strOutput is handed to the text window whenever it passes this size, so
+// that the window is not rebuilt line by line.
+constexpr size_t kOutputBatch = 2048;
+
+// Strips characters with codes up to 32 from both ends.
+TextView StripControls(TextView text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && text[first] <= u' ')
+    ++first;
+  while (last > first && text[last - 1] <= u' ')
+    --last;
+  return text.substr(first, last - first);
+}
+
+bool FormatNotesLongest(int format) {
+  return format == 0 || format == 3 || format == 5 || format == kPhraseOnly || format == kCommaList;
+}
+
+// The summary, the filter description and the column header.
+Text HeaderText(const ListingPass& pass, TextView columns) {
+  const Session& session = pass.session;
+  Text header;
+  if (!session.run.strHowManyPhrases.empty()) {
+    header = session.run.strHowManyPhrases;
+    if (session.reports.blnFilterActive) {
+      header.append(u"Phrase filtering (").append(FilterModeText(pass.options.filterMode));
+      header.append(u") has been applied.").append(kLineEnd);
+      header.append(u"Filter words: ").append(pass.options.filterWordsBox);
+      header.append(kLineEnd).append(kLineEnd);
+    }
+  }
+  header.append(columns);
+  if (FormatNotesLongest(pass.options.displayFormat)) {
+    header.resize(RightTrimmedOfSpaces(header).size());
+    header.append(u" [longest has ").append(Decimal(pass.phrases.intMaxWordLengthFound()));
+    header.append(u" characters]");
+  }
+  return header;
+}
+
+void WriteToFile(ListingPass& pass, TextView line) {
+  OutputFile& file = *pass.file;
+  const int format = pass.options.displayFormat;
+  if (format == kCommaList) {
+    if (pass.commaListStarted) file.Write(u", ");
+    file.Write(TrimmedOfSpaces(line));
+    pass.commaListStarted = true;
+    return;
+  }
+  file.Write(format == kPhraseOnly ? TrimmedOfSpaces(line) : line);
+  file.Write(kLineEnd);
+}
+
+void AddToTextWindow(ListingPass& pass, TextView line) {
+  Session& session = pass.session;
+  ReportState& reports = session.reports;
+  const size_t capacity = static_cast<size_t>(std::max(reports.lngTextboxCapacity, 0));
+  const int format = pass.options.displayFormat;
+  Text& output = reports.strOutput;
+  if (output.size() < capacity) {
+    if (format == kCommaList) {
+      output.append(TrimmedOfSpaces(line)).append(u", ");
+    } else {
+      output.append(format == kPhraseOnly ? TrimmedOfSpaces(line) : line).append(kLineEnd);
+    }
+  }
+  // Once set, the flag stays until the window is cleared.
+  if (output.size() >= capacity) reports.blnTextboxFull = true;
+  if (output.size() > kOutputBatch) FlushOutput(session);
+}
+
+}  // namespace
+
+void SetColumnWidths(ListingPass& pass) {
+  ReportState& reports = pass.session.reports;
+  const ColumnWidths widths =
+      ComputeColumnWidths(pass.phrases, pass.options, pass.session.numbers, reports.intMinWidth);
+  reports.intRankWidth = widths.rank;
+  reports.intFreqWidth = widths.freq;
+  reports.intPhraseWidth = widths.phrase;
+  DisplayNextLine(pass, 0);
+}
+
+void DisplayNextLine(ListingPass& pass, int32_t index) {
+  Session& session = pass.session;
+  ReportState& reports = session.reports;
+  if (reports.blnFilterActive && index > 0) {
+    const Text phrase = pass.phrases.Phrase(index);
+    const FilterMode mode = pass.options.filterMode;
+    if (!PhraseMatchesFilter(StripControls(phrase), reports.astrFilterWords, mode)) return;
+    reports.blnFilterWordFound = true;
+  }
+  const ColumnWidths widths{reports.intRankWidth, reports.intFreqWidth, reports.intPhraseWidth};
+  LineFormatter formatter(pass.phrases, pass.options, widths, session.numbers,
+                          session.sources.lngNumFiles);
+  Text& line = pass.line;
+  if (pass.ToFile()) {
+    formatter.FormatLineForFile(index, line);
+  } else {
+    formatter.FormatLineForTextbox(index, line);
+  }
+  if (pass.options.displayFormat == kFileCounts && !line.empty()) {
+    line = ArrangeFileBlock(line, pass.options.relativeFrequency);
+  }
+  if (index == 0) {
+    line = HeaderText(pass, line);
+    if (pass.options.displayFormat == kCommaList) return;
+  }
+  if (pass.ToFile()) {
+    WriteToFile(pass, line);
+  } else {
+    AddToTextWindow(pass, line);
+  }
+}
+
+void EndCommaList(ListingPass& pass) {
+  if (pass.ToFile() && pass.commaListStarted) pass.file->Write(kLineEnd);
+  pass.commaListStarted = false;
+}
+
+}  // namespace velt

@@ -1,0 +1,293 @@
+#include "reports/listing.h"
+
+#include <filesystem>
+#include <new>
+#include <utility>
+
+#include "reports/display_line.h"
+#include "reports/filter_words.h"
+#include "reports/output_file_checks.h"
+#include "reports/relisting.h"
+#include "reports/report_error.h"
+#include "reports/report_text.h"
+#include "reports/summary.h"
+#include "reports/text_sink.h"
+
+namespace velt {
+namespace {
+
+constexpr TextView kListWordsLabel = u"ListWords";
+constexpr int kCommaList = 9;
+
+// Marks the listing as running for its whole duration.
+class ListingGuard {
+ public:
+  explicit ListingGuard(ReportState& reports) : reports_(reports) { reports_.blnListing = true; }
+  ~ListingGuard() { reports_.blnListing = false; }
+  ListingGuard(const ListingGuard&) = delete;
+  ListingGuard& operator=(const ListingGuard&) = delete;
+
+ private:
+  ReportState& reports_;
+};
+
+bool FileFailed(const ListingPass& pass) {
+  return pass.ToFile() && pass.file->failed();
+}
+
+// Lets window events run after a phrase; true when the loop must end.
+bool AfterPhrase(ListingPass& pass) {
+  pass.session.pump.Yield();
+  return pass.session.run.blnStop || FileFailed(pass);
+}
+
+void VisitTableOrder(ListingPass& pass) {
+  const int32_t count = pass.phrases.lngNumWords();
+  for (int32_t i = 1; i <= count; ++i) {
+    if (pass.phrases.Included(i)) DisplayNextLine(pass, i);
+    if (AfterPhrase(pass)) return;
+  }
+}
+
+void VisitFrequencyChain(ListingPass& pass) {
+  const int32_t count = pass.phrases.lngNumWordsIncluded();
+  const int32_t last = pass.phrases.lngNumWords();
+  int32_t i = pass.phrases.lngFirstFreq();
+  for (int32_t k = 0; k < count && i >= 1 && i <= last; ++k) {
+    DisplayNextLine(pass, i);
+    i = pass.phrases.Next(i);
+    if (AfterPhrase(pass)) return;
+  }
+}
+
+// Clears the window and puts the files-scanned notice and the header in
+// front of the phrases.
+void BeginTraversal(ListingPass& pass) {
+  Session& session = pass.session;
+  ClearTextbox(session);
+  session.reports.strOutput.clear();
+  if (pass.options.source == Source::Folder) SetFilesScannedNotice(session);
+  SetColumnWidths(pass);
+  SetTextWindow(session, std::exchange(session.reports.strOutput, Text()));
+}
+
+void AddNoMatchMessage(ListingPass& pass, bool alphabetical) {
+  ReportState& reports = pass.session.reports;
+  if (!reports.blnFilterActive || reports.blnFilterWordFound) return;
+  if (!alphabetical) {
+    reports.strOutput.append(kLineEnd).append(kNoMatchByFrequency);
+  } else if (pass.ToFile()) {
+    pass.file->Write(kLineEnd);
+    pass.file->Write(NoMatchMessage(pass.options.filterMode, true));
+    pass.file->Write(kLineEnd);
+  } else {
+    reports.strOutput.append(kLineEnd).append(NoMatchMessage(pass.options.filterMode, false));
+  }
+}
+
+void ShowTopOfTextWindow(Session& session) {
+  session.textWindow.SetCaret(0);
+  session.window.Repaint(ControlId::txbOutput);
+}
+
+PassEnd FailTraversal(ListingPass& pass, const RunError& error, TextView label) {
+  pass.session.window.SetCaption(ControlId::lblTwirler, u"");
+  ReportFileError(pass.session, error, label);
+  ShowTopOfTextWindow(pass.session);
+  return PassEnd::Failed;
+}
+
+PassEnd Traverse(ListingPass& pass, bool alphabetical) {
+  const TextView label = alphabetical ? u"ListWordsAlphabetically" : u"ListWordsByFrequency";
+  Session& session = pass.session;
+  ReportState& reports = session.reports;
+  try {
+    BeginTraversal(pass);
+    if (alphabetical) {
+      VisitTableOrder(pass);
+      if (EndsWithText(reports.strOutput, u", ")) {
+        reports.strOutput.resize(reports.strOutput.size() - 2);
+        reports.strOutput.append(kLineEnd);
+      }
+    } else {
+      VisitFrequencyChain(pass);
+    }
+    EndCommaList(pass);
+    AddNoMatchMessage(pass, alphabetical);
+    // Every write error of the pass shows here at the latest, so it is
+    // reported with the traversal's label whatever the buffer held.
+    if (pass.ToFile() && !pass.file->Flush()) return FailTraversal(pass, pass.file->error(), label);
+    FlushOutput(session);
+    ShowTopOfTextWindow(session);
+    if (reports.blnTextboxFull)
+      ReportError(session, kTextWindowFull, u"Insufficient memory", label);
+  } catch (const std::bad_alloc&) {
+    return FailTraversal(pass, OutOfMemoryError(), label);
+  }
+  return session.run.blnStop ? PassEnd::Stopped : PassEnd::Completed;
+}
+
+PassEnd TraverseInWordOrder(ListingPass& pass) {
+  return pass.options.wordOrder == 1 ? ListWordsAlphabetically(pass) : ListWordsByFrequency(pass);
+}
+
+bool FolderOfPathExists(const Text& path) {
+  const std::string bytes = ToUtf8(path);
+  const size_t slash = bytes.rfind('/');
+  const std::string folder =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : bytes.substr(0, slash));
+  std::error_code error;
+  return std::filesystem::is_directory(folder, error);
+}
+
+void DisableOutputToFile(Session& session) {
+  session.settings.chkDisableOutputToFile = true;
+  session.view.SettingsChanged();
+}
+
+// The overwrite prompt. True when the listing goes on writing the file (under
+// the path that was confirmed or entered); otherwise file output is disabled.
+bool ConfirmOverwrite(Session& session) {
+  InputRequest request;
+  request.title = u"The output file exists.";
+  request.prompt.append(u"To overwrite the current output file click on 'OK'.").append(kLineEnd);
+  request.prompt.append(u"To write to a different file edit the filepath below.").append(kLineEnd);
+  request.prompt.append(u"To disable file output click on 'Cancel'.");
+  request.defaultText = session.settings.txbFile[1];
+  const std::optional<Text> answer = session.dialogs.InputBox(request);
+  // Paths are case-sensitive here: the answer is only trimmed.
+  const Text path(answer ? TrimmedOfSpaces(*answer) : TextView());
+  if (path.empty()) {
+    DisableOutputToFile(session);
+    return false;
+  }
+  if (!FolderOfPathExists(path)) {
+    session.Message(u"Error", u"Folder does not exist.", MessageIcon::Exclamation);
+    DisableOutputToFile(session);
+    return false;
+  }
+  session.settings.txbFile[1] = path;
+  session.view.SettingsChanged();
+  return true;
+}
+
+void WriteSourceHeader(Session& session, const ReportOptions& options, OutputFile& file) {
+  Text header;
+  if (options.source == Source::SingleFile) {
+    header.append(u"File: ").append(options.inputFile).append(kLineEnd);
+  } else if (options.source == Source::Folder) {
+    header.append(u"Folder: ").append(options.folder);
+    if (options.includeSubfolders) header.append(u" plus any subfolders");
+    header.append(kLineEnd);
+    SetFilesScannedNotice(session);
+    if (!TrimmedOfSpaces(session.reports.strOutput).empty()) {
+      header.append(session.reports.strOutput).append(kLineEnd);
+    }
+  }
+  file.Write(header);
+}
+
+// The file pass. False when it failed (reported, window emptied): the listing
+// ends there.
+bool WriteOutputFile(Session& session, ListedPhrases& phrases, const ReportOptions& options) {
+  SetTextWindow(session, u"Now writing to output file . . .");
+  OutputFile file;
+  PassEnd end = PassEnd::Failed;
+  if (!file.Open(OutputFilePath(session.settings))) {
+    ReportFileError(session, file.error(), kListWordsLabel);
+  } else {
+    WriteSourceHeader(session, options, file);
+    ListingPass pass{session, phrases, options, &file};
+    end = TraverseInWordOrder(pass);
+    if (end != PassEnd::Failed && !file.Close()) {
+      ReportFileError(session, file.error(), kListWordsLabel);
+      end = PassEnd::Failed;
+    }
+  }
+  if (end == PassEnd::Failed) {
+    ClearTextbox(session);
+    session.reports.blnOutputFile = false;
+    return false;
+  }
+  // A stopped pass leaves an incomplete file: it does not count as written.
+  session.reports.blnOutputFileWritten = end == PassEnd::Completed;
+  return true;
+}
+
+void ListOnce(Session& session, ListedPhrases& phrases) {
+  ReportState& reports = session.reports;
+  reports.blnOutputFileWritten = false;
+  if (phrases.lngNumWordsIncluded() == 0) {
+    ClearTextbox(session);
+    ReportNoPhrases(session);
+    return;
+  }
+  const ReportOptions options = ReportOptions::From(session.settings);
+  bool toFile = OutputToFileEnabled(session.settings);
+  if (toFile && session.settings.chkWarnOnOverwrite) {
+    std::error_code error;
+    if (std::filesystem::exists(OutputFilePath(session.settings), error)) {
+      toFile = ConfirmOverwrite(session);
+    }
+  }
+  reports.blnOutputFile = toFile;
+  if (toFile && !WriteOutputFile(session, phrases, options)) return;
+  reports.blnOutputFile = false;
+  if (session.run.blnStop) {
+    if (toFile) {
+      Text text(u"Output to file was terminated.");
+      OutputToTxb(session, text.append(kLineEnd));
+    }
+    return;
+  }
+  ListingPass pass{session, phrases, options};
+  if (TraverseInWordOrder(pass) == PassEnd::Failed) return;
+  if (session.run.blnStop) {
+    Text text(kLineEnd);
+    OutputToTxb(session, text.append(u"Listing stopped.").append(kLineEnd));
+    return;
+  }
+  TextWindow& window = session.textWindow;
+  if (options.displayFormat == kCommaList && window.length() > 2 &&
+      EndsWithText(window.text(), u", ")) {
+    window.RemoveLast(2);
+  }
+  // The traversal has shown the full notice already when it found the window
+  // full.
+  if (window.length() > static_cast<size_t>(std::max(reports.lngTextboxCapacity, 0)) &&
+      !reports.blnTextboxFull) {
+    ReportError(session, kTextWindowFull, u"", kListWordsLabel);
+  }
+}
+
+// Runs what option clicks held back while the listing ran.
+void RunHeldBackRelist(Session& session, ListedPhrases& phrases) {
+  ReportState& reports = session.reports;
+  if (std::exchange(reports.blnChainRebuildRequested, false)) {
+    phrases.BuildFrequencyChain(session.settings.chkSortByNumberOfFiles);
+  }
+  if (std::exchange(reports.blnRelistRequested, false) && !session.run.blnStop) {
+    RelistAfterOptionChange(session, phrases);
+  }
+}
+
+}  // namespace
+
+PassEnd ListWordsAlphabetically(ListingPass& pass) {
+  return Traverse(pass, true);
+}
+
+PassEnd ListWordsByFrequency(ListingPass& pass) {
+  return Traverse(pass, false);
+}
+
+void ListWords(Session& session, ListedPhrases& phrases) {
+  if (session.reports.blnListing) return;
+  {
+    const ListingGuard guard(session.reports);
+    ListOnce(session, phrases);
+  }
+  RunHeldBackRelist(session, phrases);
+}
+
+}  // namespace velt

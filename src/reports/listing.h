@@ -1,0 +1,26 @@
+// The listing: the single entry point of every report (ListWords) and its two
+// traversals of the phrase table.
+#pragma once
+
+#include "engine/session.h"
+#include "reports/listed_phrases.h"
+#include "reports/listing_pass.h"
+
+namespace velt {
+
+// Lists the counted phrases: first into the output file when file output is
+// enabled (asking before overwriting when the Settings option says so), then
+// into the text window. Does nothing while a listing is already running; an
+// option clicked meanwhile relists when this one has ended.
+void ListWords(Session& session, ListedPhrases& phrases);
+
+// How a traversal ended. A failure has been reported already.
+enum class PassEnd { Completed, Stopped, Failed };
+
+// The phrases in table (sort-key) order.
+PassEnd ListWordsAlphabetically(ListingPass& pass);
+
+// The phrases along the frequency chain.
+PassEnd ListWordsByFrequency(ListingPass& pass);
+
+}  // namespace velt

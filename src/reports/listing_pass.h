@@ -1,0 +1,27 @@
+// One pass of a listing over the phrase table: into the output file or into
+// the text window.
+#pragma once
+
+#include "engine/session.h"
+#include "reports/listed_phrases.h"
+#include "reports/output_file.h"
+#include "reports/report_options.h"
+
+namespace velt {
+
+struct ListingPass {
+  ListingPass(Session& session, ListedPhrases& phrases, const ReportOptions& options,
+              OutputFile* file = nullptr)
+      : session(session), phrases(phrases), options(options), file(file) {}
+
+  Session& session;
+  ListedPhrases& phrases;
+  const ReportOptions& options;
+  OutputFile* file = nullptr;     // the output file during the file pass, else null
+  bool commaListStarted = false;  // format 9 in the file: an item has been written
+  Text line;                      // the line being built, reused from phrase to phrase
+
+  bool ToFile() const { return file != nullptr; }
+};
+
+}  // namespace velt

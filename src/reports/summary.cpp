@@ -1,0 +1,117 @@
+#include "reports/summary.h"
+
+#include "reports/report_text.h"
+#include "reports/text_sink.h"
+
+namespace velt {
+namespace {
+
+Text WordsToIgnoreClause(const PhraseSummary& s) {
+  Text clause;
+  if (!s.blnThereAreWordsToIgnore) {
+    clause = u".";
+  } else if (s.blnStripPhrases) {
+    clause = u" when words to ignore are excluded.";
+  } else if (s.blnExcludePhrasesContainingAWordToIgnore) {
+    clause.append(kLineEnd).append(u"when phrases containing a word to ignore are excluded.");
+  } else if (s.blnExcludePhrasesConsistingOnlyOfWordsToIgnore) {
+    clause.append(kLineEnd).append(
+        u"when phrases consisting entirely of words to ignore are excluded.");
+  } else {
+    clause.append(kLineEnd).append(u"(including phrases consisting entirely of words to ignore).");
+  }
+  return clause;
+}
+
+Text FrequencyClause(int minimumFrequency) {
+  if (minimumFrequency == 1) return u" once";
+  if (minimumFrequency == 2) return u" twice";
+  Text clause = Str(minimumFrequency);
+  clause.append(u" times");
+  return clause;
+}
+
+}  // namespace
+
+Text HowManyPhrasesText(const PhraseSummary& s) {
+  const int32_t n = s.lngNumWordsIncluded;
+  const int minLength = s.intMinNumWordsInPhrase;
+  const int maxLength = s.intMaxNumWordsInPhrase;
+  Text text;
+  if (n == 0) {
+    text = u"There are no phrases";
+  } else if (n == 1) {
+    text = u"There is one phrase";
+  } else {
+    text.append(u"There are").append(Str(n)).append(u" phrases");
+  }
+  if (minLength == maxLength) {
+    text.append(u" of").append(Str(minLength));
+  } else {
+    text.append(u" with").append(Str(minLength)).append(u" to").append(Str(maxLength));
+  }
+  text.append(maxLength == 1 ? u" word which" : u" words which");
+  text.append(n == 1 ? u" occurs at least" : u" occur at least");
+  text.append(FrequencyClause(s.intMFPThresholdFrequency));
+  text.append(WordsToIgnoreClause(s));
+  if (minLength != maxLength && n > 3 && s.intNumWordsInLongestPhrase > 1) {
+    text.append(kLineEnd).append(u"The longest phrase has");
+    text.append(Str(s.intNumWordsInLongestPhrase)).append(u" words.");
+  }
+  text.append(kLineEnd);
+  if (n == 0) {
+    if (s.blnExcludePhrasesContainingAWordToIgnore) {
+      text.append(
+          u"You could try repeating the count without excluding phrases containing a word to "
+          u"ignore.");
+    } else if (s.blnExcludePhrasesConsistingOnlyOfWordsToIgnore) {
+      text.append(
+          u"You could try repeating the count without excluding phrases consisting entirely of "
+          u"words to ignore.");
+    }
+  }
+  return text;
+}
+
+void SetHowManyPhrases(Session& session, const PhraseSummary& summary) {
+  Text text = HowManyPhrasesText(summary);
+  if (summary.lngNumWordsIncluded >= 1) {
+    session.run.strHowManyPhrases = std::move(text);
+    return;
+  }
+  SetTextWindow(session, std::move(text));
+  session.window.SetCaption(ControlId::lblNumberOfWords, u"");
+}
+
+void ReportNoPhrases(Session& session) {
+  Text text(u"No phrases ");
+  if (session.settings.chkIgnoreShortWords) {
+    text.append(u"with at least").append(Str(session.settings.ShortWordSize()));
+    text.append(u" characters").append(kLineEnd);
+  }
+  text.append(u"satisfying the specified conditions were found.");
+  OutputToTxb(session, text);
+}
+
+void SetFilesScannedNotice(Session& session) {
+  const int32_t files = session.sources.lngNumFiles;
+  const int folders = session.sources.intNumFolders;
+  Text notice = session.numbers.Grouped(files);
+  notice.append(files > 1 ? u" files" : u" file");
+  notice.append(u" (in ").append(session.numbers.Grouped(folders));
+  notice.append(folders > 1 ? u" folders" : u" folder");
+  notice.append(files == 1 ? u") was" : u") were").append(u" scanned.").append(kLineEnd);
+  if (session.run.blnListIncomplete) {
+    notice.append(u"Counting was stopped and this list is incomplete.").append(kLineEnd);
+  }
+  session.reports.strOutput = std::move(notice);
+}
+
+Text FilesInFoldersText(int32_t files, int32_t folders) {
+  Text text = Decimal(files);
+  text.append(files == 1 ? u" file" : u" files").append(u" in ").append(Decimal(folders));
+  text.append(folders == 1 ? u" folder" : u" folders");
+  return text;
+}
+
+}  // namespace velt

@@ -1,0 +1,43 @@
+// The sentences that open a report: the summary of a count, the no-phrases
+// message and the files-scanned notice of a folder run.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/session.h"
+
+namespace velt {
+
+// What the summary sentence says about a count. The counting run fills it
+// from its run parameters and the finished phrase table.
+struct PhraseSummary {
+  int32_t lngNumWordsIncluded = 0;
+  int intMinNumWordsInPhrase = 2;
+  int intMaxNumWordsInPhrase = 2;
+  int intMFPThresholdFrequency = 1;
+  int intNumWordsInLongestPhrase = 0;
+  bool blnThereAreWordsToIgnore = false;
+  bool blnStripPhrases = false;
+  bool blnExcludePhrasesContainingAWordToIgnore = false;
+  bool blnExcludePhrasesConsistingOnlyOfWordsToIgnore = false;
+};
+
+// The summary sentence, every line ended by CR LF.
+Text HowManyPhrasesText(const PhraseSummary& summary);
+
+// With phrases found, keeps the summary in strHowManyPhrases for the report
+// header; with none, shows it as the whole text window and empties the
+// phrase-count label.
+void SetHowManyPhrases(Session& session, const PhraseSummary& summary);
+
+// Appends "No phrases ... satisfying the specified conditions were found."
+void ReportNoPhrases(Session& session);
+
+// Puts "N files (in M folders) were scanned." (and the incomplete-list note)
+// into strOutput.
+void SetFilesScannedNotice(Session& session);
+
+// "17 files in 3 folders".
+Text FilesInFoldersText(int32_t files, int32_t folders);
+
+}  // namespace velt

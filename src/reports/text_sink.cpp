@@ -1,0 +1,80 @@
+#include "reports/text_sink.h"
+
+#include <algorithm>
+
+#include "engine/window_actions.h"
+#include "reports/report_text.h"
+#include "reports/summary.h"
+
+namespace velt {
+namespace {
+
+int32_t ClampedLength(size_t length) {
+  return static_cast<int32_t>(std::min<size_t>(length, INT32_MAX));
+}
+
+// The window refused more text although it is over its capacity: cut it back
+// a little and say so.
+void MarkTextWindowFull(Session& session) {
+  TextWindow& window = session.textWindow;
+  session.window.SetCaption(ControlId::lblTwirler, u"");
+  if (window.length() > 1024) window.RemoveLast(256);
+  Text notice(kLineEnd);
+  notice.append(kLineEnd).append(u"Textbox is full.");
+  if (session.sources.blnListingFiles) {
+    notice.append(kLineEnd).append(kLineEnd).append(u"To this point: ");
+    notice.append(FilesInFoldersText(session.sources.lngNumFiles, session.sources.intNumFolders));
+  }
+  window.Append(notice);
+  session.reports.blnTextboxFull = true;
+}
+
+}  // namespace
+
+void OutputToTxb(Session& session, TextView text) {
+  ReportState& reports = session.reports;
+  if (reports.blnTextboxFull) return;
+  TextWindow& window = session.textWindow;
+  const size_t before = window.length();
+  window.Append(text);
+  session.window.Repaint(ControlId::txbOutput);
+  reports.lngTextboxLength = ClampedLength(window.length());
+  // The window is full when it is over its capacity and the append did not
+  // lengthen it. The window model itself has no limit, so a long report stays
+  // whole; the listing reports the overflow through ReportError(-7) instead.
+  const bool lengthened = window.length() > before;
+  if (reports.lngTextboxLength > reports.lngTextboxCapacity && !lengthened) {
+    MarkTextWindowFull(session);
+    session.window.Repaint(ControlId::txbOutput);
+  } else {
+    reports.lngPrevTextboxLength = reports.lngTextboxLength;
+  }
+}
+
+void SetTextWindow(Session& session, Text text) {
+  session.textWindow.Set(std::move(text));
+  session.reports.lngTextboxLength = ClampedLength(session.textWindow.length());
+  session.reports.lngPrevTextboxLength = session.reports.lngTextboxLength;
+  session.window.Repaint(ControlId::txbOutput);
+}
+
+void ClearTextbox(Session& session) {
+  SetTextWindow(session, Text());
+  session.reports.blnTextboxFull = false;
+}
+
+void FlushOutput(Session& session) {
+  ReportState& reports = session.reports;
+  if (reports.strOutput.empty() || reports.blnTextboxFull) return;
+  OutputToTxb(session, reports.strOutput);
+  reports.strOutput.clear();
+}
+
+void cmdClearOutput_Click(Session& session) {
+  ClearTextbox(session);
+  ConcealNumWords(session, false);
+  session.run.blnWordsGot = false;
+  if (session.run.blnStartUpCompleted) SetTheFocus(session);
+}
+
+}  // namespace velt

@@ -1,0 +1,172 @@
+// Filter words: the box, the three matching modes and filtered listings.
+#include "reports/filter_words.h"
+#include "in_memory_phrases.h"
+#include "report_fixture.h"
+#include "reports/filter_handlers.h"
+#include "reports/listing.h"
+#include "reports/report_text.h"
+
+namespace velt::testing {
+namespace {
+
+std::vector<Text> Words(std::initializer_list<const char16_t*> words) {
+  return {words.begin(), words.end()};
+}
+
+struct MatchCase {
+  FilterMode mode;
+  std::vector<Text> words;
+  Text phrase;
+  bool passes;
+};
+
+void PrintTo(const MatchCase& c, std::ostream* os) {
+  *os << Utf8(c.phrase);
+}
+
+class FilterMatch : public ::testing::TestWithParam<MatchCase> {};
+
+TEST_P(FilterMatch, DecidesWhetherThePhrasePasses) {
+  const MatchCase& c = GetParam();
+  EXPECT_EQ(PhraseMatchesFilter(c.phrase, c.words, c.mode), c.passes) << Utf8(c.phrase);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, FilterMatch,
+    ::testing::Values(
+        MatchCase{FilterMode::AllWords, Words({u"cat"}), u"the cat sat", true},
+        MatchCase{FilterMode::AllWords, Words({u"cat"}), u"the catalogue", false},
+        MatchCase{FilterMode::AllWords, Words({u"cat"}), u"cat", true},
+        MatchCase{FilterMode::AllWords, Words({u"cat"}), u"The CAT", true},
+        // A later whole-word occurrence counts when the first is inside a word.
+        MatchCase{FilterMode::AllWords, Words({u"cat"}), u"catalogue of cat", true},
+        MatchCase{FilterMode::AllWords, Words({u"cat", u"the"}), u"the cat", true},
+        MatchCase{FilterMode::AllWords, Words({u"cat", u"dog"}), u"the cat", false},
+        MatchCase{FilterMode::SameOrder, Words({u"the", u"cat"}), u"the cat", true},
+        MatchCase{FilterMode::SameOrder, Words({u"the", u"cat"}), u"the black cat sat", true},
+        MatchCase{FilterMode::SameOrder, Words({u"the", u"cat"}), u"cat of the", false},
+        MatchCase{FilterMode::SameOrder, Words({u"cat"}), u"a cat", true},
+        MatchCase{FilterMode::Subphrase, Words({u"the", u"cat"}), u"feed the cat now", true},
+        MatchCase{FilterMode::Subphrase, Words({u"the", u"cat"}), u"the black cat", false},
+        MatchCase{FilterMode::Subphrase, Words({u"the", u"cat"}), u"bathe cat the cat", true},
+        MatchCase{FilterMode::Subphrase, Words({u"the", u"cat"}), u"the cats", false}));
+
+TEST(FilterWordsTest, ParsesRunsOfFilterWordCharacters) {
+  EXPECT_EQ(ParseFilterWords(u"the,  cat"), Words({u"the", u"cat"}));
+  EXPECT_EQ(ParseFilterWords(u"l'été:don't—x-ray 1990"),
+            Words({u"l'été", u"don't", u"x-ray", u"1990"}));
+  EXPECT_EQ(ParseFilterWords(u"straße÷œuvre"), Words({u"straße", u"œuvre"}));
+  EXPECT_TRUE(ParseFilterWords(u" ,;! ").empty());
+}
+
+TEST_F(ReportTest, LosingTheFocusNormalisesTheBox) {
+  session.settings.txbFilterWords = u"  The,  Cat ÉTÉ ";
+  txbFilterWords_LostFocus(session);
+  EXPECT_EQ(session.settings.txbFilterWords, u"the cat été");
+  EXPECT_EQ(session.reports.strFilterWords, u"the,  cat été");
+  EXPECT_EQ(session.reports.intNumFilterWords, 3);
+}
+
+// the cat (5), black cat (2), the cat sat (2); "sat on" did not qualify.
+InMemoryPhrases CatTable() {
+  return InMemoryPhrases(
+      {{u"black cat", 2}, {u"sat on", 1, {}, {}, false}, {u"the cat", 5}, {u"the cat sat", 2}});
+}
+
+class FilteredListing : public ReportTest {
+ protected:
+  FilteredListing() {
+    session.settings.source = Source::Clipboard;
+    session.settings.cboDisplayFormat = 3;
+    session.run.strHowManyPhrases = u"Summary.\r\n";
+    session.run.blnWordsGot = true;
+  }
+  void Filter(const char16_t* box, FilterMode mode, int order) {
+    session.settings.txbFilterWords = box;
+    session.settings.filterMode = mode;
+    session.settings.cboWordOrder = order;
+    txbFilterWords_LostFocus(session);
+    cmdFilterResults_Click(session, table);
+  }
+  InMemoryPhrases table = CatTable();
+};
+
+TEST_F(FilteredListing, EnterInTheBoxListsOnlyMatchingPhrasesUnderTheFilterHeader) {
+  session.settings.txbFilterWords = u"Cat,SAT";
+  session.settings.cboWordOrder = 0;
+  EXPECT_TRUE(txbFilterWords_KeyPress(session, table, u'\r'));
+  EXPECT_EQ(Window(),
+            "Summary.\r\nPhrase filtering (all filter words) has been applied.\r\n"
+            "Filter words: cat sat\r\n\r\n"
+            "     Rank  Phrase [longest has 11 characters]\r\n" +
+                S(8) + "3  the cat sat\r\n");
+  EXPECT_FALSE(session.reports.blnFilterActive);
+}
+
+TEST_F(FilteredListing, NoMatchMessagesDependOnModeOrderAndSink) {
+  SetOutputFile(tempDir / "out.txt");
+  const std::string header =
+      "Summary.\r\nPhrase filtering (all filter words as a subphrase) has been applied.\r\n"
+      "Filter words: dog\r\n\r\n    Rank\tPhrase\t [longest has 11 characters]\r\n";
+  Filter(u"dog", FilterMode::Subphrase, 1);
+  EXPECT_EQ(ReadFile(tempDir / "out.txt"),
+            header + "\r\nNo phrase containing all filter words as subphrase found.\r\n");
+  EXPECT_TRUE(EndsWithText(session.textWindow.text(),
+                           u"characters]\r\n\r\nNo phrase containing all filter words as a "
+                           u"subphrase found."));
+
+  Filter(u"dog", FilterMode::SameOrder, 1);
+  EXPECT_TRUE(EndsWithText(session.textWindow.text(),
+                           u"\r\n\r\nNo phrase containing all filter words in same order found."));
+
+  Filter(u"dog", FilterMode::AllWords, 0);
+  EXPECT_TRUE(EndsWithText(session.textWindow.text(),
+                           u"\r\n\r\nNo phrase containing filter word(s) found."));
+  // By frequency the message reaches the text window only.
+  EXPECT_TRUE(ReadFile(tempDir / "out.txt").ends_with("[longest has 11 characters]\r\n"));
+}
+
+TEST_F(FilteredListing, UnfilteredListingIgnoresTheBox) {
+  session.settings.txbFilterWords = u"dog";
+  txbFilterWords_LostFocus(session);
+  ListWords(session, table);
+  EXPECT_EQ(Window().find("filter"), std::string::npos);
+  EXPECT_NE(Window().find("the cat sat"), std::string::npos);
+}
+
+TEST_F(FilteredListing, FilterButtonDoesNothingWithoutWordsOrCompleteCount) {
+  Filter(u"", FilterMode::AllWords, 0);
+  EXPECT_EQ(Window(), "");
+  session.run.blnWordsGot = false;
+  session.run.blnListIncomplete = true;
+  Filter(u"cat", FilterMode::AllWords, 0);
+  EXPECT_EQ(Window(), "");
+}
+
+TEST_F(ReportTest, FilteringIsOfferedOnlyForTheIgnoreModeOfTheLastCount) {
+  session.reports.strFilterWords = u"the cat";
+  session.run.intIgnoreWordsOptionCounted = 2;
+  session.run.intIgnoreWordsOption = 4;
+  EnableFilterResults(session);
+  EXPECT_FALSE(session.window.Get(ControlId::cmdFilterResults).enabled);
+  EXPECT_FALSE(session.window.Get(ControlId::txbFilterWords).enabled);
+  EXPECT_EQ(session.settings.txbFilterWords, u"");
+
+  session.run.intIgnoreWordsOption = 2;
+  EnableFilterResults(session);
+  EXPECT_TRUE(session.window.Get(ControlId::cmdFilterResults).enabled);
+  EXPECT_EQ(session.settings.txbFilterWords, u"the cat");
+}
+
+TEST_F(ReportTest, ClearEmptiesTheBoxAndOtherKeysEnableIt) {
+  InMemoryPhrases table({});
+  session.settings.txbFilterWords = u"cat";
+  cmdClear_Click(session);
+  EXPECT_EQ(session.settings.txbFilterWords, u"");
+  EXPECT_FALSE(session.window.Get(ControlId::cmdClear).enabled);
+  EXPECT_FALSE(txbFilterWords_KeyPress(session, table, u'c'));
+  EXPECT_TRUE(session.window.Get(ControlId::cmdClear).enabled);
+}
+
+}  // namespace
+}  // namespace velt::testing

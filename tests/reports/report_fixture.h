@@ -1,0 +1,68 @@
+// A session with recording doubles, the program's UI texts and a private
+// temporary folder, for the report tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "doubles/recording_dialogs.h"
+#include "doubles/recording_view.h"
+#include "doubles/scripted_pump.h"
+#include "engine/session.h"
+
+namespace velt::testing {
+
+// n spaces, for expected report lines with wide padding.
+inline std::string S(size_t n) {
+  return std::string(n, ' ');
+}
+
+inline std::string Utf8(TextView text) {
+  return ToUtf8(text);
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+class ReportTest : public ::testing::Test {
+ protected:
+  ReportTest()
+      : session(Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}) {
+    EXPECT_GT(texts.Load(UiTextFilePath(VELT_DATA_DIR)), 0);
+    session.run.blnStartUpCompleted = true;
+    session.settings.chkIgnoreShortWords = false;
+    tempDir = std::filesystem::temp_directory_path() /
+              ("velt_reports_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(tempDir);
+  }
+  ~ReportTest() override { std::filesystem::remove_all(tempDir); }
+
+  // Sends the output file to path (empty: no file output).
+  void SetOutputFile(const std::filesystem::path& path) {
+    session.settings.txbFile[1] = FromUtf8(path.string());
+    session.settings.chkDisableOutputToFile = false;
+  }
+
+  std::string Window() const { return Utf8(session.textWindow.text()); }
+
+  RecordingDialogs dialogs;
+  RecordingView view;
+  ScriptedPump pump;
+  MemoryClipboard clipboard;
+  UiTextTable texts;
+  Session session;
+  std::filesystem::path tempDir;
+};
+
+}  // namespace velt::testing
