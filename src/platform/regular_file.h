@@ -1,0 +1,30 @@
+// Opening files for reading without ever blocking: a FIFO or a device is
+// refused before anything is read from it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/unique_fd.h"
+
+namespace velt {
+
+struct OpenedFile {
+  UniqueFd fd;
+  int error = 0;     // errno of the failure; ENODEV for a file that is not regular
+  int64_t size = 0;  // length in bytes when opened
+};
+
+// Opens path read-only. The open itself is non-blocking (a FIFO without a
+// writer would otherwise hang), and anything but a regular file is refused.
+OpenedFile OpenRegularFile(const std::string& path);
+
+// Reads up to count bytes at the current position, retrying short reads;
+// returns the bytes read (fewer only at the end of the file) or -1 with errno.
+int64_t ReadFully(int fd, char* buffer, int64_t count);
+
+// Size of the file at path (following symbolic links), or -1 when it does not
+// exist or cannot be examined. Never opens the file.
+int64_t FileSizeOf(const std::string& path);
+
+}  // namespace velt

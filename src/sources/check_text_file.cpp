@@ -1,0 +1,65 @@
+#include "sources/check_text_file.h"
+
+#include "platform/regular_file.h"
+#include "sources/file_classifier.h"
+#include "sources/source_text.h"
+
+namespace velt {
+namespace {
+
+// The text after "File " + path for the codes that end in a fatal error.
+TextView FatalErrorTail(int code) {
+  switch (code) {
+    case encoding::kRtf:
+      return u"\r\nis an RTF file.";
+    case classification::kUnicode:
+      return u"\r\nis a Unicode file but not UTF-8 encoded.";
+    case encoding::kCannotOpen:
+      return u"\r\ncannot be opened.";
+    case encoding::kOneToFourBytes:
+      return u"\r\ncontains only from 1 to 4 bytes.";
+    case encoding::kPermissionDenied:
+      return u"\r\n cannot be opened (permission denied).";
+    case encoding::kZeroLength:
+      return u" is zero-length.";
+    case encoding::kMissing:
+      return u" not found.";
+    default:
+      return TextView();
+  }
+}
+
+Text NotTextMessage(TextView path, const TextFileInfo& info, int64_t size) {
+  Text text = Text(path) + u"\r\nis not an ANSI or UTF-8 encoded text file.";
+  if (info.percent > kStrictThreshold) text += u"\r\nIt appears to be a binary file.";
+  if (info.percent < kNoHintPercentage && size > 0 && size < kHintSizeLimit) {
+    text +=
+        u"\r\n\r\nYou could try reading it using its associated application, then copying "
+        u"the text and pasting it into the textbox (then copy it to the clipboard and select "
+        u"'Clipboard' as the source).";
+  }
+  return text;
+}
+
+}  // namespace
+
+bool CheckTextFile(Session& session, SourceHooks& hooks, TextView path, bool /*quiet*/, bool& utf8,
+                   int& code, bool /*ask*/) {
+  hooks.ClearTextbox();
+  const int64_t size = FileSizeOf(NativePath(path));
+  TextFileInfo info;
+  code = IsTextFile(path, kSampleSize, info, kStrictThreshold, true);
+  if (info.utf8) utf8 = true;
+  if (code >= classification::kCrLf && code <= classification::kCrOnly) return true;
+  if (code == classification::kNotText) {
+    session.Message(u"Not a text file", NotTextMessage(path, info, size), MessageIcon::Information);
+    return false;
+  }
+  const TextView tail = FatalErrorTail(code);
+  if (!tail.empty()) {
+    session.Message(u"Fatal error", u"File " + Text(path) + Text(tail), MessageIcon::Information);
+  }
+  return false;
+}
+
+}  // namespace velt

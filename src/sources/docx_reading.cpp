@@ -1,0 +1,108 @@
+#include "sources/docx_reading.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "platform/regular_file.h"
+#include "platform/run_error.h"
+#include "sources/docx_extract.h"
+#include "sources/file_classifier.h"
+#include "sources/input_checks.h"
+#include "sources/source_text.h"
+
+namespace velt {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr int kDocxFailed = 13;
+constexpr int kTextFileNotWritten = 14;
+constexpr int64_t kDocxProbeLength = 10;
+
+// The messages of a refused extraction.
+int RefuseDocx(SourceContext& context, TextView path, int64_t result) {
+  Session& session = context.session;
+  if (result == docx_extract::kTooBig) {
+    session.Message(u"File too big",
+                    Text(path) +
+                        u"\r\nis too large (more than 20 Mb) to be scanned directly.\r\n\r\n"
+                        u"You might be able to save it as a text file\r\n"
+                        u"and apply this program to that file.",
+                    MessageIcon::Information);
+  } else if (result == docx_extract::kNoTempFolder) {
+    session.Message(session.UIText(34), u"Unable to create temporary folder.",
+                    MessageIcon::Exclamation);
+  }
+  // A single-file run ends here. A folder scan goes on with its other files
+  // and keeps its timer and the file list it has written so far.
+  if (session.settings.source == Source::SingleFile) {
+    session.run.timer2Enabled = false;
+    session.run.blnElapsedTimeRunning = false;
+    session.window.SetCaption(ControlId::lblFilesize, u"");
+    session.window.SetCaption(ControlId::lblXMLsize, u"");
+    context.hooks.ClearTextbox();
+  }
+  return kDocxFailed;
+}
+
+// Copies the text file to "extracted_text" beside the document.
+void KeepExtractedText(const std::string& textPath, TextView docxPath) {
+  const fs::path folder = fs::path(NativePath(docxPath)).parent_path() / "extracted_text";
+  std::error_code ec;
+  fs::create_directory(folder, ec);
+  if (!ec) {
+    fs::copy_file(textPath, folder / fs::path(textPath).filename(),
+                  fs::copy_options::overwrite_existing, ec);
+  }
+  if (ec) throw RunErrorException(ErrorFromErrno(ec.value()));
+}
+
+}  // namespace
+
+bool IsDocxFile(const Session& session, TextView path) {
+  if (session.run.blnReadingWords || LowerExtension(path) != u"docx") return false;
+  OpenedFile opened = OpenRegularFile(NativePath(path));
+  if (!opened.fd.valid()) return false;
+  char start[kDocxProbeLength];
+  if (ReadFully(opened.fd.get(), start, kDocxProbeLength) != kDocxProbeLength) return false;
+  return start[0] == 'P' && start[1] == 'K' && start[2] == 3 && start[3] == 4;
+}
+
+int DocxFirstPass(SourceContext& context, TextView path) {
+  std::optional<TempFolder> folder;
+  Text failure;
+  const int64_t result = ExtractDocumentXml(context, path, folder, failure);
+  folder.reset();
+  return result < 0 ? RefuseDocx(context, path, result) : 0;
+}
+
+int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
+  Session& session = context.session;
+  Text failure;
+  const int64_t result = ExtractDocumentXml(context, path, text.folder, failure);
+  if (result < 0) return RefuseDocx(context, path, result);
+
+  std::vector<Text> runs;
+  int64_t size = 0;
+  const Text error = ConvertDocumentXml(context, *text.folder, failure, runs, size);
+  if (!error.empty()) {
+    session.Message(u"Error", error + u" when processing \r\n" + Text(path),
+                    MessageIcon::Exclamation);
+    session.run.blnStop = true;
+    return 0;
+  }
+  const std::string textPath = text.folder->path() + "/" + NativePath(DocxTextFileName(path));
+  int64_t bytes = 0;
+  int writeError = 0;
+  if (!WriteRunsFile(runs, textPath, bytes, writeError)) return kTextFileNotWritten;
+  ShowTextSize(session, bytes);
+
+  TextFileInfo info;
+  const int code = IsTextFile(FromUtf8(textPath), kSampleSize, info, kStrictThreshold, true);
+  text.lineType = code >= 1 && code <= 3 ? code : 1;
+  text.utf8 = info.utf8;
+  if (session.settings.chkExtractTextFromDocx) KeepExtractedText(textPath, path);
+  text.textPath = textPath;
+  return 0;
+}
+
+}  // namespace velt

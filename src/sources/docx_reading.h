@@ -1,0 +1,37 @@
+// The DOCX steps of reading an input file: the first extraction pass that
+// measures the document, and the second that turns it into a text file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "sources/source_hooks.h"
+#include "sources/temp_folders.h"
+
+namespace velt {
+
+// True when no words file is being read, the extension is "docx" and the file
+// starts with a zip local header (at least 10 bytes readable).
+bool IsDocxFile(const Session& session, TextView path);
+
+// First pass: extracts and measures the body, then removes the folder again.
+// Returns 0 to go on, or 13 after the messages of a refusal.
+int DocxFirstPass(SourceContext& context, TextView path);
+
+// The document's text, ready to be read like a text file.
+struct DocxText {
+  std::optional<TempFolder> folder;  // removed when this goes out of scope
+  std::string textPath;
+  int lineType = 1;
+  bool utf8 = false;
+};
+
+// Second pass: extracts the body again, converts it to runs and writes them
+// to the text file, copying it into "extracted_text" when asked. Returns 0
+// when the text file is ready (textPath set), 13 for a refused extraction, 14
+// when the text file cannot be written; a conversion error is shown, sets the
+// stop request and returns 0 with no textPath. Throws RunErrorException when
+// the copy into "extracted_text" fails.
+int PrepareDocxText(SourceContext& context, TextView path, DocxText& text);
+
+}  // namespace velt

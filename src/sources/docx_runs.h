@@ -1,0 +1,23 @@
+// The text runs of a DOCX body (word/document.xml), found by a forward scan
+// for fixed markers rather than by parsing the XML.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/session.h"
+
+namespace velt {
+
+// Appends one run per "<w:t>" / "<w:t ...>" element, in document order, and
+// returns their number; total receives the sum of their lengths. A run
+// followed by a line break or paragraph end before the next "<w:t" gets a
+// trailing space; "&amp;", "&lt;" and "&gt;" are decoded and the UTF-8
+// repairs applied. Polls the stop request between runs (after 9 seconds of
+// counting it asks first) and shows its progress for long documents.
+int RunsFromDocumentXml(Session& session, TextView xml, std::vector<Text>& runs, int32_t& total);
+
+// The progress caption of the conversion for k of 37 steps.
+Text ConversionProgressCaption(int64_t k);
+
+}  // namespace velt

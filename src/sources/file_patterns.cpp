@@ -1,0 +1,210 @@
+#include "sources/file_patterns.h"
+
+#include <array>
+
+#include "sources/source_text.h"
+#include "words/case_mapping.h"
+
+namespace velt {
+namespace {
+
+constexpr size_t kTooltipLength = 31;
+constexpr TextView kPatternChars = u"~,;/\\<>`\"";
+constexpr TextView kExclusionChars = u"~,;/\\<>`\"*?";
+
+constexpr std::array<ControlId, 2> kPatternBoxes = {ControlId::txbFileFilepathSpecifications_0,
+                                                    ControlId::txbFileFilepathSpecifications_1};
+
+std::vector<Text>& PatternArray(SourceState& state, int index) {
+  return index == 0 ? state.astrFilePatterns : state.astrExclusionTexts;
+}
+
+std::vector<Text> SplitItems(TextView text) {
+  std::vector<Text> items;
+  Text item;
+  for (const char16_t c : text) {
+    if (c == u',' || c == u' ') {
+      if (!item.empty()) items.push_back(std::move(item));
+      item.clear();
+    } else {
+      item.push_back(c);
+    }
+  }
+  if (!item.empty()) items.push_back(std::move(item));
+  return items;
+}
+
+bool MentionsDocFiles(TextView box) {
+  const Text lower = LowerCaseText(box);
+  return EndsWith(lower, u".doc") || lower.find(u".doc,") != Text::npos;
+}
+
+bool AllAsterisks(TextView pattern) {
+  return pattern.find_first_not_of(u'*') == TextView::npos;
+}
+
+Text WithoutWildcards(TextView pattern) {
+  Text rest;
+  for (const char16_t c : pattern) {
+    if (c != u'*' && c != u'?') rest.push_back(c);
+  }
+  return rest;
+}
+
+bool MatchFromLeft(TextView text, TextView pattern) {
+  size_t t = 0;
+  for (size_t p = 0;; ++p) {
+    if (p == pattern.size()) return t == text.size();
+    const char16_t c = pattern[p];
+    if (c == u'?') {
+      if (t == text.size()) return false;
+      ++t;
+    } else if (c == u'*') {
+      const Text rest = WithoutWildcards(pattern.substr(p + 1));
+      if (rest.empty()) return true;
+      t = text.find(rest[0], t);
+      if (t == TextView::npos) return false;
+    } else {
+      if (t == text.size() || text[t] != c) return false;
+      ++t;
+    }
+  }
+}
+
+// base and extension of a name split at its last "."; hasDot tells whether
+// there was one.
+struct NameParts {
+  TextView base;
+  TextView extension;
+  bool hasDot = false;
+};
+
+NameParts SplitAtLastDot(TextView name) {
+  const size_t dot = name.rfind(u'.');
+  if (dot == TextView::npos) return {name, TextView(), false};
+  return {name.substr(0, dot), name.substr(dot + 1), true};
+}
+
+bool ShowInvalid(Session& session, TextView kind, TextView item) {
+  session.Message(u"Invalid input",
+                  Text(kind) + u" '" + Text(item) + u"' contains an invalid character.",
+                  MessageIcon::Exclamation);
+  return false;
+}
+
+}  // namespace
+
+const std::vector<Text>& SkippedExtensionTable() {
+  static const std::vector<Text> table = {
+      u"ico", u"gif", u"jpg", u"png", u"bmp",      u"zip", u"bin",  u"xls", u"mdb",
+      u"pdf", u"com", u"exe", u"dll", u"cab",      u"ocx", u"vxd",  u"drv", u"sys",
+      u"vbx", u"---", u"css", u"js",  u"loaded_0", u"ini", u"gdoc", u"doc"};
+  return table;
+}
+
+void SetSkippedExtensions(SourceState& state) {
+  state.astrSkippedExtensions = SkippedExtensionTable();
+}
+
+bool MatchWildcard(TextView text, TextView pattern, bool caseSensitive) {
+  if (!caseSensitive) return MatchWildcard(LowerCaseText(text), LowerCaseText(pattern), true);
+  if (text == pattern || pattern.empty()) return true;
+  if (text.empty()) return AllAsterisks(pattern);
+  return MatchFromLeft(text, pattern);
+}
+
+bool MatchFilePattern(TextView name, TextView pattern, bool caseSensitive) {
+  if (name.find_first_of(u"?*:\\") != TextView::npos) return false;
+  const Text trimmed = TrimSpaces(pattern);
+  if (trimmed.empty()) return true;
+  const NameParts n = SplitAtLastDot(name);
+  const NameParts p = SplitAtLastDot(trimmed);
+  if (!p.hasDot) return !n.hasDot && MatchWildcard(name, trimmed, caseSensitive);
+  if (!n.hasDot) {
+    // Both extensions count as empty: the pattern's may hold asterisks only.
+    return AllAsterisks(p.extension) && MatchWildcard(name, p.base, caseSensitive);
+  }
+  return MatchWildcard(n.base, p.base, caseSensitive) &&
+         MatchWildcard(n.extension, p.extension, caseSensitive);
+}
+
+bool FileMatchesPatterns(const SourceState& state, TextView path) {
+  const Text name = LowerCaseText(FileNamePart(path));
+  const Text extension = LowerExtension(name);
+  for (const Text& skipped : state.astrSkippedExtensions) {
+    if (extension == skipped) return false;
+  }
+  for (const Text& exclusion : state.astrExclusionTexts) {
+    if (name.find(exclusion) != Text::npos) return false;
+  }
+  if (state.astrFilePatterns.empty()) return true;
+  for (const Text& pattern : state.astrFilePatterns) {
+    if (MatchFilePattern(name, pattern, false)) return true;
+  }
+  return false;
+}
+
+Text GetFileFilepathSpecifications(Session& session, int index) {
+  const std::vector<Text> items = SplitItems(session.settings.txbFileFilepathSpecifications[index]);
+  std::vector<Text>& stored = PatternArray(session.sources, index);
+  stored.clear();
+  Text joined;
+  for (const Text& item : items) {
+    stored.push_back(LowerCaseText(item));
+    if (!joined.empty()) joined += u", ";
+    joined += item;
+  }
+  return joined;
+}
+
+bool CheckFilePatterns(Session& session) {
+  for (const Text& pattern : session.sources.astrFilePatterns) {
+    if (pattern.find_first_of(kPatternChars) != Text::npos) {
+      return ShowInvalid(session, u"File pattern", pattern);
+    }
+  }
+  for (const Text& text : session.sources.astrExclusionTexts) {
+    if (text.find_first_of(kExclusionChars) != Text::npos) {
+      return ShowInvalid(session, u"Folder pattern", text);
+    }
+  }
+  return true;
+}
+
+void UpdatePatternTooltips(Session& session) {
+  static constexpr std::array<TextView, 2> kExamples = {u"E.g., *.txt, *.docx, a*.htm*, b*.xml",
+                                                        u"E.g., copy, bak"};
+  for (size_t i = 0; i < kPatternBoxes.size(); ++i) {
+    const Text& text = session.settings.txbFileFilepathSpecifications[i];
+    TextView tooltip;
+    if (text.empty()) tooltip = kExamples[i];
+    if (text.size() >= kTooltipLength) tooltip = text;
+    session.window.SetTooltip(kPatternBoxes[i], tooltip);
+  }
+}
+
+void txbFileFilepathSpecifications_LostFocus(Session& session, int index) {
+  Text& box = session.settings.txbFileFilepathSpecifications[index];
+  box = TrimSpaces(box);
+  if (box.empty()) {  // an empty box only empties its array
+    PatternArray(session.sources, index).clear();
+    session.view.SettingsChanged();
+    return;
+  }
+  box = GetFileFilepathSpecifications(session, index);
+  if (box.empty()) PatternArray(session.sources, index).clear();
+  session.view.SettingsChanged();
+  if (index == 0 && MentionsDocFiles(box)) {
+    session.Message(u"Match file patterns",
+                    u"This software does not process .doc files.  To process\r\n"
+                    u"Word .doc files they should first be converted to .docx files.",
+                    MessageIcon::Information);
+    return;
+  }
+  if (session.run.blnStartUpCompleted) CheckFilePatterns(session);
+  UpdatePatternTooltips(session);
+  session.run.blnWordsGot = false;
+  session.sources.fileCountOutOfDate = true;
+}
+
+}  // namespace velt

@@ -1,0 +1,312 @@
+#include "sources/folder_scan.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "engine/window_actions.h"
+#include "phrases/run_progress.h"
+#include "platform/path_compare.h"
+#include "sources/file_patterns.h"
+#include "sources/file_reader.h"
+#include "sources/source_controls.h"
+#include "sources/source_text.h"
+#include "sources/temp_folders.h"
+#include "words/case_mapping.h"
+
+namespace velt {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr size_t kShortFolderLength = 13;
+constexpr TextView kRecycleBin = u"recycle.bin";
+
+// Regular files (also through links) and real subfolders of one folder, in
+// the order the file system returns them.
+struct FolderEntries {
+  std::vector<fs::path> files;
+  std::vector<fs::path> folders;
+};
+
+FolderEntries ListFolder(const fs::path& folder) {
+  FolderEntries entries;
+  std::error_code ec;
+  fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    std::error_code typeError;
+    const fs::file_status own = it->symlink_status(typeError);
+    if (typeError) continue;
+    if (fs::is_directory(own)) {
+      entries.folders.push_back(it->path());
+    } else if (fs::is_regular_file(it->status(typeError)) && !typeError) {
+      entries.files.push_back(it->path());  // never a FIFO, device or socket
+    }
+  }
+  return entries;
+}
+
+// Whether the folder directly holds a file. A folder that cannot be read for
+// lack of permission holds none; any other failure counts as holding files.
+bool FolderHasFiles(const std::string& folder) {
+  std::error_code ec;
+  fs::directory_iterator it(folder, ec);
+  if (ec) return ec != std::errc::permission_denied;
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    std::error_code typeError;
+    if (fs::is_regular_file(it->status(typeError)) && !typeError) return true;
+  }
+  return static_cast<bool>(ec);
+}
+
+bool ContainsAny(TextView text, const std::vector<Text>& needles) {
+  for (const Text& needle : needles) {
+    if (text.find(needle) != TextView::npos) return true;
+  }
+  return false;
+}
+
+Text JoinFolderAndName(TextView folder, TextView name) {
+  return EndsWith(folder, u"/") ? Text(folder) + Text(name) : Text(folder) + u"/" + Text(name);
+}
+
+void ShowCountingFiles(SourceContext& context, int32_t files) {
+  context.hooks.ClearTextbox();
+  context.hooks.OutputToTxb(u"Counting files . . ." + Str(files));
+}
+
+bool IsCountingOnly(const SourceState& state) {
+  return state.blnCountingFiles && !state.blnListingFiles;
+}
+
+// Writes CR LF first unless the text window is empty or ends a line.
+void StartFreshLine(SourceContext& context) {
+  const Text& shown = context.session.textWindow.text();
+  if (!shown.empty() && !EndsWith(shown, kCrLf)) context.hooks.OutputToTxb(kCrLf);
+}
+
+Text DisplayName(const Session& session, TextView path) {
+  const Text folder = TrimSpaces(session.settings.txbFolder);
+  if (folder.size() > kShortFolderLength && path.substr(0, folder.size()) == folder) {
+    return u"{Folder}" + Text(path.substr(folder.size()));
+  }
+  return Text(path);
+}
+
+void ReadFolderFile(SourceContext& context, const fs::path& file, TextView pathText) {
+  Session& session = context.session;
+  session.settings.txbFile[0] = Text(pathText);
+  session.sources.strCurrentFileText = Text(pathText);
+  session.sources.strCurrentFileNative = file.string();
+  session.view.SettingsChanged();
+  for (const ControlId id : {ControlId::lblFile, ControlId::lblFilesize, ControlId::lblXMLsize}) {
+    session.window.SetVisible(id, true);
+  }
+  DoItFromFile(context);
+  if (session.sources.blnReadingFiles) ResetProgressLabel(session.window);
+}
+
+void ShowFileProgressBar(Session& session, Text caption, bool monospace, Align align) {
+  session.window.SetAlign(ControlId::lblNumOccurrences, align);
+  session.window.SetFont(ControlId::lblNumOccurrences, LabelFont{monospace, false, 10});
+  session.window.SetCaption(ControlId::lblNumOccurrences, caption);
+  session.window.Repaint(ControlId::lblNumOccurrences);
+}
+
+void RunReadingPass(SourceContext& context, const std::string& folder) {
+  Session& session = context.session;
+  SourceState& state = session.sources;
+  state.lngNumFiles = 0;
+  state.intNumFolders = 1;
+  context.hooks.ResetWordStore(true);
+  session.run.blnStop = false;
+  ShowFileProgressBar(session, u"[" + Text(kProgressBarWidth, u' ') + u"]", true, Align::Left);
+  state.blnReadingFiles = true;
+  ScanFolder(context, folder);
+  state.blnReadingFiles = false;
+  ResetProgressLabel(session.window);
+  ShowFileProgressBar(session, Text(), false, Align::Right);
+}
+
+bool WarnAboutSeveralFiles(SourceContext& context) {
+  Session& session = context.session;
+  const SourceState& state = session.sources;
+  if (!TrimSpaces(session.settings.txbFile[1]).empty()) return false;
+  if (state.intNumFolders <= 1 && state.lngTotalNumFiles <= 1) return false;
+  const Answer answer = session.Message(u"Multiple files/folders",
+                                        u"When scanning multiple files or folders\r\n"
+                                        u"you must specify an output file in case\r\n"
+                                        u"the text window will not hold the result.",
+                                        MessageIcon::Exclamation, MessageButtons::OkCancel);
+  if (answer == Answer::Ok) cmdFile_Click(context, 1);
+  return true;
+}
+
+}  // namespace
+
+std::string InputFileNativePath(const SourceState& state, TextView path) {
+  if (!state.strCurrentFileNative.empty() && path == state.strCurrentFileText) {
+    return state.strCurrentFileNative;
+  }
+  return NativePath(path);
+}
+
+Text FormatFileCount(int64_t files, int64_t folders) {
+  return Decimal(files) + u" file" + (files == 1 ? u"" : u"s") + u" in " + Decimal(folders) +
+         u" folder" + (folders == 1 ? u"" : u"s");
+}
+
+Text ListedFileSize(const NumberFormat& numbers, int64_t bytes) {
+  if (bytes < 1024) return Decimal(bytes) + u" bytes";
+  double value = static_cast<double>(bytes) / 1024.0;
+  for (const TextView unit : {u" Kb", u" Mb"}) {
+    if (value < 1024.0) return numbers.Fixed(value, 2) + Text(unit);
+    value /= 1024.0;
+  }
+  return numbers.Fixed(value, 2) + u" Gb";
+}
+
+bool CheckFolderSource(Session& session) {
+  Settings& settings = session.settings;
+  settings.txbFolder = TrimSpaces(settings.txbFolder);
+  if (settings.txbFolder.empty()) {
+    session.Message(u"Error", u"Folder not specified.", MessageIcon::Exclamation);
+    return false;
+  }
+  const std::string folder = NativePath(settings.txbFolder);
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) {
+    session.Message(u"Invalid input", u"Folder does not exist", MessageIcon::Exclamation);
+    return false;
+  }
+  if (!settings.chkIncludeSubfolders && !FolderHasFiles(folder)) {
+    session.Message(u"Nothing to do", u"Folder contains no files.", MessageIcon::Information);
+    return false;
+  }
+  settings.txbFile[1] = TrimSpaces(settings.txbFile[1]);
+  if (settings.txbFile[1].empty() || settings.chkDisableOutputToFile) return true;
+  const std::string output = NativePath(settings.txbFile[1]);
+  const bool conflict = settings.chkIncludeSubfolders ? IsWithinFolder(folder, output)
+                                                      : IsDirectlyInFolder(folder, output);
+  if (!conflict) return true;
+  session.Message(u"Invalid output file",
+                  u"The output file cannot be in the folder or a subfolder.",
+                  MessageIcon::Information);
+  return false;
+}
+
+bool ScanFolderFiles(SourceContext& context) {
+  Session& session = context.session;
+  SourceState& state = session.sources;
+  if (!CheckFolderSource(session)) return false;
+  session.window.SetCaption(ControlId::cmdCountPhrases, session.UIText(25));
+  session.run.blnStop = false;
+  context.hooks.EnableDisableButtons(false);
+  session.window.SetEnabled(ControlId::cmdCountPhrases, true);
+  session.window.Repaint(ControlId::frmMain);
+
+  const std::string folder = NativePath(session.settings.txbFolder);
+  state.lngNumFiles = 0;
+  state.blnCountingFiles = true;
+  state.intNumFolders = 1;
+  ScanFolder(context, folder);
+  state.lngTotalNumFiles = state.lngNumFiles;
+  state.blnCountingFiles = false;
+  state.fileCountOutOfDate = false;
+  if (!state.blnListingFiles) context.hooks.ClearTextbox();
+
+  if (session.run.blnStop) {
+    StartFreshLine(context);
+    context.hooks.OutputToTxb(u"Stopped while counting files (so far: " +
+                              FormatFileCount(state.lngNumFiles, state.intNumFolders) + u").\r\n");
+    return false;
+  }
+  if (state.blnListingFiles) {
+    context.hooks.OutputToTxb(
+        state.lngTotalNumFiles > 0
+            ? u"\r\n" + FormatFileCount(state.lngTotalNumFiles, state.intNumFolders) +
+                  u" will be scanned.\r\n"
+            : Text(u"No files will be scanned.\r\n"));
+    return false;
+  }
+  if (WarnAboutSeveralFiles(context)) return false;
+  RunReadingPass(context, folder);
+  return true;
+}
+
+void ScanFolder(SourceContext& context, const std::string& folder) {
+  Session& session = context.session;
+  SourceState& state = session.sources;
+  const Text folderText = FromUtf8(folder);
+  if (ContainsAny(LowerCaseText(folderText), state.astrExclusionTexts)) return;
+  if (IsCountingOnly(state) && state.lngNumFiles > 0 &&
+      (state.lngNumFiles % 5 == 0 || state.lngNumFiles < 10)) {
+    ShowCountingFiles(context, state.lngNumFiles);
+  }
+  const FolderEntries entries = ListFolder(folder);
+  for (const fs::path& file : entries.files) {
+    const Text path = JoinFolderAndName(folderText, FromUtf8(file.filename().string()));
+    if (!FileMatchesPatterns(state, path)) continue;
+    ReadFolderFile(context, file, path);
+    if (session.run.blnStop) return;
+  }
+  if (!session.settings.chkIncludeSubfolders) return;
+  for (const fs::path& sub : entries.folders) {
+    if (LowerCaseText(FromUtf8(sub.string())).find(kRecycleBin) != Text::npos) continue;
+    ++state.intNumFolders;
+    ScanFolder(context, sub.string());
+    session.pump.Yield();
+    if (session.run.blnStop) return;
+  }
+}
+
+bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size) {
+  Session& session = context.session;
+  SourceState& state = session.sources;
+  if (state.blnListingFiles || state.blnReadingFiles) {
+    if (!session.settings.chkSuppressWords && state.blnReadingFiles) StartFreshLine(context);
+    context.hooks.OutputToTxb(DisplayName(session, path) + u" [" +
+                              ListedFileSize(session.numbers, size) + u"]\r\n");
+    if (session.reports.blnTextboxFull) return false;
+  }
+  ++state.lngNumFiles;
+  if (IsCountingOnly(state) && (state.lngNumFiles % 5 == 0 || state.lngNumFiles < 10)) {
+    ShowCountingFiles(context, state.lngNumFiles);
+  }
+  session.pump.Yield();
+  if (state.blnReadingFiles && state.lngTotalNumFiles > 0) {
+    const int64_t filled =
+        RoundHalfEven(kProgressBarWidth * static_cast<double>(state.lngNumFiles) /
+                      static_cast<double>(state.lngTotalNumFiles));
+    // More files than counted (some appeared between the passes) keep the
+    // bar full rather than overrunning it.
+    session.window.SetCaption(ControlId::lblNumOccurrences,
+                              ProgressBarCaption(static_cast<int>(std::min<int64_t>(
+                                  std::max<int64_t>(filled, 0), kProgressBarWidth))));
+    session.window.Repaint(ControlId::lblNumOccurrences);
+  }
+  return true;
+}
+
+void cmdListFiles_Click(SourceContext& context) {
+  Session& session = context.session;
+  ConcealNumWords(session, false);
+  context.hooks.ClearTextbox();
+  const Text folder = TrimSpaces(session.settings.txbFolder);
+  if (folder.size() > kShortFolderLength) {
+    context.hooks.OutputToTxb(u"{Folder} = " + folder + u"\r\n\r\n");
+  }
+  session.sources.blnListingFiles = true;
+  DisableSourceControls(session);
+  session.run.blnReadingWords = false;
+  ScanFolderFiles(context);
+  session.sources.blnListingFiles = false;
+  context.hooks.EnableDisableButtons(true);
+  for (const ControlId id :
+       {ControlId::txbFile_0, ControlId::lblFile, ControlId::lblFilesize, ControlId::lblXMLsize}) {
+    session.window.SetVisible(id, false);
+  }
+  session.run.blnStop = false;
+  RemoveOldTempFolders();
+}
+
+}  // namespace velt

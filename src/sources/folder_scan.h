@@ -1,0 +1,46 @@
+// The folder source: its checks, the walk over the folder tree with its
+// counting and reading passes, and the listing of the files to be scanned.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "sources/source_hooks.h"
+
+namespace velt {
+
+// The folder box names an existing folder with something to read, and the
+// output file does not lie where the scan would read it.
+bool CheckFolderSource(Session& session);
+
+// Counts the matching files, then (unless only listing, stopped or warned
+// about several files without an output file) reads them. True when the
+// reading pass ran.
+bool ScanFolderFiles(SourceContext& context);
+
+// One folder of the walk: its matching files first, then (when subfolders are
+// included) its subfolders, depth first. Symbolic links to folders are never
+// followed; entries that cannot be read are passed over.
+void ScanFolder(SourceContext& context, const std::string& folder);
+
+// "12 files in 3 folders", "1 file in 1 folder".
+Text FormatFileCount(int64_t files, int64_t folders);
+
+// The size as the file list writes it: "0 bytes", "1023 bytes", "1.00 Kb",
+// "2.50 Mb", "1.00 Gb".
+Text ListedFileSize(const NumberFormat& numbers, int64_t bytes);
+
+// The per-file step of a folder pass inside DoItFromFile: lists the file
+// (when listing or reading) and advances the file counters and progress bar.
+// False when the text window became full.
+bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size);
+
+// The file-system name of the input path: the walk's own name for the file it
+// put in the box (names that are not valid UTF-8 survive), else the path
+// encoded as UTF-8.
+std::string InputFileNativePath(const SourceState& state, TextView path);
+
+// "List files to be scanned".
+void cmdListFiles_Click(SourceContext& context);
+
+}  // namespace velt

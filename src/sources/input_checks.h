@@ -1,0 +1,37 @@
+// Checks of the input name and the size labels of the main window.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/session.h"
+
+namespace velt {
+
+// Results of CheckInputFileName, also results 1 to 4 of DoItFromFile.
+namespace input_file {
+inline constexpr int kOk = 0;
+inline constexpr int kEndsWithSlash = 1;  // a folder, not a file
+inline constexpr int kMissing = 2;
+inline constexpr int kZeroLength = 3;  // also: no input file named
+inline constexpr int kOutputIsInput = 4;
+}  // namespace input_file
+
+// Checks the (trimmed) path and refreshes the size labels. At start-up a path
+// ending with "/" also empties the input box.
+int CheckInputFileName(Session& session, TextView path);
+
+// The message for codes 1 to 4.
+void ShowInputFileMessage(Session& session, int code);
+
+// The first step of a count: the chosen source has something to read.
+bool CheckSourceBeforeCount(Session& session);
+
+// "Filesize: ..." in lblFilesize and "Text: ..." in lblXMLsize.
+void ShowFileSize(Session& session, int64_t bytes);
+void ShowTextSize(Session& session, int64_t bytes);
+
+// The size as those labels write it after the prefix: "9,999 bytes",
+// "9.77 Kb", "1.00 Mb".
+Text SizeLabelText(const NumberFormat& numbers, int64_t bytes);
+
+}  // namespace velt

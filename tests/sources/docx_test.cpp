@@ -1,0 +1,222 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "sources/docx_extract.h"
+#include "sources/docx_runs.h"
+#include "sources/file_patterns.h"
+#include "sources/file_reader.h"
+#include "sources/folder_scan.h"
+#include "sources/source_test_support.h"
+#include "sources/temp_folders.h"
+
+namespace velt {
+namespace {
+
+using testing::BuildZip;
+using testing::StoredMember;
+using testing::ZipMember;
+
+std::vector<Text> Runs(Session& session, TextView xml) {
+  std::vector<Text> runs;
+  int32_t total = 0;
+  const int count = RunsFromDocumentXml(session, xml, runs, total);
+  EXPECT_EQ(count, static_cast<int>(runs.size()));
+  int32_t sum = 0;
+  for (const Text& run : runs)
+    sum += static_cast<int32_t>(run.size());
+  EXPECT_EQ(total, sum);
+  return runs;
+}
+
+class DocxTest : public testing::SourceTest {
+ protected:
+  // An output file is named, so large documents bring no output-file question.
+  DocxTest() { session.settings.txbFile[1] = FromUtf8(dir.File("out.txt")); }
+
+  std::string Docx(const std::string& name, const std::vector<ZipMember>& members) {
+    return dir.Write(name, BuildZip(members));
+  }
+  int ReadSingle(const std::string& path) {
+    UseSingleFile(path);
+    return DoItFromFile(context);
+  }
+  std::vector<Text> MessageTitles() const { return dialogs.Titles(); }
+};
+
+TEST_F(DocxTest, RunsKeepTheirTextAndDropOtherElements) {
+  EXPECT_EQ(Runs(session,
+                 u"<w:r><w:t xml:space=\"preserve\"> lead</w:t></w:r>"
+                 u"<w:r><w:t>ing</w:t></w:r></w:p>"),
+            (std::vector<Text>{u" lead", u"ing "}));
+  EXPECT_EQ(Runs(session, u"<w:tab/><w:tbl><w:t>cell</w:t><w:br/><w:t>AT&amp;T &amp;lt;</w:t>"),
+            (std::vector<Text>{u"cell ", u"AT&T <"}));
+  EXPECT_EQ(Runs(session, u"<w:t>  </w:t><w:t></w:t></w:p><w:t>caf\u00C3\u00A9</w:t>"),
+            (std::vector<Text>{u" ", u" ", u"caf\u00E9"}));
+  EXPECT_TRUE(Runs(session, u"<w:t>unclosed").empty());
+  EXPECT_TRUE(Runs(session, u"</w:t><w:t>end before start").empty());
+}
+
+TEST_F(DocxTest, StopRequestEndsTheConversion) {
+  session.run.blnStop = true;
+  session.run.lngSecondsElapsed = 3;
+  EXPECT_TRUE(Runs(session, u"<w:t>a</w:t><w:t>b</w:t>").empty());
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  session.run.lngSecondsElapsed = 12;
+  dialogs.answers = {Answer::No};
+  EXPECT_EQ(Runs(session, u"<w:t>a</w:t><w:t>b</w:t>").size(), 2u);
+  EXPECT_FALSE(session.run.blnStop);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, session.UIText(362) + u"\r\n" + session.UIText(363));
+}
+
+TEST_F(DocxTest, DocumentIsReadThroughATemporaryTextFileThatIsRemovedAfterwards) {
+  session.settings.chkExtractTextFromDocx = true;
+  const std::string docx = dir.File("Sample.DOCX");
+  std::filesystem::copy_file(testing::TestData("sample.docx"), docx);
+  EXPECT_EQ(ReadSingle(docx), 0);
+  EXPECT_EQ(hooks.lines,
+            (std::vector<Text>{u"the quick brown fox jumps over the lazy dog.",
+                               u"caf\u00E9 society meets \"curly quotes\" and at&t rules.",
+                               u"column one column two table cell other cell last paragraph "
+                               u"without a final stop"}));
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(LeftoverTempFolders().empty());
+  EXPECT_EQ(session.window.Get(ControlId::lblXMLsize).caption, u"Text: 179 bytes");
+  std::error_code ec;
+  EXPECT_EQ(std::filesystem::file_size(dir.File("extracted_text/sample.txt"), ec), 179u);
+}
+
+TEST_F(DocxTest, ZipBombIsRefusedWithoutFillingTheDisk) {
+  ZipMember bomb{"word/document.xml", testing::ZeroBombStream(uint64_t{1} << 20), 8, 0, 5000};
+  EXPECT_EQ(ReadSingle(Docx("bomb.docx", {bomb})), 13);  // about 2 GiB of zeros
+  EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
+  EXPECT_NE(
+      dialogs.messages[0].text.find(u"is too large (more than 20 Mb) to be scanned directly."),
+      Text::npos);
+  EXPECT_TRUE(LeftoverTempFolders().empty());
+  EXPECT_TRUE(hooks.lines.empty());
+  EXPECT_FALSE(session.run.timer2Enabled);
+}
+
+TEST_F(DocxTest, TooBigDocumentInAFolderIsReportedOnceAndTheScanGoesOn) {
+  ZipMember bomb{"word/document.xml", testing::ZeroBombStream(uint64_t{1} << 16), 8, 0, 5000};
+  Docx("folder/bomb.docx", {bomb});
+  dir.Write("folder/a.txt", "plain words\r\n");
+  SetSkippedExtensions(session.sources);
+  session.settings.source = Source::Folder;
+  session.settings.txbFolder = FromUtf8(dir.File("folder"));
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_EQ(session.sources.lngTotalNumFiles, 2);
+  EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"plain words"});
+  EXPECT_NE(session.textWindow.text().find(u"a.txt [13 bytes]"), Text::npos);
+  EXPECT_TRUE(LeftoverTempFolders().empty());
+}
+
+TEST_F(DocxTest, ChecksumFailureAsksWhetherToScanAnyway) {
+  ZipMember member = StoredMember("word/document.xml", "<w:t>checked words</w:t>");
+  member.crc ^= 0x5A5A;
+  const std::string path = Docx("crc.docx", {member});
+  dialogs.answers = {Answer::No};
+  EXPECT_EQ(ReadSingle(path), 13);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, u"Invalid checksum found when processing\r\n" +
+                                          FromUtf8(path) +
+                                          u"\r\n\r\nDo you wish to scan this file anyway?");
+  EXPECT_TRUE(LeftoverTempFolders().empty());
+
+  dialogs.answers = {Answer::Yes, Answer::Yes};
+  EXPECT_EQ(ReadSingle(path), 0);
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"checked words"});
+}
+
+TEST_F(DocxTest, DamagedArchivesAndMissingBodiesReportAConversionError) {
+  const std::string whole = BuildZip({StoredMember("word/document.xml", std::string(4000, 'a'))});
+  const std::string truncated = dir.Write("cut.docx", whole.substr(0, 2000));
+  const std::string bodiless = Docx("nobody.docx", {StoredMember("word/styles.xml", "<x/>")});
+  for (const std::string& path : {truncated, bodiless}) {
+    dialogs.messages.clear();
+    session.run.blnStop = false;
+    EXPECT_EQ(ReadSingle(path), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << path;
+    EXPECT_EQ(dialogs.messages[0].title, u"Error");
+    const Text tail = u" when processing \r\n" + FromUtf8(path);
+    EXPECT_EQ(dialogs.messages[0].text.substr(dialogs.messages[0].text.size() - tail.size()), tail);
+    EXPECT_TRUE(session.run.blnStop);
+    EXPECT_TRUE(LeftoverTempFolders().empty());
+  }
+  EXPECT_NE(dialogs.Texts()[0].find(u"has no word/document.xml"), Text::npos);
+}
+
+TEST_F(DocxTest, PlainTextNamedDocxIsReadAsText) {
+  EXPECT_EQ(ReadSingle(testing::TestData("plain_text.docx")), 0);
+  EXPECT_EQ(hooks.lines.size(), 2u);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DocxTest, SizeLimitsOfTheExtractedBody) {
+  const auto body = [](size_t size) {
+    std::string xml = "<w:t>big body</w:t>";
+    xml.resize(size, ' ');
+    return StoredMember("word/document.xml", xml);
+  };
+  EXPECT_EQ(ReadSingle(Docx("ten.docx", {body(kBigXmlSize)})), 0);
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  dialogs.answers = {Answer::No};
+  EXPECT_EQ(ReadSingle(Docx("over.docx", {body(kBigXmlSize + 1)})), 13);
+  EXPECT_EQ(MessageTitles(), (std::vector<Text>{u"Big file", u"Big file"}));
+  EXPECT_EQ(dialogs.messages[0].defaultAnswer, Answer::No);
+  EXPECT_EQ(dialogs.messages[1].text,
+            u"You could try saving it as a text file\r\nand applying this program to that file.");
+
+  dialogs.messages.clear();
+  hooks.lines.clear();
+  dialogs.answers = {Answer::Yes, Answer::Yes};
+  EXPECT_EQ(ReadSingle(Docx("twenty.docx", {body(kTooBigXmlSize)})), 0);
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"big body"});
+
+  dialogs.messages.clear();
+  EXPECT_EQ(ReadSingle(Docx("toobig.docx", {body(kTooBigXmlSize + 1)})), 13);
+  EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
+  EXPECT_TRUE(LeftoverTempFolders().empty());
+}
+
+TEST_F(DocxTest, TempFoldersArePrivateNumberedAndRemoved) {
+  std::optional<TempFolder> first = TempFolder::Create(tempRoot.path());
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->path(), tempRoot.File("VELT001"));
+  struct stat info {};
+  ASSERT_EQ(::stat(first->path().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  tempRoot.Write("VELT002", "a file takes the name");
+  std::optional<TempFolder> third = TempFolder::Create(tempRoot.path());
+  ASSERT_TRUE(third);
+  EXPECT_EQ(third->path(), tempRoot.File("VELT003"));
+  tempRoot.Write("VELT003/word/document.xml", "<x/>");
+  third.reset();
+  EXPECT_FALSE(std::filesystem::exists(tempRoot.File("VELT003")));
+}
+
+TEST_F(DocxTest, OldTempFoldersOfThisUserAreRemovedAndNothingElse) {
+  tempRoot.Write("VELT000/left.txt", "x");
+  tempRoot.Write("VELT999/word/document.xml", "x");
+  tempRoot.Write("VELT005", "a file");
+  tempRoot.Write("VELTX01/keep.txt", "x");
+  std::filesystem::create_directory_symlink(dir.path(), tempRoot.File("VELT007"));
+  if (::geteuid() == 0) {
+    tempRoot.Write("VELT010/other.txt", "x");
+    ASSERT_EQ(::chown(tempRoot.File("VELT010").c_str(), 65534, 65534), 0);
+  }
+  RemoveOldTempFolders(tempRoot.path());
+  std::vector<std::string> left = LeftoverTempFolders();
+  std::sort(left.begin(), left.end());
+  std::vector<std::string> expected = {"VELT000", "VELT005", "VELT007", "VELTX01"};
+  if (::geteuid() == 0) expected.insert(expected.begin() + 3, "VELT010");
+  EXPECT_EQ(left, expected);
+  EXPECT_TRUE(std::filesystem::exists(dir.path()));
+}
+
+}  // namespace
+}  // namespace velt

@@ -1,0 +1,204 @@
+#include "sources/file_reader.h"
+
+#include "phrases/run_progress.h"
+#include "sources/input_checks.h"
+#include "sources/line_reader.h"
+#include "sources/source_test_support.h"
+
+namespace velt {
+namespace {
+
+class FileReaderTest : public testing::SourceTest {
+ protected:
+  int ReadSingle(const std::string& path) {
+    UseSingleFile(path);
+    return DoItFromFile(context);
+  }
+  const ControlState& Label(ControlId id) { return session.window.Get(id); }
+};
+
+TEST_F(FileReaderTest, LinesAreTrimmedLowerCasedAndEmptyOnesSkipped) {
+  session.settings.chkTerminatePhraseAtEndOfLine = true;
+  EXPECT_EQ(ReadSingle(testing::TestData("crlf.txt")), 0);
+  EXPECT_EQ(hooks.lines, (std::vector<Text>{u"first line of text", u"second line here",
+                                            u"third line indented"}));
+  EXPECT_EQ(hooks.phraseResets, 3);  // none for the empty line
+  EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{false});
+  EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"");
+  EXPECT_FALSE(session.sources.blnReadingFiles);
+  EXPECT_EQ(Label(ControlId::lblFilesize).caption, u"Filesize: 64 bytes");
+  EXPECT_EQ(hooks.buttonStates, std::vector<bool>{false});
+  EXPECT_EQ(Label(ControlId::cmdCountPhrases).caption, session.UIText(25));
+}
+
+TEST_F(FileReaderTest, EachLineEndTypeIsReadLineByLine) {
+  session.settings.chkCaseSignificant = true;
+  EXPECT_EQ(ReadSingle(testing::TestData("lf.txt")), 0);
+  EXPECT_EQ(hooks.lines, (std::vector<Text>{u"alpha beta", u"gamma delta", u"epsilon zeta"}));
+  EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Unix-type file.");
+
+  hooks.lines.clear();
+  EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), 0);
+  EXPECT_EQ(hooks.lines, (std::vector<Text>{u"one two", u"three four", u"five six"}));
+  EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Macintosh-type file.");
+
+  hooks.lines.clear();
+  EXPECT_EQ(ReadSingle(testing::TestData("noend.txt")), 0);
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"a single line without any line end at all"});
+}
+
+TEST_F(FileReaderTest, Utf8FileIsRepairedWith7BitSwitchedOffForItsDuration) {
+  session.settings.chkOnly7bitASCII = true;
+  const std::string path = dir.Write("utf8.txt",
+                                     "\xEF\xBB\xBF\xE2\x80\x9C"
+                                     "Caf\xC3\xA9\xE2\x80\x9D\nsecond \xE2\x80\x94 line\n");
+  EXPECT_EQ(ReadSingle(path), 0);
+  // The byte-order mark never reaches the scanner; the LF-only file is read
+  // line by line.
+  EXPECT_EQ(hooks.lines, (std::vector<Text>{u"\"caf\u00E9\"", u"second  --  line"}));
+  EXPECT_EQ(hooks.sevenBitDuringLine, (std::vector<bool>{false, false}));
+  EXPECT_TRUE(session.settings.chkOnly7bitASCII);
+  EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).caption, u"This is a UTF8 file.");
+  EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Unix-type file.");
+}
+
+TEST_F(FileReaderTest, HtmlHeadIsSkippedAndItsCharsetTurnsOnTheRepairs) {
+  EXPECT_EQ(ReadSingle(testing::TestData("page.html")), 0);
+  EXPECT_EQ(hooks.lines,
+            (std::vector<Text>{u"<p>before the doctype</p>", u"<body>",
+                               u"<p>caf&eacute; and \"quoted\" words</p>",
+                               u"<p>the caf\u00E9 serves coffee</p>", u"</body>", u"</html>"}));
+  EXPECT_TRUE(hooks.scanner.blnCharacterEntitiesPossible);
+  EXPECT_EQ(hooks.scanner.markers.intNumCommentMarkers, 6);
+}
+
+TEST_F(FileReaderTest, MarkupModeFollowsTheExtension) {
+  hooks.scanner.intWithinComment = 2;
+  EXPECT_EQ(ReadSingle(testing::TestData("prog.c")), 0);
+  EXPECT_EQ(hooks.scanner.markers.intNumCommentMarkers, 2);
+  EXPECT_FALSE(hooks.scanner.blnCharacterEntitiesPossible);
+  EXPECT_EQ(hooks.scanner.intWithinComment, -1);
+  EXPECT_EQ(hooks.lines.size(), 6u);
+}
+
+TEST_F(FileReaderTest, RtfAndOneToFourByteFilesAreReadAsSingleByteText) {
+  EXPECT_EQ(ReadSingle(testing::TestData("doc.rtf")), 0);
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"{\\rtf1\\ansi hello rtf world}"});
+  hooks.lines.clear();
+  EXPECT_EQ(ReadSingle(dir.Write("four.txt", "ab\r\n")), 0);
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"ab"});
+}
+
+TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
+  EXPECT_EQ(ReadSingle(""), input_file::kZeroLength);
+  EXPECT_TRUE(session.run.blnStop);
+  EXPECT_EQ(ReadSingle(dir.path() + "/"), input_file::kEndsWithSlash);
+  EXPECT_FALSE(session.run.blnStop);
+  EXPECT_EQ(ReadSingle(dir.File("missing.txt")), input_file::kMissing);
+  EXPECT_EQ(ReadSingle(testing::TestData("empty.txt")), input_file::kZeroLength);
+  EXPECT_TRUE(hooks.lines.empty());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FileReaderTest, OutputFileEqualToInputIsRefusedOnlyWhileOutputIsEnabled) {
+  const std::string path = dir.Write("notes.txt", "some words\r\n");
+  session.settings.txbFile[1] = FromUtf8(dir.path() + "/./notes.txt");
+  EXPECT_EQ(ReadSingle(path), input_file::kOutputIsInput);
+  EXPECT_TRUE(session.run.blnStop);
+  EXPECT_TRUE(hooks.lines.empty());
+
+  session.settings.chkDisableOutputToFile = true;
+  EXPECT_EQ(ReadSingle(path), 0);
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"some words"});
+}
+
+TEST_F(FileReaderTest, BinaryFileIsReportedForSingleFileAndSkippedInFolder) {
+  const std::string path = testing::TestData("binary.bin");
+  EXPECT_EQ(ReadSingle(path), 6);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  const MessageRequest& message = dialogs.messages[0];
+  EXPECT_EQ(message.title, u"Not a text file");
+  const Text start = FromUtf8(path) + u" is not a text file.\r\n\r\nThis file contains a byte";
+  EXPECT_EQ(message.text.substr(0, start.size()), start);
+  EXPECT_NE(
+      message.text.find(u"The percentage of such anomalous bytes in the first 16384 bytes is "),
+      Text::npos);
+  EXPECT_EQ(message.text.find(u"You could try"), Text::npos);  // far above 9 percent
+  EXPECT_FALSE(session.sources.blnReadingFiles);
+  EXPECT_TRUE(hooks.lines.empty());
+
+  session.settings.source = Source::Folder;
+  session.run.blnStop = true;
+  EXPECT_EQ(DoItFromFile(context), 0);
+  EXPECT_FALSE(session.run.blnStop);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(FileReaderTest, NotTextMessageOffersTheClipboardForSlightlyBinaryFiles) {
+  std::string text(1000, 'a');
+  for (int i = 0; i < 20; ++i)
+    text[static_cast<size_t>(i * 50)] = '\x01';  // 2 percent
+  EXPECT_EQ(ReadSingle(dir.Write("few.txt", text)), 6);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find(u"a byte 1 at position 1, indicating"), Text::npos);
+  EXPECT_NE(dialogs.messages[0].text.find(u" bytes is 2.00%.\r\n\r\nYou could try reading it"),
+            Text::npos);
+}
+
+TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
+  const std::string path = dir.Write("large.txt", std::string(200001, 'w') + "\r\n");
+  dialogs.answers = {Answer::Cancel};
+  EXPECT_EQ(ReadSingle(path), 5);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].title, u"Large input file");
+  EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
+  EXPECT_TRUE(hooks.lines.empty());
+  EXPECT_FALSE(session.sources.blnReadingFiles);
+
+  dialogs.answers = {Answer::Yes};
+  dialogs.saveFileAnswers = {FromUtf8(dir.File("out.txt"))};
+  EXPECT_EQ(ReadSingle(path), 0);
+  EXPECT_EQ(session.settings.txbFile[1], FromUtf8(dir.File("out.txt")));
+  EXPECT_EQ(hooks.lines.size(), 1u);
+
+  EXPECT_EQ(ReadSingle(path), 0);  // an output file is named now: no question
+  EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST_F(FileReaderTest, ProgressBarRunsForFilesAbove10240Bytes) {
+  std::string text;
+  while (text.size() < 20000)
+    text += "a line of words\r\n";
+  EXPECT_EQ(ReadSingle(dir.Write("progress.txt", text)), 0);
+  EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).caption, ProgressBarCaption(40));
+  EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).align, Align::Left);
+
+  ReadSingle(dir.Write("small.txt", std::string(8000, 'x')));
+  EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).caption, ProgressBarCaption(40));
+}
+
+TEST_F(FileReaderTest, StopRequestEndsTheLineLoop) {
+  pump.triggerAt = 3;
+  pump.action = [this] { session.run.blnStop = true; };
+  EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), 0);
+  EXPECT_EQ(hooks.lines.size(), 2u);
+}
+
+TEST_F(FileReaderTest, LineWithoutLineEndIsReadInBoundedPiecesWithoutLosingWords) {
+  session.settings.chkTerminatePhraseAtEndOfLine = true;
+  std::string text = "\t ";
+  while (text.size() < 3 * LineReader::kMaxPiece)
+    text += "many words\tin one line ";
+  EXPECT_EQ(ReadSingle(dir.Write("oneline.txt", text)), 0);
+  ASSERT_GT(hooks.lines.size(), 2u);
+  Text joined;
+  for (const Text& piece : hooks.lines) {
+    EXPECT_LE(piece.size(), LineReader::kMaxPiece);
+    joined += piece;
+  }
+  EXPECT_EQ(joined, FromUtf8(text.substr(2, text.size() - 3)));  // trimmed at the real ends only
+  EXPECT_EQ(hooks.phraseResets, 1);
+}
+
+}  // namespace
+}  // namespace velt

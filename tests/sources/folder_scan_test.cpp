@@ -1,0 +1,225 @@
+#include "sources/folder_scan.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <set>
+
+#include "sources/file_patterns.h"
+#include "sources/source_test_support.h"
+
+namespace velt {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FolderScanTest : public testing::SourceTest {
+ protected:
+  FolderScanTest() {
+    SetSkippedExtensions(session.sources);
+    session.settings.source = Source::Folder;
+    session.settings.txbFolder = FromUtf8(root);
+  }
+
+  // A tree with a subfolder, a link loop, a FIFO, a binary file, a skipped
+  // extension and a recycle bin.
+  void MakeTree() {
+    dir.Write("root/a.txt", "alpha words\r\n");
+    dir.Write("root/README", "readme words\r\n");
+    dir.Write("root/letter.doc", "never read\r\n");
+    dir.Write("root/data.bin.txt", std::string(64, '\0'));
+    dir.Write("root/sub/b.txt", "beta words\r\n");
+    dir.Write("root/$RECYCLE.BIN/c.txt", "deleted words\r\n");
+    fs::create_directory_symlink(root, root + "/sub/loop");
+    ::mkfifo((root + "/pipe.txt").c_str(), 0600);
+  }
+
+  std::set<Text> LineFileNames() const {
+    std::set<Text> names;
+    for (const Text& file : hooks.lineFiles)
+      names.insert(Text(file.substr(file.rfind(u'/') + 1)));
+    return names;
+  }
+
+  std::string root = dir.File("root");
+};
+
+TEST_F(FolderScanTest, ReadsMatchingFilesDepthFirstAndPassesOverLinksFifosAndBins) {
+  MakeTree();
+  session.settings.chkIncludeSubfolders = true;
+  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_EQ(hooks.lines.size(), 3u);
+  EXPECT_EQ(LineFileNames(), (std::set<Text>{u"a.txt", u"README", u"b.txt"}));
+  EXPECT_EQ(hooks.lineFiles.back(), FromUtf8(root + "/sub/b.txt"));  // files before subfolders
+  EXPECT_EQ(session.sources.lngTotalNumFiles, 3);  // the binary file is not counted
+  EXPECT_EQ(session.sources.lngNumFiles, 3);
+  EXPECT_EQ(session.sources.intNumFolders, 2);
+  EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{true});
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(session.sources.blnReadingFiles);
+  EXPECT_NE(session.textWindow.text().find(u"{Folder}/sub/b.txt [12 bytes]\r\n"), Text::npos);
+  EXPECT_EQ(session.window.Get(ControlId::lblNumOccurrences).caption, u"");
+  EXPECT_EQ(session.window.Get(ControlId::lblNumOccurrences).align, Align::Right);
+}
+
+TEST_F(FolderScanTest, ListingShowsTheFilesAndReadsNothing) {
+  MakeTree();
+  session.settings.chkIncludeSubfolders = true;
+  cmdListFiles_Click(context);
+  const Text& shown = session.textWindow.text();
+  const Text head = u"{Folder} = " + FromUtf8(root) + u"\r\n\r\n";
+  EXPECT_EQ(shown.substr(0, head.size()), head);
+  EXPECT_NE(shown.find(u"{Folder}/a.txt [13 bytes]\r\n"), Text::npos);
+  EXPECT_EQ(shown.find(u"letter.doc"), Text::npos);
+  EXPECT_EQ(shown.substr(shown.size() - 41), u"\r\n3 files in 2 folders will be scanned.\r\n");
+  EXPECT_TRUE(hooks.lines.empty());
+  EXPECT_FALSE(session.sources.blnListingFiles);
+  EXPECT_FALSE(session.window.Get(ControlId::txbFile_0).visible);
+  EXPECT_EQ(hooks.buttonStates, (std::vector<bool>{false, true}));
+}
+
+TEST_F(FolderScanTest, SeveralFilesWithoutOutputFileAreWarnedAbout) {
+  dir.Write("root/a.txt", "one\r\n");
+  dir.Write("root/b.txt", "two\r\n");
+  dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(ScanFolderFiles(context));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].title, u"Multiple files/folders");
+  EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
+  EXPECT_TRUE(hooks.lines.empty());
+  EXPECT_TRUE(dialogs.fileDialogs.empty());
+
+  dialogs.answers = {Answer::Ok};
+  EXPECT_FALSE(ScanFolderFiles(context));
+  EXPECT_EQ(dialogs.fileDialogs.size(), 1u);  // the output-file chooser
+}
+
+TEST_F(FolderScanTest, OneFileInOneFolderIsReadWithoutWarning) {
+  dir.Write("root/only.txt", "single file\r\n");
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_EQ(hooks.lines, std::vector<Text>{u"single file"});
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FolderScanTest, StopWhileCountingReportsTheCountSoFar) {
+  dir.Write("root/a.txt", "one\r\n");
+  dir.Write("root/b.txt", "two\r\n");
+  pump.triggerAt = 1;
+  pump.action = [this] { session.run.blnStop = true; };
+  EXPECT_FALSE(ScanFolderFiles(context));
+  EXPECT_EQ(session.textWindow.text(),
+            u"Stopped while counting files (so far: 1 file in 1 folder).\r\n");
+}
+
+// Runs an action at every yield.
+class CallbackPump final : public EventPump {
+ public:
+  long yields = 0;
+  std::function<void(long)> onYield;
+  void Yield() override { onYield(++yields); }
+};
+
+TEST_F(FolderScanTest, FilesThatVanishAreSkippedOrReportedAndTheScanGoesOn) {
+  const std::string a = dir.Write("root/a.txt", "one\r\n");
+  const std::string b = dir.Write("root/b.txt", "two\r\n");
+  dir.Write("root/c.txt", "three\r\n");
+  CallbackPump callbackPump;
+  Session scanSession{Seams{dialogs, view, callbackPump, clipboard}, texts, VELT_DATA_DIR,
+                      NumberFormat{}};
+  scanSession.settings = session.settings;
+  scanSession.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  scanSession.sources = session.sources;
+  testing::RecordingHooks scanHooks(scanSession);
+  SourceContext scanContext{scanSession, scanHooks, zip};
+  // Yield 3 counts the last file: another one goes away before the reading
+  // pass. Yield 4 lists the first file of the reading pass, which vanishes
+  // before it is opened.
+  std::string goneBetweenPasses;
+  std::string goneWhileReading;
+  callbackPump.onYield = [&](long yield) {
+    const std::string current = ToUtf8(scanSession.settings.txbFile[0]);
+    if (yield == 3) {
+      goneBetweenPasses = current == a ? b : a;
+      fs::remove(goneBetweenPasses);
+    }
+    if (yield == 4) {
+      goneWhileReading = current;
+      fs::remove(goneWhileReading);
+    }
+  };
+  EXPECT_TRUE(ScanFolderFiles(scanContext));
+  EXPECT_EQ(scanSession.sources.lngTotalNumFiles, 3);
+  ASSERT_EQ(scanHooks.errors.size(), 1u);
+  EXPECT_EQ(scanHooks.errors[0].number, 2);
+  EXPECT_EQ(scanHooks.errors[0].label, u"DoItFromFile");
+  EXPECT_EQ(scanHooks.lines.size(), 1u);
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_NE(goneBetweenPasses, goneWhileReading);
+}
+
+TEST_F(FolderScanTest, ExclusionTextsSkipWholeFoldersIncludingTheChosenOne) {
+  dir.Write("root/notes.txt", "kept\r\n");
+  dir.Write("root/backup/old.txt", "old\r\n");
+  dir.Write("root/Bak/x.txt", "skipped\r\n");
+  session.settings.chkIncludeSubfolders = true;
+  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  session.sources.astrExclusionTexts = {u"bak"};
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_EQ(LineFileNames(), (std::set<Text>{u"notes.txt", u"old.txt"}));
+
+  session.settings.txbFolder = FromUtf8(root + "/Bak");
+  hooks.lines.clear();
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_TRUE(hooks.lines.empty());
+}
+
+TEST_F(FolderScanTest, FullTextWindowEndsTheScan) {
+  for (int i = 0; i < 5; ++i)
+    dir.Write("root/f" + std::to_string(i) + ".txt", "words\r\n");
+  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  hooks.textboxCapacity = 40;
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_LT(hooks.lines.size(), 5u);
+  EXPECT_LE(session.sources.lngNumFiles, 2);
+}
+
+TEST_F(FolderScanTest, FolderChecksAndOutputFileConflicts) {
+  session.settings.txbFolder = u"  ";
+  EXPECT_FALSE(CheckFolderSource(session));
+  session.settings.txbFolder = FromUtf8(dir.File("nowhere"));
+  EXPECT_FALSE(CheckFolderSource(session));
+  fs::create_directories(root + "/sub");
+  session.settings.txbFolder = FromUtf8(root);
+  EXPECT_FALSE(CheckFolderSource(session));
+  EXPECT_EQ(dialogs.Texts(), (std::vector<Text>{u"Folder not specified.", u"Folder does not exist",
+                                                u"Folder contains no files."}));
+  EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{u"Error", u"Invalid input", u"Nothing to do"}));
+
+  dir.Write("root/a.txt", "x\r\n");
+  dialogs.messages.clear();
+  session.settings.txbFile[1] = FromUtf8(root + "/out.txt");
+  EXPECT_FALSE(CheckFolderSource(session));
+  session.settings.txbFile[1] = FromUtf8(root + "/sub/out.txt");
+  EXPECT_TRUE(CheckFolderSource(session));  // subfolders are not read
+  session.settings.chkIncludeSubfolders = true;
+  EXPECT_FALSE(CheckFolderSource(session));
+  session.settings.chkDisableOutputToFile = true;
+  EXPECT_TRUE(CheckFolderSource(session));
+  EXPECT_EQ(dialogs.Texts(),
+            (std::vector<Text>(2, u"The output file cannot be in the folder or a subfolder.")));
+}
+
+TEST(FolderScanTexts, FileCountsAndListedSizes) {
+  EXPECT_EQ(FormatFileCount(12, 3), u"12 files in 3 folders");
+  EXPECT_EQ(FormatFileCount(1, 1), u"1 file in 1 folder");
+  const NumberFormat numbers;
+  EXPECT_EQ(ListedFileSize(numbers, 0), u"0 bytes");
+  EXPECT_EQ(ListedFileSize(numbers, 1023), u"1023 bytes");
+  EXPECT_EQ(ListedFileSize(numbers, 1024), u"1.00 Kb");
+  EXPECT_EQ(ListedFileSize(numbers, 2621440), u"2.50 Mb");
+  EXPECT_EQ(ListedFileSize(numbers, int64_t{3} << 30), u"3.00 Gb");
+}
+
+}  // namespace
+}  // namespace velt

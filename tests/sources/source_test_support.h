@@ -1,0 +1,143 @@
+// A session with recording doubles, hooks that record what the sources hand
+// on, and a private folder for generated files.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "doubles/recording_dialogs.h"
+#include "doubles/recording_view.h"
+#include "doubles/scripted_pump.h"
+#include "engine/session.h"
+#include "sources/source_hooks.h"
+#include "sources/zip_archive_builder.h"
+
+namespace velt::testing {
+
+// A folder under /tmp removed with everything in it.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = std::filesystem::temp_directory_path().string() + "/velt_test_XXXXXX";
+    path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  // Writes a file (creating its folders) and returns its path.
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = File(name);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    WriteFileBytes(path, bytes);
+    return path;
+  }
+
+ private:
+  std::string path_;
+};
+
+inline std::string TestData(const std::string& name) {
+  return std::string(VELT_TEST_DATA_DIR) + "/" + name;
+}
+
+// Records every line, boundary and error the sources hand on.
+class RecordingHooks final : public SourceHooks {
+ public:
+  explicit RecordingHooks(Session& session) : session_(session) {}
+
+  struct Error {
+    int number;
+    Text description;
+    Text label;
+  };
+
+  ScannerState scanner;
+  std::vector<Text> lines;
+  std::vector<Text> lineFiles;           // the input box when each line arrived
+  std::vector<bool> sevenBitDuringLine;  // chkOnly7bitASCII when each line arrived
+  int phraseResets = 0;
+  std::vector<bool> wordStoreResets;  // folderRun of each reset
+  std::vector<Error> errors;
+  std::vector<bool> buttonStates;
+  int previousResultsCleared = 0;
+  size_t textboxCapacity = SIZE_MAX;
+
+  ScannerState& Scanner() override { return scanner; }
+  void ProcessLine(Text line) override {
+    lines.push_back(std::move(line));
+    lineFiles.push_back(session_.settings.txbFile[0]);
+    sevenBitDuringLine.push_back(session_.settings.chkOnly7bitASCII);
+  }
+  void ResetPhrases() override { ++phraseResets; }
+  void ResetWordStore(bool folderRun) override { wordStoreResets.push_back(folderRun); }
+  void OutputToTxb(TextView text) override {
+    if (session_.reports.blnTextboxFull) return;
+    session_.textWindow.Append(text);
+    if (session_.textWindow.length() > textboxCapacity) session_.reports.blnTextboxFull = true;
+  }
+  void ClearTextbox() override {
+    session_.textWindow.Clear();
+    session_.reports.blnTextboxFull = false;
+  }
+  void ReportError(int number, const Text& description, const Text& label) override {
+    errors.push_back({number, description, label});
+  }
+  void EnableDisableButtons(bool enable) override { buttonStates.push_back(enable); }
+  void ClearPreviousResults() override { ++previousResultsCleared; }
+
+ private:
+  Session& session_;
+};
+
+inline UiTextTable LoadTexts() {
+  UiTextTable texts;
+  texts.Load(UiTextFilePath(VELT_DATA_DIR));
+  return texts;
+}
+
+class SourceTest : public ::testing::Test {
+ protected:
+  SourceTest() {
+    session.run.blnStartUpCompleted = true;
+    setenv("TMPDIR", tempRoot.path().c_str(), 1);
+  }
+  ~SourceTest() override { unsetenv("TMPDIR"); }
+
+  // The docx temporary folders left in the private temporary directory.
+  std::vector<std::string> LeftoverTempFolders() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(tempRoot.path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }
+
+  void UseSingleFile(const std::string& path) {
+    session.settings.source = Source::SingleFile;
+    session.settings.txbFile[0] = FromUtf8(path);
+  }
+
+  TempDir dir;
+  TempDir tempRoot;  // $TMPDIR while a test runs
+  RecordingDialogs dialogs;
+  RecordingView view;
+  ScriptedPump pump;
+  MemoryClipboard clipboard;
+  UiTextTable texts = LoadTexts();
+  Session session{Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}};
+  RecordingHooks hooks{session};
+  LibzipReader zip;
+  SourceContext context{session, hooks, zip};
+};
+
+}  // namespace velt::testing
