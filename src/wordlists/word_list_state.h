@@ -6,19 +6,59 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "wordlists/compiled_pattern_list.h"
 
 namespace velt {
 
+// The entries of one list together with their prepared form for pattern
+// matching; both always change together.
+class IgnoreList {
+ public:
+  const std::vector<Text>& entries() const { return entries_; }
+  size_t size() const { return entries_.size(); }
+  bool empty() const { return entries_.empty(); }
+
+  void Assign(std::vector<Text> entries) {
+    patterns_ = CompiledPatternList(entries);
+    entries_ = std::move(entries);
+  }
+  void Clear() { Assign({}); }
+
+  CompiledPatternList& patterns() { return patterns_; }
+
+ private:
+  std::vector<Text> entries_;
+  CompiledPatternList patterns_;
+};
+
 struct WordListState {
-  std::vector<Text> astrWordsToIgnore;
-  std::vector<Text> astrExtraWordsToIgnore;
+  IgnoreList astrWordsToIgnore;       // the loaded file's entries: unique, ordinal order
+  IgnoreList astrExtraWordsToIgnore;  // the extra words: lower-case, sorted, duplicates kept
   bool blnThereAreWordsToIgnore = false;
-  bool blnInvalidRegExpMet = false;
-  std::array<Text, 2> strLoadedWordsFile;
+  bool blnInvalidRegExpMet = false;        // the last lookup met an invalid regular expression
+  std::array<Text, 2> strLoadedWordsFile;  // per list: the path whose words are loaded
+
+  // Guards that keep the list's click handler quiet during program changes.
   bool blnAddingWordsFile = false;
   bool blnResettingWordsFile = false;
   bool blnEnablingDisablingWordsFile = false;
   bool blnSettingAllCheckboxes = false;
+
+  int32_t lngNumWordsToIgnore() const { return static_cast<int32_t>(astrWordsToIgnore.size()); }
+  int intNumExtraWordsToIgnore() const { return static_cast<int>(astrExtraWordsToIgnore.size()); }
+};
+
+// Sets a guard flag for the lifetime of the object and restores its value after.
+class GuardFlag {
+ public:
+  explicit GuardFlag(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+  ~GuardFlag() { flag_ = saved_; }
+  GuardFlag(const GuardFlag&) = delete;
+  GuardFlag& operator=(const GuardFlag&) = delete;
+
+ private:
+  bool& flag_;
+  const bool saved_;
 };
 
 }  // namespace velt

@@ -1,0 +1,131 @@
+#include "wordlists/common_words.h"
+
+#include "engine/window_actions.h"
+#include "wordlists/ignore_notice.h"
+#include "wordlists/words_file_list.h"
+#include "words/case_mapping.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace velt {
+namespace {
+
+bool FileExists(const Text& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::path(ToUtf8(path)), error);
+}
+
+void SelectIgnoreMode(Session& session, IgnoreMode mode) {
+  session.settings.ignoreMode = mode;
+  session.run.intIgnoreWordsOption = static_cast<int>(mode);
+  session.view.SettingsChanged();
+}
+
+int SelectedFileLanguage(const Session& session) {
+  const WordsFileList& list = session.settings.cboWordsFile;
+  return list.HasSelection() ? LanguageIndexOfFile(list.Selected()) : kNoLanguageIndex;
+}
+
+}  // namespace
+
+int LanguageIndexOfFile(TextView path) {
+  const size_t slash = path.rfind(u'/');
+  if (slash == TextView::npos) return kNoLanguageIndex;
+  const Text name = LowerCaseText(path.substr(slash + 1));
+  for (int i = 0; i < kNoLanguageIndex; ++i) {
+    if (name == kCommonWordsLanguages[static_cast<size_t>(i)].fileName) return i;
+  }
+  return kNoLanguageIndex;
+}
+
+Text CommonWordsPath(const Session& session, int languageIndex) {
+  return FromUtf8(session.dataDir) + u'/' +
+         Text(kCommonWordsLanguages[static_cast<size_t>(languageIndex)].fileName);
+}
+
+void SyncLanguageWithWordsFile(Session& session) {
+  session.settings.cboCommonWordsLanguages = SelectedFileLanguage(session);
+  session.view.SettingsChanged();
+}
+
+void SetPathToCWDs_Eng(Session& session) {
+  WordsFileList& list = session.settings.cboWordsFile;
+  const GuardFlag adding(session.wordLists.blnAddingWordsFile);
+  list.entries.push_back(CommonWordsPath(session, 0));
+  list.index = static_cast<int>(list.entries.size()) - 1;
+  session.view.SettingsChanged();
+}
+
+void cboCommonWordsLanguages_Click(Session& session, WordsFileSource& files) {
+  const WordListState& lists = session.wordLists;
+  if (!session.run.blnStartUpCompleted || lists.blnAddingWordsFile ||
+      lists.blnEnablingDisablingWordsFile) {
+    return;
+  }
+  const int chosen = session.settings.cboCommonWordsLanguages;
+  if (chosen < 0 || chosen > kNoLanguageIndex) return;
+  WordsFileList& list = session.settings.cboWordsFile;
+  if (chosen == kNoLanguageIndex) {
+    {
+      const GuardFlag resetting(session.wordLists.blnResettingWordsFile);
+      list.index = -1;
+    }
+    session.wordLists.astrWordsToIgnore.Clear();
+    session.wordLists.strLoadedWordsFile[0].clear();
+    SetWordsToIgnoreNotice(session);
+    SelectIgnoreMode(session, IgnoreMode::AllowAllIgnored);
+    return;
+  }
+  SelectIgnoreMode(session, IgnoreMode::ExcludeAllIgnored);
+  if (chosen == SelectedFileLanguage(session)) {
+    session.window.SetFocus(ControlId::cmdSaveState);
+    return;
+  }
+  const CommonWordsLanguage& language = kCommonWordsLanguages[static_cast<size_t>(chosen)];
+  const Answer answer =
+      session.Message(u"Load common words file",
+                      u"Load common words file for " + Text(language.questionName) + u"?",
+                      MessageIcon::Question, MessageButtons::YesNo);
+  if (answer != Answer::Yes) {
+    SyncLanguageWithWordsFile(session);
+    return;
+  }
+  const Text path = CommonWordsPath(session, chosen);
+  if (!FileExists(path)) {
+    session.Message(u"Error", path + u" not found.", MessageIcon::Exclamation);
+    return;
+  }
+  if (!AddWordsFile(session, path)) {
+    SyncLanguageWithWordsFile(session);
+    session.window.SetFocus(ControlId::cmdSaveState);
+    return;
+  }
+  const size_t added = list.entries.size() - 1;
+  if (!AttemptToReadWords(session, files, 0) && added < list.entries.size()) {
+    list.entries.erase(list.entries.begin() + static_cast<std::ptrdiff_t>(added));
+    list.index = -1;
+  }
+  session.settings.cboCommonWordsLanguages = LanguageIndexOfFile(path);
+  session.view.SettingsChanged();
+  SetWordsToIgnoreNotice(session);
+  session.window.SetFocus(ControlId::cmdSaveState);
+}
+
+void AskToUseCommonWords(Session& session, WordsFileSource& files) {
+  if (session.settings.cboWordsFile.entries.empty()) {
+    const Answer answer = session.Message(session.UIText(42), session.UIText(41),
+                                          MessageIcon::Question, MessageButtons::YesNo);
+    if (answer == Answer::Yes) {
+      SetPathToCWDs_Eng(session);
+      AttemptToReadWords(session, files, 0);
+      SetCountPhrasesCaption(session);
+    } else {
+      session.settings.cboCommonWordsLanguages = kNoLanguageIndex;
+      session.view.SettingsChanged();
+    }
+  }
+  SetWordsToIgnoreNotice(session);
+}
+
+}  // namespace velt

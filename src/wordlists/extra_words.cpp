@@ -1,0 +1,140 @@
+#include "wordlists/extra_words.h"
+
+#include "phrases/string_arrays.h"
+#include "wordlists/ignore_notice.h"
+#include "wordlists/pattern_syntax.h"
+#include "words/word_char_sets.h"
+#include "words/word_rules.h"
+
+namespace velt {
+namespace {
+
+// Characters that no word rule can admit: the message leaves out "currently
+// set as" for them.
+constexpr TextView kNeverWordChars = u"+;<>*?\"~^";
+constexpr TextView kCrLf = u"\r\n";
+
+TextView TrimSpaces(TextView text) {
+  const size_t first = text.find_first_not_of(u' ');
+  if (first == TextView::npos) return {};
+  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+TextView StripProhibitedEnds(TextView piece) {
+  while (!piece.empty() && strProhibitedInitialOrFinalChars.find(piece.front()) != TextView::npos) {
+    piece.remove_prefix(1);
+  }
+  while (!piece.empty() && strProhibitedInitialOrFinalChars.find(piece.back()) != TextView::npos) {
+    piece.remove_suffix(1);
+  }
+  return piece;
+}
+
+// The pieces of text between runs of spaces, stripped; pieces that strip to
+// nothing (a lone comma or hyphen) are no entries.
+std::vector<Text> SplitExtraWords(TextView text) {
+  std::vector<Text> pieces;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t start = text.find_first_not_of(u' ', pos);
+    if (start == TextView::npos) break;
+    size_t end = text.find(u' ', start);
+    if (end == TextView::npos) end = text.size();
+    const TextView piece = StripProhibitedEnds(text.substr(start, end - start));
+    if (!piece.empty()) pieces.emplace_back(piece);
+    pos = end;
+  }
+  return pieces;
+}
+
+Text Join(const std::vector<Text>& pieces) {
+  Text joined;
+  for (const Text& piece : pieces) {
+    if (!joined.empty()) joined += u' ';
+    joined += piece;
+  }
+  return joined;
+}
+
+Text NotAllowedMessage(char16_t c) {
+  Text text = u"The character '";
+  text += c;
+  text += u"' occurs in some extra ";
+  text += u"word-to-ignore";
+  text += kCrLf;
+  text += u"but is not ";
+  if (kNeverWordChars.find(c) == TextView::npos) text += u"currently set as ";
+  text += u"a character allowed in a word.";
+  if (c == u',') {
+    text += kCrLf;
+    text += kCrLf;
+    text += u"Words-to-ignore must be separated by a space, not by a comma.";
+  } else if (c == u'^') {
+    text += kCrLf;
+    text += kCrLf;
+    text += u"Perhaps some Word-to-ignore";
+    text += u" is a regular expression";
+    text += kCrLf;
+    text += u"without angle brackets.";
+  }
+  return text;
+}
+
+}  // namespace
+
+Text GetExtraWords(Session& session, int index) {
+  if (index != 0) return {};
+  Text& box = session.settings.txbWordsToIgnoreOrCount;
+  box = Text(TrimSpaces(box));
+  if (box.empty()) {
+    session.wordLists.astrExtraWordsToIgnore.Clear();
+    session.view.SettingsChanged();
+    // The notice must not keep claiming extra words that are gone.
+    SetWordsToIgnoreNotice(session);
+    return {};
+  }
+  if (!session.settings.chkCaseSignificant) box = LowerCaseOutsideBrackets(box);
+  std::vector<Text> pieces = SplitExtraWords(LowerCaseOutsideBrackets(box));
+  SortStringArray(pieces, 1, static_cast<int32_t>(pieces.size()), 1);
+  box = Join(pieces);
+  session.wordLists.astrExtraWordsToIgnore.Assign(std::move(pieces));
+  session.view.SettingsChanged();
+  CheckAllowedExtraChars(session);
+  SetWordsToIgnoreNotice(session);
+  return box;
+}
+
+void cmdClearWordsToIgnoreOrCount_Click(Session& session, int index) {
+  if (index != 0) return;
+  session.settings.txbWordsToIgnoreOrCount.clear();
+  GetExtraWords(session, index);
+  SetWordsToIgnoreNotice(session);
+  session.window.SetFocus(ControlId::cmdClose);
+}
+
+bool CheckAllowedExtraChars(Session& session) {
+  if (!session.run.blnStartUpCompleted || session.run.blnRestoring ||
+      session.wordLists.blnSettingAllCheckboxes) {
+    return true;
+  }
+  const Text& box = session.settings.txbWordsToIgnoreOrCount;
+  if (box.empty()) return true;
+  WordRules rules;
+  rules.SetAllowedExtraChars1(session.settings);
+  rules.SetAllowedExtraChars2(session.settings);
+  const Text allowed = rules.strExtraWordChars() + u"~?";
+  bool inBrackets = false;
+  for (const char16_t c : box) {
+    if (c == u'<' || c == u'>') {
+      inBrackets = c == u'<';
+      continue;
+    }
+    if (inBrackets || c == u' ' || kLetterSet.Contains(c)) continue;
+    if (allowed.find(c) != Text::npos) continue;
+    session.Message(u"Character not allowed", NotAllowedMessage(c), MessageIcon::Exclamation);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace velt

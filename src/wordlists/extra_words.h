@@ -1,0 +1,28 @@
+// The extra-words box of the Settings window: its parsing into the extra
+// words to ignore and the check of its characters against the word rules.
+#pragma once
+
+#include "engine/session.h"
+
+namespace velt {
+
+// Parses the box of list index (only list 0 has one) into the extra words:
+// trimmed, lower-cased outside angle brackets (the box text too unless case is
+// significant), split at spaces, each piece stripped at both ends of the
+// characters that may not begin or end a word, sorted. The box then shows the
+// pieces joined by single spaces; the text is returned. Runs
+// CheckAllowedExtraChars and SetWordsToIgnoreNotice. Called when the box loses
+// the focus and when Enter is pressed in it.
+Text GetExtraWords(Session& session, int index);
+
+// The box's Clear button: empties the box, parses it, moves focus to "Hide
+// settings".
+void cmdClearWordsToIgnoreOrCount_Click(Session& session, int index);
+
+// False (after a message) when a character of the extra-words box outside
+// angle brackets is neither a space, a letter, a wildcard nor a character the
+// current word rules allow. Always true before start-up has completed, while
+// settings are restored and while all check boxes are being set.
+bool CheckAllowedExtraChars(Session& session);
+
+}  // namespace velt

@@ -1,0 +1,24 @@
+#include "wordlists/ignore_notice.h"
+
+namespace velt {
+namespace {
+
+constexpr ControlId kIgnoreModeOptions[] = {
+    ControlId::optAllowPhrasesAllWordsToIgnore, ControlId::optExcludePhrasesAllWordsToIgnore,
+    ControlId::optRemoveWordsToIgnore, ControlId::optExcludePhrasesWithWordToIgnore};
+
+}  // namespace
+
+void SetWordsToIgnoreNotice(Session& session) {
+  WordListState& lists = session.wordLists;
+  const bool any = lists.lngNumWordsToIgnore() > 0 || lists.intNumExtraWordsToIgnore() > 0;
+  lists.blnThereAreWordsToIgnore = any;
+  session.window.SetCaption(
+      ControlId::lblWordsToIgnoreNotice,
+      any ? u"This operation uses the words-to-ignore specifications in the 'Settings' window."
+          : u"No words-to-ignore are specified in the 'Settings' window.");
+  for (const ControlId option : kIgnoreModeOptions)
+    session.window.SetEnabled(option, any);
+}
+
+}  // namespace velt

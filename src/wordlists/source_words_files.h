@@ -1,0 +1,23 @@
+// Words files read through the text sources: their classifier check with its
+// messages and their line reader.
+#pragma once
+
+#include "sources/source_hooks.h"
+#include "wordlists/words_file_source.h"
+
+namespace velt {
+
+class SourceWordsFiles final : public WordsFileSource {
+ public:
+  SourceWordsFiles(Session& session, SourceHooks& hooks) : session_(session), hooks_(hooks) {}
+
+  bool CheckTextFile(const Text& path, bool& utf8) override;
+  // A UTF-8 byte-order mark at the start of the file is dropped.
+  std::unique_ptr<WordsFileLines> OpenLines(const Text& path, RunError& error) override;
+
+ private:
+  Session& session_;
+  SourceHooks& hooks_;
+};
+
+}  // namespace velt

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "platform/regex_engine.h"
+
+namespace velt {
+namespace {
+
+RegexOutcome Search(TextView pattern, TextView subject, bool caseless = true) {
+  const std::optional<Regex> regex = Regex::Compile(pattern, caseless);
+  EXPECT_TRUE(regex.has_value()) << "pattern must compile";
+  if (!regex) return RegexOutcome::Failed;
+  RegexEngine engine;
+  return engine.Search(*regex, subject);
+}
+
+TEST(RegexEngineTest, InvalidExpressionsDoNotCompile) {
+  for (const TextView bad : {u"(", u"a)", u"[a-", u"*a", u"a{2,1}", u"\\"}) {
+    EXPECT_FALSE(Regex::Compile(bad, true).has_value()) << ToUtf8(bad);
+  }
+}
+
+TEST(RegexEngineTest, MatchesAnywhereWithAsciiClassesAndEcmaEscapes) {
+  EXPECT_EQ(Search(u"\\b[a-z]\\d{3}", u"x b123"), RegexOutcome::Match);
+  EXPECT_EQ(Search(u"(x)(y)(z)", u"--xyz"), RegexOutcome::Match);  // more groups than offsets kept
+  EXPECT_EQ(Search(u"^abc$", u"xabc"), RegexOutcome::NoMatch);
+  // \u and \x are written as in ECMAScript.
+  EXPECT_EQ(Search(u"caf\\u00e9", u"café"), RegexOutcome::Match);
+  EXPECT_EQ(Search(u"\\x41", u"A", false), RegexOutcome::Match);
+  // No Unicode properties: \w is ASCII only, so an accented letter is not a word character.
+  EXPECT_EQ(Search(u"^\\w+$", u"é"), RegexOutcome::NoMatch);
+  EXPECT_EQ(Search(u"ABC", u"abc", true), RegexOutcome::Match);
+  EXPECT_EQ(Search(u"ABC", u"abc", false), RegexOutcome::NoMatch);
+  EXPECT_EQ(Search(u"É", u"é", true), RegexOutcome::NoMatch) << "caseless folds ASCII only";
+  // "$" matches only at the very end, not before a final line feed.
+  EXPECT_EQ(Search(u"^abc$", u"abc\n"), RegexOutcome::NoMatch);
+}
+
+TEST(RegexEngineTest, CatastrophicBacktrackingEndsQuicklyAsFailure) {
+  const Text word = Text(5000, u'a') + u'!';
+  const auto start = std::chrono::steady_clock::now();
+  const RegexOutcome outcome = Search(u"(a+)+$", word);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(outcome, RegexOutcome::Failed);
+  EXPECT_LT(elapsed, std::chrono::milliseconds(50));
+}
+
+}  // namespace
+}  // namespace velt

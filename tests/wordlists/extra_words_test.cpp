@@ -1,0 +1,155 @@
+#include "wordlists/extra_words.h"
+
+#include "wordlists/ignore_lookup.h"
+#include "wordlists/ignore_notice.h"
+#include "wordlists_fixture.h"
+
+namespace velt {
+namespace {
+
+class ExtraWordsTest : public testing::WordListsTest {
+ protected:
+  // Commits text as the box's new content and returns the message texts shown.
+  std::vector<Text> Commit(TextView text) {
+    dialogs.messages.clear();
+    session().settings.txbWordsToIgnoreOrCount = Text(text);
+    GetExtraWords(session(), 0);
+    return dialogs.Texts();
+  }
+  const std::vector<Text>& Entries() {
+    return session().wordLists.astrExtraWordsToIgnore.entries();
+  }
+  bool Ignored(TextView word) { return MatchesExtraWords(session().wordLists, word); }
+};
+
+TEST_F(ExtraWordsTest, CommasAndSpacesSeparateSortedEntries) {
+  EXPECT_TRUE(Commit(u"  viz,  ibid, vide ").empty());
+  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"ibid vide viz");
+  EXPECT_EQ(Entries(), (std::vector<Text>{u"ibid", u"vide", u"viz"}));
+  EXPECT_TRUE(Ignored(u"vide"));
+  EXPECT_FALSE(Ignored(u"video"));
+}
+
+TEST_F(ExtraWordsTest, CaseOfTheBoxAndOfExpressions) {
+  Commit(u"Ibid <\\D{3}> ibid");
+  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"<\\D{3}> ibid ibid");
+  EXPECT_EQ(Entries().size(), 3u) << "duplicates are kept";
+  EXPECT_TRUE(Ignored(u"abc"));
+  EXPECT_FALSE(Ignored(u"123"));
+
+  // The entries are lower-cased whatever the case setting, and the box shows them.
+  session().settings.chkCaseSignificant = true;
+  Commit(u"Ibid");
+  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"ibid");
+  EXPECT_TRUE(Ignored(u"ibid"));
+}
+
+TEST_F(ExtraWordsTest, EntriesAreAlwaysPatterns) {
+  Commit(u"wh~ ? un~ly");
+  for (const TextView word : {u"what", u"wh", u"x", u"unlikely"})
+    EXPECT_TRUE(Ignored(word));
+  for (const TextView word : {u"awhile", u"xy", u"unlikelier"})
+    EXPECT_FALSE(Ignored(word));
+}
+
+TEST_F(ExtraWordsTest, EmptyBoxDropsTheWordsAndTheNotice) {
+  Commit(u"ibid");
+  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  Commit(u"   ");
+  EXPECT_EQ(session().wordLists.intNumExtraWordsToIgnore(), 0);
+  EXPECT_FALSE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_FALSE(Ignored(u"ibid"));
+  // A piece made only of characters that may not end a word is no entry.
+  Commit(u"- ibid ,");
+  EXPECT_EQ(Entries(), std::vector<Text>{u"ibid"});
+  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"ibid");
+
+  cmdClearWordsToIgnoreOrCount_Click(session(), 0);
+  EXPECT_TRUE(session().settings.txbWordsToIgnoreOrCount.empty());
+  EXPECT_FALSE(Ignored(u"ibid"));
+  EXPECT_EQ(view.focusRequests.back(), ControlId::cmdClose);
+}
+
+TEST_F(ExtraWordsTest, NoticeAndIgnoreModeOptions) {
+  const ControlId options[] = {
+      ControlId::optAllowPhrasesAllWordsToIgnore, ControlId::optExcludePhrasesAllWordsToIgnore,
+      ControlId::optRemoveWordsToIgnore, ControlId::optExcludePhrasesWithWordToIgnore};
+  Commit(u"ibid");
+  EXPECT_EQ(session().window.Get(ControlId::lblWordsToIgnoreNotice).caption,
+            u"This operation uses the words-to-ignore specifications in the 'Settings' window.");
+  for (const ControlId id : options)
+    EXPECT_TRUE(session().window.Get(id).enabled);
+  Commit(u"");
+  for (const ControlId id : options)
+    EXPECT_FALSE(session().window.Get(id).enabled);
+  // File words count as well.
+  session().wordLists.astrWordsToIgnore.Assign({u"the"});
+  SetWordsToIgnoreNotice(session());
+  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  for (const ControlId id : options)
+    EXPECT_TRUE(session().window.Get(id).enabled);
+}
+
+const Text kNotSet =
+    u"' occurs in some extra word-to-ignore\r\nbut is not currently set as a "
+    u"character allowed in a word.";
+const Text kNeverAllowed =
+    u"' occurs in some extra word-to-ignore\r\nbut is not a character allowed in a word.";
+
+TEST_F(ExtraWordsTest, CharacterChecks) {
+  for (bool* box : session().settings.SettingsCheckboxes())
+    *box = false;
+  // Letters, spaces, wildcards and bracketed stretches always pass.
+  EXPECT_TRUE(Commit(u"Ærø ~ing w?y <[0-9]+;\\d^>").empty());
+
+  EXPECT_EQ(Commit(u"e-mail"), std::vector<Text>{u"The character '-" + kNotSet});
+  EXPECT_EQ(dialogs.messages[0].title, u"Character not allowed");
+  EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(Commit(u"abc1"), std::vector<Text>{u"The character '1" + kNotSet});
+  EXPECT_EQ(Commit(u"ibid,vide"),
+            std::vector<Text>{u"The character '," + kNotSet +
+                              u"\r\n\r\nWords-to-ignore must be separated by a space, not by a "
+                              u"comma."});
+  EXPECT_EQ(Commit(u"^abc"),
+            std::vector<Text>{u"The character '^" + kNeverAllowed +
+                              u"\r\n\r\nPerhaps some Word-to-ignore is a regular expression\r\n"
+                              u"without angle brackets."});
+  for (const TextView text : {u"a;b", u"a*b", u"a\"b", u"a+b"}) {
+    EXPECT_EQ(Commit(text),
+              std::vector<Text>{u"The character '" + Text(1, text[1]) + kNeverAllowed});
+  }
+  // Only the first offending character is reported.
+  EXPECT_EQ(Commit(u"a*b;c").size(), 1u);
+
+  // Admitted by the word rules, the same characters pass.
+  session().settings.chkAllowWordsWithHyphens = true;
+  session().settings.chkAllowWordsWithNumerals = true;
+  session().settings.chkAllowWordsWithCommas = true;
+  EXPECT_TRUE(Commit(u"e-mail abc1 ibid,vide").empty());
+}
+
+TEST_F(ExtraWordsTest, WordsFileLookupWithAndWithoutPatterns) {
+  session().wordLists.astrWordsToIgnore.Assign({u"the", u"wh~"});
+  Settings& settings = session().settings;
+  WordListState& lists = session().wordLists;
+  settings.chkPatternMatchingInWordsToIgnoreFile = false;
+  EXPECT_TRUE(MatchesWordsFile(lists, settings, u"the"));
+  for (const TextView word : {u"what", u"which", u"wh", u"th"}) {
+    EXPECT_FALSE(MatchesWordsFile(lists, settings, word)) << ToUtf8(word);
+  }
+  settings.chkPatternMatchingInWordsToIgnoreFile = true;
+  for (const TextView word : {u"what", u"which", u"wh", u"the"}) {
+    EXPECT_TRUE(MatchesWordsFile(lists, settings, word)) << ToUtf8(word);
+  }
+  EXPECT_FALSE(MatchesWordsFile(lists, settings, u"awhile"));
+
+  // Phrase assembly asks through its interface.
+  const WordListLookups lookups(lists, settings);
+  EXPECT_EQ(lookups.NumFileWords(), 2);
+  EXPECT_EQ(lookups.NumExtraWords(), 0);
+  EXPECT_TRUE(lookups.MatchesWordsFile(u"which"));
+  EXPECT_FALSE(lookups.MatchesExtraWords(u"which"));
+}
+
+}  // namespace
+}  // namespace velt

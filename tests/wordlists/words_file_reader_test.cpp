@@ -1,0 +1,131 @@
+#include "wordlists/words_file_reader.h"
+
+#include "wordlists_fixture.h"
+
+namespace velt {
+namespace {
+
+using Words = std::vector<Text>;
+
+class WordsFileReaderTest : public testing::WordListsTest {
+ protected:
+  bool Read(const std::string& bytes) {
+    Select(WriteFile("words.txt", bytes));
+    return ReadWords(session(), files, 0);
+  }
+};
+
+TEST_F(WordsFileReaderTest, EntriesAreLowerCasedSortedAndUnique) {
+  ASSERT_TRUE(Read("The the\r\n\r\n   THE;zebra, apple\r\nwh~ ?s o'clock -x-\r\n"));
+  EXPECT_EQ(FileWords(), (Words{u"?s", u"apple", u"o'clock", u"the", u"wh~", u"x", u"zebra"}));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WordsFileReaderTest, CommentsAndBracketedExpressions) {
+  ASSERT_TRUE(
+      Read("alpha /* beta\ngamma */ delta // epsilon\nzeta//eta\n"
+           "<\\b[A-Z]{1}[0-9]{3}> Word <^abc$>\n<A b>x a < B\n"));
+  // Inside a word "/" is a word character; an expression stays as written,
+  // spaces included; a "<" without ">" is passed over.
+  EXPECT_EQ(FileWords(), (Words{u"<A b>", u"<\\b[A-Z]{1}[0-9]{3}>", u"<^abc$>", u"a", u"alpha",
+                                u"b", u"delta", u"word", u"x", u"zeta//eta"}));
+}
+
+TEST_F(WordsFileReaderTest, Utf8FileIsRepairedBeforeLowerCasing) {
+  // Byte-order mark, then "ÉCOLE café" in UTF-8.
+  ASSERT_TRUE(
+      Read("\xEF\xBB\xBF\xC3\x89"
+           "COLE caf\xC3\xA9\r\n"));
+  EXPECT_EQ(FileWords(), (Words{u"caf\u00E9", u"\u00E9cole"}));
+}
+
+TEST_F(WordsFileReaderTest, ProgressAndCaptions) {
+  std::string bytes;
+  for (int i = 0; i < 1005; ++i)
+    bytes += "w" + std::to_string(i) + " w" + std::to_string(i) + "\n";
+  Text captionWhileReading;
+  pump.triggerAt = 5;
+  pump.action = [&] {
+    captionWhileReading =
+        session().window.Get(ControlId::cmdCountPhrases).caption + session().textWindow.text();
+  };
+  ASSERT_TRUE(Read(bytes));
+  EXPECT_EQ(FileWords().size(), 1005u);
+  EXPECT_EQ(session().window.Get(ControlId::lblNumberOfWords).caption,
+            u"Number of words read so far: 1,000");
+  EXPECT_EQ(captionWhileReading, session().UIText(25) + u"Now reading words to ignore . . . ");
+  EXPECT_EQ(session().window.Get(ControlId::cmdCountPhrases).caption, session().UIText(21));
+}
+
+TEST_F(WordsFileReaderTest, StopRemovesTheFileAndLeavesNoFileWords) {
+  session().wordLists.astrWordsToIgnore.Assign({u"old"});
+  const Text other = WriteFile("other.txt", "x\n");
+  Select(other);
+  pump.triggerAt = 3;
+  pump.action = [&] { session().run.blnStop = true; };
+  EXPECT_FALSE(Read("a b c\nd e f\ng h i\n"));
+  EXPECT_EQ(session().settings.cboWordsFile.entries, Words{other});
+  EXPECT_FALSE(session().settings.cboWordsFile.HasSelection());
+  EXPECT_TRUE(FileWords().empty());
+  EXPECT_FALSE(session().run.blnStop);
+}
+
+// Reads the real file but fails after its first line.
+class FailingFiles final : public WordsFileSource {
+ public:
+  explicit FailingFiles(WordsFileSource& real) : real_(real) {}
+  bool CheckTextFile(const Text& path, bool& utf8) override {
+    return real_.CheckTextFile(path, utf8);
+  }
+  std::unique_ptr<WordsFileLines> OpenLines(const Text& path, RunError& error) override {
+    struct Lines final : WordsFileLines {
+      std::unique_ptr<WordsFileLines> real;
+      int left = 1;
+      bool ReadLfLine(Text& line) override { return left-- > 0 && real->ReadLfLine(line); }
+      std::optional<RunError> error() const override { return RunError{5, u"I/O error"}; }
+    };
+    auto lines = std::make_unique<Lines>();
+    lines->real = real_.OpenLines(path, error);
+    return lines;
+  }
+
+ private:
+  WordsFileSource& real_;
+};
+
+TEST_F(WordsFileReaderTest, ReadErrorKeepsThePreviousList) {
+  session().wordLists.astrWordsToIgnore.Assign({u"old"});
+  Select(WriteFile("words.txt", "new\nnewer\n"));
+  FailingFiles failing(files);
+  EXPECT_FALSE(ReadWords(session(), failing, 0));
+  EXPECT_EQ(FileWords(), Words{u"old"});
+  EXPECT_EQ(dialogs.Texts(), Words{u"Error5: I/O error"});
+  EXPECT_EQ(dialogs.Titles(), Words{session().UIText(1)});
+}
+
+TEST_F(WordsFileReaderTest, FilesThatAreNotTextAreRefusedWithTheClassifiersMessage) {
+  const std::pair<std::string, const char16_t*> cases[] = {
+      {"", u" is zero-length."},
+      {"abc", u"\r\ncontains only from 1 to 4 bytes."},
+      {std::string("\xFF\xFEw\0o\0r\0d\0", 10), u"\r\nis a Unicode file but not UTF-8 encoded."},
+      {std::string("bin\0\x01\x02\x03"
+                   "ary\0data",
+                   15),
+       nullptr}};
+  for (const auto& [bytes, tail] : cases) {
+    session().wordLists.astrWordsToIgnore.Assign({u"old"});
+    dialogs.messages.clear();
+    const Text path = WriteFile("bad.txt", bytes);
+    session().settings.cboWordsFile = {{path}, 0};
+    EXPECT_FALSE(ReadWords(session(), files, 0));
+    EXPECT_EQ(FileWords(), Words{u"old"});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, tail ? u"Fatal error" : u"Not a text file");
+    const Text expected =
+        tail ? u"File " + path + tail : path + u"\r\nis not an ANSI or UTF-8 encoded text file.";
+    EXPECT_TRUE(dialogs.messages[0].text.starts_with(expected)) << ToUtf8(dialogs.messages[0].text);
+  }
+}
+
+}  // namespace
+}  // namespace velt
