@@ -41,6 +41,8 @@ struct WordsFileList {
 
   bool HasSelection() const { return index >= 0 && index < static_cast<int>(entries.size()); }
   const Text& Selected() const { return entries[static_cast<size_t>(index)]; }
+
+  bool operator==(const WordsFileList&) const = default;
 };
 
 struct Settings {
@@ -113,6 +115,8 @@ struct Settings {
   // Resets the Settings-window fields to their defaults (long-word size index 3);
   // leaves the main-window fields, the extra words and the file list alone.
   void SetSettingsWindowDefaults();
+
+  bool operator==(const Settings&) const = default;
 };
 
 }  // namespace velt

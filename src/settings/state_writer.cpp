@@ -1,0 +1,67 @@
+// Writing the records of the state file.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "settings/state_format.h"
+#include "settings/state_record_order.h"
+
+namespace velt {
+namespace {
+
+class RecordWriter {
+ public:
+  void TextRecord(const Text& text, TextTrim = TextTrim::Keep) {
+    Text oneLine = text;
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
+    out_ += '"';
+    out_ += ToUtf8(oneLine);
+    out_ += '"';
+    EndLine();
+  }
+  void FlagRecord(bool flag) { NumberRecord(flag ? 1 : 0); }
+  void IndexRecord(int index, int, bool) { NumberRecord(index); }
+  void SourceRecord(Source source) { NumberRecord(static_cast<int>(source)); }
+  void FilterModeRecord(FilterMode mode) { NumberRecord(static_cast<int>(mode)); }
+  void IgnoreOptionRecord(IgnoreMode mode, IgnoreMode option) {
+    NumberRecord(mode == option ? -1 : 0);
+  }
+  void WordsFileRecords(const WordsFileList& list) {
+    std::vector<Text> entries = list.entries;
+    int index = list.HasSelection() ? list.index : -1;
+    if (entries.size() > kMaxWordsFiles) {
+      entries.resize(kMaxWordsFiles);
+      if (index >= kMaxWordsFiles) {
+        entries.back() = list.Selected();
+        index = kMaxWordsFiles - 1;
+      }
+    }
+    NumberRecord(static_cast<int>(entries.size()));
+    for (const Text& entry : entries)
+      TextRecord(entry);
+    NumberRecord(index);
+  }
+  void Event(StateEvent) {}
+
+  std::string Take() { return std::move(out_); }
+
+ private:
+  void NumberRecord(int number) {
+    out_ += std::to_string(number);
+    EndLine();
+  }
+  void EndLine() { out_ += "\r\n"; }
+
+  std::string out_;
+};
+
+}  // namespace
+
+std::string FormatStateRecords(const Settings& settings) {
+  RecordWriter writer;
+  VisitStateRecords(writer, settings);
+  return writer.Take();
+}
+
+}  // namespace velt

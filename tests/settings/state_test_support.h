@@ -1,0 +1,155 @@
+// Shared pieces of the state-file tests: a settings record that differs from
+// the defaults in every persisted field, its file lines, a recording double of
+// the restore hooks and a scratch folder.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+#include "settings/state_file_hooks.h"
+
+namespace velt::testing {
+
+inline Settings NonDefaultSettings() {
+  Settings s;
+  s.txbFolder = u"/home/ann/corpus";
+  s.txbWordsToIgnoreOrCount = u"ibid vide";
+  s.txbFile = {u"/home/ann/in.txt", u"/home/ann/out.txt"};
+  s.txbFileFilepathSpecifications = {u"*.txt *.htm", u"draft"};
+  s.cboShortWordSize = 4;
+  s.cboLongWordSize = 5;
+  for (bool* box : s.SettingsCheckboxes())
+    *box = !*box;
+  s.chkDisableOutputToFile = true;
+  s.chkIncludeSubfolders = true;
+  s.cboWordOrder = 1;
+  s.cboDisplayFormat = 12;
+  s.cboWordsFile = {{u"/w/a.txt", u"/w/cwds_fr.txt"}, 1};
+  s.source = Source::Folder;
+  s.cboPhraseLength = {3, 10};
+  s.cboMinimumFrequency = 7;
+  s.chkDisplayRelativeFrequency = true;
+  s.chkSortByNumberOfFiles = true;
+  s.cboCommonWordsLanguages = 5;
+  s.txbFilterWords = u"\u00E9t\u00E9 \u00E7a";
+  s.filterMode = FilterMode::Subphrase;
+  s.ignoreMode = IgnoreMode::RemoveIgnored;
+  return s;
+}
+
+// The records of NonDefaultSettings(), written out by hand from the format's
+// table: record n is element n - 1.
+inline std::vector<std::string> NonDefaultLines() {
+  const std::string records =
+      "\"/home/ann/corpus\"|\"ibid vide\"|\"/home/ann/in.txt\"|\"*.txt *.htm\"|"  // 1-4
+      "\"/home/ann/out.txt\"|\"draft\"|4|5|"                                      // 5-8
+      "0|0|1|0|1|0|1|1|1|1|1|1|1|1|1|1|1|"                                        // 9-25 flags
+      "1|1|1|1|1|12|1|"                       // 26-32 flags, order, format, 7-bit
+      "2|\"/w/a.txt\"|\"/w/cwds_fr.txt\"|1|"  // 33-36 the list
+      "2|1|0|0|0|1|3|10|7|"                   // 37 source, 38-42 boundaries, 43-45
+      "0|1|1|1|5|\"\xC3\xA9t\xC3\xA9 \xC3\xA7"
+      "a\"|2|"     // 46-50 flags, language, 51 filter words, 52 filter mode
+      "0|0|-1|0";  // 53-56 ignore options
+  std::vector<std::string> lines;
+  std::string::size_type from = 0;
+  for (std::string::size_type bar; (bar = records.find('|', from)) != std::string::npos;
+       from = bar + 1) {
+    lines.push_back(records.substr(from, bar - from));
+  }
+  lines.push_back(records.substr(from));
+  return lines;
+}
+
+inline std::string JoinLines(const std::vector<std::string>& lines, size_t count,
+                             const std::string& end = "\r\n") {
+  std::string out;
+  for (size_t k = 0; k < count && k < lines.size(); ++k)
+    out += lines[k] + end;
+  return out;
+}
+
+inline std::string JoinLines(const std::vector<std::string>& lines) {
+  return JoinLines(lines, lines.size());
+}
+
+// Records every hook call as a line of text.
+class RecordingHooks : public SettingsFileHooks {
+ public:
+  std::vector<std::string> calls;
+  bool attemptToReadWordsResult = true;
+  std::function<void()> onInitialize;
+  std::function<void()> onLanguageSelected;
+
+  void RememberLastFolder(const Text& folder) override { Log("RememberLastFolder", folder); }
+  void PatternBoxSet(int index) override { Log("PatternBoxSet " + std::to_string(index)); }
+  void RememberLastInputFile(const Text& path) override { Log("RememberLastInputFile", path); }
+  void SourceSelected() override { Log("SourceSelected"); }
+  void LanguageSelected() override {
+    Log("LanguageSelected");
+    if (onLanguageSelected) onLanguageSelected();
+  }
+  void DisableOutputSwitch() override { Log("DisableOutputSwitch"); }
+  void CheckInputFileName(const Text& path) override { Log("CheckInputFileName", path); }
+  void FolderBoxLostFocus() override { Log("FolderBoxLostFocus"); }
+  void CommitExtraWords() override { Log("CommitExtraWords"); }
+  bool AttemptToReadWords() override {
+    Log("AttemptToReadWords");
+    return attemptToReadWordsResult;
+  }
+  void ClearFileWordsInForce() override { Log("ClearFileWordsInForce"); }
+  void SetWordsToIgnoreNotice() override { Log("SetWordsToIgnoreNotice"); }
+  void SetDefaultValues() override { Log("SetDefaultValues"); }
+  void Initialize() override {
+    Log("Initialize");
+    if (onInitialize) onInitialize();
+  }
+  void ShowTransientPopup(ControlId below, const Text& text) override {
+    Log("Popup " + std::string(ControlName(below)), text);
+  }
+  void ShowSettingsWindow() override { Log("ShowSettingsWindow"); }
+
+ private:
+  void Log(const std::string& name, const Text& arg = {}) {
+    calls.push_back(arg.empty() ? name : name + " " + ToUtf8(arg));
+  }
+};
+
+// A fresh folder below the system's temporary folder, removed afterwards.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "velt-state-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~ScratchDir() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+  }
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+}
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace velt::testing
