@@ -40,6 +40,9 @@ class View {
   // An explicit redraw request: the run does not return to the event loop.
   virtual void Repaint(ControlId id) = 0;
   virtual void SetFocus(ControlId id) = 0;
+  // A transient confirmation shown for 2 seconds just below the given button;
+  // widthTwips <= 0 means the button's width minus 50 twips.
+  virtual void ShowPopUp(ControlId /*below*/, const Text& /*message*/, int /*widthTwips*/) {}
 };
 
 // A view that shows nothing (velt-batch, most tests).

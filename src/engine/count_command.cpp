@@ -1,0 +1,403 @@
+// The Count command and the counting run: checks, parameters, reading the
+// source through the scanner and phrase assembly, sorting, threshold,
+// redundant subphrases, statistics, frequency chain, counters and listing.
+#include <filesystem>
+#include <new>
+
+#include "engine/engine.h"
+#include "engine/window_actions.h"
+#include "phrases/redundant_subphrases.h"
+#include "phrases/run_progress.h"
+#include "reports/display_format.h"
+#include "reports/filter_handlers.h"
+#include "reports/listing.h"
+#include "reports/output_file_checks.h"
+#include "reports/report_error.h"
+#include "reports/summary.h"
+#include "reports/text_sink.h"
+#include "sources/clipboard_source.h"
+#include "sources/file_patterns.h"
+#include "sources/file_reader.h"
+#include "sources/folder_scan.h"
+#include "sources/input_checks.h"
+#include "sources/source_controls.h"
+#include "wordlists/extra_words.h"
+
+namespace velt {
+namespace {
+
+constexpr TextView kCrLf = u"\r\n";
+
+Text Trimmed(const Text& text) {
+  const size_t first = text.find_first_not_of(u' ');
+  if (first == Text::npos) return {};
+  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+void ShowText(Session& session, Text text) {
+  SetTextWindow(session, std::move(text));
+  session.window.Repaint(ControlId::txbOutput);
+}
+
+// Rounds to the nearest integer, halves away from zero (file size in Kb).
+int64_t KilobytesRounded(int64_t bytes) { return (bytes + 512) / 1024; }
+
+}  // namespace
+
+void Engine::cmdCountPhrases_Click() {
+  Session& s = session_;
+  // A click while the button shows a counting caption is a stop request. It is
+  // taken before the input checks, so that a check failing in the middle of a
+  // run (say, the clipboard emptied) can never keep the user from stopping.
+  if (CountButtonShowsStop(s)) {
+    const Answer answer = s.Message(s.UIText(21), u"Really stop?", MessageIcon::Question,
+                                    MessageButtons::YesNo, Answer::No);
+    if (answer == Answer::No) return;
+    SetTextWindow(s, u"Counting of all phrases was stopped.");
+    s.run.blnStop = true;
+    s.window.SetCaption(ControlId::cmdCountPhrases, s.UIText(21));
+    s.run.blnElapsedTimeRunning = false;
+    s.run.timer2Enabled = false;
+    s.pump.Yield();
+    return;
+  }
+  countReachedListing_ = false;
+  if (!CheckSourceBeforeCount(s)) return;
+  s.run.strHowManyPhrases.clear();
+
+  s.run.timer2Enabled = true;
+  s.window.SetVisible(ControlId::lblTimeElapsed_1, true);
+  SetCountPhrasesCaption(s);
+  params_.blnThereAreWordsToIgnore = ThereAreWordsToIgnore();
+  params_.intMinNumWordsInPhrase = s.settings.MinPhraseLength();
+  params_.intMaxNumWordsInPhrase = s.settings.MaxPhraseLength();
+  params_.intMFPThresholdFrequency = s.settings.MinimumFrequency();
+
+  if (params_.intMaxNumWordsInPhrase < params_.intMinNumWordsInPhrase) {
+    s.Message(u"Invalid input",
+              u"The maximum number of words in each phrase\r\nmust not be less than the minimum "
+              u"number.",
+              MessageIcon::Exclamation);
+    return;
+  }
+
+  if (params_.intMFPThresholdFrequency == 1 && s.settings.cboWordOrder == 0) {
+    bool ask = s.settings.source == Source::Folder;
+    if (s.settings.source == Source::SingleFile) {
+      std::error_code error;
+      const auto size =
+          std::filesystem::file_size(std::filesystem::path(ToUtf8(Trimmed(s.settings.txbFile[0]))),
+                                     error);
+      ask = !error && KilobytesRounded(static_cast<int64_t>(size)) > 50;
+    }
+    if (ask) {
+      const Answer answer = s.Message(
+          u"Minimum number of occurrences",
+          u"If you are just interested in the most frequently occurring phrases then the minimum "
+          u"number of occurrences should be set to at least 2, otherwise processing will take "
+          u"longer.\r\n\r\nDo you wish to reset it?",
+          MessageIcon::Question, MessageButtons::YesNo);
+      if (answer == Answer::Yes) return;
+    }
+  }
+
+  if (!s.settings.txbFilterWords.empty()) {
+    const Answer answer = s.Message(u"Filter results?", u"Do you wish to keep the filter settings?",
+                                    MessageIcon::Question, MessageButtons::YesNo);
+    if (answer == Answer::No) return;
+  }
+
+  const int code = params_.SetIgnoreWordsOption(s.settings.ignoreMode);
+  s.settings.txbFilterWords = Trimmed(s.settings.txbFilterWords);
+  s.reports.blnFilterActive = !s.settings.txbFilterWords.empty();
+  s.reports.blnFilterWordFound = false;
+  velt::cmdClearOutput_Click(s);
+
+  params_.intNumPhraseSlots = params_.intMaxNumWordsInPhrase;
+  s.run.intIgnoreWordsOptionCounted = code;
+
+  RunCount();
+
+  s.window.SetEnabled(ControlId::cmdFilterResults, true);
+  s.window.SetEnabled(ControlId::txbFilterWords, true);
+  s.window.SetCaption(ControlId::lblNumOccurrences, u"");
+  s.run.blnElapsedTimeRunning = false;
+  s.reports.blnFilterActive = false;
+  s.settings.txbFilterWords = Trimmed(s.settings.txbFilterWords);
+  params_.intMFPThresholdFrequency = s.settings.MinimumFrequency();
+  if (s.settings.txbFilterWords.empty()) {
+    s.reports.intNumFilterWords = 0;
+  } else {
+    txbFilterWords_LostFocus(s);
+  }
+  s.run.blnCancel = false;
+  s.view.SettingsChanged();
+  s.window.SetFocus(ControlId::cmdCountPhrases);
+}
+
+bool Engine::OutputIsInputFile() const {
+  const Settings& settings = session_.settings;
+  if (settings.source != Source::SingleFile || !OutputToFileEnabled(settings)) return false;
+  const std::filesystem::path input(ToUtf8(Trimmed(settings.txbFile[0])));
+  const std::filesystem::path output(ToUtf8(Trimmed(settings.txbFile[1])));
+  std::error_code error;
+  if (std::filesystem::equivalent(input, output, error)) return true;
+  return std::filesystem::absolute(input, error).lexically_normal() ==
+         std::filesystem::absolute(output, error).lexically_normal();
+}
+
+void Engine::RunCount() {
+  Session& s = session_;
+  // Compared before the output file is opened: opening it would empty the input.
+  if (OutputIsInputFile()) {
+    ShowInputFileMessage(s, input_file::kOutputIsInput);
+    s.run.blnStop = false;
+    s.run.timer2Enabled = false;
+    return;
+  }
+  if (!CheckOutputFileBeforeCount(s)) {
+    s.run.blnStop = false;
+    s.run.timer2Enabled = false;
+    return;
+  }
+  if (params_.blnStripPhrases) params_.intNumPhraseSlots *= 2;
+  ignoreTest_ = std::make_unique<WordIgnoreTest>(lookups_, s.settings, s.run.blnStop);
+  assembler_ = std::make_unique<PhraseAssembler>(table_, params_, s.settings, *ignoreTest_,
+                                                 s.run.blnStop);
+  countingSink_ = std::make_unique<CountingSink>(*assembler_, params_);
+
+  EnableDisableButtons(false);
+  EnableListControls(false);
+  EnableRunControls(false);
+  s.window.SetEnabled(ControlId::cmdCountPhrases, true);
+  s.run.blnStop = false;
+  s.window.SetEnabled(ControlId::frmParams, false);
+
+  try {
+    CountPhrases();
+  } catch (const std::bad_alloc&) {
+    velt::ReportError(s, 7, u"Out of memory", u"DoIt B");
+  } catch (const std::exception& error) {
+    velt::ReportError(s, 51, FromUtf8(error.what()), u"DoIt B");
+  }
+  countingSink_.reset();
+  assembler_.reset();
+  ignoreTest_.reset();
+
+  s.window.SetEnabled(ControlId::frmParams, true);
+  s.run.timer2Enabled = false;
+  s.run.blnElapsedTimeRunning = false;
+  if (s.run.lngSecondsElapsed < 3) s.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
+  if (s.settings.source == Source::Folder && !s.run.blnStop) {
+    s.window.SetVisible(ControlId::txbFile_0, false);
+    s.window.SetVisible(ControlId::lblFile, false);
+    s.window.SetVisible(ControlId::cmdFile_0, false);
+  }
+  EnableDisableButtons(true);
+  EnableListControls(true);
+  EnableRunControls(true);
+  s.run.blnStop = false;
+  SetCountPhrasesCaption(s);  // idle again
+}
+
+void Engine::StartElapsedTime() {
+  Session& s = session_;
+  s.window.SetCaption(ControlId::lblTimeElapsed_1, u"Time elapsed: 0s");
+  s.window.SetVisible(ControlId::lblTimeElapsed_1, true);
+  s.run.blnElapsedTimeRunning = true;
+  s.run.blnElapsedTimeShown = true;
+  s.run.lngSecondsElapsed = 0;
+  s.run.timer2Enabled = true;
+}
+
+void Engine::CountPhrases() {
+  Session& s = session_;
+  ConcealNumWords(s, false);
+  s.reports.blnOutputFileWritten = false;
+  s.reports.intMinWidth = 8;
+
+  if (!CheckDisplayFormatAvailable(s, listing_)) return;
+  if (s.settings.source != Source::Clipboard && !CheckFilePatterns(s)) return;
+  if (!CheckAllowedExtraChars(s)) {
+    ShowSettingsWindow();
+    return;
+  }
+
+  s.window.SetCaption(ControlId::cmdCountPhrases, s.UIText(25));
+  wordRules_.SetAllowedExtraChars1(s.settings);
+  wordRules_.SetAllowedExtraChars2(s.settings);
+  s.run.blnReadingWords = false;
+  s.run.blnListIncomplete = false;
+  scanner_.blnReadingWords = false;
+  scanner_.blnCharacterEntitiesPossible = false;
+  s.reports.blnTextboxFull = false;
+  scanner_.lngTotalNumOccurrences = 0;
+  StartElapsedTime();
+
+  if (!ReadSource()) return;
+  FinishCount();
+}
+
+bool Engine::ReadSource() {
+  Session& s = session_;
+  switch (s.settings.source) {
+    case Source::Folder:
+      return ScanFolderFiles(sourceContext_);
+    case Source::SingleFile: {
+      Text notice = u"Now counting phrases in";
+      notice += kCrLf;
+      notice += s.settings.txbFile[0];
+      notice += kCrLf;
+      notice += kCrLf;
+      ShowText(s, std::move(notice));
+      const int code = DoItFromFile(sourceContext_);
+      ResetProgressLabel(s.window);
+      s.window.Repaint(ControlId::txbOutput);
+      if (code <= 0) return true;
+      if (code >= input_file::kEndsWithSlash && code <= input_file::kOutputIsInput) {
+        ShowInputFileMessage(s, code);
+        if (code == input_file::kZeroLength) {
+          SetTextWindow(s, Trimmed(s.settings.txbFile[0]).empty() ? Text()
+                                                                  : u"Input file is zero length!");
+        }
+      }
+      EnableDisableButtons(true);
+      return false;
+    }
+    case Source::Clipboard:
+      s.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
+      if (!GetClipboardText(sourceContext_)) {
+        s.settings.source = Source::SingleFile;
+        optSource_Click(s, Source::SingleFile);
+        s.view.SettingsChanged();
+        return false;
+      }
+      return DoItFromClipboard(sourceContext_);
+  }
+  return false;
+}
+
+void Engine::FinishCount() {
+  Session& s = session_;
+  if (table_.lngNumWords() > 1 && !s.run.blnStop) {
+    if (table_.lngNumWords() > 1000) ShowText(s, u"Now sorting ...");
+    table_.SortPhraseTable(1, table_.lngNumWords(), 1);
+  }
+
+  if (s.run.blnStop) {
+    s.run.blnStop = false;
+    SetTextWindow(s, u"Stopped");
+    if (table_.lngNumWords() == 0) {
+      EnableDisableButtons(true);
+      SetCountPhrasesCaption(s);
+      return;
+    }
+    const Answer answer = s.Message(
+        u"Counting interrupted",
+        u"The operation was stopped before all phrases were counted.\r\nDo you wish to list those "
+        u"which were found?",
+        MessageIcon::Question, MessageButtons::YesNo);
+    if (answer == Answer::No) {
+      EnableDisableButtons(true);
+      SetCountPhrasesCaption(s);
+      return;
+    }
+    s.run.blnListIncomplete = true;
+  }
+  s.run.blnWordsGot = !s.run.blnListIncomplete;
+
+  const bool folder = s.settings.source == Source::Folder;
+  if (folder && s.sources.lngNumFiles == 0) {
+    const bool patterns =
+        !s.sources.astrFilePatterns.empty() || !s.sources.astrExclusionTexts.empty();
+    Text text = u"No scanable files ";
+    if (patterns) text += u"as specified ";
+    text += u"were found in this folder";
+    if (s.settings.chkIncludeSubfolders) text += u" or in its subfolders";
+    text += u".";
+    s.Message(u"No files found", text, MessageIcon::Information);
+    return;
+  }
+
+  if (folder && s.run.blnWordsGot) {
+    s.window.SetVisible(ControlId::txbFile_0, false);
+    s.window.SetVisible(ControlId::lblFile, false);
+    s.window.SetCaption(ControlId::lblFilesize, u"");
+    s.window.SetCaption(ControlId::lblXMLsize, u"");
+  }
+  SetTextWindow(s, u"Processing . . .");
+  s.window.SetCaption(ControlId::lblNumWordsExcluded, u"");
+  s.window.SetCaption(ControlId::cmdCountPhrases, s.UIText(25));
+  s.window.SetEnabled(ControlId::cmdCountPhrases, true);
+  s.window.Repaint(ControlId::txbOutput);
+  EnableRunControls(false);
+  EnableListControls(false);
+
+  ApplyThreshold(table_, params_);
+
+  ShowText(s, Text());
+  ShowText(s, u"Excluding redundant subphrases . . . ");
+  s.run.blnExcludingSubphrases = true;
+  ExcludeRedundantSubphrases(table_, s.run.blnStop, s.pump);
+  s.run.blnExcludingSubphrases = false;
+
+  if (s.run.blnStop) {
+    SetTextWindow(s, u"Counting of phrases was stopped.");
+    s.run.blnStop = false;
+    return;
+  }
+
+  stats_ = ComputeListStatistics(table_, s.pump);
+  ShowText(s, u"Now setting up frequency chain . . .");
+  BuildFrequencyChain(table_, stats_, s.settings.chkSortByNumberOfFiles, s.pump, [&s] {
+    velt::OutputToTxb(s, u" .");
+  });
+  SetTextWindow(s, Text());
+  PublishCounts();
+  s.run.blnCountDone = true;
+
+  PhraseSummary summary;
+  summary.lngNumWordsIncluded = stats_.lngNumWordsIncluded;
+  summary.intMinNumWordsInPhrase = params_.intMinNumWordsInPhrase;
+  summary.intMaxNumWordsInPhrase = params_.intMaxNumWordsInPhrase;
+  summary.intMFPThresholdFrequency = params_.intMFPThresholdFrequency;
+  summary.intNumWordsInLongestPhrase = stats_.intNumWordsInLongestPhrase;
+  summary.blnThereAreWordsToIgnore = params_.blnThereAreWordsToIgnore;
+  summary.blnStripPhrases = params_.blnStripPhrases;
+  summary.blnExcludePhrasesContainingAWordToIgnore =
+      params_.blnExcludePhrasesContainingAWordToIgnore;
+  summary.blnExcludePhrasesConsistingOnlyOfWordsToIgnore =
+      params_.blnExcludePhrasesConsistingOnlyOfWordsToIgnore;
+  SetHowManyPhrases(s, summary);
+  countReachedListing_ = true;
+  if (stats_.lngNumWordsIncluded > 0) ListWords(s, listing_);
+  s.window.SetEnabled(ControlId::cmdCountPhrases, true);
+}
+
+void Engine::PublishCounts() {
+  Session& s = session_;
+  WindowModel& w = s.window;
+  const bool filtered = s.reports.blnFilterActive;
+  w.SetCaption(ControlId::lblNumberOfWords,
+               filtered ? Text()
+                        : u"Number of phrases in this list: " +
+                              s.numbers.Grouped(stats_.lngNumWordsIncluded));
+  w.SetVisible(ControlId::lblNumberOfWords, true);
+  w.SetVisible(ControlId::lblNumWordsExcluded, true);
+  w.SetCaption(ControlId::lblNumOccurrences, u"");
+  w.SetCaption(ControlId::lblTotalNumOccurrences, u"");
+  w.SetAlign(ControlId::lblTotalNumOccurrences, Align::Right);
+  if (!s.run.blnListIncomplete && stats_.lngNumOccurrences > 0) {
+    w.SetCaption(ControlId::lblNumWordsExcluded,
+                 filtered ? Text()
+                          : u"No. of instances of phrases in this list: " +
+                                s.numbers.Grouped(stats_.lngNumOccurrences));
+    w.SetVisible(ControlId::lblNumWordsExcluded, true);
+  }
+  w.SetVisible(ControlId::lblNumOccurrences, true);
+  w.SetVisible(ControlId::lblTotalNumOccurrences, true);
+  s.run.blnElapsedTimeRunning = false;
+  w.Repaint(ControlId::lblNumberOfWords);
+}
+
+}  // namespace velt

@@ -1,0 +1,131 @@
+#include "engine/engine.h"
+
+#include "engine/window_actions.h"
+#include "engine/window_controllers.h"
+#include "reports/report_error.h"
+#include "reports/text_sink.h"
+#include "sources/file_patterns.h"
+#include "sources/input_checks.h"
+#include "sources/source_controls.h"
+#include "wordlists/common_words.h"
+#include "wordlists/extra_words.h"
+#include "wordlists/ignore_notice.h"
+#include "words/word_scanner.h"
+
+namespace velt {
+
+Engine::Engine(Seams seams, const UiTextTable& texts, EngineOptions options)
+    : session_(seams, texts, std::move(options.dataDir), options.numbers),
+      sourceContext_{session_, *this, zip_},
+      table_(session_.pump),
+      listing_(table_, stats_, session_.pump),
+      lookups_(session_.wordLists, session_.settings),
+      wordsFiles_(session_, *this),
+      stateFile_(std::move(options.statePath)),
+      mainWindow_(std::make_unique<MainWindowEngine>(*this)),
+      settingsWindow_(std::make_unique<SettingsWindowEngine>(*this)) {
+  table_.SetHooks({[this] { session_.window.SetVisible(ControlId::lblNumberOfWords, true); }, {}});
+}
+
+Engine::~Engine() = default;
+
+MainWindowController& Engine::mainWindow() { return *mainWindow_; }
+SettingsWindowController& Engine::settingsWindow() { return *settingsWindow_; }
+
+// --- SourceHooks ---
+
+void Engine::ProcessLine(Text line) {
+  if (!countingSink_) return;  // lines are only scanned while a count runs
+  const Text& inputPath = session_.settings.txbFile[0];
+  if (inputPath != currentFile_) {
+    currentFile_ = inputPath;
+    table_.filesRead().SetCurrentFile(currentFile_);
+  }
+  scanner_.strLine = std::move(line);
+  scanner_.strLine += u' ';
+  WordScanner scanner(scanner_, wordRules_, session_.settings, session_.pump, session_.run.blnStop,
+                      session_.run.blnStartUpCompleted, *countingSink_);
+  scanner.ScanLine();
+}
+
+void Engine::ResetPhrases() {
+  if (assembler_) assembler_->ResetPhrases();
+}
+
+void Engine::ResetWordStore(bool folderRun) {
+  table_.Reset(folderRun ? TableMode::FolderCount : TableMode::Count);
+  if (folderRun) table_.filesRead().Reset();
+  currentFile_.clear();
+  stats_ = ListStatistics();
+  if (assembler_) assembler_->ResetPhrases();
+}
+
+void Engine::OutputToTxb(TextView text) { velt::OutputToTxb(session_, text); }
+
+void Engine::ClearTextbox() { velt::ClearTextbox(session_); }
+
+void Engine::ReportError(int number, const Text& description, const Text& label) {
+  velt::ReportError(session_, number, description, label);
+}
+
+void Engine::ClearPreviousResults() {
+  session_.run.blnWordsGot = false;
+  ConcealNumWords(session_, true);
+}
+
+// --- RestoreHooks and SettingsFileHooks ---
+
+void Engine::RememberLastFolder(const Text& folder) { session_.sources.strSavedFolder = folder; }
+
+void Engine::PatternBoxSet(int index) { GetFileFilepathSpecifications(session_, index); }
+
+void Engine::RememberLastInputFile(const Text& path) {
+  session_.sources.strSavedInputFile = path;
+}
+
+void Engine::SourceSelected() {
+  LayOutSourceControls(session_);
+  EnableSourceControls(session_);
+  session_.window.SetEnabled(ControlId::chkFileList,
+                             session_.settings.source == Source::Folder);
+}
+
+void Engine::LanguageSelected() {
+  // At start-up the language list's click does nothing; velt-batch uses the
+  // record only to select the entry.
+  if (!session_.run.blnStartUpCompleted || batchMode_) return;
+  velt::cboCommonWordsLanguages_Click(session_, wordsFiles_);
+}
+
+void Engine::DisableOutputSwitch() { UpdateDisableOutputToFile(session_); }
+
+void Engine::CheckInputFileName(const Text& path) { velt::CheckInputFileName(session_, path); }
+
+void Engine::FolderBoxLostFocus() { txbFolder_LostFocus(session_); }
+
+void Engine::CommitExtraWords() { GetExtraWords(session_, 0); }
+
+bool Engine::AttemptToReadWords() { return velt::AttemptToReadWords(session_, wordsFiles_, 0); }
+
+void Engine::ClearFileWordsInForce() {
+  session_.wordLists.astrWordsToIgnore.Clear();
+  session_.wordLists.strLoadedWordsFile[0].clear();
+}
+
+void Engine::SetWordsToIgnoreNotice() { velt::SetWordsToIgnoreNotice(session_); }
+
+void Engine::ShowTransientPopup(ControlId below, const Text& text) {
+  const int width = below == ControlId::cmdInitialize ? 2400 : popUpFromMainWindow_ ? 0 : 2350;
+  session_.view.ShowPopUp(below, text, width);
+}
+
+void Engine::ShowSettingsWindow() {
+  session_.window.SetVisible(ControlId::frmParams, true);
+}
+
+bool Engine::ThereAreWordsToIgnore() const {
+  return session_.wordLists.lngNumWordsToIgnore() > 0 ||
+         session_.wordLists.intNumExtraWordsToIgnore() > 0;
+}
+
+}  // namespace velt

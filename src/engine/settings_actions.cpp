@@ -1,0 +1,149 @@
+// The Settings window's logic: word rules, check-all, defaults, the words-to-
+// ignore lists and the settings files; and the settings-file load of velt-batch.
+#include "engine/engine.h"
+#include "engine/settings_window_controller.h"
+#include "engine/window_actions.h"
+#include "reports/filter_handlers.h"
+#include "settings/settings_files.h"
+#include "sources/file_patterns.h"
+#include "wordlists/common_words.h"
+#include "wordlists/extra_words.h"
+#include "wordlists/ignore_notice.h"
+
+namespace velt {
+namespace {
+
+bool* WordRuleField(Settings& settings, WordRuleBox box) {
+  switch (box) {
+    case WordRuleBox::Hyphens: return &settings.chkAllowWordsWithHyphens;
+    case WordRuleBox::Apostrophes: return &settings.chkAllowWordsWithApostrophes;
+    case WordRuleBox::Underscores: return &settings.chkAllowWordsWithUnderscores;
+    case WordRuleBox::Colons: return &settings.chkAllowWordsWithColons;
+    case WordRuleBox::Backslashes: return &settings.chkAllowWordsWithBackslashes;
+    case WordRuleBox::Forwardslashes: return &settings.chkAllowWordsWithForwardslashes;
+    case WordRuleBox::Parentheses: return &settings.chkAllowWordsWithParentheses;
+    case WordRuleBox::Ampersands: return &settings.chkAllowWordsWithAmpersands;
+    case WordRuleBox::Periods: return &settings.chkAllowWordsWithPeriods;
+    case WordRuleBox::Commas: return &settings.chkAllowWordsWithCommas;
+    case WordRuleBox::AtSigns: return &settings.chkAllowWordsWithAtSigns;
+    case WordRuleBox::Numerals: return &settings.chkAllowWordsWithNumerals;
+    case WordRuleBox::CaseSignificant: return &settings.chkCaseSignificant;
+  }
+  return nullptr;
+}
+
+// The first 12 boxes of the check-all order are the word characters, then
+// "Upper/lower case significant".
+constexpr size_t kWordRuleBoxesInCheckAllOrder = 13;
+
+TextView SourceNoun(Source source) {
+  switch (source) {
+    case Source::SingleFile: return u"file";
+    case Source::Folder: return u"files";
+    case Source::Clipboard: return u"clipboard";
+  }
+  return u"clipboard";
+}
+
+}  // namespace
+
+void Engine::chkWordRule_Click(WordRuleBox box) {
+  Session& s = session_;
+  if (!s.run.blnStartUpCompleted || s.run.blnRestoring) return;
+  if (s.run.blnWordsGot) {
+    Text question = u"Changing this entails reading the ";
+    question += SourceNoun(s.settings.source);
+    question += u" anew.  Is this OK?";
+    if (s.Message(s.UIText(1), question, MessageIcon::Question, MessageButtons::YesNo) ==
+        Answer::No) {
+      bool* field = WordRuleField(s.settings, box);
+      *field = !*field;  // switched back as a program change
+      s.view.SettingsChanged();
+    } else {
+      s.run.blnWordsGot = false;
+    }
+  }
+  if (box != WordRuleBox::CaseSignificant && box != WordRuleBox::Backslashes) {
+    CheckAllowedExtraChars(s);
+  }
+}
+
+void Engine::cmdSetOrClearCheckboxes_Click(int index) {
+  Session& s = session_;
+  const bool value = index == 1;
+  GuardFlag settingAll(s.wordLists.blnSettingAllCheckboxes);
+  const std::array<bool*, 26> boxes = s.settings.SettingsCheckboxes();
+  for (size_t k = 0; k < boxes.size(); ++k) {
+    if (*boxes[k] == value) continue;
+    *boxes[k] = value;
+    s.view.SettingsChanged();
+    if (k < kWordRuleBoxesInCheckAllOrder) chkWordRule_Click(static_cast<WordRuleBox>(k));
+  }
+  s.view.SettingsChanged();
+}
+
+void Engine::cmdRestoreDefaults_Click() {
+  SetDefaultValues();
+  if (session_.window.Get(ControlId::cmdClose).enabled) {
+    session_.window.SetFocus(ControlId::cmdClose);
+  }
+}
+
+void Engine::LoadRemoveChosen(LoadRemoveChoice choice) {
+  velt::LoadRemoveChosen(session_, wordsFiles_, 0, choice);
+}
+
+void Engine::cmdSelectWordsFile_Click() { velt::cmdSelectWordsFile_Click(session_, wordsFiles_, 0); }
+
+void Engine::cboCommonWordsLanguages_Click() {
+  velt::cboCommonWordsLanguages_Click(session_, wordsFiles_);
+}
+
+void Engine::txbWordsToIgnoreOrCount_LostFocus() { GetExtraWords(session_, 0); }
+
+void Engine::cmdClearWordsToIgnoreOrCount_Click() {
+  velt::cmdClearWordsToIgnoreOrCount_Click(session_, 0);
+}
+
+void Engine::SaveStateWithPopUp(bool fromMainWindow) {
+  popUpFromMainWindow_ = fromMainWindow;
+  SaveSettings(session_, stateFile_, *this);
+  popUpFromMainWindow_ = false;
+}
+
+void Engine::cmdSaveLoadState_Click(int index) {
+  if (index == 0) {
+    SaveSettingsToFile(session_, stateFile_, *this);
+  } else {
+    LoadSettingsFromFile(session_, stateFile_, *this);
+  }
+}
+
+void Engine::cmdInitialize_Click() { Reinitialize(session_, stateFile_, *this); }
+
+int Engine::LoadSettingsFile(const std::string& path) {
+  Session& s = session_;
+  GuardFlag restoring(s.run.blnRestoring);
+  const RestoreResult result =
+      stateFile_.RestoreSavedState({s.settings, s.dialogs, *this, true}, path);
+  if (result.code == restore_result::kListWithoutSelection) {
+    s.Message(u"Load settings", u"Invalid combo box index.", MessageIcon::Exclamation);
+  } else if (result.code == restore_result::kError) {
+    s.Message(u"Load settings", u"Error when attempting to load settings: " + result.description,
+              MessageIcon::Exclamation);
+  }
+  s.view.SettingsChanged();
+  return result.code;
+}
+
+void Engine::PrepareBatchRun() {
+  Session& s = session_;
+  if (s.settings.cboWordsFile.HasSelection()) AttemptToReadWords();
+  GetExtraWords(s, 0);
+  txbFileFilepathSpecifications_LostFocus(s, 0);
+  txbFileFilepathSpecifications_LostFocus(s, 1);
+  txbFilterWords_LostFocus(s);
+  velt::SetWordsToIgnoreNotice(s);
+}
+
+}  // namespace velt

@@ -1,0 +1,50 @@
+// What the Settings window asks of the engine: one operation per user action.
+// As with the main window, the window writes the control's new value into the
+// Settings record first (check boxes, lists, the extra-words box), then calls
+// the operation.
+#pragma once
+
+#include "engine/session.h"
+#include "wordlists/words_file_list.h"  // LoadRemoveChoice: Load, Remove, Cancel
+
+namespace velt {
+
+// Which check box of the word-character group changed (the twelve "Allow
+// 'words' with" boxes and "Upper/lower case significant").
+enum class WordRuleBox {
+  Hyphens, Apostrophes, Underscores, Colons, Backslashes, Forwardslashes, Parentheses,
+  Ampersands, Periods, Commas, AtSigns, Numerals, CaseSignificant
+};
+
+class SettingsWindowController {
+ public:
+  virtual ~SettingsWindowController() = default;
+
+  virtual Session& session() = 0;
+
+  // A word-rule box was clicked by the user (its new value is in settings).
+  virtual void chkWordRule_Click(WordRuleBox box) = 0;
+  // index 1: "Check all checkboxes", index 0: "Clear all checkboxes".
+  virtual void cmdSetOrClearCheckboxes_Click(int index) = 0;
+  virtual void cmdRestoreDefaults_Click() = 0;
+  // "Quit": asks "Really quit?"; true when the program is to end.
+  virtual bool cmdQuit_Click() = 0;
+
+  // Words to ignore. cboWordsFile_Click is the user's choice of an entry (its
+  // index is in settings); the window then shows the Load/Remove dialog and
+  // passes the option chosen there.
+  virtual bool cboWordsFile_ClickWanted() = 0;  // false: ignore the click (guards)
+  virtual void cboWordsFile_Chosen(LoadRemoveChoice choice) = 0;
+  virtual void cmdSelectWordsFile_Click() = 0;
+  virtual void cmdClearWordsFile_Click() = 0;
+  virtual void cboCommonWordsLanguages_Click() = 0;
+  virtual void txbWordsToIgnoreOrCount_LostFocus() = 0;  // also Enter
+  virtual void cmdClearWordsToIgnoreOrCount_Click() = 0;
+
+  // Settings files.
+  virtual void cmdSaveState_Click() = 0;
+  virtual void cmdSaveLoadState_Click(int index) = 0;  // 0 save to file, 1 load from file
+  virtual void cmdInitialize_Click() = 0;
+};
+
+}  // namespace velt

@@ -1,0 +1,85 @@
+// An engine without windows for tests: recorded dialogs, a pump that can act at
+// a yield, a clipboard in memory and a private scratch folder.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "doubles/recording_dialogs.h"
+#include "engine/engine.h"
+#include "platform/view.h"
+
+namespace velt::testing {
+
+class ActingPump final : public EventPump {
+ public:
+  std::function<void()> onYield;
+  void Yield() override {
+    if (onYield && !inAction_) {
+      inAction_ = true;
+      onYield();
+      inAction_ = false;
+    }
+  }
+
+ private:
+  bool inAction_ = false;
+};
+
+class EngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_GT(texts_.Load(std::string(VELT_DATA_DIR) + "/velt.dat"), 0);
+    dir_ = std::filesystem::temp_directory_path() /
+           ("velt_engine_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    engine_ = std::make_unique<Engine>(Seams{dialogs_, view_, pump_, clipboard_}, texts_,
+                                       EngineOptions{VELT_DATA_DIR, (dir_ / "state.usr").string(),
+                                                     NumberFormat()});
+    engine_->SetBatchMode(true);
+    engine_->SetUpBeforeShow();
+    session().run.blnStartUpCompleted = true;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  Session& session() { return engine_->session(); }
+  Settings& settings() { return session().settings; }
+
+  std::string Write(const std::string& name, const std::string& content) {
+    const std::filesystem::path path = dir_ / name;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+  }
+
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  // Counts a single file with lengths min..max and the given minimum frequency.
+  void UseFile(const std::string& path, int minLength, int maxLength, int minFrequency) {
+    settings().source = Source::SingleFile;
+    settings().txbFile[0] = FromUtf8(path);
+    settings().cboPhraseLength = {minLength - 2, maxLength - 2};
+    settings().cboMinimumFrequency = minFrequency - 1;
+  }
+
+  UiTextTable texts_;
+  RecordingDialogs dialogs_;
+  NullView view_;
+  ActingPump pump_;
+  MemoryClipboard clipboard_;
+  std::filesystem::path dir_;
+  std::unique_ptr<Engine> engine_;
+};
+
+}  // namespace velt::testing
