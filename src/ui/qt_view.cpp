@@ -1,0 +1,199 @@
+#include "ui/qt_view.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include "engine/session.h"
+#include "ui/display_text.h"
+#include "ui/qt_text.h"
+
+namespace velt::ui {
+namespace {
+
+// What the program calls a control's caption, for the kinds of widget that have one.
+Text CaptionOf(const QWidget* widget) {
+  if (widget->isWindow()) return ToText(widget->windowTitle());
+  if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+    return ToText(ButtonCaptionText(button->text()));
+  }
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) return ToText(label->text());
+  if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+    return ToText(ButtonCaptionText(frame->title()));
+  }
+  if (const auto* box = qobject_cast<const QLineEdit*>(widget)) return ToText(box->text());
+  return {};
+}
+
+void SetCaptionOf(QWidget* widget, const Text& caption) {
+  const QString text = ToQString(caption);
+  if (widget->isWindow()) {
+    widget->setWindowTitle(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(LiteralButtonCaption(text));
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(text);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(LiteralButtonCaption(text));
+  } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    if (box->text() != text) box->setText(text);
+  }
+}
+
+Align AlignOf(const QWidget* widget) {
+  const auto* label = qobject_cast<const QLabel*>(widget);
+  return label != nullptr && (label->alignment() & Qt::AlignRight) ? Align::Right : Align::Left;
+}
+
+void SetAlignOf(QWidget* widget, Align align) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setAlignment((align == Align::Right ? Qt::AlignRight : Qt::AlignLeft) |
+                        Qt::AlignVCenter);
+  }
+}
+
+QFont ToQFont(const LabelFont& font) {
+  QFont qfont(QStringLiteral("Arial"), font.pointSize, font.bold ? QFont::Bold : QFont::Normal);
+  if (font.monospace) {
+    qfont.setFamily(QStringLiteral("Courier New"));
+    qfont.setStyleHint(QFont::TypeWriter);
+  }
+  return qfont;
+}
+
+}  // namespace
+
+class QtView::ApplyingScope {
+ public:
+  explicit ApplyingScope(QtView& view) : view_(view) { ++view_.applying_; }
+  ~ApplyingScope() { --view_.applying_; }
+  ApplyingScope(const ApplyingScope&) = delete;
+  ApplyingScope& operator=(const ApplyingScope&) = delete;
+
+ private:
+  QtView& view_;
+};
+
+QWidget* QtView::Widget(ControlId id) const {
+  return widgets_[Index(id)].data();
+}
+
+void QtView::AddWindow(QWidget* root) {
+  if (session_ == nullptr || root == nullptr) return;
+  for (size_t i = 0; i < kControlCount; ++i) {
+    const auto id = static_cast<ControlId>(i);
+    if (widgets_[i]) continue;
+    const QString name =
+        QString::fromLatin1(ControlName(id).data(), static_cast<qsizetype>(ControlName(id).size()));
+    QWidget* widget = root->objectName() == name ? root : root->findChild<QWidget*>(name);
+    if (widget == nullptr) continue;
+    // Not registered yet while the model is completed, so the changes it raises
+    // are not applied half-way.
+    CompleteModel(id, widget);
+    widgets_[i] = widget;
+    Apply(id, widget);
+  }
+}
+
+void QtView::CompleteModel(ControlId id, QWidget* widget) {
+  WindowModel& model = session_->window;
+  const ControlState engine = model.Get(id);
+  ControlState& shown = applied_[Index(id)];
+  shown.caption = CaptionOf(widget);
+  shown.tooltip = ToText(widget->toolTip());
+  shown.enabled = !widget->testAttribute(Qt::WA_ForceDisabled);
+  shown.visible = !widget->isHidden();
+  shown.align = AlignOf(widget);
+  shown.font = engine.font;  // the design font is the model's default font
+
+  if (engine.caption.empty() && !shown.caption.empty()) model.SetCaption(id, shown.caption);
+  if (engine.tooltip.empty() && !shown.tooltip.empty()) model.SetTooltip(id, shown.tooltip);
+  if (engine.enabled && !shown.enabled) model.SetEnabled(id, false);
+  if (engine.visible && !shown.visible) model.SetVisible(id, false);
+  if (engine.align == Align::Left && shown.align == Align::Right) model.SetAlign(id, Align::Right);
+}
+
+void QtView::Apply(ControlId id, QWidget* widget) {
+  const ControlState& wanted = session_->window.Get(id);
+  ControlState& shown = applied_[Index(id)];
+  ApplyingScope scope(*this);
+  if (wanted.caption != shown.caption) {
+    SetCaptionOf(widget, wanted.caption);
+    shown.caption = wanted.caption;
+  }
+  if (wanted.tooltip != shown.tooltip) {
+    widget->setToolTip(ToQString(wanted.tooltip));
+    shown.tooltip = wanted.tooltip;
+  }
+  if (wanted.enabled != shown.enabled) {
+    widget->setEnabled(wanted.enabled);
+    shown.enabled = wanted.enabled;
+  }
+  if (wanted.visible != shown.visible) {
+    widget->setVisible(wanted.visible);
+    shown.visible = wanted.visible;
+  }
+  if (wanted.align != shown.align) {
+    SetAlignOf(widget, wanted.align);
+    shown.align = wanted.align;
+  }
+  if (!(wanted.font == shown.font)) {
+    widget->setFont(ToQFont(wanted.font));
+    shown.font = wanted.font;
+  }
+}
+
+void QtView::ControlChanged(ControlId id) {
+  if (session_ == nullptr) return;
+  if (QWidget* widget = Widget(id)) Apply(id, widget);
+}
+
+void QtView::TextWindowChanged(size_t appendedFrom) {
+  auto* output = qobject_cast<QPlainTextEdit*>(Widget(ControlId::txbOutput));
+  if (session_ == nullptr || output == nullptr) return;
+  ApplyingScope scope(*this);
+  const Text& text = session_->textWindow.text();
+  if (appendedFrom > 0 && appendedFrom == mirrored_.size() && text.size() >= appendedFrom) {
+    const TextView added = TextView(text).substr(appendedFrom);
+    QTextCursor end(output->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(DisplayText(added, mirrored_.back() == u'\r'));
+    mirrored_.append(added);
+  } else if (text != mirrored_) {
+    output->setPlainText(DisplayText(text));
+    mirrored_ = text;
+  }
+  const size_t caret = session_->textWindow.caret();
+  QTextCursor cursor = output->textCursor();
+  if (caret >= text.size()) {
+    cursor.movePosition(QTextCursor::End);
+  } else {
+    cursor.setPosition(DisplayPosition(text, caret));
+  }
+  output->setTextCursor(cursor);
+}
+
+void QtView::SettingsChanged() {
+  if (session_ == nullptr) return;
+  ApplyingScope scope(*this);
+  for (const auto& refresh : refreshers_)
+    refresh();
+}
+
+void QtView::Repaint(ControlId id) {
+  QWidget* widget = Widget(id);
+  if (widget == nullptr || !widget->isVisible()) return;
+  widget->repaint();
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->viewport()->repaint();
+}
+
+void QtView::SetFocus(ControlId id) {
+  ApplyingScope scope(*this);
+  if (QWidget* widget = Widget(id)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace velt::ui

@@ -1,0 +1,65 @@
+// Mirrors the engine's window model and text window into the widgets. Windows
+// register their root widget (controls are found by objectName, the engine's
+// control names) and a function that refreshes their controls from the
+// settings record. Changes applied here are program changes: while they are
+// applied, Applying() is true and the windows ignore the events they raise.
+#pragma once
+
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "platform/view.h"
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace velt {
+class Session;
+}
+
+namespace velt::ui {
+
+class QtView final : public View {
+ public:
+  // The session whose models are mirrored; the view does nothing before.
+  void Attach(Session& session) { session_ = &session; }
+
+  // Takes the controls of `root` (and root itself) whose objectName is a control
+  // name. The model is completed from the widgets' design-time captions,
+  // tooltips, enabled and visible states where the engine has not set them, and
+  // the model is then applied to the widgets.
+  void AddWindow(QWidget* root);
+  void AddSettingsRefresher(std::function<void()> refresh) {
+    refreshers_.push_back(std::move(refresh));
+  }
+
+  bool Applying() const { return applying_ > 0; }
+  QWidget* Widget(ControlId id) const;
+
+  void TextWindowChanged(size_t appendedFrom) override;
+  void ControlChanged(ControlId id) override;
+  void SettingsChanged() override;
+  void Repaint(ControlId id) override;
+  void SetFocus(ControlId id) override;
+
+ private:
+  class ApplyingScope;
+
+  static size_t Index(ControlId id) { return static_cast<size_t>(id); }
+  void CompleteModel(ControlId id, QWidget* widget);
+  void Apply(ControlId id, QWidget* widget);
+
+  Session* session_ = nullptr;
+  std::array<QPointer<QWidget>, kControlCount> widgets_{};
+  // The state last applied to each widget: only what differs is applied again,
+  // so a change of one property never overwrites the others.
+  std::array<ControlState, kControlCount> applied_{};
+  std::vector<std::function<void()>> refreshers_;
+  // The text as last mirrored into txbOutput (the engine's form, with CR LF).
+  Text mirrored_;
+  int applying_ = 0;
+};
+
+}  // namespace velt::ui

@@ -1,0 +1,119 @@
+// A main window over a controller that records every operation the window
+// calls, with a snapshot of the settings record at the moment of the call.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "doubles/recording_dialogs.h"
+#include "engine/main_window_controller.h"
+#include "ui/main_window.h"
+#include "ui/qt_view.h"
+
+namespace velt::testing {
+
+class RecordingController final : public MainWindowController {
+ public:
+  RecordingController(View& view, const UiTextTable& texts)
+      : session_(Seams{dialogs, view, pump, clipboard}, texts, VELT_BIN_DIR) {}
+
+  RecordingDialogs dialogs;
+  NullEventPump pump;
+  MemoryClipboard clipboard;
+
+  std::vector<std::string> calls;
+  std::vector<Settings> settingsAtCall;
+  Text copiedSelection;
+  bool windowVisibleAtStartUp = false;
+  // Runs inside the named operation (to change the engine's state as it would).
+  std::map<std::string, std::function<void(Session&)>> effects;
+
+  int Count(const std::string& call) const {
+    int n = 0;
+    for (const std::string& c : calls)
+      n += c == call ? 1 : 0;
+    return n;
+  }
+  const Settings& LastSettings() const { return settingsAtCall.back(); }
+
+  Session& session() override { return session_; }
+  void StartUp() override {
+    windowVisibleAtStartUp = session_.window.Get(ControlId::frmMain).visible;
+    Record("StartUp");
+  }
+  void cmdQuit_Click() override { Record("cmdQuit_Click"); }
+  void cmdCountPhrases_Click() override { Record("cmdCountPhrases_Click"); }
+  void cmdClearOutput_Click() override { Record("cmdClearOutput_Click"); }
+  void cmdSaveState_Click() override { Record("cmdSaveState_Click"); }
+  void cmdCopyToClipboard_Click(const Text& selectedText) override {
+    copiedSelection = selectedText;
+    Record("cmdCopyToClipboard_Click");
+  }
+  void txbOutput_LeftClick() override { Record("txbOutput_LeftClick"); }
+  void txbOutput_RightClick() override { Record("txbOutput_RightClick"); }
+  void optSource_Click(Source source) override { Record("optSource_Click", int(source)); }
+  void cmdFile_Click(int index) override { Record("cmdFile_Click", index); }
+  void cmdClearFile_Click(int index) override { Record("cmdClearFile_Click", index); }
+  void txbFile_LostFocus(int index) override { Record("txbFile_LostFocus", index); }
+  void cmdFolder_Click() override { Record("cmdFolder_Click"); }
+  void cmdClearFolder_Click() override { Record("cmdClearFolder_Click"); }
+  void txbFolder_LostFocus() override { Record("txbFolder_LostFocus"); }
+  void txbFileFilepathSpecifications_LostFocus(int index) override {
+    Record("txbFileFilepathSpecifications_LostFocus", index);
+  }
+  void cmdListFiles_Click() override { Record("cmdListFiles_Click"); }
+  void chkDisableOutputToFile_Click() override { Record("chkDisableOutputToFile_Click"); }
+  void cboPhraseLength_Click(int index) override { Record("cboPhraseLength_Click", index); }
+  void cboMinimumFrequency_Click() override { Record("cboMinimumFrequency_Click"); }
+  void optIgnoreMode_Click(IgnoreMode mode) override { Record("optIgnoreMode_Click", int(mode)); }
+  void cboWordOrder_Click() override { Record("cboWordOrder_Click"); }
+  void cboDisplayFormat_Click() override { Record("cboDisplayFormat_Click"); }
+  void chkDisplayRelativeFrequency_Click() override { Record("chkDisplayRelativeFrequency_Click"); }
+  void chkSortByNumberOfFiles_Click() override { Record("chkSortByNumberOfFiles_Click"); }
+  void chkFileList_Click() override { Record("chkFileList_Click"); }
+  void txbFilterWords_LostFocus() override { Record("txbFilterWords_LostFocus"); }
+  void txbFilterWords_Enter() override { Record("txbFilterWords_Enter"); }
+  void txbFilterWords_Changed() override { Record("txbFilterWords_Changed"); }
+  void cmdFilterResults_Click() override { Record("cmdFilterResults_Click"); }
+  void cmdClear_Click() override { Record("cmdClear_Click"); }
+  void optFilterMode_Click(FilterMode mode) override { Record("optFilterMode_Click", int(mode)); }
+  void Timer1_Tick() override { Record("Timer1_Tick"); }
+  void Timer2_Tick() override { Record("Timer2_Tick"); }
+
+ private:
+  void Record(const std::string& name, int argument) {
+    Record(name + "(" + std::to_string(argument) + ")");
+  }
+  void Record(const std::string& call) {
+    calls.push_back(call);
+    settingsAtCall.push_back(session_.settings);
+    if (auto effect = effects.find(call); effect != effects.end()) effect->second(session_);
+  }
+
+  Session session_;
+};
+
+// The text table shipped with the program (copied beside the binaries).
+inline UiTextTable ShippedTexts() {
+  UiTextTable table;
+  table.Load(std::string(VELT_BIN_DIR) + "/velt.dat");
+  return table;
+}
+
+struct WindowHarness {
+  UiTextTable texts = ShippedTexts();
+  ui::QtView view;
+  RecordingController engine{view, texts};
+  ui::MainWindow window{engine, view};
+
+  Session& session() { return engine.session(); }
+  template <typename Widget = QWidget>
+  Widget* Find(const QString& name) {
+    return window.findChild<Widget*>(name);
+  }
+};
+
+}  // namespace velt::testing
