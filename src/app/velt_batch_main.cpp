@@ -17,21 +17,6 @@ constexpr int kListed = 0;
 constexpr int kEndedEarly = 1;
 constexpr int kUsageError = 2;
 
-// CR LF (and a lone CR) become LF.
-std::string WithLineFeeds(const velt::Text& text) {
-  velt::Text out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'\r') {
-      out += u'\n';
-      if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return velt::ToUtf8(out);
-}
-
 bool IsReadableFile(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
@@ -74,7 +59,7 @@ int Run(const velt::BatchArgs& args) {
   }
   engine.cmdCountPhrases_Click();
 
-  std::cout << WithLineFeeds(session.textWindow.text());
+  std::cout << velt::ToPrintable(session.textWindow.text());
   std::cout.flush();
   return engine.CountReachedListing() ? kListed : kEndedEarly;
 }

@@ -7,7 +7,8 @@ bool StartsWith(const Text& text, TextView prefix) {
   return text.size() >= prefix.size() && TextView(text).substr(0, prefix.size()) == prefix;
 }
 
-// CR LF (and a lone CR) become LF.
+}  // namespace
+
 std::string ToPrintable(const Text& text) {
   Text out;
   out.reserve(text.size());
@@ -21,8 +22,6 @@ std::string ToPrintable(const Text& text) {
   }
   return ToUtf8(out);
 }
-
-}  // namespace
 
 Answer BatchDialogs::BatchAnswer(const MessageRequest& request) {
   const Text& title = request.title;

@@ -4,10 +4,14 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "platform/dialogs.h"
 
 namespace velt {
+
+// Text as velt-batch prints it: UTF-8 with CR LF (and a lone CR) as LF.
+std::string ToPrintable(const Text& text);
 
 class BatchDialogs final : public Dialogs {
  public:

@@ -21,18 +21,11 @@
 #include "sources/folder_scan.h"
 #include "sources/input_checks.h"
 #include "sources/source_controls.h"
+#include "sources/source_text.h"
 #include "wordlists/extra_words.h"
 
 namespace velt {
 namespace {
-
-constexpr TextView kCrLf = u"\r\n";
-
-Text Trimmed(const Text& text) {
-  const size_t first = text.find_first_not_of(u' ');
-  if (first == Text::npos) return {};
-  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
-}
 
 void ShowText(Session& session, Text text) {
   SetTextWindow(session, std::move(text));
@@ -86,7 +79,7 @@ void Engine::cmdCountPhrases_Click() {
     if (s.settings.source == Source::SingleFile) {
       std::error_code error;
       const auto size =
-          std::filesystem::file_size(std::filesystem::path(ToUtf8(Trimmed(s.settings.txbFile[0]))),
+          std::filesystem::file_size(std::filesystem::path(ToUtf8(TrimSpaces(s.settings.txbFile[0]))),
                                      error);
       ask = !error && KilobytesRounded(static_cast<int64_t>(size)) > 50;
     }
@@ -108,7 +101,7 @@ void Engine::cmdCountPhrases_Click() {
   }
 
   const int code = params_.SetIgnoreWordsOption(s.settings.ignoreMode);
-  s.settings.txbFilterWords = Trimmed(s.settings.txbFilterWords);
+  s.settings.txbFilterWords = TrimSpaces(s.settings.txbFilterWords);
   s.reports.blnFilterActive = !s.settings.txbFilterWords.empty();
   s.reports.blnFilterWordFound = false;
   velt::cmdClearOutput_Click(s);
@@ -123,7 +116,7 @@ void Engine::cmdCountPhrases_Click() {
   s.window.SetCaption(ControlId::lblNumOccurrences, u"");
   s.run.blnElapsedTimeRunning = false;
   s.reports.blnFilterActive = false;
-  s.settings.txbFilterWords = Trimmed(s.settings.txbFilterWords);
+  s.settings.txbFilterWords = TrimSpaces(s.settings.txbFilterWords);
   params_.intMFPThresholdFrequency = s.settings.MinimumFrequency();
   if (s.settings.txbFilterWords.empty()) {
     s.reports.intNumFilterWords = 0;
@@ -138,8 +131,8 @@ void Engine::cmdCountPhrases_Click() {
 bool Engine::OutputIsInputFile() const {
   const Settings& settings = session_.settings;
   if (settings.source != Source::SingleFile || !OutputToFileEnabled(settings)) return false;
-  const std::filesystem::path input(ToUtf8(Trimmed(settings.txbFile[0])));
-  const std::filesystem::path output(ToUtf8(Trimmed(settings.txbFile[1])));
+  const std::filesystem::path input(ToUtf8(TrimSpaces(settings.txbFile[0])));
+  const std::filesystem::path output(ToUtf8(TrimSpaces(settings.txbFile[1])));
   std::error_code error;
   if (std::filesystem::equivalent(input, output, error)) return true;
   return std::filesystem::absolute(input, error).lexically_normal() ==
@@ -257,7 +250,7 @@ bool Engine::ReadSource() {
       if (code >= input_file::kEndsWithSlash && code <= input_file::kOutputIsInput) {
         ShowInputFileMessage(s, code);
         if (code == input_file::kZeroLength) {
-          SetTextWindow(s, Trimmed(s.settings.txbFile[0]).empty() ? Text()
+          SetTextWindow(s, TrimSpaces(s.settings.txbFile[0]).empty() ? Text()
                                                                   : u"Input file is zero length!");
         }
       }
