@@ -1,0 +1,384 @@
+// The main window driven by the user on the real engine: counts from each
+// source, relisting, filtering, the copy button and stopping a run.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "doubles/recording_dialogs.h"
+#include "engine/engine.h"
+#include "engine/main_window_controller.h"
+#include "platform/clipboard.h"
+#include "settings/ui_text_table.h"
+#include "ui/main_window.h"
+#include "ui/qt_event_pump.h"
+#include "ui/qt_text.h"
+#include "ui/qt_view.h"
+
+using velt::Answer;
+using velt::Text;
+
+namespace {
+
+// The real engine behind the real window, with scripted dialogs and a
+// clipboard in memory; the state file lives in a temporary folder.
+struct EngineWindow {
+  QTemporaryDir dir;
+  velt::UiTextTable texts;
+  velt::testing::RecordingDialogs dialogs;
+  velt::ui::QtView view;
+  velt::ui::QtEventPump pump;
+  velt::MemoryClipboard clipboard;
+  std::unique_ptr<velt::Engine> engine;
+  std::unique_ptr<velt::ui::MainWindow> window;
+
+  // `pumpInterval`: how often a run lets window events in.
+  explicit EngineWindow(std::chrono::milliseconds pumpInterval = std::chrono::milliseconds(25))
+      : pump(pumpInterval) {
+    texts.Load(std::string(VELT_BIN_DIR) + "/velt.dat");
+    dialogs.answers.push_back(Answer::No);  // no common English words to ignore
+    engine = std::make_unique<velt::Engine>(
+        velt::Seams{dialogs, view, pump, clipboard}, texts,
+        velt::EngineOptions{.dataDir = VELT_BIN_DIR,
+                            .statePath = dir.filePath(QStringLiteral("state.txt")).toStdString()});
+    window = std::make_unique<velt::ui::MainWindow>(engine->mainWindow(), view);
+    pump.SetBeforeEvents([this] { window->SyncTimer2(); });
+    window->ShowAndStartUp();
+    if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
+  }
+
+  template <typename Widget = QWidget>
+  Widget* Find(const QString& name) const {
+    Widget* widget = window->findChild<Widget*>(name);
+    if (widget == nullptr) qFatal("no widget %s", qPrintable(name));
+    return widget;
+  }
+
+  QString Output() const {
+    return Find<QPlainTextEdit>(QStringLiteral("txbOutput"))->toPlainText();
+  }
+  QStringList OutputLines() const { return Output().split(QLatin1Char('\n')); }
+  QString CountCaption() const {
+    return velt::ui::ButtonCaptionText(
+        Find<QPushButton>(QStringLiteral("cmdCountPhrases"))->text());
+  }
+  QString UiText(int number) const { return velt::ui::ToQString(texts.UIText(number)); }
+
+  // Chooses a list entry as the user would (the list's activated signal).
+  void Choose(const QString& list, int index) {
+    auto* box = Find<QComboBox>(list);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+  }
+
+  // Types into a text box and leaves it, so that its lost-focus handler runs.
+  void Type(const QString& name, const QString& text) {
+    auto* box = Find<QLineEdit>(name);
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+    Find(QStringLiteral("cmdCountPhrases"))->setFocus(Qt::TabFocusReason);
+  }
+
+  void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
+
+  // Phrase lengths and minimum number of occurrences as list values.
+  void SetPhraseParameters(int minimum, int maximum, int frequency) {
+    Choose(QStringLiteral("cboPhraseLength_0"), minimum - 2);
+    Choose(QStringLiteral("cboPhraseLength_1"), maximum - 2);
+    Choose(QStringLiteral("cboMinimumFrequency"), frequency - 1);
+  }
+
+  int MessagesTitled(const Text& title) const {
+    int n = 0;
+    for (const Text& t : dialogs.Titles())
+      n += t == title ? 1 : 0;
+    return n;
+  }
+  int MessagesWithText(const Text& text) const {
+    int n = 0;
+    for (const Text& t : dialogs.Texts())
+      n += t == text ? 1 : 0;
+    return n;
+  }
+  QString MessageLog() const {
+    QStringList log;
+    for (const auto& m : dialogs.messages)
+      log << velt::ui::ToQString(m.title) + QStringLiteral(": ") + velt::ui::ToQString(m.text);
+    return log.join(QStringLiteral(" | "));
+  }
+};
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    qFatal("cannot write %s", qPrintable(path));
+  }
+  return path;
+}
+
+const QByteArray kCatText = "The cat sat on the mat. The cat sat on the hat.\r\n";
+const QByteArray kTwoPhrases =
+    "zebra runs fast. zebra runs fast. zebra runs fast. apple pie good. apple pie good.\r\n";
+
+bool HasLine(const QStringList& lines, const QString& wanted) {
+  for (const QString& line : lines)
+    if (line.trimmed() == wanted) return true;
+  return false;
+}
+
+int LineOf(const QStringList& lines, const QString& part) {
+  for (int i = 0; i < lines.size(); ++i)
+    if (lines[i].contains(part)) return i;
+  return -1;
+}
+
+}  // namespace
+
+class EngineWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void singleFileCount();
+  void clipboardCount();
+  void folderCountWithPattern();
+  void maximumBelowMinimumIsInvalidInput();
+  void orderAndFormatChangesRelistWithoutCounting();
+  void enterInFilterBoxFiltersTheList();
+  void copyButtonFollowsTextLength();
+  void stoppingALongCount();
+
+ private:
+  // Counts kTwoPhrases from a file in `w`'s folder; returns the file's path.
+  static QString CountTwoPhrases(EngineWindow& w);
+};
+
+void EngineWindowTest::singleFileCount() {
+  EngineWindow w;
+  QCOMPARE(w.dialogs.messages.size(), size_t(1));  // the common-words question only
+  w.dialogs.messages.clear();
+  const QString input = WriteFile(w.dir.filePath(QStringLiteral("cat.txt")), kCatText);
+  w.Type(QStringLiteral("txbFile_0"), input);
+  w.SetPhraseParameters(2, 6, 2);
+  w.Click(QStringLiteral("cmdCountPhrases"));
+
+  QVERIFY2(w.dialogs.messages.empty(), qPrintable(w.MessageLog()));
+  const QString output = w.Output();
+  QVERIFY2(output.contains(QStringLiteral(
+               "There is one phrase with 2 to 6 words which occurs at least twice.")),
+           qPrintable(output));
+  QVERIFY2(output.contains(QStringLiteral("the cat sat on the")), qPrintable(output));
+  QVERIFY(!output.contains(QStringLiteral("cat sat on the mat")));
+  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QVERIFY(w.Find(QStringLiteral("cmdCountPhrases"))->isEnabled());
+}
+
+void EngineWindowTest::clipboardCount() {
+  EngineWindow w;
+  w.dialogs.messages.clear();
+  w.clipboard.SetText(velt::ui::ToText(QString::fromLatin1(kTwoPhrases)));
+  w.Click(QStringLiteral("optOnClipboard"));
+  QVERIFY(w.Find<QRadioButton>(QStringLiteral("optOnClipboard"))->isChecked());
+  w.SetPhraseParameters(2, 6, 2);
+  w.Click(QStringLiteral("cmdCountPhrases"));
+
+  QVERIFY2(w.dialogs.messages.empty(), qPrintable(w.MessageLog()));
+  const QString output = w.Output();
+  QVERIFY2(output.contains(
+               QStringLiteral("There are 2 phrases with 2 to 6 words which occur at least twice.")),
+           qPrintable(output));
+  const QStringList lines = w.OutputLines();
+  const int zebra = LineOf(lines, QStringLiteral("zebra runs fast"));
+  const int apple = LineOf(lines, QStringLiteral("apple pie good"));
+  QVERIFY2(zebra >= 0 && apple > zebra, qPrintable(output));     // by frequency
+  QVERIFY(!output.contains(QStringLiteral("runs fast zebra")));  // sentences end phrases
+  QCOMPARE(w.CountCaption(), w.UiText(21));
+}
+
+void EngineWindowTest::folderCountWithPattern() {
+  EngineWindow w;
+  w.dialogs.messages.clear();
+  QTemporaryDir folder;
+  WriteFile(folder.filePath(QStringLiteral("a.txt")), "red fox jumps. red fox jumps.\r\n");
+  WriteFile(folder.filePath(QStringLiteral("b.md")), "blue whale swims. blue whale swims.\r\n");
+  const QString outputFile = w.dir.filePath(QStringLiteral("out.txt"));
+
+  w.Click(QStringLiteral("optFolder"));
+  QVERIFY(w.Find<QRadioButton>(QStringLiteral("optFolder"))->isChecked());
+  w.Type(QStringLiteral("txbFolder"), folder.path());
+  w.Type(QStringLiteral("txbFileFilepathSpecifications_0"), QStringLiteral("*.txt"));
+  w.Type(QStringLiteral("txbFile_1"), outputFile);
+  w.SetPhraseParameters(2, 6, 2);
+  w.Click(QStringLiteral("cmdCountPhrases"));
+
+  QVERIFY2(w.dialogs.messages.empty(), qPrintable(w.MessageLog()));
+  const QString output = w.Output();
+  QVERIFY2(output.contains(QStringLiteral("red fox jumps")), qPrintable(output));
+  QVERIFY2(!output.contains(QStringLiteral("blue whale")), qPrintable(output));
+  QCOMPARE(w.CountCaption(), w.UiText(21));
+
+  QFile written(outputFile);
+  QVERIFY(written.open(QIODevice::ReadOnly));
+  const QByteArray file = written.readAll();
+  QVERIFY2(file.contains("red fox jumps"), file.constData());
+  QVERIFY(!file.contains("blue whale"));
+}
+
+void EngineWindowTest::maximumBelowMinimumIsInvalidInput() {
+  EngineWindow w;
+  w.dialogs.messages.clear();
+  const QString input = WriteFile(w.dir.filePath(QStringLiteral("cat.txt")), kCatText);
+  w.Type(QStringLiteral("txbFile_0"), input);
+  w.SetPhraseParameters(4, 3, 2);
+  const QString before = w.Output();
+  w.Click(QStringLiteral("cmdCountPhrases"));
+
+  QCOMPARE(w.dialogs.messages.size(), size_t(1));
+  QCOMPARE(w.dialogs.messages[0].title, Text(u"Invalid input"));
+  QCOMPARE(w.dialogs.messages[0].text,
+           Text(u"The maximum number of words in each phrase\r\nmust not be less than the "
+                u"minimum number."));
+  QCOMPARE(w.Output(), before);
+  QVERIFY(!w.Output().contains(QStringLiteral("the cat sat")));
+  QCOMPARE(w.engine->table().lngNumWords(), 0);
+  QCOMPARE(w.CountCaption(), w.UiText(21));
+}
+
+QString EngineWindowTest::CountTwoPhrases(EngineWindow& w) {
+  w.dialogs.messages.clear();
+  const QString input = WriteFile(w.dir.filePath(QStringLiteral("two.txt")), kTwoPhrases);
+  w.Type(QStringLiteral("txbFile_0"), input);
+  w.SetPhraseParameters(2, 6, 2);
+  w.Click(QStringLiteral("cmdCountPhrases"));
+  return input;
+}
+
+void EngineWindowTest::orderAndFormatChangesRelistWithoutCounting() {
+  EngineWindow w;
+  const QString input = CountTwoPhrases(w);
+  QStringList lines = w.OutputLines();
+  QVERIFY2(LineOf(lines, QStringLiteral("zebra runs fast")) <
+               LineOf(lines, QStringLiteral("apple pie good")),
+           qPrintable(w.Output()));
+  // Without its input file a new count could not list anything.
+  QVERIFY(QFile::remove(input));
+
+  w.Choose(QStringLiteral("cboWordOrder"), 1);
+  QVERIFY2(w.dialogs.messages.empty(), qPrintable(w.MessageLog()));
+  lines = w.OutputLines();
+  const int apple = LineOf(lines, QStringLiteral("apple pie good"));
+  const int zebra = LineOf(lines, QStringLiteral("zebra runs fast"));
+  QVERIFY2(apple >= 0 && zebra > apple, qPrintable(w.Output()));
+  QVERIFY(!HasLine(lines, QStringLiteral("apple pie good")));  // rank and frequency shown
+
+  w.Choose(QStringLiteral("cboDisplayFormat"), 8);
+  QVERIFY2(w.dialogs.messages.empty(), qPrintable(w.MessageLog()));
+  lines = w.OutputLines();
+  QVERIFY2(HasLine(lines, QStringLiteral("apple pie good")), qPrintable(w.Output()));
+  QVERIFY2(HasLine(lines, QStringLiteral("zebra runs fast")), qPrintable(w.Output()));
+  QVERIFY(LineOf(lines, QStringLiteral("apple pie good")) <
+          LineOf(lines, QStringLiteral("zebra runs fast")));
+  QCOMPARE(w.CountCaption(), w.UiText(21));
+}
+
+void EngineWindowTest::enterInFilterBoxFiltersTheList() {
+  EngineWindow w;
+  CountTwoPhrases(w);
+  QVERIFY(w.Output().contains(QStringLiteral("zebra runs fast")));
+  QVERIFY(!w.Output().contains(QStringLiteral("Filter words: ")));
+
+  auto* filter = w.Find<QLineEdit>(QStringLiteral("txbFilterWords"));
+  filter->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(filter, QStringLiteral("Apple"));
+  QTest::keyClick(filter, Qt::Key_Enter);
+
+  QVERIFY2(w.dialogs.messages.empty(), qPrintable(w.MessageLog()));
+  const QString output = w.Output();
+  QVERIFY2(output.contains(QStringLiteral("apple pie good")), qPrintable(output));
+  QVERIFY2(!output.contains(QStringLiteral("zebra runs fast")), qPrintable(output));
+  QVERIFY2(output.contains(QStringLiteral("Filter words: ")), qPrintable(output));
+}
+
+void EngineWindowTest::copyButtonFollowsTextLength() {
+  EngineWindow w;
+  CountTwoPhrases(w);
+  QWidget* copy = w.Find(QStringLiteral("cmdCopyToClipboard"));
+  w.engine->mainWindow().Timer1_Tick();
+  QVERIFY(copy->isEnabled());
+
+  w.engine->session().textWindow.Set(u"12345678901234567890");  // 20 characters
+  w.engine->mainWindow().Timer1_Tick();
+  QVERIFY(!copy->isEnabled());
+
+  w.engine->session().textWindow.Set(u"123456789012345678901");  // 21 characters
+  w.engine->mainWindow().Timer1_Tick();
+  QVERIFY(copy->isEnabled());
+
+  QTest::mouseClick(copy, Qt::LeftButton);
+  QCOMPARE(w.clipboard.GetText(), Text(u"123456789012345678901"));
+
+  w.Click(QStringLiteral("cmdClearOutput"));
+  w.engine->mainWindow().Timer1_Tick();
+  QVERIFY(!copy->isEnabled());
+}
+
+void EngineWindowTest::stoppingALongCount() {
+  EngineWindow w(std::chrono::milliseconds(0));  // every yield lets the clicker in
+  w.dialogs.messages.clear();
+  // About 400 KB of pseudo-random words: many distinct phrases, a long run.
+  QByteArray text;
+  quint32 seed = 12345;
+  int inLine = 0;
+  while (text.size() < 400 * 1024) {
+    seed = seed * 1103515245u + 12345u;
+    text += "w" + QByteArray::number((seed >> 16) % 3000) + ' ';
+    if (++inLine == 12) {
+      text += "\r\n";
+      inLine = 0;
+    }
+  }
+  const QString input = WriteFile(w.dir.filePath(QStringLiteral("long.txt")), text);
+  w.Type(QStringLiteral("txbFile_0"), input);
+  // An output file, so that no advice about large inputs is asked.
+  w.Type(QStringLiteral("txbFile_1"), w.dir.filePath(QStringLiteral("long-out.txt")));
+  w.SetPhraseParameters(2, 6, 2);
+
+  // The first "Really stop?" is declined, the second accepted; the interrupted
+  // list is not wanted.
+  w.dialogs.answers = {Answer::No, Answer::Yes, Answer::No};
+  const QString stopping = w.UiText(25);
+  const QString stoppingLater = w.UiText(90);
+  int clicks = 0;
+  int ticksWhileCounting = 0;
+  QTimer clicker;
+  clicker.setInterval(0);
+  QObject::connect(&clicker, &QTimer::timeout, [&] {
+    const QString caption = w.CountCaption();
+    if (caption != stopping && caption != stoppingLater) return;
+    // The second request comes well into the reading of the text.
+    if (++ticksWhileCounting != 1 && ticksWhileCounting != 2000) return;
+    if (++clicks == 2) clicker.stop();
+    w.Click(QStringLiteral("cmdCountPhrases"));
+  });
+  clicker.start();
+  w.Click(QStringLiteral("cmdCountPhrases"));
+  clicker.stop();
+
+  QVERIFY2(clicks == 2, qPrintable(w.MessageLog() + QStringLiteral(" / ") + w.Output()));
+  QCOMPARE(w.MessagesWithText(u"Really stop?"), 2);
+  QCOMPARE(w.MessagesTitled(u"Counting interrupted"), 1);
+  QVERIFY2(w.dialogs.answers.empty(), qPrintable(w.MessageLog()));
+  QCOMPARE(w.Output(), QStringLiteral("Stopped"));
+  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QVERIFY(w.Find(QStringLiteral("txbFile_0"))->isEnabled());
+}
+
+QTEST_MAIN(EngineWindowTest)
+#include "engine_window_test.moc"
