@@ -1,6 +1,8 @@
 // velt: the desktop program.
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "engine/engine.h"
 #include "platform/data_dir.h"
@@ -10,7 +12,10 @@
 #include "ui/qt_clipboard.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_event_pump.h"
+#include "ui/pop_up_window.h"
 #include "ui/qt_view.h"
+#include "ui/settings_window.h"
+#include "ui/twips.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -33,6 +38,27 @@ int main(int argc, char** argv) {
                       {dataDir, velt::DefaultStatePath()});
 
   velt::ui::MainWindow window(engine.mainWindow(), view);
+  auto* settingsWindow = new velt::ui::SettingsWindow(
+      engine.settingsWindow(), view,
+      {&window, window.controls().txbFile[0], window.controls().cmdSetParameters},
+      [&window] { window.close(); });
+  QObject::connect(&window, &velt::ui::MainWindow::settingsWindowRequested, settingsWindow,
+                   &velt::ui::SettingsWindow::Open);
+
+  // The engine's confirmations: below the Settings window's buttons, or below
+  // the main window's "Save settings" (its width minus 50 twips).
+  velt::ui::PopUpWindow mainPopUp(&window);
+  view.SetPopUpHandler([&](velt::ControlId below, const QString& message, int widthTwips) {
+    if (below == velt::ControlId::cmdInitialize) {
+      settingsWindow->PopUpBelow(settingsWindow->controls().cmdInitialize, message, widthTwips);
+    } else if (widthTwips > 0) {
+      settingsWindow->PopUpBelow(settingsWindow->controls().cmdSaveState, message, widthTwips);
+    } else {
+      QWidget* button = window.controls().cmdSaveState;
+      mainPopUp.PopUpInForm(button, message, velt::ui::PixelsToTwips(button->width(), button) - 50,
+                            300, 2000, velt::ui::PixelsToTwips(button->height(), button), 0);
+    }
+  });
   dialogs.SetParent(&window);
   // A run yields through the pump; its elapsed-time timer must start at once.
   pump.SetBeforeEvents([&window] { window.SyncTimer2(); });

@@ -34,6 +34,10 @@ class QtView final : public View {
   void AddSettingsRefresher(std::function<void()> refresh) {
     refreshers_.push_back(std::move(refresh));
   }
+  // Who shows the engine's transient confirmations (the windows know where
+  // their buttons are).
+  using PopUpHandler = std::function<void(ControlId below, const QString& message, int widthTwips)>;
+  void SetPopUpHandler(PopUpHandler handler) { popUpHandler_ = std::move(handler); }
 
   bool Applying() const { return applying_ > 0; }
   QWidget* Widget(ControlId id) const;
@@ -43,6 +47,9 @@ class QtView final : public View {
   void SettingsChanged() override;
   void Repaint(ControlId id) override;
   void SetFocus(ControlId id) override;
+  void ShowPopUp(ControlId below, const Text& message, int widthTwips) override {
+    if (popUpHandler_) popUpHandler_(below, QString::fromStdU16String(message), widthTwips);
+  }
 
  private:
   class ApplyingScope;
@@ -60,6 +67,7 @@ class QtView final : public View {
   // The text as last mirrored into txbOutput (the engine's form, with CR LF).
   Text mirrored_;
   int applying_ = 0;
+  PopUpHandler popUpHandler_;
 };
 
 }  // namespace velt::ui

@@ -11,4 +11,10 @@ int TwipsToPixels(int twips, const QWidget* widget) {
   return qRound(twips * dpi / kTwipsPerInch);
 }
 
+int PixelsToTwips(int pixels, const QWidget* widget) {
+  constexpr double kTwipsPerInch = 1440.0;
+  const int dpi = widget != nullptr ? widget->logicalDpiY() : 96;
+  return qRound(pixels * kTwipsPerInch / dpi);
+}
+
 }  // namespace velt::ui

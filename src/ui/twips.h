@@ -7,5 +7,6 @@ class QWidget;
 namespace velt::ui {
 
 int TwipsToPixels(int twips, const QWidget* widget);
+int PixelsToTwips(int pixels, const QWidget* widget);
 
 }  // namespace velt::ui
