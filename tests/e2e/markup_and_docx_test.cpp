@@ -8,7 +8,8 @@
 namespace velt::e2e {
 namespace {
 
-void AppendLittleEndian(std::string& out, uint32_t value, int bytes) {
+// Writes `bytes` bytes (up to 8) of value, lowest first.
+void AppendLittleEndian(std::string& out, uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i)
     out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
