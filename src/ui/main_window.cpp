@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/widget_helpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -39,23 +40,6 @@ constexpr int kScreenLeftTwips = 500;
 
 std::string ManualPath(const Session& session) {
   return (std::filesystem::path(session.dataDir) / "README.md").string();
-}
-
-void SetChecked(QAbstractButton* button, bool checked) {
-  const QSignalBlocker blocker(button);
-  button->setChecked(checked);
-}
-
-void SetIndex(QComboBox* list, int index) {
-  const QSignalBlocker blocker(list);
-  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
-}
-
-void SetText(QLineEdit* box, const Text& text) {
-  const QString shown = ToQString(text);
-  if (box->text() == shown) return;
-  const QSignalBlocker blocker(box);
-  box->setText(shown);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "ui/main_window_controls.h"
+#include "ui/widget_helpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,18 +16,6 @@
 
 namespace velt::ui {
 namespace {
-
-// The control array element "name_index".
-QString Element(const char* name, int index) {
-  return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
-}
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name, const QString& tooltip = {}) {
-  widget->setObjectName(name);
-  if (!tooltip.isEmpty()) widget->setToolTip(tooltip);
-  return widget;
-}
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption,
                     const QString& tooltip = {}) {

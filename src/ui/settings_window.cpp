@@ -1,5 +1,6 @@
 #include "ui/settings_window.h"
 #include "ui/twips.h"
+#include "ui/widget_helpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,23 +28,6 @@ namespace {
 constexpr int kTitleUiText = 91;
 constexpr int kPopUpHeightTwips = 300;
 constexpr int kPopUpIntervalMs = 2000;
-
-void SetChecked(QCheckBox* box, bool checked) {
-  const QSignalBlocker blocker(box);
-  box->setChecked(checked);
-}
-
-void SetIndex(QComboBox* list, int index) {
-  const QSignalBlocker blocker(list);
-  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
-}
-
-void SetText(QLineEdit* box, const Text& text) {
-  const QString shown = ToQString(text);
-  if (box->text() == shown) return;
-  const QSignalBlocker blocker(box);
-  box->setText(shown);
-}
 
 // The list shows the entries of `files` with its selection.
 void SetWordsFiles(QComboBox* list, const WordsFileList& files) {

@@ -1,4 +1,5 @@
 #include "ui/settings_window_controls.h"
+#include "ui/widget_helpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,17 +23,6 @@ namespace {
 constexpr int kWordsFileListCharacters = 44;
 constexpr int kExtraWordsBoxCharacters = 36;
 constexpr int kButtonPadding = 12;
-
-QString Element(const char* name, int index) {
-  return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
-}
-
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name, const QString& tooltip = {}) {
-  widget->setObjectName(name);
-  if (!tooltip.isEmpty()) widget->setToolTip(tooltip);
-  return widget;
-}
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption,
                     const QString& tooltip = {}) {
