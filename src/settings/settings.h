@@ -34,6 +34,7 @@ constexpr int kLongWordSizeCount = 7;     // cboLongWordSize lists "20", "30", .
 constexpr int kDisplayFormatCount = 13;
 constexpr int kWordOrderCount = 2;
 constexpr int kLanguageCount = 8;         // six languages, all six, "[No language selected]"
+constexpr size_t kMaxWordsFiles = 99;     // entries of the words-to-ignore file list
 
 struct WordsFileList {
   std::vector<Text> entries;  // at most 99 paths added by the user

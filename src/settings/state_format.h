@@ -15,9 +15,6 @@ namespace velt {
 // The longest record line read (1 MiB); a longer line is invalid data.
 constexpr size_t kMaxRecordBytes = size_t{1} << 20;
 
-// Entries of the words-to-ignore list that a file holds at most.
-constexpr int kMaxWordsFiles = 99;
-
 // The description kept for a value that its field cannot take.
 inline constexpr std::u16string_view kInvalidData = u"Invalid data";
 

@@ -46,7 +46,7 @@ class RecordReader {
   void WordsFileRecords(WordsFileList& list) {
     const std::optional<int> count = NextInt16();
     if (!count) return;
-    if (*count < 0 || *count > kMaxWordsFiles) return Invalid();
+    if (*count < 0 || *count > static_cast<int>(kMaxWordsFiles)) return Invalid();
     list.entries.clear();
     list.index = -1;
     for (int k = 0; k < *count; ++k) {

@@ -32,9 +32,10 @@ class RecordWriter {
     int index = list.HasSelection() ? list.index : -1;
     if (entries.size() > kMaxWordsFiles) {
       entries.resize(kMaxWordsFiles);
-      if (index >= kMaxWordsFiles) {
+      constexpr int kLast = static_cast<int>(kMaxWordsFiles) - 1;
+      if (index > kLast) {
         entries.back() = list.Selected();
-        index = kMaxWordsFiles - 1;
+        index = kLast;
       }
     }
     NumberRecord(static_cast<int>(entries.size()));

@@ -7,8 +7,6 @@
 
 namespace velt {
 
-inline constexpr size_t kMaxWordsFiles = 99;
-
 // A path as the list keeps it: absolute and lexically normalised. Paths are
 // case-sensitive here, so the case is never changed.
 Text NormalizePath(const Text& path);

@@ -1,0 +1,432 @@
+// The Settings window driven by the user on the real engine: word-rule boxes
+// after a count, common-words languages, the words-to-ignore list and its
+// Load/Remove dialog, and settings files.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "doubles/recording_dialogs.h"
+#include "engine/engine.h"
+#include "engine/main_window_controller.h"
+#include "platform/clipboard.h"
+#include "settings/settings.h"
+#include "settings/ui_text_table.h"
+#include "ui/main_window.h"
+#include "ui/qt_event_pump.h"
+#include "ui/qt_text.h"
+#include "ui/qt_view.h"
+#include "settings/state_format.h"
+#include "ui/settings_window.h"
+
+using velt::Answer;
+using velt::Text;
+
+Q_DECLARE_METATYPE(velt::Answer)
+
+namespace {
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    qFatal("cannot write %s", qPrintable(path));
+  }
+  return path;
+}
+
+const QByteArray kCatText = "The cat sat on the mat. The cat sat on the hat.\r\n";
+
+// The real engine behind the real main window and Settings window, with
+// scripted dialogs; the state file lives in `stateDir`.
+struct EngineSettings {
+  QTemporaryDir ownDir;
+  QString stateDir;
+  velt::UiTextTable texts;
+  velt::testing::RecordingDialogs dialogs;
+  velt::ui::QtView view;
+  velt::ui::QtEventPump pump{std::chrono::milliseconds(25)};
+  velt::MemoryClipboard clipboard;
+  std::unique_ptr<velt::Engine> engine;
+  std::unique_ptr<velt::ui::MainWindow> window;
+  velt::ui::SettingsWindow* settingsWindow = nullptr;  // owned by the main window
+
+  // `useCommonWords`: the answer to the start-up question about common words.
+  explicit EngineSettings(const QString& folder = QString(), bool useCommonWords = false)
+      : stateDir(folder.isEmpty() ? ownDir.path() : folder) {
+    texts.Load(std::string(VELT_BIN_DIR) + "/velt.dat");
+    dialogs.answers.push_back(useCommonWords ? Answer::Yes : Answer::No);
+    engine = std::make_unique<velt::Engine>(
+        velt::Seams{dialogs, view, pump, clipboard}, texts,
+        velt::EngineOptions{.dataDir = VELT_BIN_DIR, .statePath = StatePath().toStdString()});
+    window = std::make_unique<velt::ui::MainWindow>(engine->mainWindow(), view);
+    settingsWindow = new velt::ui::SettingsWindow(
+        engine->settingsWindow(), view,
+        {window.get(), window->controls().txbFile[0], window->controls().cmdSetParameters},
+        [this] { window->close(); });
+    pump.SetBeforeEvents([this] { window->SyncTimer2(); });
+    window->ShowAndStartUp();
+    if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
+  }
+
+  QString StatePath() const { return QDir(stateDir).filePath(QStringLiteral("state.txt")); }
+  QString Path(const QString& name) const { return ownDir.filePath(name); }
+
+  velt::Session& session() { return engine->session(); }
+  velt::Settings& settings() { return session().settings; }
+
+  void OpenSettings() {
+    settingsWindow->Open();
+    if (!QTest::qWaitForWindowActive(settingsWindow)) qFatal("settings never became active");
+  }
+
+  template <typename Widget = QWidget>
+  Widget* Find(const QString& name) const {
+    Widget* widget = settingsWindow->findChild<Widget*>(name);
+    if (widget == nullptr) widget = window->findChild<Widget*>(name);
+    if (widget == nullptr) qFatal("no widget %s", qPrintable(name));
+    return widget;
+  }
+
+  void Choose(const QString& list, int index) {
+    auto* box = Find<QComboBox>(list);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+  }
+
+  void Click(const QString& name) { Find<QAbstractButton>(name)->click(); }
+
+  void Type(const QString& name, const QString& text) {
+    auto* box = Find<QLineEdit>(name);
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+    Find(QStringLiteral("cmdCountPhrases"))->setFocus(Qt::TabFocusReason);
+  }
+
+  void CountCatText() {
+    const QString input = WriteFile(Path(QStringLiteral("cat.txt")), kCatText);
+    Type(QStringLiteral("txbFile_0"), input);
+    Choose(QStringLiteral("cboPhraseLength_0"), 0);
+    Choose(QStringLiteral("cboPhraseLength_1"), 4);
+    Choose(QStringLiteral("cboMinimumFrequency"), 1);
+    Find<QPushButton>(QStringLiteral("cmdCountPhrases"))->click();
+  }
+
+  // Chooses entry `index` of the words-to-ignore list and answers the
+  // Load/Remove dialog with `option`; false when no dialog was shown.
+  bool ChooseWordsFile(int index, const QString& option) {
+    bool shown = false;
+    QTimer driver;
+    driver.setInterval(0);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() != QLatin1String("frmLoadRemove") || !top->isVisible()) continue;
+        shown = true;
+        driver.stop();
+        top->findChild<QRadioButton*>(option)->click();
+        top->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+        return;
+      }
+    });
+    driver.start();
+    Choose(QStringLiteral("cboWordsFile_0"), index);
+    driver.stop();
+    return shown;
+  }
+
+  QStringList ListItems(const QString& name) const {
+    auto* list = Find<QComboBox>(name);
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+      items << list->itemText(i);
+    return items;
+  }
+
+  QString MessageLog() const {
+    QStringList log;
+    for (const auto& m : dialogs.messages)
+      log << velt::ui::ToQString(m.title) + QStringLiteral(": ") + velt::ui::ToQString(m.text);
+    return log.join(QStringLiteral(" | "));
+  }
+};
+
+QString Q(const Text& text) {
+  return velt::ui::ToQString(text);
+}
+
+}  // namespace
+
+class SettingsEngineTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void wordRuleAfterCountAnsweredNoSwitchesBack();
+  void wordRuleAfterCountAnsweredYesNeedsNewCount();
+  void frenchCommonWordsThenNoLanguage();
+  void clearingTheWordsFileList_data();
+  void clearingTheWordsFileList();
+  void loadRemoveDialogChoices_data();
+  void loadRemoveDialogChoices();
+  void settingsFileWithListWithoutSelectionRestoresDefaults();
+  void savedSettingsComeBackInANewProgram();
+
+ private:
+  // Adds two words files through "Words-to-ignore files"; the second stays
+  // loaded. Returns their paths.
+  static QStringList AddTwoWordsFiles(EngineSettings& e);
+};
+
+void SettingsEngineTest::wordRuleAfterCountAnsweredNoSwitchesBack() {
+  EngineSettings e;
+  e.CountCatText();
+  QVERIFY2(e.session().run.blnWordsGot, qPrintable(e.MessageLog()));
+  e.OpenSettings();
+  e.dialogs.messages.clear();
+  e.dialogs.answers = {Answer::No};
+
+  auto* box = e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithPeriods"));
+  QVERIFY(!box->isChecked());
+  box->click();
+
+  QCOMPARE(e.dialogs.messages.size(), size_t(1));
+  QCOMPARE(e.dialogs.messages[0].text, Text(u"Changing this entails reading the file anew.  Is "
+                                            u"this OK?"));
+  QCOMPARE(e.dialogs.messages[0].buttons, velt::MessageButtons::YesNo);
+  QVERIFY(!box->isChecked());
+  QVERIFY(!e.settings().chkAllowWordsWithPeriods);
+  QVERIFY(e.session().run.blnWordsGot);
+}
+
+void SettingsEngineTest::wordRuleAfterCountAnsweredYesNeedsNewCount() {
+  EngineSettings e;
+  e.CountCatText();
+  QVERIFY2(e.session().run.blnWordsGot, qPrintable(e.MessageLog()));
+  e.OpenSettings();
+  e.dialogs.messages.clear();
+  e.dialogs.answers = {Answer::Yes};
+
+  auto* box = e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithPeriods"));
+  box->click();
+
+  QCOMPARE(e.dialogs.messages.size(), size_t(1));
+  QCOMPARE(e.dialogs.messages[0].text, Text(u"Changing this entails reading the file anew.  Is "
+                                            u"this OK?"));
+  QVERIFY(box->isChecked());
+  QVERIFY(e.settings().chkAllowWordsWithPeriods);
+  QVERIFY(!e.session().run.blnWordsGot);
+
+  // With no count in hand the next box changes without a question.
+  e.dialogs.messages.clear();
+  e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->click();
+  QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+  QVERIFY(e.settings().chkAllowWordsWithNumerals);
+}
+
+void SettingsEngineTest::frenchCommonWordsThenNoLanguage() {
+  EngineSettings e;
+  e.OpenSettings();
+  e.dialogs.messages.clear();
+  QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+  const int french =
+      e.ListItems(QStringLiteral("cboCommonWordsLanguages")).indexOf(QStringLiteral("French"));
+  QVERIFY(french >= 0);
+  const int none = e.ListItems(QStringLiteral("cboCommonWordsLanguages"))
+                       .indexOf(QStringLiteral("[No language selected]"));
+  QVERIFY(none >= 0);
+  // No language first, so that choosing French visibly selects Exclude.
+  e.Choose(QStringLiteral("cboCommonWordsLanguages"), none);
+  QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+  QVERIFY(e.Find<QRadioButton>(QStringLiteral("optAllowPhrasesAllWordsToIgnore"))->isChecked());
+
+  e.dialogs.answers = {Answer::Yes};
+  e.Choose(QStringLiteral("cboCommonWordsLanguages"), french);
+
+  QVERIFY2(!e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+  QCOMPARE(e.dialogs.messages[0].text, Text(u"Load common words file for French?"));
+  QCOMPARE(e.dialogs.messages.size(), size_t(1));
+  const QStringList items = e.ListItems(QStringLiteral("cboWordsFile_0"));
+  QCOMPARE(items.size(), 1);
+  QCOMPARE(QFileInfo(items[0]).canonicalFilePath(),
+           QFileInfo(QStringLiteral(VELT_BIN_DIR "/cwds_fr.txt")).canonicalFilePath());
+  QCOMPARE(e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"))->currentIndex(), 0);
+  QCOMPARE(e.settings().cboWordsFile.index, 0);
+  QVERIFY(!e.session().wordLists.astrWordsToIgnore.empty());
+  QCOMPARE(Q(e.session().wordLists.strLoadedWordsFile[0]), items[0]);
+  QCOMPARE(e.settings().cboCommonWordsLanguages, french);
+  QVERIFY(e.Find<QRadioButton>(QStringLiteral("optExcludePhrasesAllWordsToIgnore"))->isChecked());
+  QVERIFY(!e.Find<QRadioButton>(QStringLiteral("optAllowPhrasesAllWordsToIgnore"))->isChecked());
+
+  e.dialogs.messages.clear();
+  e.Choose(QStringLiteral("cboCommonWordsLanguages"), none);
+
+  QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+  QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), items);  // the entry stays
+  QCOMPARE(e.settings().cboWordsFile.index, -1);
+  QCOMPARE(e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"))->currentIndex(), -1);
+  QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+  QVERIFY(e.Find<QRadioButton>(QStringLiteral("optAllowPhrasesAllWordsToIgnore"))->isChecked());
+  QCOMPARE(e.settings().ignoreMode, velt::IgnoreMode::AllowAllIgnored);
+}
+
+void SettingsEngineTest::clearingTheWordsFileList_data() {
+  QTest::addColumn<Answer>("answer");
+  QTest::newRow("cancel") << Answer::Cancel;
+  QTest::newRow("no") << Answer::No;
+  QTest::newRow("yes") << Answer::Yes;
+}
+
+void SettingsEngineTest::clearingTheWordsFileList() {
+  QFETCH(Answer, answer);
+  EngineSettings e(QString(), true);  // the common English words are loaded
+  e.OpenSettings();
+  const QStringList before = e.ListItems(QStringLiteral("cboWordsFile_0"));
+  QCOMPARE(before.size(), 1);
+  QCOMPARE(e.settings().cboWordsFile.index, 0);
+  QVERIFY(!e.session().wordLists.astrWordsToIgnore.empty());
+  e.dialogs.messages.clear();
+  e.dialogs.answers = {answer};
+
+  e.Click(QStringLiteral("cmdClearWordsFile_0"));
+
+  QCOMPARE(e.dialogs.messages.size(), size_t(1));
+  QCOMPARE(e.dialogs.messages[0].text, Text(u"Do you wish to remove ALL files from this list?"));
+  QCOMPARE(e.dialogs.messages[0].buttons, velt::MessageButtons::YesNoCancel);
+  auto* list = e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"));
+  if (answer == Answer::Cancel) {
+    QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), before);
+    QCOMPARE(e.settings().cboWordsFile.index, 0);
+    QCOMPARE(list->currentIndex(), 0);
+    QVERIFY(!e.session().wordLists.astrWordsToIgnore.empty());
+  } else if (answer == Answer::No) {
+    QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), before);
+    QCOMPARE(e.settings().cboWordsFile.index, -1);
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+  } else {
+    QCOMPARE(list->count(), 0);
+    QVERIFY(e.settings().cboWordsFile.entries.empty());
+    QCOMPARE(e.settings().cboWordsFile.index, -1);
+    QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+  }
+}
+
+QStringList SettingsEngineTest::AddTwoWordsFiles(EngineSettings& e) {
+  const QString first = WriteFile(e.Path(QStringLiteral("first.txt")), "alpha\r\nbeta\r\n");
+  const QString second = WriteFile(e.Path(QStringLiteral("second.txt")), "gamma\r\n");
+  e.dialogs.openFileAnswers = {velt::ui::ToText(first), velt::ui::ToText(second)};
+  e.Click(QStringLiteral("cmdSelectWordsFile_0"));
+  e.Click(QStringLiteral("cmdSelectWordsFile_0"));
+  return e.ListItems(QStringLiteral("cboWordsFile_0"));
+}
+
+void SettingsEngineTest::loadRemoveDialogChoices_data() {
+  QTest::addColumn<QString>("option");
+  QTest::newRow("load") << "optLoadThisFile";
+  QTest::newRow("remove") << "optRemoveThisFile";
+  QTest::newRow("cancel") << "optCancel";
+}
+
+void SettingsEngineTest::loadRemoveDialogChoices() {
+  QFETCH(QString, option);
+  EngineSettings e;
+  e.OpenSettings();
+  e.dialogs.messages.clear();
+  const QStringList files = AddTwoWordsFiles(e);
+  QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+  QCOMPARE(files.size(), 2);
+  QCOMPARE(e.settings().cboWordsFile.index, 1);
+  QCOMPARE(e.session().wordLists.astrWordsToIgnore.entries(), std::vector<Text>{u"gamma"});
+
+  QVERIFY(e.ChooseWordsFile(0, option));
+  QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+
+  auto* list = e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"));
+  const auto& words = e.session().wordLists;
+  if (option == QLatin1String("optLoadThisFile")) {
+    QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), files);
+    QCOMPARE(e.settings().cboWordsFile.index, 0);
+    QCOMPARE(list->currentIndex(), 0);
+    QCOMPARE(words.astrWordsToIgnore.entries(), (std::vector<Text>{u"alpha", u"beta"}));
+    QCOMPARE(Q(words.strLoadedWordsFile[0]), files[0]);
+  } else if (option == QLatin1String("optRemoveThisFile")) {
+    QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), QStringList{files[1]});
+    QVERIFY(e.settings().cboWordsFile.entries.size() == 1);
+    QVERIFY(!e.settings().cboWordsFile.HasSelection());
+    QVERIFY(words.astrWordsToIgnore.empty());
+  } else {
+    QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), files);
+    QCOMPARE(e.settings().cboWordsFile.index, 1);
+    QCOMPARE(list->currentIndex(), 1);
+    QCOMPARE(words.astrWordsToIgnore.entries(), std::vector<Text>{u"gamma"});
+    QCOMPARE(Q(words.strLoadedWordsFile[0]), files[1]);
+  }
+}
+
+void SettingsEngineTest::settingsFileWithListWithoutSelectionRestoresDefaults() {
+  EngineSettings e;
+  e.OpenSettings();
+  e.dialogs.messages.clear();
+
+  velt::Settings written;
+  written.cboShortWordSize = -1;
+  written.chkAllowWordsWithNumerals = true;
+  written.chkIgnoreShortWords = false;
+  const std::string bytes = velt::FormatStateRecords(written);
+  const QString path = WriteFile(e.Path(QStringLiteral("broken.settings")),
+                                 QByteArray(bytes.data(), qsizetype(bytes.size())));
+  e.dialogs.openFileAnswers = {velt::ui::ToText(path)};
+
+  e.Click(QStringLiteral("cmdSaveLoadState_1"));
+
+  QVERIFY2(e.dialogs.openFileAnswers.empty(), qPrintable(e.MessageLog()));
+  int invalid = 0;
+  for (const auto& m : e.dialogs.messages) {
+    if (m.text == Text(u"Invalid combo box index.")) {
+      ++invalid;
+      QCOMPARE(m.title, Text(u"Load settings"));
+    }
+  }
+  QVERIFY2(invalid == 1, qPrintable(e.MessageLog()));
+  const velt::Settings defaults;
+  QCOMPARE(e.settings().cboShortWordSize, defaults.cboShortWordSize);
+  QCOMPARE(e.settings().chkAllowWordsWithNumerals, defaults.chkAllowWordsWithNumerals);
+  QCOMPARE(e.settings().chkIgnoreShortWords, defaults.chkIgnoreShortWords);
+  QCOMPARE(e.Find<QComboBox>(QStringLiteral("cboShortWordSize"))->currentIndex(),
+           defaults.cboShortWordSize);
+  QCOMPARE(e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->isChecked(),
+           defaults.chkAllowWordsWithNumerals);
+}
+
+void SettingsEngineTest::savedSettingsComeBackInANewProgram() {
+  QTemporaryDir shared;
+  const QString output = QDir(shared.path()).filePath(QStringLiteral("out.txt"));
+  {
+    EngineSettings e(shared.path());
+    e.OpenSettings();
+    e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->click();
+    QVERIFY(e.settings().chkAllowWordsWithNumerals);
+    e.Type(QStringLiteral("txbFile_1"), output);
+    QCOMPARE(Q(e.settings().txbFile[1]), output);
+    e.dialogs.messages.clear();
+    e.Click(QStringLiteral("cmdSaveState"));
+    QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+    QVERIFY(QFile::exists(e.StatePath()));
+  }
+  EngineSettings again(shared.path());
+  QVERIFY(again.settings().chkAllowWordsWithNumerals);
+  QCOMPARE(Q(again.settings().txbFile[1]), output);
+  QCOMPARE(again.Find<QLineEdit>(QStringLiteral("txbFile_1"))->text(), output);
+  again.OpenSettings();
+  QVERIFY(again.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->isChecked());
+}
+
+QTEST_MAIN(SettingsEngineTest)
+#include "settings_engine_test.moc"
