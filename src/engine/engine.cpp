@@ -29,8 +29,12 @@ Engine::Engine(Seams seams, const UiTextTable& texts, EngineOptions options)
 
 Engine::~Engine() = default;
 
-MainWindowController& Engine::mainWindow() { return *mainWindow_; }
-SettingsWindowController& Engine::settingsWindow() { return *settingsWindow_; }
+MainWindowController& Engine::mainWindow() {
+  return *mainWindow_;
+}
+SettingsWindowController& Engine::settingsWindow() {
+  return *settingsWindow_;
+}
 
 // --- SourceHooks ---
 
@@ -60,9 +64,13 @@ void Engine::ResetWordStore(bool folderRun) {
   if (assembler_) assembler_->ResetPhrases();
 }
 
-void Engine::OutputToTxb(TextView text) { velt::OutputToTxb(session_, text); }
+void Engine::OutputToTxb(TextView text) {
+  velt::OutputToTxb(session_, text);
+}
 
-void Engine::ClearTextbox() { velt::ClearTextbox(session_); }
+void Engine::ClearTextbox() {
+  velt::ClearTextbox(session_);
+}
 
 void Engine::ReportError(int number, const Text& description, const Text& label) {
   velt::ReportError(session_, number, description, label);
@@ -75,9 +83,13 @@ void Engine::ClearPreviousResults() {
 
 // --- RestoreHooks and SettingsFileHooks ---
 
-void Engine::RememberLastFolder(const Text& folder) { session_.sources.strSavedFolder = folder; }
+void Engine::RememberLastFolder(const Text& folder) {
+  session_.sources.strSavedFolder = folder;
+}
 
-void Engine::PatternBoxSet(int index) { GetFileFilepathSpecifications(session_, index); }
+void Engine::PatternBoxSet(int index) {
+  GetFileFilepathSpecifications(session_, index);
+}
 
 void Engine::RememberLastInputFile(const Text& path) {
   session_.sources.strSavedInputFile = path;
@@ -86,8 +98,7 @@ void Engine::RememberLastInputFile(const Text& path) {
 void Engine::SourceSelected() {
   LayOutSourceControls(session_);
   EnableSourceControls(session_);
-  session_.window.SetEnabled(ControlId::chkFileList,
-                             session_.settings.source == Source::Folder);
+  session_.window.SetEnabled(ControlId::chkFileList, session_.settings.source == Source::Folder);
 }
 
 void Engine::LanguageSelected() {
@@ -97,22 +108,34 @@ void Engine::LanguageSelected() {
   velt::cboCommonWordsLanguages_Click(session_, wordsFiles_);
 }
 
-void Engine::DisableOutputSwitch() { UpdateDisableOutputToFile(session_); }
+void Engine::DisableOutputSwitch() {
+  UpdateDisableOutputToFile(session_);
+}
 
-void Engine::CheckInputFileName(const Text& path) { velt::CheckInputFileName(session_, path); }
+void Engine::CheckInputFileName(const Text& path) {
+  velt::CheckInputFileName(session_, path);
+}
 
-void Engine::FolderBoxLostFocus() { txbFolder_LostFocus(session_); }
+void Engine::FolderBoxLostFocus() {
+  txbFolder_LostFocus(session_);
+}
 
-void Engine::CommitExtraWords() { GetExtraWords(session_, 0); }
+void Engine::CommitExtraWords() {
+  GetExtraWords(session_, 0);
+}
 
-bool Engine::AttemptToReadWords() { return velt::AttemptToReadWords(session_, wordsFiles_, 0); }
+bool Engine::AttemptToReadWords() {
+  return velt::AttemptToReadWords(session_, wordsFiles_, 0);
+}
 
 void Engine::ClearFileWordsInForce() {
   session_.wordLists.astrWordsToIgnore.Clear();
   session_.wordLists.strLoadedWordsFile[0].clear();
 }
 
-void Engine::SetWordsToIgnoreNotice() { velt::SetWordsToIgnoreNotice(session_); }
+void Engine::SetWordsToIgnoreNotice() {
+  velt::SetWordsToIgnoreNotice(session_);
+}
 
 void Engine::ShowTransientPopup(ControlId below, const Text& text) {
   const int width = below == ControlId::cmdInitialize ? 2400 : popUpFromMainWindow_ ? 0 : 2350;

@@ -10,24 +10,23 @@ namespace velt {
 namespace {
 
 constexpr ControlId kButtonsOfEnableDisable[] = {
-    ControlId::cmdCopyToClipboard, ControlId::cmdClipboardViewer,
-    ControlId::cmdHelp, ControlId::cmdSetParameters,
-    ControlId::cmdClearOutput, ControlId::txbFileFilepathSpecifications_0,
-    ControlId::txbFileFilepathSpecifications_1, ControlId::cmdListFiles,
-    ControlId::cmdCountPhrases, ControlId::cmdSaveState,
+    ControlId::cmdCopyToClipboard, ControlId::cmdClipboardViewer, ControlId::cmdHelp,
+    ControlId::cmdSetParameters, ControlId::cmdClearOutput,
+    ControlId::txbFileFilepathSpecifications_0, ControlId::txbFileFilepathSpecifications_1,
+    ControlId::cmdListFiles, ControlId::cmdCountPhrases, ControlId::cmdSaveState,
     // The Settings window: every group but the phrase boundaries.
-    ControlId::fraIgnoreTheseWords, ControlId::fraWordCharacters,
-    ControlId::fraIgnoreWords, ControlId::fraOptions,
-    ControlId::fraSettings, ControlId::cmdSetOrClearCheckboxes_0,
+    ControlId::fraIgnoreTheseWords, ControlId::fraWordCharacters, ControlId::fraIgnoreWords,
+    ControlId::fraOptions, ControlId::fraSettings, ControlId::cmdSetOrClearCheckboxes_0,
     ControlId::cmdSetOrClearCheckboxes_1, ControlId::cmdRestoreDefaults};
 
-constexpr ControlId kRunControls[] = {ControlId::fraPhraseLength,   ControlId::fraExcludePhrases,
-                                      ControlId::fraFilterResults,  ControlId::fraSource,
+constexpr ControlId kRunControls[] = {ControlId::fraPhraseLength,  ControlId::fraExcludePhrases,
+                                      ControlId::fraFilterResults, ControlId::fraSource,
                                       ControlId::lblScanOnlyFiles, ControlId::lblExcludeFilepaths};
 
 bool ContainsStop(const Text& caption) {
   Text lower = caption;
-  for (char16_t& c : lower) c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+  for (char16_t& c : lower)
+    c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
   return lower.find(u"stop") != Text::npos;
 }
 
@@ -49,7 +48,8 @@ void Engine::EnableDisableButtons(bool enable) {
   } else {
     DisableSourceControls(session_);
   }
-  for (const ControlId id : kButtonsOfEnableDisable) session_.window.SetEnabled(id, enable);
+  for (const ControlId id : kButtonsOfEnableDisable)
+    session_.window.SetEnabled(id, enable);
 }
 
 void Engine::EnableListControls(bool enable) {
@@ -65,7 +65,8 @@ void Engine::EnableListControls(bool enable) {
 }
 
 void Engine::EnableRunControls(bool enable) {
-  for (const ControlId id : kRunControls) session_.window.SetEnabled(id, enable);
+  for (const ControlId id : kRunControls)
+    session_.window.SetEnabled(id, enable);
 }
 
 void Engine::Timer1_Tick() {
@@ -94,11 +95,10 @@ void Engine::Timer1_Tick() {
   w.SetEnabled(ControlId::cmdClearOutput, s.textWindow.length() > 0);
   w.SetEnabled(ControlId::cmdCopyToClipboard, s.textWindow.length() > 20);
   w.SetCaption(ControlId::cmdSelectWordsFile_0,
-               u"Words-to-ignore files (" + Decimal(static_cast<int64_t>(
-                                                settings.cboWordsFile.entries.size())) +
-                   u")");
-  const bool longSelection = settings.cboWordsFile.HasSelection() &&
-                             settings.cboWordsFile.Selected().size() > 68;
+               u"Words-to-ignore files (" +
+                   Decimal(static_cast<int64_t>(settings.cboWordsFile.entries.size())) + u")");
+  const bool longSelection =
+      settings.cboWordsFile.HasSelection() && settings.cboWordsFile.Selected().size() > 68;
   w.SetTooltip(ControlId::cboWordsFile_0,
                longSelection ? TextView(settings.cboWordsFile.Selected()) : TextView());
   PathTooltip(w, ControlId::txbFile_0, settings.txbFile[0], 51,
@@ -128,9 +128,8 @@ void Engine::Timer2_Tick() {
       s.window.SetCaption(ControlId::lblTimeElapsed_1,
                           u"Time elapsed: " + FormatElapsedTime(s.run.lngSecondsElapsed));
     }
-    s.window.SetCaption(ControlId::lblNumberOfWords,
-                        u"Number of different phrases found so far: " +
-                            s.numbers.Grouped(table_.lngNumWords()));
+    s.window.SetCaption(ControlId::lblNumberOfWords, u"Number of different phrases found so far: " +
+                                                         s.numbers.Grouped(table_.lngNumWords()));
   }
   if (s.run.blnExcludingSubphrases && s.textWindow.length() < 3000) s.textWindow.Append(u". ");
 }

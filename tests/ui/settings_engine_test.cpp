@@ -18,12 +18,12 @@
 #include "engine/main_window_controller.h"
 #include "platform/clipboard.h"
 #include "settings/settings.h"
+#include "settings/state_format.h"
 #include "settings/ui_text_table.h"
 #include "ui/main_window.h"
 #include "ui/qt_event_pump.h"
 #include "ui/qt_text.h"
 #include "ui/qt_view.h"
-#include "settings/state_format.h"
 #include "ui/settings_window.h"
 
 using velt::Answer;
