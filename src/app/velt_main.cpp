@@ -49,12 +49,11 @@ int main(int argc, char** argv) {
   // the main window's "Save settings" (its width minus 50 twips).
   velt::ui::PopUpWindow mainPopUp(&window);
   view.SetPopUpHandler([&](velt::ControlId below, const QString& message, int widthTwips) {
-    if (below == velt::ControlId::cmdInitialize) {
-      settingsWindow->PopUpBelow(settingsWindow->controls().cmdInitialize, message, widthTwips);
-    } else if (widthTwips > 0) {
-      settingsWindow->PopUpBelow(settingsWindow->controls().cmdSaveState, message, widthTwips);
+    QWidget* button = view.Widget(below);
+    if (button == nullptr) return;
+    if (velt::OwningWindow(below) == velt::ControlId::frmParams) {
+      settingsWindow->PopUpBelow(button, message, widthTwips);
     } else {
-      QWidget* button = window.controls().cmdSaveState;
       mainPopUp.PopUpInForm(button, message, velt::ui::PixelsToTwips(button->width(), button) - 50,
                             300, 2000, velt::ui::PixelsToTwips(button->height(), button), 0);
     }

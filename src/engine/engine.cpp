@@ -138,7 +138,14 @@ void Engine::SetWordsToIgnoreNotice() {
 }
 
 void Engine::ShowTransientPopup(ControlId below, const Text& text) {
-  const int width = below == ControlId::cmdInitialize ? 2400 : popUpFromMainWindow_ ? 0 : 2350;
+  // "Save settings" is in both windows: the pop-up goes below the button that
+  // was clicked. The main window's pop-up takes its width from its button (0).
+  if (below == ControlId::cmdSaveState && !popUpFromMainWindow_) {
+    below = ControlId::frmParams_cmdSaveState;
+  }
+  const int width = below == ControlId::cmdInitialize            ? 2400
+                    : below == ControlId::frmParams_cmdSaveState ? 2350
+                                                                 : 0;
   session_.view.ShowPopUp(below, text, width);
 }
 

@@ -73,7 +73,9 @@ void Engine::Timer1_Tick() {
   Session& s = session_;
   WindowModel& w = s.window;
   const Settings& settings = s.settings;
-  w.SetTooltip(ControlId::txbOutput, stats_.intNumWordsInLongestPhrase >= 8
+  const bool longPhrasesMayNotFit =
+      !s.view.MainWindowWidened() && stats_.intNumWordsInLongestPhrase >= 8;
+  w.SetTooltip(ControlId::txbOutput, longPhrasesMayNotFit
                                          ? TextView(u"You may need to increase the width.")
                                          : TextView());
   if (s.run.blnStop) {

@@ -1,5 +1,8 @@
 // Names of the window controls the engine reads or changes. Control arrays are
 // written with their index (txbFile_0, txbFile_1), as the windows name them.
+// Both windows have a "Save settings" and a "Quit" button of the same name;
+// the Settings window's are told apart by the prefix "frmParams_", which is
+// not part of the widget's name.
 #pragma once
 
 #include <array>
@@ -37,7 +40,8 @@ namespace velt {
               X(txbWordsToIgnoreOrCount_0) X(cmdClearWordsToIgnoreOrCount_0)                       \
                   X(cboCommonWordsLanguages) X(cmdSetOrClearCheckboxes_0)                          \
                       X(cmdSetOrClearCheckboxes_1) X(cmdRestoreDefaults) X(cmdClose) X(lblState)   \
-                          X(txbStateFile) X(cmdInitialize)
+                          X(txbStateFile) X(cmdInitialize) X(frmParams_cmdSaveState)               \
+                              X(frmParams_cmdQuit)
 
 enum class ControlId {
 #define VELT_CONTROL_ENUM(name) name,
@@ -56,6 +60,20 @@ constexpr std::string_view ControlName(ControlId id) {
 #undef VELT_CONTROL_NAME
   };
   return names[static_cast<size_t>(id)];
+}
+
+// The window a control belongs to: the main window's controls come first in
+// the list, the Settings window's from frmParams on.
+constexpr ControlId OwningWindow(ControlId id) {
+  return id < ControlId::frmParams ? ControlId::frmMain : ControlId::frmParams;
+}
+
+// The name of the widget within its window ("cmdSaveState" for both buttons
+// of that name).
+constexpr std::string_view WidgetName(ControlId id) {
+  constexpr std::string_view prefix = "frmParams_";
+  const std::string_view name = ControlName(id);
+  return name.starts_with(prefix) ? name.substr(prefix.size()) : name;
 }
 
 }  // namespace velt

@@ -43,6 +43,9 @@ class View {
   // A transient confirmation shown for 2 seconds just below the given button;
   // widthTwips <= 0 means the button's width minus 50 twips.
   virtual void ShowPopUp(ControlId /*below*/, const Text& /*message*/, int /*widthTwips*/) {}
+  // True when the user has made the main window wider than it was at the end
+  // of start-up (long phrases then fit the text window).
+  virtual bool MainWindowWidened() const { return false; }
 };
 
 // A view that shows nothing (velt-batch, most tests).

@@ -103,7 +103,20 @@ void MainWindow::ShowAndStartUp() {
   show();
   Dispatch([](MainWindowController& engine) { engine.StartUp(); });
   RefreshFromSettings();
+  LimitSizeAfterStartUp();
   timer1_->start();
+}
+
+void MainWindow::LimitSizeAfterStartUp() {
+  // The window never grows taller than at start-up; it may widen (the text
+  // window takes the extra width) until its right edge would leave the screen
+  // from where start-up placed it. The layout keeps the minimum size.
+  setMaximumHeight(height());
+  if (const QScreen* screen = this->screen()) {
+    const int room = screen->availableGeometry().width() - TwipsToPixels(kScreenLeftTwips, this);
+    setMaximumWidth(std::max(width(), room));
+  }
+  view_.SetMainWindowInitialWidth(width());
 }
 
 void MainWindow::PlaceOnScreen() {

@@ -86,6 +86,7 @@ class MainWindow final : public QMainWindow {
   void CopyToClipboard();
   void OpenManual();
   void PlaceOnScreen();
+  void LimitSizeAfterStartUp();
 
   MainWindowController& controller_;
   QtView& view_;

@@ -1,5 +1,6 @@
 #include "ui/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -96,9 +97,17 @@ QString QtFileFilter(const std::vector<std::pair<Text, Text>>& filters) {
   return entries.join(QLatin1String(";;"));
 }
 
+QWidget* QtDialogs::Owner() const {
+  // The window the user works in asked (the Settings window's buttons raise
+  // messages too): the dialog is centred over it and closes with it.
+  QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && active->isVisible()) return active;
+  return parent_;
+}
+
 Answer QtDialogs::Message(const MessageRequest& request) {
   QMessageBox box(ToQtIcon(request.icon), ToQString(request.title), DisplayText(request.text),
-                  ToQtButtons(request.buttons), parent_);
+                  ToQtButtons(request.buttons), Owner());
   box.setTextFormat(Qt::PlainText);
   // QMessageBox would otherwise fall back on the application name.
   box.setWindowTitle(ToQString(request.title));
@@ -119,7 +128,7 @@ Answer QtDialogs::Message(const MessageRequest& request) {
 }
 
 std::optional<Text> QtDialogs::InputBox(const InputRequest& request) {
-  QInputDialog dialog(parent_);
+  QInputDialog dialog(Owner());
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setWindowTitle(ToQString(request.title));
   dialog.setLabelText(DisplayText(request.prompt));
@@ -129,7 +138,7 @@ std::optional<Text> QtDialogs::InputBox(const InputRequest& request) {
 }
 
 std::optional<Text> QtDialogs::OpenFile(const FileDialogRequest& request) {
-  QFileDialog dialog(parent_);
+  QFileDialog dialog(Owner());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // Without mustExist a new name may be typed (the output file is chosen so).
   dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -138,7 +147,7 @@ std::optional<Text> QtDialogs::OpenFile(const FileDialogRequest& request) {
 }
 
 std::optional<Text> QtDialogs::SaveFile(const FileDialogRequest& request) {
-  QFileDialog dialog(parent_);
+  QFileDialog dialog(Owner());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
@@ -147,7 +156,7 @@ std::optional<Text> QtDialogs::SaveFile(const FileDialogRequest& request) {
 }
 
 std::optional<Text> QtDialogs::BrowseFolder(const Text& title) {
-  const QString folder = QFileDialog::getExistingDirectory(parent_, ToQString(title), QString(),
+  const QString folder = QFileDialog::getExistingDirectory(Owner(), ToQString(title), QString(),
                                                            QFileDialog::ShowDirsOnly);
   if (folder.isEmpty()) return std::nullopt;
   return ToText(folder);

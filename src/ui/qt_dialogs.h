@@ -1,5 +1,6 @@
 // The engine's modal dialogs as Qt dialogs: QMessageBox, QInputDialog,
-// QFileDialog. Each dialog is owned by the parent window set with SetParent.
+// QFileDialog. Each dialog is owned by the active window of the program, or
+// by the parent window set with SetParent when none of its windows is active.
 #pragma once
 
 #include <QPointer>
@@ -28,6 +29,8 @@ class QtDialogs final : public Dialogs {
   std::optional<Text> BrowseFolder(const Text& title) override;
 
  private:
+  QWidget* Owner() const;
+
   QPointer<QWidget> parent_;
 };
 

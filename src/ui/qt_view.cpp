@@ -65,6 +65,11 @@ QFont ToQFont(const LabelFont& font) {
   return qfont;
 }
 
+bool IsNamed(const QWidget* widget, std::string_view name) {
+  return widget->objectName() ==
+         QLatin1StringView(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 }  // namespace
 
 class QtView::ApplyingScope {
@@ -82,13 +87,20 @@ QWidget* QtView::Widget(ControlId id) const {
   return widgets_[Index(id)].data();
 }
 
+bool QtView::MainWindowWidened() const {
+  const QWidget* window = Widget(ControlId::frmMain);
+  return window != nullptr && mainWindowInitialWidth_ > 0 &&
+         window->width() > mainWindowInitialWidth_;
+}
+
 void QtView::AddWindow(QWidget* root) {
   if (session_ == nullptr || root == nullptr) return;
   for (size_t i = 0; i < kControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
-    if (widgets_[i]) continue;
+    if (widgets_[i] || !IsNamed(root, ControlName(OwningWindow(id)))) continue;
+    const std::string_view widgetName = WidgetName(id);
     const QString name =
-        QString::fromLatin1(ControlName(id).data(), static_cast<qsizetype>(ControlName(id).size()));
+        QString::fromLatin1(widgetName.data(), static_cast<qsizetype>(widgetName.size()));
     QWidget* widget = root->objectName() == name ? root : root->findChild<QWidget*>(name);
     if (widget == nullptr) continue;
     // Not registered yet while the model is completed, so the changes it raises

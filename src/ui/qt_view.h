@@ -51,6 +51,11 @@ class QtView final : public View {
     if (popUpHandler_) popUpHandler_(below, QString::fromStdU16String(message), widthTwips);
   }
 
+  // The main window's width at the end of start-up, the reference of
+  // MainWindowWidened.
+  void SetMainWindowInitialWidth(int pixels) { mainWindowInitialWidth_ = pixels; }
+  bool MainWindowWidened() const override;
+
  private:
   class ApplyingScope;
 
@@ -68,6 +73,7 @@ class QtView final : public View {
   Text mirrored_;
   int applying_ = 0;
   PopUpHandler popUpHandler_;
+  int mainWindowInitialWidth_ = 0;  // 0 until start-up has ended
 };
 
 }  // namespace velt::ui

@@ -79,7 +79,7 @@ void cboCommonWordsLanguages_Click(Session& session, WordsFileSource& files) {
   }
   SelectIgnoreMode(session, IgnoreMode::ExcludeAllIgnored);
   if (chosen == SelectedFileLanguage(session)) {
-    session.window.SetFocus(ControlId::cmdSaveState);
+    session.window.SetFocus(ControlId::frmParams_cmdSaveState);
     return;
   }
   const CommonWordsLanguage& language = kCommonWordsLanguages[static_cast<size_t>(chosen)];
@@ -98,7 +98,7 @@ void cboCommonWordsLanguages_Click(Session& session, WordsFileSource& files) {
   }
   if (!AddWordsFile(session, path)) {
     SyncLanguageWithWordsFile(session);
-    session.window.SetFocus(ControlId::cmdSaveState);
+    session.window.SetFocus(ControlId::frmParams_cmdSaveState);
     return;
   }
   const size_t added = list.entries.size() - 1;
@@ -109,7 +109,7 @@ void cboCommonWordsLanguages_Click(Session& session, WordsFileSource& files) {
   session.settings.cboCommonWordsLanguages = LanguageIndexOfFile(path);
   session.view.SettingsChanged();
   SetWordsToIgnoreNotice(session);
-  session.window.SetFocus(ControlId::cmdSaveState);
+  session.window.SetFocus(ControlId::frmParams_cmdSaveState);
 }
 
 void AskToUseCommonWords(Session& session, WordsFileSource& files) {

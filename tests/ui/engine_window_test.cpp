@@ -153,6 +153,7 @@ class EngineWindowTest : public QObject {
   void orderAndFormatChangesRelistWithoutCounting();
   void enterInFilterBoxFiltersTheList();
   void copyButtonFollowsTextLength();
+  void widthHintAndSizeLimits();
   void stoppingALongCount();
 
  private:
@@ -327,6 +328,35 @@ void EngineWindowTest::copyButtonFollowsTextLength() {
   w.Click(QStringLiteral("cmdClearOutput"));
   w.engine->mainWindow().Timer1_Tick();
   QVERIFY(!copy->isEnabled());
+}
+
+void EngineWindowTest::widthHintAndSizeLimits() {
+  EngineWindow w;
+  const QByteArray eight = "one two three four five six seven eight\r\n";
+  const QString input = WriteFile(w.dir.filePath(QStringLiteral("eight.txt")), eight + eight);
+  w.Type(QStringLiteral("txbFile_0"), input);
+  w.SetPhraseParameters(8, 8, 2);
+  w.Click(QStringLiteral("cmdCountPhrases"));
+  QVERIFY2(w.Output().contains(QStringLiteral("one two three four five six seven eight")),
+           qPrintable(w.Output()));
+  QWidget* output = w.Find(QStringLiteral("txbOutput"));
+
+  w.engine->mainWindow().Timer1_Tick();
+  QCOMPARE(output->toolTip(), QStringLiteral("You may need to increase the width."));
+
+  // Never taller than at start-up; wider is allowed and answers the hint.
+  const QSize initial = w.window->size();
+  w.window->resize(initial + QSize(0, 100));
+  QCOMPARE(w.window->height(), initial.height());
+  QVERIFY(w.window->maximumWidth() > initial.width());
+  w.window->resize(initial + QSize(1, 0));
+  QCOMPARE(w.window->width(), initial.width() + 1);
+  w.engine->mainWindow().Timer1_Tick();
+  QCOMPARE(output->toolTip(), QString());
+
+  w.window->resize(initial);
+  w.engine->mainWindow().Timer1_Tick();
+  QCOMPARE(output->toolTip(), QStringLiteral("You may need to increase the width."));
 }
 
 void EngineWindowTest::stoppingALongCount() {

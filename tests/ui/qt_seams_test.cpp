@@ -50,6 +50,7 @@ class QtSeamsTest : public QObject {
   void fileFiltersInQtSyntax();
   void messageBoxShowsTheRequest();
   void inputBoxReturnsTextOrNothing();
+  void messagesBelongToTheActiveWindow();
   void pumpProcessesEventsAtMostOncePerInterval();
 };
 
@@ -103,6 +104,35 @@ void QtSeamsTest::inputBoxReturnsTextOrNothing() {
   QCOMPARE(prompt, QStringLiteral("line one\nline two"));
   WhenOpen<QInputDialog>([](QInputDialog* box) { box->reject(); });
   QCOMPARE(dialogs.InputBox(request), std::nullopt);
+}
+
+void QtSeamsTest::messagesBelongToTheActiveWindow() {
+  QWidget main;
+  QWidget settings;
+  velt::ui::QtDialogs dialogs;
+  dialogs.SetParent(&main);
+  const auto ownerOfMessage = [&dialogs] {
+    QWidget* owner = nullptr;
+    WhenOpen<QMessageBox>([&owner](QMessageBox* box) {
+      owner = box->parentWidget();
+      box->button(QMessageBox::Ok)->click();
+    });
+    dialogs.Message({u"Error", u"Folder does not exist.", MessageIcon::Exclamation,
+                     MessageButtons::Ok, Answer::Ok});
+    return owner;
+  };
+
+  QCOMPARE(ownerOfMessage(), &main);  // no window of the program is active
+
+  main.show();
+  settings.show();
+  settings.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&settings));
+  QCOMPARE(ownerOfMessage(), &settings);
+
+  main.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&main));
+  QCOMPARE(ownerOfMessage(), &main);
 }
 
 void QtSeamsTest::pumpProcessesEventsAtMostOncePerInterval() {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -171,6 +172,7 @@ class SettingsEngineTest : public QObject {
   void wordRuleAfterCountAnsweredNoSwitchesBack();
   void wordRuleAfterCountAnsweredYesNeedsNewCount();
   void frenchCommonWordsThenNoLanguage();
+  void checkAllThenCountAdmitsEveryCharacter();
   void clearingTheWordsFileList_data();
   void clearingTheWordsFileList();
   void loadRemoveDialogChoices_data();
@@ -263,6 +265,10 @@ void SettingsEngineTest::frenchCommonWordsThenNoLanguage() {
   QCOMPARE(e.settings().cboCommonWordsLanguages, french);
   QVERIFY(e.Find<QRadioButton>(QStringLiteral("optExcludePhrasesAllWordsToIgnore"))->isChecked());
   QVERIFY(!e.Find<QRadioButton>(QStringLiteral("optAllowPhrasesAllWordsToIgnore"))->isChecked());
+  // The Settings window's own "Save settings" takes the focus, not the main
+  // window's button of the same name.
+  QCOMPARE(e.settingsWindow->focusWidget(),
+           e.settingsWindow->findChild<QWidget*>(QStringLiteral("cmdSaveState")));
 
   e.dialogs.messages.clear();
   e.Choose(QStringLiteral("cboCommonWordsLanguages"), none);
@@ -274,6 +280,38 @@ void SettingsEngineTest::frenchCommonWordsThenNoLanguage() {
   QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
   QVERIFY(e.Find<QRadioButton>(QStringLiteral("optAllowPhrasesAllWordsToIgnore"))->isChecked());
   QCOMPARE(e.settings().ignoreMode, velt::IgnoreMode::AllowAllIgnored);
+}
+
+void SettingsEngineTest::checkAllThenCountAdmitsEveryCharacter() {
+  EngineSettings e;
+  e.OpenSettings();
+  e.Click(QStringLiteral("cmdSetOrClearCheckboxes_1"));
+  QVERIFY2(e.dialogs.messages.size() == 1, qPrintable(e.MessageLog()));  // start-up question only
+  for (QCheckBox* box : e.settingsWindow->findChildren<QCheckBox*>()) {
+    QVERIFY2(box->isChecked(), qPrintable(box->objectName()));
+  }
+
+  // One word for each character a word rule can admit; every word is long
+  // enough and has a letter, so the other rules now on keep it.
+  const QByteArray words =
+      "e-mail don't snake_case key:value back\\slash and/or fun(x)y AT&T www.example.com "
+      "abc,def me@example abc123";
+  const QString input =
+      WriteFile(e.Path(QStringLiteral("every.txt")), words + "\r\n" + words + "\r\n");
+  e.Type(QStringLiteral("txbFile_0"), input);
+  e.Choose(QStringLiteral("cboPhraseLength_0"), 0);    // 2 words
+  e.Choose(QStringLiteral("cboPhraseLength_1"), 0);    // 2 words
+  e.Choose(QStringLiteral("cboMinimumFrequency"), 1);  // 2 occurrences
+  e.dialogs.messages.clear();
+  e.Find<QPushButton>(QStringLiteral("cmdCountPhrases"))->click();
+
+  QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+  const QString output = e.Find<QPlainTextEdit>(QStringLiteral("txbOutput"))->toPlainText();
+  const QStringList list = QString::fromLatin1(words).split(QLatin1Char(' '));
+  for (qsizetype k = 0; k + 1 < list.size(); ++k) {
+    const QString phrase = list[k] + QLatin1Char(' ') + list[k + 1];
+    QVERIFY2(output.contains(phrase), qPrintable(phrase + QStringLiteral(" in:\n") + output));
+  }
 }
 
 void SettingsEngineTest::clearingTheWordsFileList_data() {

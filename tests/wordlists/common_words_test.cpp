@@ -47,7 +47,7 @@ TEST_F(CommonWordsTest, ChoosingALanguageLoadsItsFile) {
   EXPECT_EQ(session().settings.cboCommonWordsLanguages, 5);
   EXPECT_EQ(session().settings.ignoreMode, IgnoreMode::ExcludeAllIgnored);
   EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
-  EXPECT_EQ(view.focusRequests.back(), ControlId::cmdSaveState);
+  EXPECT_EQ(view.focusRequests.back(), ControlId::frmParams_cmdSaveState);
 
   // The language of the file in force: nothing to ask or load.
   Choose(5);
