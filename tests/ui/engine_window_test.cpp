@@ -1,128 +1,14 @@
 // The main window driven by the user on the real engine: counts from each
 // source, relisting, filtering, the copy button and stopping a run.
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-#include <memory>
-
-#include "doubles/recording_dialogs.h"
-#include "engine/engine.h"
-#include "engine/main_window_controller.h"
-#include "platform/clipboard.h"
-#include "settings/ui_text_table.h"
-#include "ui/main_window.h"
-#include "ui/qt_event_pump.h"
-#include "ui/qt_text.h"
-#include "ui/qt_view.h"
+#include "engine_harness.h"
 
 using velt::Answer;
 using velt::Text;
 
 namespace {
 
-// The real engine behind the real window, with scripted dialogs and a
-// clipboard in memory; the state file lives in a temporary folder.
-struct EngineWindow {
-  QTemporaryDir dir;
-  velt::UiTextTable texts;
-  velt::testing::RecordingDialogs dialogs;
-  velt::ui::QtView view;
-  velt::ui::QtEventPump pump;
-  velt::MemoryClipboard clipboard;
-  std::unique_ptr<velt::Engine> engine;
-  std::unique_ptr<velt::ui::MainWindow> window;
-
-  // `pumpInterval`: how often a run lets window events in.
-  explicit EngineWindow(std::chrono::milliseconds pumpInterval = std::chrono::milliseconds(25))
-      : pump(pumpInterval) {
-    texts.Load(std::string(VELT_BIN_DIR) + "/velt.dat");
-    dialogs.answers.push_back(Answer::No);  // no common English words to ignore
-    engine = std::make_unique<velt::Engine>(
-        velt::Seams{dialogs, view, pump, clipboard}, texts,
-        velt::EngineOptions{.dataDir = VELT_BIN_DIR,
-                            .statePath = dir.filePath(QStringLiteral("state.txt")).toStdString()});
-    window = std::make_unique<velt::ui::MainWindow>(engine->mainWindow(), view);
-    pump.SetBeforeEvents([this] { window->SyncTimer2(); });
-    window->ShowAndStartUp();
-    if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
-  }
-
-  template <typename Widget = QWidget>
-  Widget* Find(const QString& name) const {
-    Widget* widget = window->findChild<Widget*>(name);
-    if (widget == nullptr) qFatal("no widget %s", qPrintable(name));
-    return widget;
-  }
-
-  QString Output() const {
-    return Find<QPlainTextEdit>(QStringLiteral("txbOutput"))->toPlainText();
-  }
-  QStringList OutputLines() const { return Output().split(QLatin1Char('\n')); }
-  QString CountCaption() const {
-    return velt::ui::ButtonCaptionText(
-        Find<QPushButton>(QStringLiteral("cmdCountPhrases"))->text());
-  }
-  QString UiText(int number) const { return velt::ui::ToQString(texts.UIText(number)); }
-
-  // Chooses a list entry as the user would (the list's activated signal).
-  void Choose(const QString& list, int index) {
-    auto* box = Find<QComboBox>(list);
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-  }
-
-  // Types into a text box and leaves it, so that its lost-focus handler runs.
-  void Type(const QString& name, const QString& text) {
-    auto* box = Find<QLineEdit>(name);
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-    Find(QStringLiteral("cmdCountPhrases"))->setFocus(Qt::TabFocusReason);
-  }
-
-  void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
-
-  // Phrase lengths and minimum number of occurrences as list values.
-  void SetPhraseParameters(int minimum, int maximum, int frequency) {
-    Choose(QStringLiteral("cboPhraseLength_0"), minimum - 2);
-    Choose(QStringLiteral("cboPhraseLength_1"), maximum - 2);
-    Choose(QStringLiteral("cboMinimumFrequency"), frequency - 1);
-  }
-
-  int MessagesTitled(const Text& title) const {
-    int n = 0;
-    for (const Text& t : dialogs.Titles())
-      n += t == title ? 1 : 0;
-    return n;
-  }
-  int MessagesWithText(const Text& text) const {
-    int n = 0;
-    for (const Text& t : dialogs.Texts())
-      n += t == text ? 1 : 0;
-    return n;
-  }
-  QString MessageLog() const {
-    QStringList log;
-    for (const auto& m : dialogs.messages)
-      log << velt::ui::ToQString(m.title) + QStringLiteral(": ") + velt::ui::ToQString(m.text);
-    return log.join(QStringLiteral(" | "));
-  }
-};
-
-QString WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-    qFatal("cannot write %s", qPrintable(path));
-  }
-  return path;
-}
+using EngineWindow = velt::testing::EngineHarness;
+using velt::testing::WriteFile;
 
 const QByteArray kCatText = "The cat sat on the mat. The cat sat on the hat.\r\n";
 const QByteArray kTwoPhrases =
@@ -165,7 +51,7 @@ void EngineWindowTest::singleFileCount() {
   EngineWindow w;
   QCOMPARE(w.dialogs.messages.size(), size_t(1));  // the common-words question only
   w.dialogs.messages.clear();
-  const QString input = WriteFile(w.dir.filePath(QStringLiteral("cat.txt")), kCatText);
+  const QString input = WriteFile(w.Path(QStringLiteral("cat.txt")), kCatText);
   w.Type(QStringLiteral("txbFile_0"), input);
   w.SetPhraseParameters(2, 6, 2);
   w.Click(QStringLiteral("cmdCountPhrases"));
@@ -209,7 +95,7 @@ void EngineWindowTest::folderCountWithPattern() {
   QTemporaryDir folder;
   WriteFile(folder.filePath(QStringLiteral("a.txt")), "red fox jumps. red fox jumps.\r\n");
   WriteFile(folder.filePath(QStringLiteral("b.md")), "blue whale swims. blue whale swims.\r\n");
-  const QString outputFile = w.dir.filePath(QStringLiteral("out.txt"));
+  const QString outputFile = w.Path(QStringLiteral("out.txt"));
 
   w.Click(QStringLiteral("optFolder"));
   QVERIFY(w.Find<QRadioButton>(QStringLiteral("optFolder"))->isChecked());
@@ -235,7 +121,7 @@ void EngineWindowTest::folderCountWithPattern() {
 void EngineWindowTest::maximumBelowMinimumIsInvalidInput() {
   EngineWindow w;
   w.dialogs.messages.clear();
-  const QString input = WriteFile(w.dir.filePath(QStringLiteral("cat.txt")), kCatText);
+  const QString input = WriteFile(w.Path(QStringLiteral("cat.txt")), kCatText);
   w.Type(QStringLiteral("txbFile_0"), input);
   w.SetPhraseParameters(4, 3, 2);
   const QString before = w.Output();
@@ -254,7 +140,7 @@ void EngineWindowTest::maximumBelowMinimumIsInvalidInput() {
 
 QString EngineWindowTest::CountTwoPhrases(EngineWindow& w) {
   w.dialogs.messages.clear();
-  const QString input = WriteFile(w.dir.filePath(QStringLiteral("two.txt")), kTwoPhrases);
+  const QString input = WriteFile(w.Path(QStringLiteral("two.txt")), kTwoPhrases);
   w.Type(QStringLiteral("txbFile_0"), input);
   w.SetPhraseParameters(2, 6, 2);
   w.Click(QStringLiteral("cmdCountPhrases"));
@@ -333,7 +219,7 @@ void EngineWindowTest::copyButtonFollowsTextLength() {
 void EngineWindowTest::widthHintAndSizeLimits() {
   EngineWindow w;
   const QByteArray eight = "one two three four five six seven eight\r\n";
-  const QString input = WriteFile(w.dir.filePath(QStringLiteral("eight.txt")), eight + eight);
+  const QString input = WriteFile(w.Path(QStringLiteral("eight.txt")), eight + eight);
   w.Type(QStringLiteral("txbFile_0"), input);
   w.SetPhraseParameters(8, 8, 2);
   w.Click(QStringLiteral("cmdCountPhrases"));
@@ -360,7 +246,8 @@ void EngineWindowTest::widthHintAndSizeLimits() {
 }
 
 void EngineWindowTest::stoppingALongCount() {
-  EngineWindow w(std::chrono::milliseconds(0));  // every yield lets the clicker in
+  EngineWindow w(velt::testing::HarnessOptions().PumpInterval(
+      std::chrono::milliseconds(0)));  // every yield lets the clicker in
   w.dialogs.messages.clear();
   // About 400 KB of pseudo-random words: many distinct phrases, a long run.
   QByteArray text;
@@ -374,10 +261,10 @@ void EngineWindowTest::stoppingALongCount() {
       inLine = 0;
     }
   }
-  const QString input = WriteFile(w.dir.filePath(QStringLiteral("long.txt")), text);
+  const QString input = WriteFile(w.Path(QStringLiteral("long.txt")), text);
   w.Type(QStringLiteral("txbFile_0"), input);
   // An output file, so that no advice about large inputs is asked.
-  w.Type(QStringLiteral("txbFile_1"), w.dir.filePath(QStringLiteral("long-out.txt")));
+  w.Type(QStringLiteral("txbFile_1"), w.Path(QStringLiteral("long-out.txt")));
   w.SetPhraseParameters(2, 6, 2);
 
   // The first "Really stop?" is declined, the second accepted; the interrupted

@@ -1,31 +1,10 @@
 // The Settings window driven by the user on the real engine: word-rule boxes
 // after a count, common-words languages, the words-to-ignore list and its
 // Load/Remove dialog, and settings files.
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
-#include <memory>
 
-#include "doubles/recording_dialogs.h"
-#include "engine/engine.h"
-#include "engine/main_window_controller.h"
-#include "platform/clipboard.h"
-#include "settings/settings.h"
+#include "engine_harness.h"
 #include "settings/state_format.h"
-#include "settings/ui_text_table.h"
-#include "ui/main_window.h"
-#include "ui/qt_event_pump.h"
-#include "ui/qt_text.h"
-#include "ui/qt_view.h"
-#include "ui/settings_window.h"
 
 using velt::Answer;
 using velt::Text;
@@ -34,129 +13,14 @@ Q_DECLARE_METATYPE(velt::Answer)
 
 namespace {
 
-QString WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-    qFatal("cannot write %s", qPrintable(path));
-  }
-  return path;
-}
-
 const QByteArray kCatText = "The cat sat on the mat. The cat sat on the hat.\r\n";
 
-// The real engine behind the real main window and Settings window, with
-// scripted dialogs; the state file lives in `stateDir`.
-struct EngineSettings {
-  QTemporaryDir ownDir;
-  QString stateDir;
-  velt::UiTextTable texts;
-  velt::testing::RecordingDialogs dialogs;
-  velt::ui::QtView view;
-  velt::ui::QtEventPump pump{std::chrono::milliseconds(25)};
-  velt::MemoryClipboard clipboard;
-  std::unique_ptr<velt::Engine> engine;
-  std::unique_ptr<velt::ui::MainWindow> window;
-  velt::ui::SettingsWindow* settingsWindow = nullptr;  // owned by the main window
+using velt::testing::WriteFile;
 
-  // `useCommonWords`: the answer to the start-up question about common words.
-  explicit EngineSettings(const QString& folder = QString(), bool useCommonWords = false)
-      : stateDir(folder.isEmpty() ? ownDir.path() : folder) {
-    texts.Load(std::string(VELT_BIN_DIR) + "/velt.dat");
-    dialogs.answers.push_back(useCommonWords ? Answer::Yes : Answer::No);
-    engine = std::make_unique<velt::Engine>(
-        velt::Seams{dialogs, view, pump, clipboard}, texts,
-        velt::EngineOptions{.dataDir = VELT_BIN_DIR, .statePath = StatePath().toStdString()});
-    window = std::make_unique<velt::ui::MainWindow>(engine->mainWindow(), view);
-    settingsWindow = new velt::ui::SettingsWindow(
-        engine->settingsWindow(), view,
-        {window.get(), window->controls().txbFile[0], window->controls().cmdSetParameters},
-        [this] { window->close(); });
-    pump.SetBeforeEvents([this] { window->SyncTimer2(); });
-    window->ShowAndStartUp();
-    if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
-  }
-
-  QString StatePath() const { return QDir(stateDir).filePath(QStringLiteral("state.txt")); }
-  QString Path(const QString& name) const { return ownDir.filePath(name); }
-
-  velt::Session& session() { return engine->session(); }
-  velt::Settings& settings() { return session().settings; }
-
-  void OpenSettings() {
-    settingsWindow->Open();
-    if (!QTest::qWaitForWindowActive(settingsWindow)) qFatal("settings never became active");
-  }
-
-  template <typename Widget = QWidget>
-  Widget* Find(const QString& name) const {
-    Widget* widget = settingsWindow->findChild<Widget*>(name);
-    if (widget == nullptr) widget = window->findChild<Widget*>(name);
-    if (widget == nullptr) qFatal("no widget %s", qPrintable(name));
-    return widget;
-  }
-
-  void Choose(const QString& list, int index) {
-    auto* box = Find<QComboBox>(list);
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-  }
-
-  void Click(const QString& name) { Find<QAbstractButton>(name)->click(); }
-
-  void Type(const QString& name, const QString& text) {
-    auto* box = Find<QLineEdit>(name);
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-    Find(QStringLiteral("cmdCountPhrases"))->setFocus(Qt::TabFocusReason);
-  }
-
-  void CountCatText() {
-    const QString input = WriteFile(Path(QStringLiteral("cat.txt")), kCatText);
-    Type(QStringLiteral("txbFile_0"), input);
-    Choose(QStringLiteral("cboPhraseLength_0"), 0);
-    Choose(QStringLiteral("cboPhraseLength_1"), 4);
-    Choose(QStringLiteral("cboMinimumFrequency"), 1);
-    Find<QPushButton>(QStringLiteral("cmdCountPhrases"))->click();
-  }
-
-  // Chooses entry `index` of the words-to-ignore list and answers the
-  // Load/Remove dialog with `option`; false when no dialog was shown.
-  bool ChooseWordsFile(int index, const QString& option) {
-    bool shown = false;
-    QTimer driver;
-    driver.setInterval(0);
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-      for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() != QLatin1String("frmLoadRemove") || !top->isVisible()) continue;
-        shown = true;
-        driver.stop();
-        top->findChild<QRadioButton*>(option)->click();
-        top->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
-        return;
-      }
-    });
-    driver.start();
-    Choose(QStringLiteral("cboWordsFile_0"), index);
-    driver.stop();
-    return shown;
-  }
-
-  QStringList ListItems(const QString& name) const {
-    auto* list = Find<QComboBox>(name);
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-      items << list->itemText(i);
-    return items;
-  }
-
-  QString MessageLog() const {
-    QStringList log;
-    for (const auto& m : dialogs.messages)
-      log << velt::ui::ToQString(m.title) + QStringLiteral(": ") + velt::ui::ToQString(m.text);
-    return log.join(QStringLiteral(" | "));
-  }
+// The harness with a count of kCatText (lengths 2 to 6, at least 2 occurrences).
+struct EngineSettings : velt::testing::EngineHarness {
+  using EngineHarness::EngineHarness;
+  void CountCatText() { CountFile(QStringLiteral("cat.txt"), kCatText, 2, 6, 2); }
 };
 
 QString Q(const Text& text) {
@@ -323,7 +187,8 @@ void SettingsEngineTest::clearingTheWordsFileList_data() {
 
 void SettingsEngineTest::clearingTheWordsFileList() {
   QFETCH(Answer, answer);
-  EngineSettings e(QString(), true);  // the common English words are loaded
+  EngineSettings e(
+      velt::testing::HarnessOptions().UseCommonWords());  // the common English words are loaded
   e.OpenSettings();
   const QStringList before = e.ListItems(QStringLiteral("cboWordsFile_0"));
   QCOMPARE(before.size(), 1);
@@ -447,7 +312,7 @@ void SettingsEngineTest::savedSettingsComeBackInANewProgram() {
   QTemporaryDir shared;
   const QString output = QDir(shared.path()).filePath(QStringLiteral("out.txt"));
   {
-    EngineSettings e(shared.path());
+    EngineSettings e(velt::testing::HarnessOptions().StateFolder(shared.path()));
     e.OpenSettings();
     e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->click();
     QVERIFY(e.settings().chkAllowWordsWithNumerals);
@@ -458,7 +323,7 @@ void SettingsEngineTest::savedSettingsComeBackInANewProgram() {
     QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
     QVERIFY(QFile::exists(e.StatePath()));
   }
-  EngineSettings again(shared.path());
+  EngineSettings again(velt::testing::HarnessOptions().StateFolder(shared.path()));
   QVERIFY(again.settings().chkAllowWordsWithNumerals);
   QCOMPARE(Q(again.settings().txbFile[1]), output);
   QCOMPARE(again.Find<QLineEdit>(QStringLiteral("txbFile_1"))->text(), output);
