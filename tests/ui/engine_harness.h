@@ -29,6 +29,7 @@
 #include "ui/qt_text.h"
 #include "ui/qt_view.h"
 #include "ui/settings_window.h"
+#include "widget_text.h"
 
 namespace velt::testing {
 
@@ -176,13 +177,7 @@ struct EngineHarness {
     return shown;
   }
 
-  QStringList ListItems(const QString& name) const {
-    auto* list = Find<QComboBox>(name);
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-      items << list->itemText(i);
-    return items;
-  }
+  QStringList ListItems(const QString& name) const { return Items(Find<QComboBox>(name)); }
 
   int MessagesTitled(const Text& title) const {
     int n = 0;

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "ui/qt_text.h"
+#include "widget_text.h"
 #include "window_harness.h"
 
 using velt::ControlId;
@@ -21,21 +22,8 @@ using velt::testing::WindowHarness;
 
 namespace {
 
-QString Caption(QWidget* widget) {
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    return velt::ui::ButtonCaptionText(button->text());
-  }
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
-  return {};
-}
-
-QStringList Items(QComboBox* list) {
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i)
-    items << list->itemText(i);
-  return items;
-}
+using velt::testing::Caption;
+using velt::testing::Items;
 
 }  // namespace
 

@@ -25,6 +25,7 @@
 #include "ui/qt_view.h"
 #include "ui/settings_window.h"
 #include "ui/twips.h"
+#include "widget_text.h"
 
 using velt::ControlId;
 using velt::LoadRemoveChoice;
@@ -37,6 +38,9 @@ using velt::ui::TwipsToPixels;
 Q_DECLARE_METATYPE(LoadRemoveChoice)
 
 namespace {
+
+using velt::testing::Caption;
+using velt::testing::Items;
 
 // Records every operation the window calls, with the settings record as it was
 // at the moment of the call.
@@ -134,22 +138,6 @@ struct Harness {
     return QTest::qWaitForWindowActive(window.get());
   }
 };
-
-QString Caption(QWidget* widget) {
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    return velt::ui::ButtonCaptionText(button->text());
-  }
-  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title();
-  return {};
-}
-
-QStringList Items(QComboBox* list) {
-  QStringList items;
-  for (int i = 0; i < list->count(); ++i)
-    items << list->itemText(i);
-  return items;
-}
 
 // The check boxes with their settings fields, written out independently of the
 // window's own table.
