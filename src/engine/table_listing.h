@@ -23,6 +23,7 @@ class TableListing final : public ListedPhrases {
   std::vector<int32_t> Files(int32_t i) const override;
   std::vector<int32_t> PerFileCounts(int32_t i) const override;
   void SetRelativeValue(int32_t i, float value) override { table_.SetRelativeValue(i, value); }
+  void ReadRecords(std::span<const int32_t> indices, RecordBatch& batch) const override;
 
   int32_t lngFirstFreq() const override { return table_.lngFirstFreq(); }
   int32_t lngNumWordsIncluded() const override { return stats_.lngNumWordsIncluded; }

@@ -79,15 +79,51 @@ void PhraseTable::CountPhrase(uint32_t node) {
   pump_.Yield();
 }
 
+// Two walks up the chain, the second in cache: one to size the result, one
+// to fill it from its end, so a phrase costs one allocation.
 Text PhraseTable::JoinWords(int32_t i, bool keys) const {
-  std::vector<uint32_t> wordIds;
-  trie_.WordsOf(NodeAt(i), wordIds);
-  Text joined;
-  for (size_t k = 0; k < wordIds.size(); ++k) {
-    if (k > 0) joined.push_back(u' ');
-    joined += keys ? words_.Key(wordIds[k]) : words_.Word(wordIds[k]);
+  const auto piece = [&](uint32_t node) {
+    return keys ? words_.Key(trie_.Word(node)) : words_.Word(trie_.Word(node));
+  };
+  const uint32_t last = NodeAt(i);
+  size_t length = 0;
+  for (uint32_t node = last; node != PhraseTrie::kRoot; node = trie_.Parent(node))
+    length += piece(node).size() + 1;
+  Text joined(length == 0 ? 0 : length - 1, u' ');
+  size_t end = joined.size();
+  for (uint32_t node = last; node != PhraseTrie::kRoot; node = trie_.Parent(node)) {
+    const TextView word = piece(node);
+    end -= word.size();
+    std::copy(word.begin(), word.end(), joined.begin() + static_cast<ptrdiff_t>(end));
+    if (end > 0) --end;  // the space before the word
   }
   return joined;
+}
+
+void PhraseTable::AppendPhrases(std::span<const int32_t> indices, Text& chars,
+                                std::vector<size_t>& ends) const {
+  const TableOrder& order = Order();
+  std::vector<uint32_t> nodes;
+  nodes.reserve(indices.size());
+  for (const int32_t i : indices)
+    nodes.push_back(order.nodes[static_cast<size_t>(i)]);
+  std::vector<uint32_t> wordIds;
+  std::vector<size_t> wordEnds;
+  wordEnds.reserve(indices.size());
+  trie_.WordsOfEach(nodes, wordIds, wordEnds);
+  size_t length = chars.size() + wordIds.size();
+  for (const uint32_t id : wordIds)
+    length += words_.Length(id);
+  chars.reserve(length);
+  size_t start = 0;
+  for (const size_t wordEnd : wordEnds) {
+    for (size_t k = start; k < wordEnd; ++k) {
+      if (k > start) chars.push_back(u' ');
+      chars += words_.Word(wordIds[k]);
+    }
+    ends.push_back(chars.size());
+    start = wordEnd;
+  }
 }
 
 int32_t PhraseTable::PhraseLength(int32_t i) const {

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "phrases/file_tallies.h"
@@ -88,6 +89,12 @@ class PhraseTable {
 
   // The phrases in table order (how a word list copies out its sorted words).
   std::vector<Text> PhrasesInOrder() const;
+  // The phrases of records indices appended to chars one after another; ends
+  // receives where each phrase ends in chars. Much faster per phrase than
+  // Phrase(i) for records scattered over a large table (see
+  // PhraseTrie::WordsOfEach).
+  void AppendPhrases(std::span<const int32_t> indices, Text& chars,
+                     std::vector<size_t>& ends) const;
 
   // Sorts records first..last ascending by key from character c on with the
   // partition procedure (records with equal keys end where it leaves them).
@@ -123,8 +130,17 @@ class PhraseTable {
   };
 
   Text JoinWords(int32_t i, bool keys) const;
-  TableOrder& Order() const;
-  const std::vector<int32_t>& Counts() const;
+  // Inline: the listing reads a record's fields one by one through these.
+  TableOrder& Order() const {
+    if (!order_.valid) BuildOrder();
+    return order_;
+  }
+  const std::vector<int32_t>& Counts() const {
+    TableOrder& order = Order();
+    if (!order.countsValid) RefreshCounts(order);
+    return order.count;
+  }
+  void RefreshCounts(TableOrder& order) const;
   void BuildOrder() const;
   // Key rank of records first..last; equal keys get equal ranks.
   std::vector<uint32_t> KeyRanks(int32_t first, int32_t last, int c) const;

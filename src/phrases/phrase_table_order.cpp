@@ -11,20 +11,11 @@
 
 namespace velt {
 
-PhraseTable::TableOrder& PhraseTable::Order() const {
-  if (!order_.valid) BuildOrder();
-  return order_;
-}
-
-const std::vector<int32_t>& PhraseTable::Counts() const {
-  TableOrder& order = Order();
-  if (!order.countsValid) {
-    order.count.resize(order.nodes.size());
-    for (size_t i = 1; i < order.nodes.size(); ++i)
-      order.count[i] = trie_.Count(order.nodes[i]);
-    order.countsValid = true;
-  }
-  return order.count;
+void PhraseTable::RefreshCounts(TableOrder& order) const {
+  order.count.resize(order.nodes.size());
+  for (size_t i = 1; i < order.nodes.size(); ++i)
+    order.count[i] = trie_.Count(order.nodes[i]);
+  order.countsValid = true;
 }
 
 const std::vector<uint32_t>& PhraseTable::WordTextRanks() const {

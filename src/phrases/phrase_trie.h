@@ -42,6 +42,12 @@ class PhraseTrie {
 
   // Word ids of the phrase of node, first word first.
   void WordsOf(uint32_t node, std::vector<uint32_t>& out) const;
+  // Word ids of the phrases of nodes, each first word first, appended to out
+  // one phrase after another; ends receives where each phrase ends in out.
+  // The parent chains of several nodes are walked in step, so that the cache
+  // misses of one chain overlap with those of the others.
+  void WordsOfEach(std::span<const uint32_t> nodes, std::vector<uint32_t>& out,
+                   std::vector<size_t>& ends) const;
 
  private:
   TrieIndex index_;

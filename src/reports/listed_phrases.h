@@ -3,12 +3,34 @@
 // and the file list of a folder run.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/text.h"
 
 namespace velt {
+
+// The rank, count and phrase of several records, read together.
+struct RecordBatch {
+  std::vector<int32_t> ranks;
+  std::vector<int32_t> counts;
+  Text chars;                // the phrases one after another
+  std::vector<size_t> ends;  // where each phrase ends in chars
+
+  size_t size() const { return ends.size(); }
+  TextView Phrase(size_t k) const {
+    const size_t start = k == 0 ? 0 : ends[k - 1];
+    return TextView(chars).substr(start, ends[k] - start);
+  }
+  // The memory the batch holds.
+  size_t Bytes() const {
+    return chars.capacity() * sizeof(char16_t) +
+           (ranks.capacity() + counts.capacity()) * sizeof(int32_t) +
+           ends.capacity() * sizeof(size_t);
+  }
+};
 
 class ListedPhrases {
  public:
@@ -26,6 +48,16 @@ class ListedPhrases {
   virtual std::vector<int32_t> PerFileCounts(int32_t i) const = 0;
   // The relative value the files column computes for display.
   virtual void SetRelativeValue(int32_t i, float value) = 0;
+  // Appends Rank, Count and Phrase of records indices to batch. A large table
+  // overrides it to read many records faster than one by one.
+  virtual void ReadRecords(std::span<const int32_t> indices, RecordBatch& batch) const {
+    for (const int32_t i : indices) {
+      batch.ranks.push_back(Rank(i));
+      batch.counts.push_back(Count(i));
+      batch.chars.append(Phrase(i));
+      batch.ends.push_back(batch.chars.size());
+    }
+  }
 
   virtual int32_t lngFirstFreq() const = 0;
   virtual int32_t lngNumWordsIncluded() const = 0;

@@ -4,18 +4,20 @@
 
 #include "engine/session.h"
 #include "reports/listed_phrases.h"
+#include "reports/listing_read_ahead.h"
 #include "reports/output_file.h"
 #include "reports/report_options.h"
 
 namespace velt {
 
 struct ListingPass {
-  ListingPass(Session& session, ListedPhrases& phrases, const ReportOptions& options,
+  ListingPass(Session& session, ListingReadAhead& records, const ReportOptions& options,
               OutputFile* file = nullptr)
-      : session(session), phrases(phrases), options(options), file(file) {}
+      : session(session), records(records), phrases(records), options(options), file(file) {}
 
   Session& session;
-  ListedPhrases& phrases;
+  ListingReadAhead& records;  // told which record the pass visits
+  ListedPhrases& phrases;     // the same, for reading
   const ReportOptions& options;
   OutputFile* file = nullptr;     // the output file during the file pass, else null
   bool commaListStarted = false;  // format 9 in the file: an item has been written

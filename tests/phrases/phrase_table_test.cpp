@@ -96,6 +96,41 @@ TEST(FileTallies, StopAtTheLimitsAndNumberFilesModuloOneHundredThousand) {
   EXPECT_EQ(last, (FileTally{10002, 1}));
 }
 
+// Phrases come back exactly as added, one by one and read together: also with
+// empty words (spaces side by side or at an end) and in batches of phrases of
+// many different lengths, more than are walked at once.
+TEST(PhraseTable, PhrasesComeBackAsAddedOneByOneAndTogether) {
+  NullEventPump pump;
+  PhraseTable table(pump);
+  table.Reset(TableMode::ReadingWords);
+  std::vector<Text> added = {u"a  b", u" x", u"y ", u" ", u"solo"};
+  for (int words = 1; words <= 40; ++words) {
+    Text phrase = T("w" + std::to_string(words));
+    for (int w = 1; w < words; ++w)
+      phrase += T(" v" + std::to_string((words * 7 + w) % 13));
+    added.push_back(phrase);
+  }
+  for (const Text& phrase : added)
+    table.AddWordToList(phrase);
+  std::vector<Text> phrases = table.PhrasesInOrder();
+  std::sort(phrases.begin(), phrases.end());
+  std::vector<Text> expected = added;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(phrases, expected);
+
+  std::vector<int32_t> indices;
+  for (int32_t i = table.lngNumWords(); i >= 1; --i)
+    indices.push_back(i);
+  Text chars;
+  std::vector<size_t> ends;
+  table.AppendPhrases(indices, chars, ends);
+  ASSERT_EQ(ends.size(), indices.size());
+  for (size_t k = 0; k < indices.size(); ++k) {
+    const size_t start = k == 0 ? 0 : ends[k - 1];
+    EXPECT_EQ(chars.substr(start, ends[k] - start), table.Phrase(indices[k])) << k;
+  }
+}
+
 TEST(PhraseTable, ReadsWordListsWithProgressCallbacks) {
   NullEventPump pump;
   PhraseTable table(pump);

@@ -97,6 +97,28 @@ void ExpectSameTables(const PhraseTable& fast, const reference::Table& slow) {
     EXPECT_EQ(fast.FileCount(i), r.fileCount);
     EXPECT_EQ(fast.Files(i), reference::DecodeFiles(r));
   }
+  ExpectSameBatchPhrases(fast, slow);
+}
+
+// The records read together, last first and each twice, after text already
+// in the buffer.
+void ExpectSameBatchPhrases(const PhraseTable& fast, const reference::Table& slow) {
+  std::vector<int32_t> indices;
+  for (int32_t i = slow.lngNumWords(); i >= 1; --i)
+    indices.insert(indices.end(), {i, i});
+  Text chars = u"before";
+  std::vector<size_t> ends;
+  fast.AppendPhrases(indices, chars, ends);
+  ASSERT_EQ(ends.size(), indices.size());
+  size_t start = 6;
+  for (size_t k = 0; k < indices.size(); ++k) {
+    SCOPED_TRACE("batch entry " + std::to_string(k));
+    ASSERT_LE(start, ends[k]);
+    EXPECT_EQ(TextView(chars).substr(start, ends[k] - start), slow.record(indices[k]).phrase);
+    start = ends[k];
+  }
+  EXPECT_EQ(start, chars.size());
+  EXPECT_EQ(chars.substr(0, 6), u"before");
 }
 
 void ExpectSameStatistics(const ListStatistics& fast, const ListStatistics& slow) {

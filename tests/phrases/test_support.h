@@ -69,8 +69,11 @@ std::vector<StreamWord> Words(TextView text);
 std::vector<std::string> Listing(const PhraseTable& table);
 
 // Expects the fast table to hold exactly what the reference holds: record
-// order, phrases, keys, counts, included flags, chain and per-file data.
+// order, phrases (one by one and read together), keys, counts, included
+// flags, chain and per-file data.
 void ExpectSameTables(const PhraseTable& fast, const reference::Table& slow);
+// Expects PhraseTable::AppendPhrases to give the reference's phrases.
+void ExpectSameBatchPhrases(const PhraseTable& fast, const reference::Table& slow);
 void ExpectSameStatistics(const ListStatistics& fast, const ListStatistics& slow);
 
 }  // namespace velt::testing
