@@ -10,38 +10,31 @@
 
 namespace velt {
 
-#define VELT_CONTROLS(X)                                                                           \
-  /* main window */                                                                                \
-  X(frmMain)                                                                                       \
-  X(cmdCountPhrases) X(cmdSetParameters) X(cmdSaveState) X(cmdCopyToClipboard) X(                  \
-      cmdClipboardViewer) X(cmdClearOutput) X(cmdQuit) X(cmdHelp) X(txbOutput)                     \
-      X(lblOnlineDocumentation) X(lblNumberOfWords) X(lblNumWordsExcluded) X(lblNumOccurrences) X( \
-          lblTotalNumOccurrences) X(lblTimeElapsed_1) X(lblTwirler) X(fraSource)                   \
-          X(lblSelectSource) X(optOnClipboard) X(optInFile) X(optFolder) X(                        \
-              chkIncludeSubfolders) X(cmdFile_0) X(cmdFile_1) X(txbFile_0) X(txbFile_1)            \
-              X(cmdClearFile_0) X(cmdClearFile_1) X(lblFile) X(lblFilesize) X(lblXMLsize) X(       \
-                  chkDisableOutputToFile) X(cmdFolder) X(txbFolder) X(cmdClearFolder)              \
-                  X(lblScanOnlyFiles) X(lblExcludeFilepaths) X(txbFileFilepathSpecifications_0) X( \
-                      txbFileFilepathSpecifications_1) X(cmdListFiles) X(chkSuppressWords)         \
-                      X(fraPhraseLength) X(cboPhraseLength_0) X(cboPhraseLength_1) X(              \
-                          lblMinimumFrequency) X(cboMinimumFrequency) X(fraExcludePhrases)         \
-                          X(optAllowPhrasesAllWordsToIgnore) X(optExcludePhrasesWithWordToIgnore)  \
-                              X(optRemoveWordsToIgnore) X(optExcludePhrasesAllWordsToIgnore)       \
-                                  X(lblWordsToIgnoreNotice) X(fraFilterResults) X(txbFilterWords)  \
-                                      X(cmdFilterResults) X(cmdClear) X(optIncludeAllWords)        \
-                                          X(optIncludeAllWordsInSameOrder)                         \
-                                              X(optIncludeAllWordsAsSubphrase) X(cboWordOrder)     \
-                                                  X(cboDisplayFormat)                              \
-                                                      X(chkDisplayRelativeFrequency)               \
-                                                          X(chkSortByNumberOfFiles)                \
-                                                              X(chkFileList) /* settings window */ \
-      X(frmParams) X(fraIgnoreTheseWords) X(fraWordCharacters) X(fraIgnoreWords) X(fraOptions)     \
-          X(fraSettings) X(cboWordsFile_0) X(cmdSelectWordsFile_0) X(cmdClearWordsFile_0)          \
-              X(txbWordsToIgnoreOrCount_0) X(cmdClearWordsToIgnoreOrCount_0)                       \
-                  X(cboCommonWordsLanguages) X(cmdSetOrClearCheckboxes_0)                          \
-                      X(cmdSetOrClearCheckboxes_1) X(cmdRestoreDefaults) X(cmdClose) X(lblState)   \
-                          X(txbStateFile) X(cmdInitialize) X(frmParams_cmdSaveState)               \
-                              X(frmParams_cmdQuit)
+// clang-format off
+#define VELT_CONTROLS(X)                                                                        \
+  /* main window */                                                                             \
+  X(frmMain) X(cmdCountPhrases) X(cmdSetParameters) X(cmdSaveState) X(cmdCopyToClipboard)      \
+  X(cmdClipboardViewer) X(cmdClearOutput) X(cmdQuit) X(cmdHelp) X(txbOutput)                    \
+  X(lblOnlineDocumentation) X(lblNumberOfWords) X(lblNumWordsExcluded) X(lblNumOccurrences)     \
+  X(lblTotalNumOccurrences) X(lblTimeElapsed_1) X(lblTwirler) X(fraSource) X(lblSelectSource)   \
+  X(optOnClipboard) X(optInFile) X(optFolder) X(chkIncludeSubfolders) X(cmdFile_0) X(cmdFile_1) \
+  X(txbFile_0) X(txbFile_1) X(cmdClearFile_0) X(cmdClearFile_1) X(lblFile) X(lblFilesize)       \
+  X(lblXMLsize) X(chkDisableOutputToFile) X(cmdFolder) X(txbFolder) X(cmdClearFolder)           \
+  X(lblScanOnlyFiles) X(lblExcludeFilepaths) X(txbFileFilepathSpecifications_0)                 \
+  X(txbFileFilepathSpecifications_1) X(cmdListFiles) X(chkSuppressWords) X(fraPhraseLength)     \
+  X(cboPhraseLength_0) X(cboPhraseLength_1) X(lblMinimumFrequency) X(cboMinimumFrequency)       \
+  X(fraExcludePhrases) X(optAllowPhrasesAllWordsToIgnore) X(optExcludePhrasesWithWordToIgnore)  \
+  X(optRemoveWordsToIgnore) X(optExcludePhrasesAllWordsToIgnore) X(lblWordsToIgnoreNotice)      \
+  X(fraFilterResults) X(txbFilterWords) X(cmdFilterResults) X(cmdClear) X(optIncludeAllWords)   \
+  X(optIncludeAllWordsInSameOrder) X(optIncludeAllWordsAsSubphrase) X(cboWordOrder)             \
+  X(cboDisplayFormat) X(chkDisplayRelativeFrequency) X(chkSortByNumberOfFiles) X(chkFileList)   \
+  /* settings window */                                                                         \
+  X(frmParams) X(fraIgnoreTheseWords) X(fraWordCharacters) X(fraIgnoreWords) X(fraOptions)      \
+  X(fraSettings) X(cboWordsFile_0) X(cmdSelectWordsFile_0) X(cmdClearWordsFile_0)               \
+  X(txbWordsToIgnoreOrCount_0) X(cmdClearWordsToIgnoreOrCount_0) X(cboCommonWordsLanguages)     \
+  X(cmdSetOrClearCheckboxes_0) X(cmdSetOrClearCheckboxes_1) X(cmdRestoreDefaults) X(cmdClose)   \
+  X(lblState) X(txbStateFile) X(cmdInitialize) X(frmParams_cmdSaveState) X(frmParams_cmdQuit)
+// clang-format on
 
 enum class ControlId {
 #define VELT_CONTROL_ENUM(name) name,
