@@ -7,22 +7,35 @@ bool IsCrLf(TextView text, size_t i) {
   return text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
 }
 
+size_t FirstShown(TextView text, bool afterCr) {
+  return (afterCr && !text.empty() && text[0] == u'\n') ? 1 : 0;
+}
+
 }  // namespace
 
 QString DisplayText(TextView text, bool afterCr) {
-  QString shown;
-  shown.reserve(static_cast<qsizetype>(text.size()));
-  size_t i = (afterCr && !text.empty() && text[0] == u'\n') ? 1 : 0;
-  while (i < text.size()) {
-    if (IsCrLf(text, i)) {
-      shown += QLatin1Char('\n');
-      i += 2;
+  // Written through a raw buffer: a report can hold twenty million characters.
+  QString shown(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+  char16_t* out = reinterpret_cast<char16_t*>(shown.data());
+  char16_t* const begin = out;
+  for (size_t i = FirstShown(text, afterCr); i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u'\r') {
+      *out++ = u'\n';
+      if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
     } else {
-      shown += text[i] == u'\r' ? QChar(u'\n') : QChar(text[i]);
-      ++i;
+      *out++ = c;
     }
   }
+  shown.truncate(out - begin);
   return shown;
+}
+
+int DisplayLength(TextView text, bool afterCr) {
+  size_t length = text.size() - FirstShown(text, afterCr);
+  for (size_t i = 0; i + 1 < text.size(); ++i)
+    length -= IsCrLf(text, i) ? 1 : 0;
+  return static_cast<int>(length);
 }
 
 int DisplayPosition(TextView text, size_t position) {

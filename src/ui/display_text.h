@@ -14,6 +14,9 @@ namespace velt::ui {
 // with CR, so a leading LF completes that line break and is dropped.
 QString DisplayText(TextView text, bool afterCr = false);
 
+// The length of DisplayText(text, afterCr), without building it.
+int DisplayLength(TextView text, bool afterCr = false);
+
 // The display position of model position `position` of `text`.
 int DisplayPosition(TextView text, size_t position);
 

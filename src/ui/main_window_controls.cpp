@@ -217,6 +217,11 @@ void CreateOutputControls(MainWindowControls& c, QWidget* p) {
   c.txbOutput->setReadOnly(true);
   c.txbOutput->setFont(Font("Courier New", 10));
   c.txbOutput->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // The vertical scroll bar is always there, so the text area never changes
+  // width when a report grows past one page: a change of width lays out every
+  // line again, which takes a noticeable moment for a report of millions of
+  // characters.
+  c.txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   // The counters and the elapsed time use the labels' run-time font (Arial 10),
   // which the engine switches to Courier New while a label shows a progress bar.

@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 
 #include "engine/session.h"
-#include "ui/display_text.h"
 #include "ui/qt_text.h"
 
 namespace velt::ui {
@@ -108,6 +106,11 @@ void QtView::AddWindow(QWidget* root) {
     CompleteModel(id, widget);
     widgets_[i] = widget;
     Apply(id, widget);
+    auto* output = qobject_cast<QPlainTextEdit*>(widget);
+    if (id == ControlId::txbOutput && output != nullptr) {
+      ApplyingScope scope(*this);
+      if (textWindow_.Attach(session_->textWindow, output)) PostTextWindowStep();
+    }
   }
 }
 
@@ -165,28 +168,34 @@ void QtView::ControlChanged(ControlId id) {
 }
 
 void QtView::TextWindowChanged(size_t appendedFrom) {
-  auto* output = qobject_cast<QPlainTextEdit*>(Widget(ControlId::txbOutput));
-  if (session_ == nullptr || output == nullptr) return;
+  if (session_ == nullptr) return;
   ApplyingScope scope(*this);
-  const Text& text = session_->textWindow.text();
-  if (appendedFrom > 0 && appendedFrom == mirrored_.size() && text.size() >= appendedFrom) {
-    const TextView added = TextView(text).substr(appendedFrom);
-    QTextCursor end(output->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(DisplayText(added, mirrored_.back() == u'\r'));
-    mirrored_.append(added);
-  } else if (text != mirrored_) {
-    output->setPlainText(DisplayText(text));
-    mirrored_ = text;
-  }
-  const size_t caret = session_->textWindow.caret();
-  QTextCursor cursor = output->textCursor();
-  if (caret >= text.size()) {
-    cursor.movePosition(QTextCursor::End);
-  } else {
-    cursor.setPosition(DisplayPosition(text, caret));
-  }
-  output->setTextCursor(cursor);
+  if (textWindow_.Changed(appendedFrom)) PostTextWindowStep();
+}
+
+void QtView::SyncTextWindow() {
+  ApplyingScope scope(*this);
+  textWindow_.Sync();
+}
+
+void QtView::StepTextWindow() {
+  ApplyingScope scope(*this);
+  if (textWindow_.Step()) PostTextWindowStep();
+}
+
+void QtView::PostTextWindowStep() {
+  if (stepPosted_) return;
+  stepPosted_ = true;
+  // A posted call runs at the next pass of the event loop, before the paint
+  // of that pass (paint requests are posted with a lower priority); one posted
+  // while it runs waits for the pass after, so input and paint come between.
+  QMetaObject::invokeMethod(
+      &stepTarget_,
+      [this] {
+        stepPosted_ = false;
+        StepTextWindow();
+      },
+      Qt::QueuedConnection);
 }
 
 void QtView::SettingsChanged() {
@@ -199,8 +208,23 @@ void QtView::SettingsChanged() {
 void QtView::Repaint(ControlId id) {
   QWidget* widget = Widget(id);
   if (widget == nullptr || !widget->isVisible()) return;
+  // A scroll area's frame does not paint its viewport.
+  auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+  QWidget* viewport = area != nullptr ? area->viewport() : nullptr;
+  if (id == ControlId::txbOutput) {
+    // A listing asks after every piece of its report; painting a few tens of
+    // times a second shows the same and leaves the time to the listing.
+    const Clock::time_point now = Clock::now();
+    if (now - lastTextWindowPaint_ < kTextWindowPaintInterval) {
+      widget->update();
+      if (viewport != nullptr) viewport->update();
+      return;
+    }
+    lastTextWindowPaint_ = now;
+    StepTextWindow();  // paint what has been gathered
+  }
   widget->repaint();
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->viewport()->repaint();
+  if (viewport != nullptr) viewport->repaint();
 }
 
 void QtView::SetFocus(ControlId id) {

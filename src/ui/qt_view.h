@@ -5,14 +5,16 @@
 // applied, Applying() is true and the windows ignore the events they raise.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <vector>
 
 #include "platform/view.h"
+#include "ui/text_window_mirror.h"
 
-class QPlainTextEdit;
 class QWidget;
 
 namespace velt {
@@ -43,8 +45,16 @@ class QtView final : public View {
   QWidget* Widget(ControlId id) const;
 
   void TextWindowChanged(size_t appendedFrom) override;
+  // Shows the engine's whole text window in txbOutput now. (A long text
+  // reaches txbOutput in steps, at the passes of the event loop.)
+  void SyncTextWindow();
+  // How many characters of the engine's text window txbOutput does not show yet.
+  size_t TextWindowWaiting() const { return textWindow_.Waiting(); }
   void ControlChanged(ControlId id) override;
   void SettingsChanged() override;
+  // Paints the control at once. txbOutput is painted at most once every
+  // kTextWindowPaintInterval; a request sooner is painted with the next pass
+  // of the event loop (a run yields every few tens of milliseconds).
   void Repaint(ControlId id) override;
   void SetFocus(ControlId id) override;
   void ShowPopUp(ControlId below, const Text& message, int widthTwips) override {
@@ -58,10 +68,14 @@ class QtView final : public View {
 
  private:
   class ApplyingScope;
+  using Clock = std::chrono::steady_clock;
+  static constexpr Clock::duration kTextWindowPaintInterval = std::chrono::milliseconds(40);
 
   static size_t Index(ControlId id) { return static_cast<size_t>(id); }
   void CompleteModel(ControlId id, QWidget* widget);
   void Apply(ControlId id, QWidget* widget);
+  void StepTextWindow();
+  void PostTextWindowStep();
 
   Session* session_ = nullptr;
   std::array<QPointer<QWidget>, kControlCount> widgets_{};
@@ -69,8 +83,12 @@ class QtView final : public View {
   // so a change of one property never overwrites the others.
   std::array<ControlState, kControlCount> applied_{};
   std::vector<std::function<void()>> refreshers_;
-  // The text as last mirrored into txbOutput (the engine's form, with CR LF).
-  Text mirrored_;
+  TextWindowMirror textWindow_;
+  Clock::time_point lastTextWindowPaint_{};
+  // Receives the posted steps of the text window; destroyed with the view, it
+  // takes any step still queued with it.
+  QObject stepTarget_;
+  bool stepPosted_ = false;
   int applying_ = 0;
   PopUpHandler popUpHandler_;
   int mainWindowInitialWidth_ = 0;  // 0 until start-up has ended

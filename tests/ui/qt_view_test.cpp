@@ -7,13 +7,50 @@
 #include <QtTest>
 
 #include "ui/display_text.h"
+#include "ui/text_window_mirror.h"
 #include "window_harness.h"
 
 using velt::Align;
 using velt::ControlId;
 using velt::LabelFont;
 using velt::Text;
+using velt::TextView;
 using velt::testing::WindowHarness;
+using velt::ui::DisplayText;
+using velt::ui::TextWindowMirror;
+
+namespace {
+
+// Report lines with the program's line ends, numbered from `first`.
+Text ReportLines(int first, int count) {
+  Text lines;
+  for (int n = first; n < first + count; ++n) {
+    lines += velt::T("  " + std::to_string(n) + "  a phrase of the report  7\r\n");
+  }
+  return lines;
+}
+
+// A window long enough that the mirror gathers and steps.
+Text LongReport() {
+  return ReportLines(1, 4 * static_cast<int>(TextWindowMirror::kStep) / 40);
+}
+
+// Lets the event loop run until txbOutput shows the whole text window.
+void CatchUp(WindowHarness& h) {
+  for (int pass = 0; pass < 10000 && h.view.TextWindowWaiting() > 0; ++pass)
+    QCoreApplication::processEvents();
+  QCOMPARE(h.view.TextWindowWaiting(), size_t{0});
+}
+
+QString Shown(WindowHarness& h) {
+  return h.Find<QPlainTextEdit>("txbOutput")->toPlainText();
+}
+
+QString ModelShown(WindowHarness& h) {
+  return DisplayText(h.session().textWindow.text());
+}
+
+}  // namespace
 
 class QtViewTest : public QObject {
   Q_OBJECT
@@ -29,14 +66,23 @@ class QtViewTest : public QObject {
   void appendIsAppendedNotReplaced();
   void lineEndSplitAcrossAppends();
   void setReplacesAndCaretOnlyMovesTheCaret();
+
+  void longReportAppendedInPiecesShowsExactlyTheModel();
+  void longTextSetAtOnceArrivesInStepsWithTheCaretWhereTheModelSays();
+  void changesWhileTextWaits();
 };
 
 void QtViewTest::displayFormOfProgramLineEnds() {
-  using velt::ui::DisplayText;
   QCOMPARE(DisplayText(u"a\r\nb\rc\nd"), QStringLiteral("a\nb\nc\nd"));
   QCOMPARE(DisplayText(u"\r\n\r\n"), QStringLiteral("\n\n"));
   QCOMPARE(DisplayText(u"\nmore", true), QStringLiteral("more"));
   QCOMPARE(DisplayText(u"\nmore", false), QStringLiteral("\nmore"));
+  QCOMPARE(DisplayText(u"end\r"), QStringLiteral("end\n"));
+  for (const Text& text : {Text(u"a\r\nb\rc\nd"), Text(u"\n\r\n\r"), Text(u"\r\r\n\n"), Text()}) {
+    for (const bool afterCr : {false, true}) {
+      QCOMPARE(velt::ui::DisplayLength(text, afterCr), DisplayText(text, afterCr).size());
+    }
+  }
 }
 
 void QtViewTest::positionsMapBetweenForms() {
@@ -146,6 +192,107 @@ void QtViewTest::setReplacesAndCaretOnlyMovesTheCaret() {
   QCOMPARE(output->textCursor().position(), 4);
   text.RemoveLast(3);
   QCOMPARE(output->toPlainText(), QStringLiteral("abc\n"));
+}
+
+void QtViewTest::longReportAppendedInPiecesShowsExactlyTheModel() {
+  WindowHarness h;
+  auto* output = h.Find<QPlainTextEdit>("txbOutput");
+  velt::TextWindow& window = h.session().textWindow;
+  window.Set(u"Phrases of 2 to 6 words\r\n");
+  QSignalSpy changes(output->document(), &QTextDocument::contentsChange);
+  // Pieces of about 2 KB as a listing hands them over; now and then a line
+  // end is split between two pieces, and a lone CR and a lone LF appear.
+  const Text report = LongReport() + u"lone\rcarriage return\nline feed\r\n";
+  size_t from = 0;
+  for (int piece = 0; from < report.size(); ++piece) {
+    const size_t lineEnd = report.find(u"\r\n", from + 2048);
+    size_t to = lineEnd == Text::npos ? report.size() : lineEnd + 2;
+    if (piece % 7 == 3 && to < report.size()) --to;  // ends with CR, the next starts with LF
+    window.Append(TextView(report).substr(from, to - from));
+    // Whatever waits, the widget shows a beginning of the model's text.
+    QVERIFY(ModelShown(h).startsWith(Shown(h)));
+    from = to;
+  }
+  CatchUp(h);
+  QCOMPARE(Shown(h), ModelShown(h));
+  QVERIFY(Shown(h).endsWith(QStringLiteral("lone\ncarriage return\nline feed\n")));
+  QCOMPARE(output->textCursor().position(), output->document()->characterCount() - 1);
+  for (const QList<QVariant>& change : changes) {
+    QCOMPARE(change.at(1).toInt(), 0);  // appended, never replaced
+  }
+}
+
+void QtViewTest::longTextSetAtOnceArrivesInStepsWithTheCaretWhereTheModelSays() {
+  WindowHarness h;
+  auto* output = h.Find<QPlainTextEdit>("txbOutput");
+  velt::TextWindow& window = h.session().textWindow;
+  // A CR LF and a surrogate pair across the ends of the first two steps.
+  const size_t step = TextWindowMirror::kStep;
+  Text text = LongReport();
+  text.replace(step - 1, 2, u"\r\n");
+  text.replace(2 * step - 1, 2, u"\U0001D11E");
+  window.Set(text);
+  QVERIFY(h.view.TextWindowWaiting() > 0);  // the rest comes with the event loop
+  QVERIFY(ModelShown(h).startsWith(Shown(h)));
+  QCOMPARE(output->textCursor().position(), 0);
+  CatchUp(h);
+  QCOMPARE(Shown(h), ModelShown(h));
+
+  // A caret beyond the first step is placed once its text is in.
+  window.Clear();
+  window.Set(text);
+  const size_t caret = 3 * step + 5;
+  window.SetCaret(caret);
+  CatchUp(h);
+  QCOMPARE(output->textCursor().position(), velt::ui::DisplayPosition(text, caret));
+
+  // Shown at once on request.
+  window.Clear();
+  window.Set(text + u"more");
+  QVERIFY(h.view.TextWindowWaiting() > 0);
+  h.view.SyncTextWindow();
+  QCOMPARE(h.view.TextWindowWaiting(), size_t{0});
+  QCOMPARE(Shown(h), ModelShown(h));
+  QCOMPARE(output->textCursor().position(), 0);
+}
+
+void QtViewTest::changesWhileTextWaits() {
+  WindowHarness h;
+  velt::TextWindow& window = h.session().textWindow;
+  const Text report = LongReport();
+
+  // Replaced by a short text before the long one is all in.
+  window.Set(report);
+  window.Set(u"Stopped");
+  CatchUp(h);
+  QCOMPARE(Shown(h), QStringLiteral("Stopped"));
+
+  // Replaced by a long text that starts like the one before but differs later.
+  window.Set(report);
+  CatchUp(h);
+  Text changed = report;
+  changed[report.size() - 10] = u'X';
+  window.Set(changed);
+  CatchUp(h);
+  QCOMPARE(Shown(h), ModelShown(h));
+
+  // Cut at the end, also between CR and LF, then appended to, as a full
+  // window is marked.
+  window.Set(report);
+  window.Append(u"tail\r\n");
+  CatchUp(h);
+  window.RemoveLast(1);
+  CatchUp(h);
+  QCOMPARE(Shown(h), ModelShown(h));
+  window.RemoveLast(256);
+  window.Append(u"\r\n\r\nTextbox is full.");
+  CatchUp(h);
+  QCOMPARE(Shown(h), ModelShown(h));
+  QVERIFY(Shown(h).endsWith(QStringLiteral("\n\nTextbox is full.")));
+
+  window.Clear();
+  QCOMPARE(Shown(h), QString());
+  QCOMPARE(h.view.TextWindowWaiting(), size_t{0});
 }
 
 QTEST_MAIN(QtViewTest)
