@@ -67,6 +67,74 @@ Text DecodeCp1252(std::string_view bytes) {
   return out;
 }
 
+namespace {
+
+// Whether byte b breaks UTF-8 where it stands, after the bytes p1, p2, p3
+// (p1 the nearest): it must be a continuation byte exactly when a lead byte
+// among those three still expects one; C0, C1 and F5-FF never occur; and the
+// second byte after E0, ED, F0 or F4 is limited so that overlong forms,
+// surrogates and code points above U+10FFFF are refused. Written without
+// branches so that the compiler checks many bytes at once.
+inline unsigned char Utf8Fault(unsigned char b, unsigned char p1, unsigned char p2,
+                               unsigned char p3) {
+  const bool continuation = (b & 0xC0) == 0x80;
+  const bool expected = (p1 >= 0xC0) | (p2 >= 0xE0) | (p3 >= 0xF0);
+  const bool neverValid = (b == 0xC0) | (b == 0xC1) | (b >= 0xF5);
+  const bool badSecond = ((p1 == 0xE0) & (b < 0xA0)) | ((p1 == 0xED) & (b > 0x9F)) |
+                         ((p1 == 0xF0) & (b < 0x90)) | ((p1 == 0xF4) & (b > 0x8F));
+  return static_cast<unsigned char>((continuation != expected) | neverValid | badSecond);
+}
+
+// The number of bytes at the end of u[0, n) that begin a sequence the end
+// cuts short (0 when none).
+size_t CutSequenceLength(const unsigned char* u, size_t n) {
+  for (size_t k = 1; k <= 3 && k <= n; ++k) {
+    const unsigned char b = u[n - k];
+    if (b < 0xC0) continue;  // ASCII or a continuation byte: look further back
+    const size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+    return length > k ? k : 0;
+  }
+  return 0;
+}
+
+bool AnyAtLeast(const unsigned char* u, size_t n, unsigned char least) {
+  unsigned char any = 0;
+  for (size_t i = 0; i < n; ++i)
+    any |= static_cast<unsigned char>(u[i] >= least);
+  return any != 0;
+}
+
+}  // namespace
+
+Utf8Validity CheckUtf8(std::string_view bytes, bool endMayBeCut) {
+  const auto* u = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  unsigned char fault = 0;
+  for (size_t i = 0; i < n && i < 3; ++i) {
+    fault |= Utf8Fault(u[i], i >= 1 ? u[i - 1] : 0, i >= 2 ? u[i - 2] : 0, 0);
+  }
+  // Chunk by chunk, so that bytes that are not UTF-8 stop the check early and
+  // an ASCII chunk costs only the test that it is ASCII (and the check of its
+  // first bytes, which may be expected to continue the chunk before).
+  constexpr size_t kChunk = 4096;
+  for (size_t start = 3; start < n && fault == 0; start += kChunk) {
+    const size_t end = start + kChunk < n ? start + kChunk : n;
+    if (!AnyAtLeast(u + start, end - start, 0x80)) {
+      for (size_t i = start; i < start + 3 && i < end; ++i)
+        fault |= Utf8Fault(u[i], u[i - 1], u[i - 2], u[i - 3]);
+      continue;
+    }
+    for (size_t i = start; i < end; ++i)
+      fault |= Utf8Fault(u[i], u[i - 1], u[i - 2], u[i - 3]);
+  }
+  const size_t cut = CutSequenceLength(u, n);
+  Utf8Validity result;
+  result.valid = fault == 0 && (cut == 0 || endMayBeCut);
+  // In valid bytes every lead byte before the cut one begins a whole sequence.
+  result.multiByte = AnyAtLeast(u, n - cut, 0xC0);
+  return result;
+}
+
 Text FromUtf8(std::string_view bytes) {
   Text out;
   out.reserve(bytes.size());

@@ -22,6 +22,16 @@ int CharToCp1252(char16_t c);
 // Each byte becomes one character through Cp1252ToChar.
 Text DecodeCp1252(std::string_view bytes);
 
+struct Utf8Validity {
+  bool valid = true;       // every sequence is shortest-form UTF-8 of U+0000-U+10FFFF, no surrogate
+  bool multiByte = false;  // at least one complete sequence of two to four bytes
+};
+
+// Checks bytes as UTF-8. With endMayBeCut (bytes are the start of something
+// longer), a sequence cut by the end of bytes is valid when its bytes so far
+// can still begin a valid sequence.
+Utf8Validity CheckUtf8(std::string_view bytes, bool endMayBeCut);
+
 // UTF-8 to 16-bit text. Bytes that are not part of a valid UTF-8 sequence are
 // taken as Windows-1252 characters, so no byte is ever lost.
 Text FromUtf8(std::string_view bytes);

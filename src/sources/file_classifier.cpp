@@ -1,5 +1,6 @@
 #include "sources/file_classifier.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -14,6 +15,7 @@ namespace velt {
 namespace {
 
 constexpr int kSniffLines = 10;
+constexpr size_t kMarkBytes = 5;  // the longest mark: "{\\rtf"
 
 // Reads up to count bytes from the start of the file into bytes; returns an
 // encoding code (kNone when the read succeeded).
@@ -80,6 +82,61 @@ bool SniffsUtf8(const std::string& path) {
   return joined.find(leadBytes) != Text::npos;
 }
 
+// Whether the first bytes of a file of size bytes are UTF-8 with at least
+// one character beyond ASCII. A sequence cut where the sample ends is no
+// fault when the file goes on.
+bool IsUtf8Content(std::string_view bytes, int64_t size) {
+  const bool cut = size > static_cast<int64_t>(bytes.size());
+  const Utf8Validity check = CheckUtf8(bytes, cut);
+  return check.valid && check.multiByte;
+}
+
+// The encoding of a file and the first bytes it was found from.
+struct FileStart {
+  int code = encoding::kNone;
+  // What the code was (kNone or kOneToFourBytes) before the UTF-8 content
+  // check made it kUtf8; kMissing, which the check never changes, when the
+  // check did not decide the code.
+  int codeBeforeContentCheck = encoding::kMissing;
+  std::string bytes;  // the first sampleBytes bytes of the file
+  int64_t size = 0;
+};
+
+// The charset sniff of the first lines: declared UTF-8, or the lead bytes of
+// UTF-8 punctuation, in a file with a text extension.
+bool LineSniffFindsUtf8(int code, TextView path, bool charsetSniff) {
+  return code <= 0 && code != encoding::kMissing && charsetSniff && HasTextExtension(path) &&
+         SniffsUtf8(NativePath(path));
+}
+
+// Reads the first sampleBytes bytes of the file once and finds its encoding
+// code: from a mark; else, for a file that has bytes to decode, from the
+// UTF-8 content check of those bytes; else from the charset sniff of its
+// first lines. The content check goes before the sniff, which gives the same
+// code, because it needs no more reading: the sniff reads lines, and the
+// first "lines" of an LF-only file are long.
+FileStart ExamineStart(TextView path, bool charsetSniff, size_t sampleBytes) {
+  FileStart start;
+  if (path.empty()) {
+    start.code = encoding::kEmptyName;
+    return start;
+  }
+  int code =
+      ReadStart(NativePath(path), std::max(sampleBytes, kMarkBytes), start.bytes, start.size);
+  if (code == encoding::kNone && start.size == 0) code = encoding::kZeroLength;
+  if (code == encoding::kNone && start.size <= 4) code = encoding::kOneToFourBytes;
+  if (code == encoding::kNone) code = EncodingOfMark(start.bytes, path);
+  if ((code == encoding::kNone || code == encoding::kOneToFourBytes) && charsetSniff &&
+      IsUtf8Content(start.bytes, start.size)) {
+    start.codeBeforeContentCheck = code;
+    code = encoding::kUtf8;
+  } else if (LineSniffFindsUtf8(code, path, charsetSniff)) {
+    code = encoding::kUtf8;
+  }
+  start.code = code;
+  return start;
+}
+
 struct ByteScan {
   bool notText = false;
   int lineType = classification::kCrLf;
@@ -117,6 +174,13 @@ ByteScan ScanBytes(std::string_view bytes, int sampleSize, double threshold, Tex
   return scan;
 }
 
+// A UTF-8 file that needs no byte scan: the flag, and the line type of its
+// sample, so that an LF-only UTF-8 file is read line by line.
+int Utf8LineType(std::string_view sample, TextFileInfo& info) {
+  info.utf8 = true;
+  return LineTypeOfBytes(sample.data(), sample.size());
+}
+
 }  // namespace
 
 bool HasTextExtension(TextView path) {
@@ -131,19 +195,7 @@ bool HasTextExtension(TextView path) {
 }
 
 int GetFileEncoding(TextView path, bool charsetSniff) {
-  if (path.empty()) return encoding::kEmptyName;
-  const std::string native = NativePath(path);
-  std::string start;
-  int64_t size = 0;
-  int code = ReadStart(native, 5, start, size);
-  if (code == encoding::kNone && size == 0) code = encoding::kZeroLength;
-  if (code == encoding::kNone && size <= 4) code = encoding::kOneToFourBytes;
-  if (code == encoding::kNone) code = EncodingOfMark(start, path);
-  if (code <= 0 && code != encoding::kMissing && charsetSniff && HasTextExtension(path) &&
-      SniffsUtf8(native)) {
-    code = encoding::kUtf8;
-  }
-  return code;
+  return ExamineStart(path, charsetSniff, charsetSniff ? kUtf8SampleSize : kMarkBytes).code;
 }
 
 int LineTypeOfBytes(const char* bytes, size_t count) {
@@ -156,26 +208,36 @@ int LineTypeOfBytes(const char* bytes, size_t count) {
 
 int IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double threshold,
                bool charsetSniff) {
-  const int code = GetFileEncoding(path, charsetSniff);
+  const size_t scanSize = sampleSize > 0 ? static_cast<size_t>(sampleSize) : 0;
+  const FileStart start =
+      ExamineStart(path, charsetSniff, std::max(scanSize, charsetSniff ? kUtf8SampleSize : 0));
+  const int code = start.code;
   if (code < 0 || code == encoding::kRtf) return code;
   if (code != encoding::kNone && code != encoding::kUtf8) return classification::kUnicode;
 
-  std::string sample;
-  int64_t size = 0;
-  const int readCode = ReadStart(NativePath(path), static_cast<size_t>(sampleSize), sample, size);
-  if (code == encoding::kUtf8) {
-    info.utf8 = true;
-    // The line type still comes from the sample, so an LF-only UTF-8 file is
-    // read line by line.
-    return readCode == encoding::kNone ? LineTypeOfBytes(sample.data(), sample.size())
-                                       : classification::kCrLf;
+  const std::string_view sample = std::string_view(start.bytes).substr(0, scanSize);
+  // A file found UTF-8 by a mark or the charset sniff skips the byte scan,
+  // and so does one of 1 to 4 bytes found UTF-8 by the content check. A
+  // larger file found UTF-8 by its bytes alone must still pass the scan: the
+  // content check decides how a file is decoded, never whether a file that is
+  // not text gets read.
+  const bool foundByContent = start.codeBeforeContentCheck == encoding::kNone;
+  if (code == encoding::kUtf8 && !foundByContent) return Utf8LineType(sample, info);
+  TextFileInfo scanned = info;
+  scanned.percent = 0.0;
+  scanned.firstBadByte = 32;
+  const ByteScan scan =
+      sample.empty() ? ByteScan{} : ScanBytes(sample, sampleSize, threshold, scanned);
+  // The content check spared the sniff of the first lines; when the scan
+  // refuses the file, that sniff still has its say, as without the check.
+  if (scan.notText && foundByContent && LineSniffFindsUtf8(encoding::kNone, path, true)) {
+    return Utf8LineType(sample, info);
   }
-  info.percent = 0.0;
-  info.firstBadByte = 32;
-  if (readCode != encoding::kNone) return readCode;
-  if (size == 0 || sample.empty()) return encoding::kZeroLength;
-  const ByteScan scan = ScanBytes(sample, sampleSize, threshold, info);
-  return scan.notText ? classification::kNotText : scan.lineType;
+  info = scanned;
+  if (sample.empty()) return encoding::kZeroLength;
+  if (scan.notText) return classification::kNotText;
+  if (code == encoding::kUtf8) info.utf8 = true;
+  return scan.lineType;
 }
 
 }  // namespace velt

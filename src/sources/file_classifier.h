@@ -1,6 +1,6 @@
 // The text-file classifier: encoding marks, RTF, the charset sniff of text
-// files, and the byte scan that tells text from binary and finds the line-end
-// type.
+// files, the UTF-8 content check, and the byte scan that tells text from
+// binary and finds the line-end type.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,8 @@ inline constexpr double kStrictThreshold = 0.0;      // words files and docx tex
 inline constexpr int kEarlyExitFactor = 10;
 inline constexpr double kNoHintPercentage = 9.0;
 inline constexpr int64_t kHintSizeLimit = 102400;
+// How much of a file the UTF-8 content check examines.
+inline constexpr size_t kUtf8SampleSize = 65536;
 
 // Results of GetFileEncoding.
 namespace encoding {
@@ -43,6 +45,11 @@ inline constexpr int kUnicode = 7;
 }  // namespace classification
 
 // The encoding code of the file at path (paths are texts; "/" separates).
+// With charsetSniff, a file of a text extension is UTF-8 when one of its first
+// ten non-empty lines declares it or holds the lead bytes E2 80 of UTF-8
+// punctuation; and any file that no mark identifies (code 0 or
+// kOneToFourBytes) is UTF-8 when its first kUtf8SampleSize bytes are valid
+// UTF-8 with at least one character beyond ASCII.
 int GetFileEncoding(TextView path, bool charsetSniff);
 
 // True for the extensions txt, log, xml, htm, html, shtm, shtml, xhtm, xhtml,
@@ -56,8 +63,11 @@ struct TextFileInfo {
   bool utf8 = false;             // set, never cleared
 };
 
-// Classifies the file. A UTF-8 file (by mark or sniff) returns its line type
-// from the byte scan without being refused for anomalous bytes.
+// Classifies the file from its first bytes, read once (the charset sniff of
+// the first lines reads for itself when needed). A UTF-8 file by mark or
+// charset sniff returns its line type without being refused for anomalous
+// bytes; a file found UTF-8 by the content check alone goes through the byte
+// scan first, like a file of code 0.
 int IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double threshold,
                bool charsetSniff);
 

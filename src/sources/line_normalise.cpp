@@ -3,10 +3,11 @@
 namespace velt {
 namespace {
 
-constexpr char16_t kUtf8Lead194 = u'\u00C2';  // "Â"
-constexpr char16_t kUtf8Lead195 = u'\u00C3';  // "Ã"
-constexpr char16_t kUtf8Lead196 = u'\u00C4';  // "Ä"
-constexpr char16_t kUtf8Lead226 = u'\u00E2';  // "â"
+constexpr char16_t kUtf8Lead194 = u'\u00C2';   // "Â"
+constexpr char16_t kUtf8Lead195 = u'\u00C3';   // "Ã"
+constexpr char16_t kUtf8Lead196 = u'\u00C4';   // "Ä"
+constexpr char16_t kUtf8LeadLast = u'\u00DF';  // "ß": the last two-byte lead
+constexpr char16_t kUtf8Lead226 = u'\u00E2';   // "â"
 
 // The byte value of a Windows-1252 character, or -1.
 int ByteOf(char16_t c) {
@@ -20,14 +21,42 @@ struct PairRepair {
   char16_t replacement = 0;
 };
 
+// The character of the two-byte UTF-8 sequence lead, next (both given as
+// byte values) when Windows-1252 has it, else 0. Beyond the Latin-1 range
+// these are Œ œ Š š Ž ž Ÿ (lead C5), ƒ (C6) and ˆ ˜ (CB).
+char16_t Cp1252CharOfPair(int lead, int next) {
+  if (next < 0x80 || next > 0xBF) return 0;
+  const auto c = static_cast<char16_t>(((lead & 0x1F) << 6) | (next & 0x3F));
+  return CharToCp1252(c) >= 0 ? c : 0;
+}
+
+// The character of the UTF-8 sequence E2, second, third (given as byte
+// values) when Windows-1252 has it, else 0: the punctuation of U+2013-U+203A,
+// € (E2 82 AC) and ™ (E2 84 A2).
+char16_t Cp1252CharOfTriple(int second, int third) {
+  if (second < 0x80 || second > 0xBF || third < 0x80 || third > 0xBF) return 0;
+  const auto c = static_cast<char16_t>(0x2000 | ((second & 0x3F) << 6) | (third & 0x3F));
+  return CharToCp1252(c) >= 0 ? c : 0;
+}
+
 PairRepair RepairLatinPair(char16_t lead, char16_t next) {
+  // Leads are the characters of bytes C2-DF, which Windows-1252 keeps at the
+  // same code points.
+  if (lead < kUtf8Lead194 || lead > kUtf8LeadLast) return {};
   const int x = ByteOf(next);
-  if (lead == kUtf8Lead194 && x >= 160 && x <= 191) return {PairRepair::Replace, next};
-  if (lead == kUtf8Lead194 && x >= 128 && x <= 159) return {PairRepair::Delete};
-  if (lead == kUtf8Lead195 && x >= 128 && x <= 191) {
-    return {PairRepair::Replace, Cp1252ToChar(static_cast<unsigned char>(x + 64))};
+  if (lead == kUtf8Lead194) {
+    if (x >= 160 && x <= 191) return {PairRepair::Replace, next};
+    if (x >= 128 && x <= 159) return {PairRepair::Delete};
+    return {};
   }
-  return {};
+  if (lead == kUtf8Lead195) {
+    if (x >= 128 && x <= 191) {
+      return {PairRepair::Replace, Cp1252ToChar(static_cast<unsigned char>(x + 64))};
+    }
+    return {};
+  }
+  const char16_t c = Cp1252CharOfPair(lead, x);
+  return c != 0 ? PairRepair{PairRepair::Replace, c} : PairRepair{};
 }
 
 Text DecodeLatinPairs(TextView line) {
@@ -63,8 +92,9 @@ Text DecodeCWithCaron(TextView line) {
   return out;
 }
 
-// The stand-in for the third byte t of "â" + byte 128 + t; empty to delete.
-TextView PunctuationReplacement(int t) {
+// The ASCII stand-in for the third byte t of "â" + byte 128 + t; empty when
+// the table has none.
+TextView PunctuationStandIn(int t) {
   static const char16_t kPerMille[] = {Cp1252ToChar(137), 0};
   if (t >= 144 && t <= 147) return u"-";
   if (t == 148) return u" -- ";
@@ -78,6 +108,17 @@ TextView PunctuationReplacement(int t) {
   if (t == 185) return u"<";
   if (t == 186) return u">";
   return u"";
+}
+
+// Appends what "â" + byte 128 + byte t becomes: the table's stand-in, else
+// the character itself when Windows-1252 has it († ‡ ‰), else nothing.
+void AppendPunctuation(Text& out, int t) {
+  const TextView standIn = PunctuationStandIn(t);
+  if (!standIn.empty()) {
+    out.append(standIn);
+  } else if (const char16_t c = Cp1252CharOfTriple(0x80, t); c != 0) {
+    out.push_back(c);
+  }
 }
 
 }  // namespace
@@ -102,14 +143,29 @@ Text DecodeUtf8Punctuation(TextView line) {
   out.reserve(line.size());
   size_t i = 0;
   while (i < line.size()) {
-    if (line[i] != kUtf8Lead226 || i + 1 >= line.size() || line[i + 1] != byte128) {
+    if (line[i] != kUtf8Lead226 || i + 1 >= line.size()) {
       out.push_back(line[i]);
       ++i;
       continue;
     }
-    if (i + 2 >= line.size()) break;  // a sequence cut short by the line end
-    out.append(PunctuationReplacement(ByteOf(line[i + 2])));
-    i += 3;
+    if (line[i + 1] == byte128) {
+      if (i + 2 >= line.size()) break;  // a sequence cut short by the line end
+      AppendPunctuation(out, ByteOf(line[i + 2]));
+      i += 3;
+      continue;
+    }
+    // Beyond U+203F only € and ™ are Windows-1252 characters; every other
+    // sequence stays as it is.
+    const char16_t c = i + 2 < line.size()
+                           ? Cp1252CharOfTriple(ByteOf(line[i + 1]), ByteOf(line[i + 2]))
+                           : char16_t{0};
+    if (c != 0) {
+      out.push_back(c);
+      i += 3;
+    } else {
+      out.push_back(line[i]);
+      ++i;
+    }
   }
   return out;
 }

@@ -2,6 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "sources/source_test_support.h"
 
 namespace velt {
@@ -53,7 +58,9 @@ TEST_F(ClassifierTest, FifoAndFolderAreRefusedWithoutBlocking) {
 }
 
 TEST_F(ClassifierTest, CharsetSniffLooksAtTheFirstTenNonEmptyLinesOfTextExtensions) {
-  std::string early = "line\r\n\r\n\r\nwith \xE2\x80\x9Cquotes\xE2\x80\x9D\r\n";
+  // Each file also holds a Windows-1252 "é", so that its bytes are not UTF-8
+  // and only the sniff of the first lines can find it.
+  std::string early = "line\r\n\r\n\r\nwith \xE2\x80\x9Cquotes\xE2\x80\x9D\r\ncaf\xE9\r\n";
   EXPECT_EQ(GetFileEncoding(Write("early.txt", early), true), encoding::kUtf8);
   EXPECT_EQ(GetFileEncoding(Write("early.dat", early), true), encoding::kNone);
   EXPECT_EQ(GetFileEncoding(Write("nosniff.txt", early), false), encoding::kNone);
@@ -61,7 +68,7 @@ TEST_F(ClassifierTest, CharsetSniffLooksAtTheFirstTenNonEmptyLinesOfTextExtensio
   std::string late;
   for (int i = 0; i < 10; ++i)
     late += "plain line\r\n\r\n";
-  late += "curly \xE2\x80\x9D here\r\n";
+  late += "curly \xE2\x80\x9D here, caf\xE9\r\n";
   EXPECT_EQ(GetFileEncoding(Write("late.txt", late), true), encoding::kNone);
 
   EXPECT_EQ(GetFileEncoding(Write("meta.htm", "<meta charset=UTF-8>\r\n"), true), encoding::kUtf8);
@@ -120,6 +127,160 @@ TEST_F(ClassifierTest, Utf8FilesKeepTheLineTypeOfTheirBytes) {
   EXPECT_EQ(Classify(Write("mac.txt", "caf\xC3\xA9 \xE2\x80\x94\rnext\r")),
             classification::kCrOnly);
   EXPECT_TRUE(info.utf8);
+}
+
+// UTF-8 text from editors that write no byte-order mark, whatever the
+// extension and wherever its first accented letter stands.
+TEST_F(ClassifierTest, Utf8WithoutMarkIsFoundInTheBytes) {
+  const std::string french =
+      "Le caf\xC3\xA9 cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
+      "e\n";
+  for (const char* name : {"fr.txt", "fr.md", "fr.srt", "fr"}) {
+    EXPECT_EQ(GetFileEncoding(Write(name, french), true), encoding::kUtf8) << name;
+    EXPECT_EQ(Classify(Write(name, french)), classification::kLfOnly) << name;
+    EXPECT_TRUE(info.utf8) << name;
+  }
+  EXPECT_EQ(GetFileEncoding(Write("off.md", french), false), encoding::kNone);
+
+  std::string late;
+  for (int i = 0; i < 30; ++i)
+    late += "a plain line\r\n";
+  late +=
+      "Gr\xC3\xBC\xC3\x9F"
+      "e aus K\xC3\xB6ln\r\n";
+  EXPECT_EQ(GetFileEncoding(Write("late.txt", late), true), encoding::kUtf8);
+
+  // A file of 1 to 4 bytes that holds a UTF-8 letter.
+  EXPECT_EQ(GetFileEncoding(Write("ca.txt",
+                                  "\xC3\xA7"
+                                  "a"),
+                            true),
+            encoding::kUtf8);
+  EXPECT_EQ(Classify(Write("ca.txt",
+                           "\xC3\xA7"
+                           "a")),
+            classification::kCrLf);
+  EXPECT_TRUE(info.utf8);
+}
+
+TEST_F(ClassifierTest, Windows1252AsciiAndInvalidSequencesStaySingleByte) {
+  EXPECT_EQ(GetFileEncoding(Write("fr.txt",
+                                  "Le caf\xE9 cr\xE8me br\xFBl\xE9"
+                                  "e\r\n"),
+                            true),
+            encoding::kNone);
+  EXPECT_EQ(Classify(Write("fr.txt",
+                           "Le caf\xE9 cr\xE8me br\xFBl\xE9"
+                           "e\r\n")),
+            classification::kCrLf);
+  EXPECT_FALSE(info.utf8);
+  EXPECT_EQ(GetFileEncoding(Write("ascii.txt", "plain text only\r\n"), true), encoding::kNone);
+  EXPECT_EQ(GetFileEncoding(Write("tiny.txt", "abc"), true), encoding::kOneToFourBytes);
+
+  // Each file's only non-ASCII bytes break the rules of UTF-8; the valid "é"
+  // in front of each proves that one good sequence is not enough.
+  const std::vector<std::string> faults = {
+      "\xC3 alone",                 // lead byte without its continuation
+      "\xC3",                       // ... also at the very end of the file
+      "\xC0\xAF overlong",          // "/" in two bytes
+      "\xED\xA0\x80 surrogate",     // U+D800
+      "\xF4\x90\x80\x80 too high",  // U+110000
+  };
+  for (const std::string& fault : faults) {
+    EXPECT_EQ(GetFileEncoding(Write("bad.dat", "some text " + fault), true), encoding::kNone)
+        << fault;
+    EXPECT_EQ(GetFileEncoding(Write("bad.dat", "caf\xC3\xA9 " + fault), true), encoding::kNone)
+        << fault;
+  }
+}
+
+// The check reads the first 64 KB: a sequence cut there still counts as
+// valid when the file goes on, a fault beyond it is not seen.
+TEST_F(ClassifierTest, Utf8CheckReadsTheFirst64KilobytesAndForgivesTheCutThere) {
+  const auto cutAtSampleEnd = [](const std::string& sequence, size_t inSample) {
+    std::string bytes = "caf\xC3\xA9 ";
+    bytes.append(kUtf8SampleSize - inSample - bytes.size(), 'x');
+    return bytes + sequence + " more text";
+  };
+  for (const std::string& sequence :
+       {std::string("\xC3\xA9"), std::string("\xE2\x82\xAC"), std::string("\xF0\x9F\x98\x80")}) {
+    for (size_t inSample = 1; inSample < sequence.size(); ++inSample) {
+      const std::string bytes = cutAtSampleEnd(sequence, inSample);
+      EXPECT_EQ(GetFileEncoding(Write("cut.txt", bytes), true), encoding::kUtf8) << inSample;
+      EXPECT_EQ(Classify(Write("cut.txt", bytes)), classification::kCrLf);
+      EXPECT_TRUE(info.utf8);
+    }
+  }
+  // Cut bytes that could never complete a valid sequence are a fault.
+  EXPECT_EQ(GetFileEncoding(Write("cut.txt", cutAtSampleEnd("\xE0\x9F\xBF", 2)), true),
+            encoding::kNone);
+  // The only multi-byte sequence cut by the sample end: nothing beyond ASCII
+  // is seen in the sample.
+  std::string onlyCut(kUtf8SampleSize - 1, 'x');
+  EXPECT_EQ(GetFileEncoding(Write("cut.txt", onlyCut + "\xC3\xA9"), true), encoding::kNone);
+  // A Windows-1252 letter after the first 64 KB is not seen.
+  std::string longFile = "caf\xC3\xA9 ";
+  longFile.append(kUtf8SampleSize, 'x');
+  EXPECT_EQ(GetFileEncoding(Write("long.txt", longFile + " caf\xE9"), true), encoding::kUtf8);
+}
+
+// Bytes that are valid UTF-8 but mostly control bytes are still binary: the
+// check changes how a file is decoded, not whether it is read.
+TEST_F(ClassifierTest, Utf8ByContentStillGoesThroughTheByteScan) {
+  std::string bytes(2000, '\0');
+  bytes += "caf\xC3\xA9\r\n";
+  const Text path = Write("data.bin", bytes);
+  EXPECT_EQ(GetFileEncoding(path, true), encoding::kUtf8);
+  EXPECT_EQ(Classify(path), classification::kNotText);
+  EXPECT_FALSE(info.utf8);
+  EXPECT_EQ(info.firstBadByte, 0);
+  EXPECT_EQ(info.firstBadPosition, 1);
+
+  // A mark or declaration skips the scan, as before.
+  EXPECT_EQ(Classify(Write("data.dat", "\xEF\xBB\xBF" + bytes)), classification::kCrLf);
+  EXPECT_TRUE(info.utf8);
+  info.percent = 50.0;
+  EXPECT_EQ(IsTextFile(Write("data.htm", "<meta charset=UTF-8>\r\n" + bytes), kSampleSize, info,
+                       kFileSourceThreshold, true),
+            classification::kCrLf);
+  EXPECT_TRUE(info.utf8);
+  EXPECT_EQ(info.percent, 50.0);  // untouched, as no scan took place
+}
+
+// A cut end is forgiven only when asked and when its bytes can still begin a
+// valid sequence; the cut sequence does not count as multi-byte.
+TEST(CheckUtf8Test, CutEndIsForgivenOnlyWhenItCanStillBeValid) {
+  EXPECT_FALSE(CheckUtf8("abc\xF0\x9F\x98", false).valid);
+  EXPECT_TRUE(CheckUtf8("abc\xF0\x9F\x98", true).valid);
+  EXPECT_FALSE(CheckUtf8("abc\xF0\x9F\x98", true).multiByte);
+  EXPECT_FALSE(CheckUtf8("abc\xF0\x8F", true).valid);
+  EXPECT_FALSE(CheckUtf8("abc\xED\xA0", true).valid);
+  EXPECT_FALSE(CheckUtf8("abc\xC0", true).valid);
+}
+
+// Bytes are valid UTF-8 exactly when decoding and encoding them again gives
+// them back (invalid bytes decode as Windows-1252 characters). Random bytes
+// near the start and around the check's 4 KB chunks, against that rule.
+TEST(CheckUtf8Test, AgreesWithTheDecoderOnRandomBytes) {
+  const std::string alphabet = "A\x80\x8F\x90\x9F\xA0\xBF\xC0\xC2\xDF\xE0\xED\xEF\xF0\xF4\xF5";
+  std::mt19937 random(7);
+  const auto pick = [&](size_t bound) { return static_cast<size_t>(random() % bound); };
+  for (int round = 0; round < 20000; ++round) {
+    const size_t pad = round % 2 == 0 ? pick(5) : 4090 + pick(12);
+    std::string bytes(pad, 'a');
+    for (size_t k = 1 + pick(8); k > 0; --k)
+      bytes += alphabet[pick(alphabet.size())];
+    bytes.append(pick(3) == 0 ? 4200 : pick(4), 'b');
+    const Text decoded = FromUtf8(bytes);
+    const bool valid = ToUtf8(decoded) == bytes;
+    const Utf8Validity check = CheckUtf8(bytes, false);
+    ASSERT_EQ(check.valid, valid) << ::testing::PrintToString(bytes.substr(pad));
+    if (valid) {
+      const bool beyondAscii =
+          std::any_of(decoded.begin(), decoded.end(), [](char16_t c) { return c >= 0x80; });
+      ASSERT_EQ(check.multiByte, beyondAscii) << ::testing::PrintToString(bytes.substr(pad));
+    }
+  }
 }
 
 TEST(HasTextExtension, KnownExtensionsInAnyCase) {
