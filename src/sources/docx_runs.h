@@ -10,11 +10,14 @@
 namespace velt {
 
 // Appends one run per "<w:t>" / "<w:t ...>" element, in document order, and
-// returns their number; total receives the sum of their lengths. A run
-// followed by a line break or paragraph end before the next "<w:t" gets a
-// trailing space; "&amp;", "&lt;" and "&gt;" are decoded and the UTF-8
-// repairs applied. Polls the stop request between runs (after 9 seconds of
-// counting it asks first) and shows its progress for long documents.
+// returns their number; total receives the sum of their lengths. Other
+// elements whose names start with "w:t" (tab, table ...) are not runs. A run
+// followed, before the next run, by a line break ("<w:br/>", "<w:br />",
+// "<w:br w:type=...>", "<w:cr/>"), a tab or a paragraph end gets a trailing
+// space. Then a run that is empty or only spaces becomes one space; in any
+// other run "&amp;", "&lt;" and "&gt;" are decoded and the UTF-8 repairs
+// applied. Polls the stop request between runs (after 9 seconds of counting
+// it asks first) and shows its progress for long documents.
 int RunsFromDocumentXml(Session& session, TextView xml, std::vector<Text>& runs, int32_t& total);
 
 // The progress caption of the conversion for k of 37 steps.

@@ -170,6 +170,37 @@ TEST_F(MarkupAndDocx, DocxDocumentIsReadRunByRun) {
   EXPECT_TRUE(TempDirIsEmpty());
 }
 
+// Documents written by two word processors (tests/data/breaks_pandoc.md and
+// breaks_writer.fodt converted to DOCX): hard line breaks, tabs inside and at
+// the end of a paragraph, a page break and paragraphs without a stop. Each
+// boundary falls between two words of one phrase, so a lost boundary would
+// show as a merged word ("greenbits", "bitstake", "pageafter", "tabclosing").
+// The number 100 is not a word, so "bus stops" joins over it.
+TEST_F(MarkupAndDocx, WordProcessorBreaksKeepWordsApart) {
+  for (const std::string name : {"breaks_pandoc.docx", "breaks_writer.docx"}) {
+    const std::string document = CopyFixture(name);
+    Settings settings = SingleFileSettings(document);
+    settings.cboPhraseLength = {0, 23};
+    settings.cboMinimumFrequency = 0;
+
+    const ChildResult result = Run(settings);
+
+    EXPECT_EQ(result.exitCode, 0) << name;
+    EXPECT_EQ(result.err, "") << name;
+    EXPECT_EQ(result.out,
+              "There are 5 phrases with 2 to 25 words which occur at least once.\n"
+              "The longest phrase has 10 words.\n"
+              "     Rank      Freq  Phrase [longest has 56 characters]\n"
+              "        1         2  the page\n"
+              "        2         1  before the page after the page\n"
+              "        3         1  last paragraph ends with a tab closing words stand alone\n"
+              "        4         1  ride the green bits take the red line\n"
+              "        5         1  the number ninety bus stops here\n")
+        << name;
+    EXPECT_TRUE(TempDirIsEmpty()) << name;
+  }
+}
+
 // The checksum question comes in both extraction passes; velt-batch answers
 // Yes and the document is read.
 TEST_F(MarkupAndDocx, DocxWithABadChecksumIsQuestionedAndRead) {

@@ -56,6 +56,57 @@ TEST_F(DocxTest, RunsKeepTheirTextAndDropOtherElements) {
   EXPECT_TRUE(Runs(session, u"</w:t><w:t>end before start").empty());
 }
 
+// A run followed by a break gets its space before the only-spaces rule and the
+// UTF-8 repairs: a zero-width space (E2 80 8B) or line separator (E2 80 A8)
+// that the repairs delete leaves the run's own space and the break's space.
+TEST_F(DocxTest, BreakSpaceIsAddedBeforeTheRunIsCleaned) {
+  EXPECT_EQ(Runs(session, u"<w:t>\u00E2\u20AC\u2039 </w:t><w:br/><w:t>x</w:t>"),
+            (std::vector<Text>{u"  ", u"x"}));
+  EXPECT_EQ(Runs(session, u"<w:t xml:space=\"preserve\">\u00E2\u20AC\u00A8 </w:t></w:p>"),
+            (std::vector<Text>{u"  "}));
+}
+
+// Line breaks as word processors write them, carriage returns, tabs and
+// paragraph ends separate the runs on either side; formatting does not.
+TEST_F(DocxTest, BreaksTabsAndParagraphEndsSeparateRuns) {
+  for (const TextView separator :
+       {u"<w:br/>", u"<w:br />", u"<w:br w:type=\"page\"/>", u"<w:br\nw:type=\"column\"/>",
+        u"<w:cr/>", u"<w:tab/>", u"<w:tab />", u"</w:p><w:p>"}) {
+    const Text xml = u"<w:r><w:t>bus</w:t>" + Text(separator) + u"</w:r><w:r><w:t>100</w:t></w:r>";
+    EXPECT_EQ(Runs(session, xml), (std::vector<Text>{u"bus ", u"100"})) << ToUtf8(separator);
+  }
+  for (const TextView formatting : {u"<w:rPr><w:b/></w:rPr>", u"<w:tabs/>", u"<w:bdr/>"}) {
+    const Text xml = u"<w:r><w:t>bus</w:t>" + Text(formatting) + u"</w:r><w:r><w:t>100</w:t></w:r>";
+    EXPECT_EQ(Runs(session, xml), (std::vector<Text>{u"bus", u"100"})) << ToUtf8(formatting);
+  }
+}
+
+// Elements whose names start with "w:t" (table, row, cell ...) are not the
+// next run, so a break behind them still counts.
+TEST_F(DocxTest, BreakBehindAnotherWTElementStillCounts) {
+  EXPECT_EQ(Runs(session,
+                 u"<w:r><w:t>before</w:t></w:r><w:tbl><w:tblPr/><w:tr><w:tc>"
+                 u"<w:r><w:br/><w:t>cell</w:t></w:r>"),
+            (std::vector<Text>{u"before ", u"cell"}));
+}
+
+// Documents written by two word processors: hard line breaks, tabs inside
+// and at the end of a paragraph, a page break and several paragraphs keep
+// their words apart. Made with "pandoc breaks_pandoc.md -o breaks_pandoc.docx"
+// and "soffice --headless --convert-to docx breaks_writer.fodt".
+TEST_F(DocxTest, WordProcessorDocumentsKeepWordsApartAtEveryBreak) {
+  const std::vector<Text> expected = {u"the number ninety bus 100 stops here.",
+                                      u"ride the green bits take the red line.",
+                                      u"before the page after the page.",
+                                      u"last paragraph ends with a tab closing words stand alone"};
+  for (const std::string name : {"breaks_pandoc.docx", "breaks_writer.docx"}) {
+    hooks.lines.clear();
+    EXPECT_EQ(ReadSingle(testing::TestData(name)), 0) << name;
+    EXPECT_EQ(hooks.lines, expected) << name;
+    EXPECT_TRUE(dialogs.messages.empty()) << name;
+  }
+}
+
 TEST_F(DocxTest, StopRequestEndsTheConversion) {
   session.run.blnStop = true;
   session.run.lngSecondsElapsed = 3;
