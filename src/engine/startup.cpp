@@ -7,7 +7,6 @@
 #include "sources/file_patterns.h"
 #include "sources/markup.h"
 #include "sources/source_controls.h"
-#include "sources/temp_folders.h"
 #include "wordlists/common_words.h"
 #include "wordlists/extra_words.h"
 #include "wordlists/ignore_notice.h"
@@ -174,7 +173,7 @@ void Engine::Quit() {
     const Text error = stateFile_.SaveState(session_.settings);
     if (!error.empty()) session_.Message(u"Save state", error, MessageIcon::Exclamation);
   }
-  RemoveOldTempFolders();
+  session_.sources.tempArea.Remove();
 }
 
 }  // namespace velt

@@ -5,41 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <string>
-#include <system_error>
 
+#include "platform/temp_beside.h"
 #include "platform/unique_fd.h"
 
 namespace velt {
 namespace {
-
-namespace fs = std::filesystem;
-
-// The file a path names: a symbolic link is replaced by its target.
-std::string FinalTarget(const std::string& path) {
-  std::error_code error;
-  if (!fs::is_symlink(path, error)) return path;
-  const fs::path target = fs::weakly_canonical(path, error);
-  return error ? path : target.string();
-}
-
-// Creates a new, empty file beside target; its name is returned in tempPath.
-UniqueFd CreateTempBeside(const std::string& target, std::string& tempPath, int& err) {
-  const fs::path targetPath(target);
-  const std::string stem =
-      (targetPath.parent_path() / ("." + targetPath.filename().string())).string() + "." +
-      std::to_string(::getpid());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = stem + "." + std::to_string(attempt) + ".tmp";
-    UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
-    if (fd.valid()) return fd;
-    err = errno;
-    if (err != EEXIST) break;
-  }
-  tempPath.clear();
-  return UniqueFd();
-}
 
 int WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -75,11 +47,11 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
       ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
     return errno;
   }
+  RemoveStaleTempsBeside(target);
   std::string tempPath;
-  int err = 0;
-  UniqueFd fd = CreateTempBeside(target, tempPath, err);
-  if (!fd.valid()) return err != 0 ? err : EEXIST;
-  err = FillTemp(std::move(fd), target, bytes);
+  UniqueFd fd = CreateTempBeside(target, tempPath);
+  if (!fd.valid()) return errno != 0 ? errno : EEXIST;
+  int err = FillTemp(std::move(fd), target, bytes);
   if (err == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) err = errno;
   if (err != 0) ::unlink(tempPath.c_str());
   return err;

@@ -12,6 +12,9 @@ namespace velt {
 // symbolic link is followed to the file it names). An existing file keeps its
 // permissions, and one that may not be written is refused. Returns 0, or the errno of the first
 // failure; the target is then untouched and the temporary file removed.
+// Temporary files of the same target that earlier saves left behind (their
+// process was killed before the rename) are deleted first: only this user's
+// regular files of that naming whose process no longer exists.
 int ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 }  // namespace velt

@@ -119,7 +119,7 @@ int64_t ExtractDocumentXml(SourceContext& context, TextView docxPath,
                            std::optional<TempFolder>& folder, Text& failure) {
   Session& session = context.session;
   failure.clear();
-  folder = TempFolder::Create();
+  folder = TempFolder::Create(session.sources.tempArea);
   if (!folder) return docx_extract::kNoTempFolder;
 
   ZipExtraction extraction;

@@ -11,7 +11,6 @@
 #include "sources/file_reader.h"
 #include "sources/source_controls.h"
 #include "sources/source_text.h"
-#include "sources/temp_folders.h"
 #include "words/case_mapping.h"
 
 namespace velt {
@@ -306,7 +305,7 @@ void cmdListFiles_Click(SourceContext& context) {
     session.window.SetVisible(id, false);
   }
   session.run.blnStop = false;
-  RemoveOldTempFolders();
+  session.sources.tempArea.Remove();
 }
 
 }  // namespace velt

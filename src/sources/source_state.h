@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "sources/temp_area.h"
 
 namespace velt {
 
@@ -34,6 +35,9 @@ struct SourceState {
 
   // Clipboard text fetched for the current run.
   Text strClipboardText;
+
+  // The private folder that holds the DOCX temporary folders.
+  TempArea tempArea;
 };
 
 }  // namespace velt

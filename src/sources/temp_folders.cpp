@@ -1,11 +1,9 @@
 #include "sources/temp_folders.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <utility>
 
@@ -15,27 +13,19 @@ namespace {
 constexpr int kFirstNumber = 1;
 constexpr int kLastNumber = 999;
 
-std::string FolderName(const std::string& tempDir, int number) {
+std::string FolderName(const std::string& areaPath, int number) {
   char name[16];
   std::snprintf(name, sizeof name, "VELT%03d", number);
-  return tempDir + "/" + name;
+  return areaPath + "/" + name;
 }
 
 }  // namespace
 
-std::string TempDirectory() {
-  const char* dir = std::getenv("TMPDIR");
-  std::string path = dir != nullptr && *dir != '\0' ? dir : "/tmp";
-  while (path.size() > 1 && path.back() == '/')
-    path.pop_back();
-  return path;
-}
-
-std::optional<TempFolder> TempFolder::Create(const std::string& tempDir) {
+std::optional<TempFolder> TempFolder::Create(TempArea& area) {
+  const std::optional<std::string> areaPath = area.Folder();
+  if (!areaPath) return std::nullopt;
   for (int number = kFirstNumber; number <= kLastNumber; ++number) {
-    const std::string path = FolderName(tempDir, number);
-    // mkdir fails on any existing name (file, folder or link), so another
-    // user can never slip a folder or link of their own in.
+    const std::string path = FolderName(*areaPath, number);
     if (::mkdir(path.c_str(), 0700) == 0) return TempFolder(path);
     if (errno != EEXIST) return std::nullopt;
   }
@@ -54,23 +44,12 @@ TempFolder& TempFolder::operator=(TempFolder&& other) noexcept {
 
 bool TempFolder::Remove() {
   if (path_.empty()) return true;
+  // Inside the private folder nobody else can add or swap entries.
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);
   if (ec) return false;
   path_.clear();
   return true;
-}
-
-void RemoveOldTempFolders(const std::string& tempDir) {
-  const uid_t me = ::getuid();
-  for (int number = kFirstNumber; number <= kLastNumber; ++number) {
-    const std::string path = FolderName(tempDir, number);
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) continue;
-    if (!S_ISDIR(info.st_mode) || info.st_uid != me) continue;
-    std::error_code ec;
-    std::filesystem::remove_all(path, ec);
-  }
 }
 
 }  // namespace velt

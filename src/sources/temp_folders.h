@@ -1,20 +1,20 @@
-// The private temporary folders that DOCX extraction works in: "VELT001" to
-// "VELT999" in the temporary directory, mode 0700, removed when done.
+// The temporary folders that DOCX extraction works in: "VELT001" to "VELT999"
+// inside the program's private folder (TempArea), mode 0700, removed when done.
 #pragma once
 
 #include <optional>
 #include <string>
 
-namespace velt {
+#include "sources/temp_area.h"
 
-// $TMPDIR when set and not empty, else /tmp.
-std::string TempDirectory();
+namespace velt {
 
 class TempFolder {
  public:
-  // Creates the first free "VELT" + three digits (001 to 999) in tempDir;
-  // nothing when every name is taken or creation fails.
-  static std::optional<TempFolder> Create(const std::string& tempDir = TempDirectory());
+  // Creates the first free "VELT" + three digits (001 to 999) in the area's
+  // private folder, making that folder first when needed; nothing when no
+  // private folder can be made, every name is taken or creation fails.
+  static std::optional<TempFolder> Create(TempArea& area);
 
   ~TempFolder() { Remove(); }
   TempFolder(TempFolder&& other) noexcept;
@@ -33,10 +33,5 @@ class TempFolder {
   explicit TempFolder(std::string path) : path_(std::move(path)) {}
   std::string path_;
 };
-
-// Deletes every left-over "VELT001" to "VELT999" folder in tempDir that the
-// current user owns (and nothing else: files, links and other users' folders
-// of those names stay).
-void RemoveOldTempFolders(const std::string& tempDir = TempDirectory());
 
 }  // namespace velt

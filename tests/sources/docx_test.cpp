@@ -234,40 +234,5 @@ TEST_F(DocxTest, SizeLimitsOfTheExtractedBody) {
   EXPECT_TRUE(LeftoverTempFolders().empty());
 }
 
-TEST_F(DocxTest, TempFoldersArePrivateNumberedAndRemoved) {
-  std::optional<TempFolder> first = TempFolder::Create(tempRoot.path());
-  ASSERT_TRUE(first);
-  EXPECT_EQ(first->path(), tempRoot.File("VELT001"));
-  struct stat info {};
-  ASSERT_EQ(::stat(first->path().c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0700u);
-  tempRoot.Write("VELT002", "a file takes the name");
-  std::optional<TempFolder> third = TempFolder::Create(tempRoot.path());
-  ASSERT_TRUE(third);
-  EXPECT_EQ(third->path(), tempRoot.File("VELT003"));
-  tempRoot.Write("VELT003/word/document.xml", "<x/>");
-  third.reset();
-  EXPECT_FALSE(std::filesystem::exists(tempRoot.File("VELT003")));
-}
-
-TEST_F(DocxTest, OldTempFoldersOfThisUserAreRemovedAndNothingElse) {
-  tempRoot.Write("VELT000/left.txt", "x");
-  tempRoot.Write("VELT999/word/document.xml", "x");
-  tempRoot.Write("VELT005", "a file");
-  tempRoot.Write("VELTX01/keep.txt", "x");
-  std::filesystem::create_directory_symlink(dir.path(), tempRoot.File("VELT007"));
-  if (::geteuid() == 0) {
-    tempRoot.Write("VELT010/other.txt", "x");
-    ASSERT_EQ(::chown(tempRoot.File("VELT010").c_str(), 65534, 65534), 0);
-  }
-  RemoveOldTempFolders(tempRoot.path());
-  std::vector<std::string> left = LeftoverTempFolders();
-  std::sort(left.begin(), left.end());
-  std::vector<std::string> expected = {"VELT000", "VELT005", "VELT007", "VELTX01"};
-  if (::geteuid() == 0) expected.insert(expected.begin() + 3, "VELT010");
-  EXPECT_EQ(left, expected);
-  EXPECT_TRUE(std::filesystem::exists(dir.path()));
-}
-
 }  // namespace
 }  // namespace velt

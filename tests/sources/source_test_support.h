@@ -113,11 +113,18 @@ class SourceTest : public ::testing::Test {
   }
   ~SourceTest() override { unsetenv("TMPDIR"); }
 
-  // The docx temporary folders left in the private temporary directory.
+  // What reading left in $TMPDIR: the docx temporary folders in the
+  // session's private folder (which lives as long as the session) and
+  // anything else beside that folder.
   std::vector<std::string> LeftoverTempFolders() const {
+    const std::filesystem::path area = session.sources.tempArea.path();
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(tempRoot.path())) {
-      names.push_back(entry.path().filename().string());
+      if (entry.path() != area) names.push_back(entry.path().filename().string());
+    }
+    if (area.empty()) return names;
+    for (const auto& entry : std::filesystem::directory_iterator(area)) {
+      if (entry.path().filename() != "lock") names.push_back(entry.path().filename().string());
     }
     return names;
   }
