@@ -78,9 +78,8 @@ void Engine::cmdCountPhrases_Click() {
     bool ask = s.settings.source == Source::Folder;
     if (s.settings.source == Source::SingleFile) {
       std::error_code error;
-      const auto size =
-          std::filesystem::file_size(std::filesystem::path(ToUtf8(TrimSpaces(s.settings.txbFile[0]))),
-                                     error);
+      const auto size = std::filesystem::file_size(
+          std::filesystem::path(NativePath(TrimSpaces(s.settings.txbFile[0]))), error);
       ask = !error && KilobytesRounded(static_cast<int64_t>(size)) > 50;
     }
     if (ask) {
@@ -131,8 +130,8 @@ void Engine::cmdCountPhrases_Click() {
 bool Engine::OutputIsInputFile() const {
   const Settings& settings = session_.settings;
   if (settings.source != Source::SingleFile || !OutputToFileEnabled(settings)) return false;
-  const std::filesystem::path input(ToUtf8(TrimSpaces(settings.txbFile[0])));
-  const std::filesystem::path output(ToUtf8(TrimSpaces(settings.txbFile[1])));
+  const std::filesystem::path input(NativePath(TrimSpaces(settings.txbFile[0])));
+  const std::filesystem::path output(NativePath(TrimSpaces(settings.txbFile[1])));
   std::error_code error;
   if (std::filesystem::equivalent(input, output, error)) return true;
   return std::filesystem::absolute(input, error).lexically_normal() ==

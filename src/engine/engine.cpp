@@ -40,7 +40,7 @@ SettingsWindowController& Engine::settingsWindow() {
 
 void Engine::ProcessLine(Text line) {
   if (!countingSink_) return;  // lines are only scanned while a count runs
-  const Text& inputPath = session_.settings.txbFile[0];
+  const Text& inputPath = session_.sources.currentFile;  // the file being read
   if (inputPath != currentFile_) {
     currentFile_ = inputPath;
     table_.filesRead().SetCurrentFile(currentFile_);

@@ -52,6 +52,25 @@ int64_t ReadFully(int fd, char* buffer, int64_t count) {
   return total;
 }
 
+FileStatus ExamineFile(const std::string& path) {
+  FileStatus status;
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    if (errno != ENOENT && errno != ENOTDIR) {
+      status.kind = FileKind::Unreachable;
+      status.error = errno;
+    }
+    return status;
+  }
+  if (S_ISREG(info.st_mode)) {
+    status.kind = FileKind::Regular;
+    status.size = static_cast<int64_t>(info.st_size);
+  } else {
+    status.kind = S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::Special;
+  }
+  return status;
+}
+
 int64_t FileSizeOf(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return -1;

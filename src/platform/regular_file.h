@@ -23,6 +23,23 @@ OpenedFile OpenRegularFile(const std::string& path);
 // returns the bytes read (fewer only at the end of the file) or -1 with errno.
 int64_t ReadFully(int fd, char* buffer, int64_t count);
 
+// What a path names, following symbolic links, found without opening it.
+enum class FileKind {
+  Missing,      // nothing there (or a link to nothing)
+  Regular,      // a regular file
+  Folder,       // a folder
+  Special,      // a FIFO, socket or device
+  Unreachable,  // cannot be examined: a link loop, a path too long, no search permission...
+};
+
+struct FileStatus {
+  FileKind kind = FileKind::Missing;
+  int error = 0;     // errno when Unreachable
+  int64_t size = 0;  // length in bytes of a regular file
+};
+
+FileStatus ExamineFile(const std::string& path);
+
 // Size of the file at path (following symbolic links), or -1 when it does not
 // exist or cannot be examined. Never opens the file.
 int64_t FileSizeOf(const std::string& path);

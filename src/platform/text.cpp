@@ -190,4 +190,70 @@ std::string ToUtf8(TextView text) {
   return out;
 }
 
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;  // + a byte from 0x80 to 0xFF
+
+bool IsHighSurrogate(char32_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+void AppendCodePoint(Text& out, char32_t cp) {
+  if (cp >= 0x10000) {
+    cp -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+  } else {
+    out.push_back(static_cast<char16_t>(cp));
+  }
+}
+
+}  // namespace
+
+Text PathFromNative(std::string_view bytes) {
+  Text out;
+  out.reserve(bytes.size());
+  size_t i = 0;
+  while (i < bytes.size()) {
+    char32_t cp = 0;
+    const size_t len = Utf8SequenceLength(bytes, i, cp);
+    if (len == 0) {
+      // Never an ASCII byte: those are always valid sequences of their own.
+      out.push_back(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
+      ++i;
+      continue;
+    }
+    AppendCodePoint(out, cp);
+    i += len;
+  }
+  return out;
+}
+
+std::string PathToNative(TextView path) {
+  std::string out;
+  out.reserve(path.size());
+  size_t start = 0;  // of the run of ordinary text not yet converted
+  const auto flush = [&](size_t end) {
+    out += ToUtf8(path.substr(start, end - start));
+    start = end;
+  };
+  for (size_t i = 0; i < path.size(); ++i) {
+    const char16_t c = path[i];
+    if (IsHighSurrogate(c) && i + 1 < path.size() && IsLowSurrogate(path[i + 1])) {
+      ++i;  // a pair: ordinary text
+      continue;
+    }
+    if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+      flush(i);
+      out.push_back(static_cast<char>(c - kEscapeBase));
+      start = i + 1;
+    }
+  }
+  flush(path.size());
+  return out;
+}
+
 }  // namespace velt

@@ -39,7 +39,18 @@ Text FromUtf8(std::string_view bytes);
 // 16-bit text to UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string ToUtf8(TextView text);
 
+// File-system paths as text, without loss: a path's bytes are read as UTF-8,
+// and each byte that is not part of a valid UTF-8 sequence becomes a lone low
+// surrogate U+DC80..U+DCFF (as other systems escape undecodable file names).
+// PathToNative turns those back into exactly the bytes they came from, so a
+// name that is not valid UTF-8 still names its file. Written as UTF-8 for
+// display (ToUtf8), such a character shows as U+FFFD.
+Text PathFromNative(std::string_view bytes);
+std::string PathToNative(TextView path);
+
 // Shorthand for ASCII literals in code that builds messages.
-inline Text T(std::string_view ascii) { return Text(ascii.begin(), ascii.end()); }
+inline Text T(std::string_view ascii) {
+  return Text(ascii.begin(), ascii.end());
+}
 
 }  // namespace velt

@@ -145,7 +145,7 @@ PassEnd TraverseInWordOrder(ListingPass& pass) {
 }
 
 bool FolderOfPathExists(const Text& path) {
-  const std::string bytes = ToUtf8(path);
+  const std::string bytes = PathToNative(path);
   const size_t slash = bytes.rfind('/');
   const std::string folder =
       slash == std::string::npos ? "." : (slash == 0 ? "/" : bytes.substr(0, slash));

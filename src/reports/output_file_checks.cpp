@@ -7,7 +7,7 @@
 namespace velt {
 
 std::string OutputFilePath(const Settings& settings) {
-  return ToUtf8(settings.txbFile[1]);
+  return PathToNative(settings.txbFile[1]);
 }
 
 bool OutputToFileEnabled(const Settings& settings) {

@@ -44,7 +44,7 @@ void SaveSettingsToFile(Session& session, const StateFile& stateFile, SettingsFi
   // An empty path would name the default state file: treat it as a cancel.
   if (!path || path->empty()) return;
   ShowChosenPath(session, *path);
-  const Text error = stateFile.SaveState(session.settings, ToUtf8(*path));
+  const Text error = stateFile.SaveState(session.settings, PathToNative(*path));
   if (error.empty()) {
     session.window.SetCaption(ControlId::lblState, u"Settings saved to");
   } else {
@@ -63,7 +63,7 @@ void LoadSettingsFromFile(Session& session, const StateFile& stateFile, Settings
   {
     const FlagGuard restoring(session.run.blnRestoring);
     result = stateFile.RestoreSavedState({session.settings, session.dialogs, hooks, true},
-                                         ToUtf8(*path));
+                                         PathToNative(*path));
   }
   session.view.SettingsChanged();
   if (result.code == restore_result::kListWithoutSelection ||

@@ -17,6 +17,13 @@ class RecordReader {
   RecordReader(RecordLineReader& lines, StateEventObserver* observer)
       : lines_(lines), observer_(observer) {}
 
+  // A path record keeps every byte of the path (PathFromNative).
+  void PathRecord(Text& field) {
+    const std::optional<std::string_view> value = NextValue();
+    if (!value) return;
+    field = PathFromNative(*value);
+  }
+
   void TextRecord(Text& field, TextTrim trim = TextTrim::Keep) {
     const std::optional<std::string_view> value = NextValue();
     if (!value) return;
@@ -51,7 +58,7 @@ class RecordReader {
     list.index = -1;
     for (int k = 0; k < *count; ++k) {
       Text entry;
-      TextRecord(entry);
+      PathRecord(entry);
       if (Failed()) return;
       list.entries.push_back(std::move(entry));
     }

@@ -1,7 +1,10 @@
 // The order of the records of the state file, shared by its writer and its
 // reader so that the two can never disagree. `io` receives one call per record
 // (or group of records) with the field it concerns; S is Settings for the
-// reader and const Settings for the writer.
+// reader and const Settings for the writer. Path records (the folder, the
+// input and output files, the words-file list's entries) hold the path's own
+// bytes (PathToNative), so a name that is not valid UTF-8 comes back as the
+// same file; the other text records are UTF-8.
 #pragma once
 
 #include "settings/settings.h"
@@ -13,13 +16,13 @@ enum class TextTrim { Keep, Spaces };
 
 template <typename Io, typename S>
 void VisitStateRecords(Io& io, S& s) {
-  io.TextRecord(s.txbFolder);
+  io.PathRecord(s.txbFolder);
   io.Event(StateEvent::FolderSet);
   io.TextRecord(s.txbWordsToIgnoreOrCount);
-  io.TextRecord(s.txbFile[0]);
+  io.PathRecord(s.txbFile[0]);
   io.TextRecord(s.txbFileFilepathSpecifications[0]);
   io.Event(StateEvent::FilePatternsSet);
-  io.TextRecord(s.txbFile[1]);
+  io.PathRecord(s.txbFile[1]);
   io.TextRecord(s.txbFileFilepathSpecifications[1]);
   io.Event(StateEvent::ExclusionTextsSet);
   io.IndexRecord(s.cboShortWordSize, kShortWordSizeCount, true);

@@ -12,14 +12,9 @@ namespace {
 class RecordWriter {
  public:
   void TextRecord(const Text& text, TextTrim = TextTrim::Keep) {
-    Text oneLine = text;
-    std::replace_if(
-        oneLine.begin(), oneLine.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
-    out_ += '"';
-    out_ += ToUtf8(oneLine);
-    out_ += '"';
-    EndLine();
+    QuotedRecord(ToUtf8(OneLine(text)));
   }
+  void PathRecord(const Text& path) { QuotedRecord(PathToNative(OneLine(path))); }
   void FlagRecord(bool flag) { NumberRecord(flag ? 1 : 0); }
   void IndexRecord(int index, int, bool) { NumberRecord(index); }
   void SourceRecord(Source source) { NumberRecord(static_cast<int>(source)); }
@@ -40,7 +35,7 @@ class RecordWriter {
     }
     NumberRecord(static_cast<int>(entries.size()));
     for (const Text& entry : entries)
-      TextRecord(entry);
+      PathRecord(entry);
     NumberRecord(index);
   }
   void Event(StateEvent) {}
@@ -53,6 +48,19 @@ class RecordWriter {
     EndLine();
   }
   void EndLine() { out_ += "\r\n"; }
+
+  // A line break cannot stand in a record.
+  static Text OneLine(Text text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char16_t c) { return c == u'\r' || c == u'\n'; }, u' ');
+    return text;
+  }
+  void QuotedRecord(const std::string& bytes) {
+    out_ += '"';
+    out_ += bytes;
+    out_ += '"';
+    EndLine();
+  }
 
   std::string out_;
 };

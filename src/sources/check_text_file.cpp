@@ -2,6 +2,7 @@
 
 #include "platform/regular_file.h"
 #include "sources/file_classifier.h"
+#include "sources/not_a_file.h"
 #include "sources/source_text.h"
 
 namespace velt {
@@ -46,7 +47,15 @@ Text NotTextMessage(TextView path, const TextFileInfo& info, int64_t size) {
 bool CheckTextFile(Session& session, SourceHooks& hooks, TextView path, bool /*quiet*/, bool& utf8,
                    int& code, bool /*ask*/) {
   hooks.ClearTextbox();
-  const int64_t size = FileSizeOf(NativePath(path));
+  const FileStatus status = ExamineFile(NativePath(path));
+  if (const std::optional<Text> reason = NotAFileReason(status)) {
+    // Never opened: a FIFO would have nothing to give, a folder no lines.
+    session.Message(u"Invalid words-to-ignore file", u"File " + Text(path) + Text(kCrLf) + *reason,
+                    MessageIcon::Exclamation);
+    code = encoding::kCannotOpen;
+    return false;
+  }
+  const int64_t size = status.size;
   TextFileInfo info;
   code = IsTextFile(path, kSampleSize, info, kStrictThreshold, true);
   if (info.utf8) utf8 = true;

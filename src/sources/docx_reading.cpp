@@ -97,7 +97,7 @@ int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
   ShowTextSize(session, bytes);
 
   TextFileInfo info;
-  const int code = IsTextFile(FromUtf8(textPath), kSampleSize, info, kStrictThreshold, true);
+  const int code = IsTextFile(PathFromNative(textPath), kSampleSize, info, kStrictThreshold, true);
   text.lineType = code >= 1 && code <= 3 ? code : 1;
   text.utf8 = info.utf8;
   if (session.settings.chkExtractTextFromDocx) KeepExtractedText(textPath, path);

@@ -56,6 +56,7 @@ class FileReading {
     // single-file run no longer counts as reading files.
     if (saved7bit_) settings_.chkOnly7bitASCII = *saved7bit_;
     if (singleFile_ && startedRun_) session_.sources.blnReadingFiles = false;
+    if (publishedFile_) session_.sources.currentFile.clear();
   }
 
   int Run() {
@@ -89,11 +90,18 @@ class FileReading {
     return session_.sources.blnListingFiles || session_.sources.blnCountingFiles;
   }
 
-  // The name in the input box names a readable file.
+  // The file to read names a readable file: in a folder pass the walk's
+  // current file, otherwise the (trimmed) input box.
   int CheckName() {
-    Text& box = settings_.txbFile[0];
-    box = TrimSpaces(box);
-    path_ = box;
+    if (settings_.source == Source::Folder) {
+      path_ = session_.sources.currentFile;
+    } else {
+      Text& box = settings_.txbFile[0];
+      box = TrimSpaces(box);
+      path_ = box;
+      session_.sources.currentFile = path_;
+      publishedFile_ = true;
+    }
     if (path_.empty()) {
       session_.run.blnStop = true;
       return input_file::kZeroLength;
@@ -105,7 +113,7 @@ class FileReading {
       }
       return code;
     }
-    native_ = InputFileNativePath(session_.sources, path_);
+    native_ = NativePath(path_);
     extension_ = LowerExtension(path_);
     singleFile_ = settings_.source == Source::SingleFile;
     fileSize_ = FileSizeOf(native_);
@@ -279,6 +287,7 @@ class FileReading {
   bool singleFile_ = false;
   bool startedRun_ = false;
   bool isDocx_ = false;
+  bool publishedFile_ = false;  // this call set SourceState::currentFile
   int64_t fileSize_ = 0;
   int lineType_ = classification::kCrLf;
   TextFileInfo info_;

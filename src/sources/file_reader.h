@@ -22,9 +22,12 @@ inline constexpr int kDocxTextNotWritten = 14;
 inline constexpr int64_t kLargeInputFileSize = 200000;
 inline constexpr int64_t kProgressSizeLimit = 10240;
 
-// Reads the file named in the input-file box. Returns 0 when the file was read
-// or skipped without complaint, otherwise a result code of file_result or
-// input_file, or the number of a run-time error (reported as "DoItFromFile").
+// Reads one file: in a folder pass the walk's current file
+// (SourceState::currentFile), otherwise the file named in the input-file box,
+// which is then published as the current file while it is read. Returns 0
+// when the file was read or skipped without complaint, otherwise a result code
+// of file_result or input_file, or the number of a run-time error (reported as
+// "DoItFromFile").
 int DoItFromFile(SourceContext& context);
 
 }  // namespace velt

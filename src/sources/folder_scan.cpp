@@ -1,6 +1,7 @@
 #include "sources/folder_scan.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <vector>
 
@@ -25,21 +26,38 @@ constexpr TextView kRecycleBin = u"recycle.bin";
 struct FolderEntries {
   std::vector<fs::path> files;
   std::vector<fs::path> folders;
+  bool tooLong = false;    // the folder's own path is too long to open it
+  int entriesTooLong = 0;  // entries whose path is too long to tell what they are
 };
+
+bool IsPathTooLong(const std::error_code& ec) {
+  return ec == std::errc::filename_too_long;
+}
+
+// Longer paths (PATH_MAX counts the terminating zero) cannot be opened.
+bool IsPathTooLong(const std::string& path) {
+  return path.size() >= PATH_MAX;
+}
 
 FolderEntries ListFolder(const fs::path& folder) {
   FolderEntries entries;
   std::error_code ec;
   fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
+  entries.tooLong = IsPathTooLong(ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    // The types come from the folder listing itself where the file system
+    // gives them, so an entry is classified even when its path is too long
+    // to be examined.
     std::error_code typeError;
-    const fs::file_status own = it->symlink_status(typeError);
-    if (typeError) continue;
-    if (fs::is_directory(own)) {
+    if (it->is_symlink(typeError)) {
+      // A link is followed to a file, never to a folder (loops).
+      if (it->is_regular_file(typeError)) entries.files.push_back(it->path());
+    } else if (it->is_directory(typeError)) {
       entries.folders.push_back(it->path());
-    } else if (fs::is_regular_file(it->status(typeError)) && !typeError) {
+    } else if (it->is_regular_file(typeError)) {
       entries.files.push_back(it->path());  // never a FIFO, device or socket
     }
+    if (IsPathTooLong(typeError)) ++entries.entriesTooLong;
   }
   return entries;
 }
@@ -91,17 +109,58 @@ Text DisplayName(const Session& session, TextView path) {
   return Text(path);
 }
 
-void ReadFolderFile(SourceContext& context, const fs::path& file, TextView pathText) {
+// Hands the file to the reader through the current-file field. The window
+// shows it in the (disabled) input-file box while it is read; the path the
+// user chose for the single-file source stays in the settings.
+void ReadFolderFile(SourceContext& context, TextView path) {
   Session& session = context.session;
-  session.settings.txbFile[0] = Text(pathText);
-  session.sources.strCurrentFileText = Text(pathText);
-  session.sources.strCurrentFileNative = file.string();
-  session.view.SettingsChanged();
-  for (const ControlId id : {ControlId::lblFile, ControlId::lblFilesize, ControlId::lblXMLsize}) {
+  session.sources.currentFile = Text(path);
+  session.window.SetCaption(ControlId::txbFile_0, path);
+  for (const ControlId id :
+       {ControlId::txbFile_0, ControlId::lblFile, ControlId::lblFilesize, ControlId::lblXMLsize}) {
     session.window.SetVisible(id, true);
   }
   DoItFromFile(context);
   if (session.sources.blnReadingFiles) ResetProgressLabel(session.window);
+}
+
+// Ends what a scan shows of its current file, however the scan ends: the
+// input-file box shows the user's path again, visible as the source's layout
+// says.
+class CurrentFileScope {
+ public:
+  explicit CurrentFileScope(Session& session) : session_(session) {}
+  ~CurrentFileScope() {
+    session_.sources.currentFile.clear();
+    session_.window.SetCaption(ControlId::txbFile_0, session_.settings.txbFile[0]);
+    session_.window.SetVisible(ControlId::txbFile_0,
+                               session_.settings.source == Source::SingleFile);
+  }
+  CurrentFileScope(const CurrentFileScope&) = delete;
+  CurrentFileScope& operator=(const CurrentFileScope&) = delete;
+
+ private:
+  Session& session_;
+};
+
+Text CountedNoun(int count, TextView noun) {
+  return Decimal(count) + u" " + Text(noun) + (count == 1 ? u"" : u"s");
+}
+
+// Says how many folders and files the walk had to pass over because their
+// paths are too long to be opened.
+void ReportPathsTooLong(Session& session) {
+  const SourceState& state = session.sources;
+  if (state.foldersTooLong == 0 && state.filesTooLong == 0) return;
+  Text what;
+  if (state.foldersTooLong > 0) what = CountedNoun(state.foldersTooLong, u"folder");
+  if (state.foldersTooLong > 0 && state.filesTooLong > 0) what += u" and ";
+  if (state.filesTooLong > 0) what += CountedNoun(state.filesTooLong, u"file");
+  const bool one = state.foldersTooLong + state.filesTooLong == 1;
+  session.Message(u"Paths too long",
+                  what + u" could not be read because " +
+                      (one ? u"its path is too long." : u"their paths are too long."),
+                  MessageIcon::Exclamation);
 }
 
 void ShowFileProgressBar(Session& session, Text caption, bool monospace, Align align) {
@@ -141,13 +200,6 @@ bool WarnAboutSeveralFiles(SourceContext& context) {
 }
 
 }  // namespace
-
-std::string InputFileNativePath(const SourceState& state, TextView path) {
-  if (!state.strCurrentFileNative.empty() && path == state.strCurrentFileText) {
-    return state.strCurrentFileNative;
-  }
-  return NativePath(path);
-}
 
 Text FormatFileCount(int64_t files, int64_t folders) {
   return Decimal(files) + u" file" + (files == 1 ? u"" : u"s") + u" in " + Decimal(folders) +
@@ -204,9 +256,12 @@ bool ScanFolderFiles(SourceContext& context) {
   session.window.Repaint(ControlId::frmMain);
 
   const std::string folder = NativePath(session.settings.txbFolder);
+  const CurrentFileScope currentFile(session);
   state.lngNumFiles = 0;
   state.blnCountingFiles = true;
   state.intNumFolders = 1;
+  state.foldersTooLong = 0;
+  state.filesTooLong = 0;
   ScanFolder(context, folder);
   state.lngTotalNumFiles = state.lngNumFiles;
   state.blnCountingFiles = false;
@@ -225,32 +280,42 @@ bool ScanFolderFiles(SourceContext& context) {
             ? u"\r\n" + FormatFileCount(state.lngTotalNumFiles, state.intNumFolders) +
                   u" will be scanned.\r\n"
             : Text(u"No files will be scanned.\r\n"));
+    ReportPathsTooLong(session);
     return false;
   }
   if (WarnAboutSeveralFiles(context)) return false;
   RunReadingPass(context, folder);
+  ReportPathsTooLong(session);
   return true;
 }
 
 void ScanFolder(SourceContext& context, const std::string& folder) {
   Session& session = context.session;
   SourceState& state = session.sources;
-  const Text folderText = FromUtf8(folder);
+  const Text folderText = PathFromNative(folder);
   if (ContainsAny(LowerCaseText(folderText), state.astrExclusionTexts)) return;
   if (IsCountingOnly(state) && state.lngNumFiles > 0 &&
       (state.lngNumFiles % 5 == 0 || state.lngNumFiles < 10)) {
     ShowCountingFiles(context, state.lngNumFiles);
   }
   const FolderEntries entries = ListFolder(folder);
+  // Counted once, in the counting pass, which walks the same tree first.
+  const bool noteTooLong = state.blnCountingFiles;
+  if (entries.tooLong && noteTooLong) ++state.foldersTooLong;
+  if (noteTooLong) state.filesTooLong += entries.entriesTooLong;
   for (const fs::path& file : entries.files) {
-    const Text path = JoinFolderAndName(folderText, FromUtf8(file.filename().string()));
+    const Text path = JoinFolderAndName(folderText, PathFromNative(file.filename().string()));
     if (!FileMatchesPatterns(state, path)) continue;
-    ReadFolderFile(context, file, path);
+    if (IsPathTooLong(file.string())) {
+      if (noteTooLong) ++state.filesTooLong;
+      continue;
+    }
+    ReadFolderFile(context, path);
     if (session.run.blnStop) return;
   }
   if (!session.settings.chkIncludeSubfolders) return;
   for (const fs::path& sub : entries.folders) {
-    if (LowerCaseText(FromUtf8(sub.string())).find(kRecycleBin) != Text::npos) continue;
+    if (LowerCaseText(PathFromNative(sub.string())).find(kRecycleBin) != Text::npos) continue;
     ++state.intNumFolders;
     ScanFolder(context, sub.string());
     session.pump.Yield();

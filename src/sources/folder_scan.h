@@ -15,7 +15,10 @@ bool CheckFolderSource(Session& session);
 
 // Counts the matching files, then (unless only listing, stopped or warned
 // about several files without an output file) reads them. True when the
-// reading pass ran.
+// reading pass ran. Each file reaches the reader through
+// SourceState::currentFile; the input-file box keeps the user's path. Folders
+// and files whose paths are too long to open are passed over and reported in
+// one message at the end of a listing or a reading pass.
 bool ScanFolderFiles(SourceContext& context);
 
 // One folder of the walk: its matching files first, then (when subfolders are
@@ -34,11 +37,6 @@ Text ListedFileSize(const NumberFormat& numbers, int64_t bytes);
 // (when listing or reading) and advances the file counters and progress bar.
 // False when the text window became full.
 bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size);
-
-// The file-system name of the input path: the walk's own name for the file it
-// put in the box (names that are not valid UTF-8 survive), else the path
-// encoded as UTF-8.
-std::string InputFileNativePath(const SourceState& state, TextView path);
 
 // "List files to be scanned".
 void cmdListFiles_Click(SourceContext& context);

@@ -1,8 +1,8 @@
 #include "sources/input_checks.h"
 
-#include <sys/stat.h>
-
+#include "platform/regular_file.h"
 #include "sources/folder_scan.h"
+#include "sources/not_a_file.h"
 #include "sources/source_text.h"
 
 namespace velt {
@@ -14,12 +14,22 @@ struct FileFacts {
 };
 
 FileFacts FactsOf(TextView path) {
-  struct stat info {};
+  const FileStatus status = ExamineFile(NativePath(path));
   FileFacts facts;
-  if (::stat(NativePath(path).c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return facts;
-  facts.exists = true;
-  facts.size = S_ISREG(info.st_mode) ? static_cast<int64_t>(info.st_size) : 0;
+  facts.exists = status.kind == FileKind::Regular || status.kind == FileKind::Special;
+  facts.size = status.size;
   return facts;
+}
+
+// A named input path that is there but is no file to read (a folder, a FIFO, a
+// link loop...): the message names the reason. False for a regular file and a
+// missing one.
+bool RefuseNonFile(Session& session, TextView path) {
+  const std::optional<Text> reason = NotAFileReason(path);
+  if (!reason) return false;
+  session.Message(u"Invalid input file", Text(path) + Text(kCrLf) + *reason,
+                  MessageIcon::Exclamation);
+  return true;
 }
 
 void ClearSizeLabels(Session& session) {
@@ -68,6 +78,13 @@ int CheckInputFileName(Session& session, TextView path) {
 }
 
 void ShowInputFileMessage(Session& session, int code) {
+  // "Does not exist" and "zero-length" are also what a folder, a FIFO or a
+  // link loop would get; those are told as what they are.
+  const Text input = TrimSpaces(session.settings.txbFile[0]);
+  if ((code == input_file::kMissing || code == input_file::kZeroLength) && !input.empty() &&
+      RefuseNonFile(session, input)) {
+    return;
+  }
   switch (code) {
     case input_file::kEndsWithSlash:
       session.Message(u"Invalid input", u"Invalid input file specification.",
@@ -105,6 +122,7 @@ bool CheckSourceBeforeCount(Session& session) {
         session.Message(u"Invalid input", u"Input file not specified!", MessageIcon::Exclamation);
         return false;
       }
+      if (RefuseNonFile(session, input)) return false;
       const FileFacts facts = FactsOf(input);
       if (facts.exists && facts.size == 0) {
         session.Message(u"Empty file", u"Input file is zero-length!", MessageIcon::Exclamation);

@@ -20,10 +20,13 @@ inline constexpr int kOutputIsInput = 4;
 // ending with "/" also empties the input box.
 int CheckInputFileName(Session& session, TextView path);
 
-// The message for codes 1 to 4.
+// The message for codes 1 to 4. Codes 2 and 3 for an input box naming a
+// folder, a FIFO, socket or device, or a path that cannot be reached (a link
+// loop) get a message that says so instead ("Invalid input file").
 void ShowInputFileMessage(Session& session, int code);
 
-// The first step of a count: the chosen source has something to read.
+// The first step of a count: the chosen source has something to read. An
+// input file that is no regular file is refused with its reason.
 bool CheckSourceBeforeCount(Session& session);
 
 // "Filesize: ..." in lblFilesize and "Text: ..." in lblXMLsize.

@@ -24,10 +24,15 @@ struct SourceState {
   std::vector<Text> astrExclusionTexts;  // lower-cased
   std::vector<Text> astrSkippedExtensions;
   bool fileCountOutOfDate = true;
-  // The file the walk last put into the input-file box, as text and as the
-  // file system spells it (a name need not be valid UTF-8).
-  Text strCurrentFileText;
-  std::string strCurrentFileNative;
+  // The file being read: set by the walk for each file of a folder pass and by
+  // the file reader for a single file, empty otherwise. The reader takes a
+  // folder pass's file from here, never from the input-file box, which keeps
+  // the path the user chose for the single-file source.
+  Text currentFile;
+  // Folders and matching files the counting pass could not reach because
+  // their paths are longer than the system allows.
+  int foldersTooLong = 0;
+  int filesTooLong = 0;
 
   // Remembered boxes while the other source is selected.
   Text strSavedInputFile;

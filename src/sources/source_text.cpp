@@ -22,7 +22,7 @@ Text LowerExtension(TextView path) {
 }
 
 std::string NativePath(TextView path) {
-  return ToUtf8(path);
+  return PathToNative(path);
 }
 
 bool EndsWith(TextView text, TextView suffix) {

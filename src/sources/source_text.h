@@ -18,7 +18,8 @@ TextView FileNamePart(TextView path);
 // The text after the last "." of the name part, lower-cased ("" when none).
 Text LowerExtension(TextView path);
 
-// The path as the file system spells it (paths are held as text, stored as UTF-8).
+// The path as the file system spells it: its bytes, also those of a name that
+// is not valid UTF-8 (PathToNative).
 std::string NativePath(TextView path);
 
 // True when text ends with suffix.

@@ -13,7 +13,7 @@ namespace {
 
 bool FileExists(const Text& path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(std::filesystem::path(ToUtf8(path)), error);
+  return std::filesystem::is_regular_file(std::filesystem::path(PathToNative(path)), error);
 }
 
 void SelectIgnoreMode(Session& session, IgnoreMode mode) {
@@ -40,7 +40,7 @@ int LanguageIndexOfFile(TextView path) {
 }
 
 Text CommonWordsPath(const Session& session, int languageIndex) {
-  return FromUtf8(session.dataDir) + u'/' +
+  return PathFromNative(session.dataDir) + u'/' +
          Text(kCommonWordsLanguages[static_cast<size_t>(languageIndex)].fileName);
 }
 

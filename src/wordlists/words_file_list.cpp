@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/path_compare.h"
+#include "platform/regular_file.h"
 #include "wordlists/common_words.h"
 #include "wordlists/ignore_notice.h"
 #include "wordlists/words_file_reader.h"
@@ -16,21 +17,22 @@ namespace fs = std::filesystem;
 constexpr char16_t kCrLf[] = u"\r\n";
 
 fs::path FsPath(const Text& path) {
-  return fs::path(ToUtf8(path));
+  return fs::path(PathToNative(path));
 }
 
 // Listed paths name the same file: equal once normalised, or the same file.
 bool SameFile(const Text& a, const Text& b) {
-  return SamePath(ToUtf8(a), ToUtf8(b));
+  return SamePath(PathToNative(a), PathToNative(b));
 }
 
 size_t ListIndex(int index) {
   return static_cast<size_t>(index);
 }
 
+// Something is there: a folder, a FIFO or a link loop is not "not found" but
+// refused by the reader with its reason.
 bool FileExists(const Text& path) {
-  std::error_code error;
-  return !path.empty() && fs::is_regular_file(FsPath(path), error);
+  return !path.empty() && ExamineFile(PathToNative(path)).kind != FileKind::Missing;
 }
 
 void RemoveEntry(WordsFileList& list, size_t position) {
@@ -56,7 +58,7 @@ Text NormalizePath(const Text& path) {
   std::error_code error;
   fs::path absolute = fs::absolute(FsPath(path), error);
   if (error) absolute = FsPath(path);
-  return FromUtf8(absolute.lexically_normal().string());
+  return PathFromNative(absolute.lexically_normal().string());
 }
 
 bool AttemptToReadWords(Session& session, WordsFileSource& files, int index) {

@@ -209,7 +209,7 @@ TEST_F(StateFileTest, FilesThatCannotBeRestored) {
   std::erase_if(garbage, [](char c) { return c == '\r' || c == '\n' || c == '"' || c == ','; });
   EXPECT_EQ(Restore(garbage).code, restore_result::kRestored);
   EXPECT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_EQ(settings.txbFolder, FromUtf8(garbage.substr(garbage.find_first_not_of(' '))));
+  EXPECT_EQ(settings.txbFolder, PathFromNative(garbage.substr(garbage.find_first_not_of(' '))));
 }
 
 // Runs the action as an unprivileged user when the tests run as root, whom

@@ -62,9 +62,9 @@ TEST(StateFormatTest, TextValues) {
   EXPECT_EQ(read.txbFilterWords, u"\"");
   EXPECT_EQ(read.txbFile[0], u"a  b c");  // a line break cannot stand in a record
 
-  // Bytes that are not UTF-8 are Windows-1252.
-  ASSERT_EQ(ParseStateRecords(WithLine(1, "\"caf\xE9 \x80\""), read).status, ParseStatus::Complete);
-  EXPECT_EQ(read.txbFolder, u"caf\u00E9 \u20AC");
+  // In a text record, bytes that are not UTF-8 are Windows-1252.
+  ASSERT_EQ(ParseStateRecords(WithLine(2, "\"caf\xE9 \x80\""), read).status, ParseStatus::Complete);
+  EXPECT_EQ(read.txbWordsToIgnoreOrCount, u"caf\u00E9 \u20AC");
 
   const std::pair<std::string_view, std::string_view> cases[] = {
       {"\"\"", ""},       {"  \"a\"b\"  ", "a\"b"}, {"\"open", "open"},
@@ -72,6 +72,38 @@ TEST(StateFormatTest, TextValues) {
       {"\"", ""}};
   for (const auto& [line, value] : cases)
     EXPECT_EQ(RecordValue(line), value) << line;
+}
+
+// Path records keep the path's own bytes: a name that is not valid UTF-8
+// saved and read again names the same file.
+TEST(StateFormatTest, PathRecordsKeepTheirBytes) {
+  const std::string folder = "/data/caf\xE9";
+  const std::string input = "/data/bad\xFF\xC3.txt";
+  const std::string output = "/data/\xED\xA0\x80out.txt";  // an encoded surrogate
+  const std::string entry = "/w/list\xFE.txt";
+  const std::string extra = "caf\xE9";
+  std::vector<std::string> lines = NonDefaultLines();
+  lines[0] = "\"" + folder + "\"";
+  lines[1] = "\"" + extra + "\"";
+  lines[2] = "\"" + input + "\"";
+  lines[4] = "\"" + output + "\"";
+  lines[33] = "\"" + entry + "\"";
+  Settings read;
+  ASSERT_EQ(ParseStateRecords(JoinLines(lines), read).status, ParseStatus::Complete);
+  EXPECT_EQ(PathToNative(read.txbFolder), folder);
+  EXPECT_EQ(PathToNative(read.txbFile[0]), input);
+  EXPECT_EQ(PathToNative(read.txbFile[1]), output);
+  EXPECT_EQ(PathToNative(read.cboWordsFile.entries[0]), entry);
+  EXPECT_EQ(read.txbWordsToIgnoreOrCount, u"caf\u00E9");  // not a path: Windows-1252
+
+  const std::string written = FormatStateRecords(read);
+  for (const std::string& path : {folder, input, output, entry}) {
+    EXPECT_NE(written.find("\"" + path + "\"\r\n"), std::string::npos) << path;
+  }
+  EXPECT_NE(written.find("\"caf\xC3\xA9\"\r\n"), std::string::npos);  // text is UTF-8
+  Settings again;
+  ASSERT_EQ(ParseStateRecords(written, again).status, ParseStatus::Complete);
+  EXPECT_EQ(again, read);
 }
 
 TEST(StateFormatTest, OptionRecords) {

@@ -128,6 +128,7 @@ TEST_F(FileReaderTest, BinaryFileIsReportedForSingleFileAndSkippedInFolder) {
   EXPECT_TRUE(hooks.lines.empty());
 
   session.settings.source = Source::Folder;
+  session.sources.currentFile = FromUtf8(path);  // a folder pass names the file there
   session.run.blnStop = true;
   EXPECT_EQ(DoItFromFile(context), 0);
   EXPECT_FALSE(session.run.blnStop);

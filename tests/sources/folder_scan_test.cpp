@@ -1,6 +1,9 @@
 #include "sources/folder_scan.h"
 
+#include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <set>
@@ -138,7 +141,7 @@ TEST_F(FolderScanTest, FilesThatVanishAreSkippedOrReportedAndTheScanGoesOn) {
   std::string goneBetweenPasses;
   std::string goneWhileReading;
   callbackPump.onYield = [&](long yield) {
-    const std::string current = ToUtf8(scanSession.settings.txbFile[0]);
+    const std::string current = PathToNative(scanSession.sources.currentFile);
     if (yield == 3) {
       goneBetweenPasses = current == a ? b : a;
       fs::remove(goneBetweenPasses);
@@ -208,6 +211,149 @@ TEST_F(FolderScanTest, FolderChecksAndOutputFileConflicts) {
   EXPECT_TRUE(CheckFolderSource(session));
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>(2, u"The output file cannot be in the folder or a subfolder.")));
+}
+
+// The input-file box keeps the user's path whatever way a scan ends; the
+// window shows each file in it only while the file is read.
+TEST_F(FolderScanTest, TheInputBoxKeepsTheUsersPathInEveryOutcome) {
+  dir.Write("root/a.txt", "one two\r\n");
+  dir.Write("root/b.txt", "three four\r\n");
+  const Text chosen = u"/home/ann/chosen.txt";
+  session.settings.txbFile[0] = chosen;
+  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  std::vector<Text> shownWhileReading;
+  pump.triggerAt = 4;  // the first file of the reading pass
+  pump.action = [&] {
+    shownWhileReading = {session.window.Get(ControlId::txbFile_0).caption,
+                         session.sources.currentFile};
+  };
+  const auto expectUntouched = [&](const char* outcome) {
+    EXPECT_EQ(session.settings.txbFile[0], chosen) << outcome;
+    EXPECT_EQ(session.window.Get(ControlId::txbFile_0).caption, chosen) << outcome;
+    EXPECT_FALSE(session.window.Get(ControlId::txbFile_0).visible) << outcome;
+    EXPECT_TRUE(session.sources.currentFile.empty()) << outcome;
+  };
+
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_EQ(hooks.lines.size(), 2u);
+  ASSERT_EQ(shownWhileReading.size(), 2u);
+  EXPECT_EQ(shownWhileReading[0], shownWhileReading[1]);
+  EXPECT_TRUE(shownWhileReading[0].starts_with(FromUtf8(root + "/")));
+  expectUntouched("completed");
+
+  pump.triggerAt = 4;
+  pump.yields = 0;
+  pump.action = [&] { session.run.blnStop = true; };
+  EXPECT_TRUE(ScanFolderFiles(context));
+  expectUntouched("stopped while reading");
+
+  session.settings.txbFile[1].clear();
+  dialogs.answers = {Answer::Cancel};
+  pump.triggerAt = -1;
+  EXPECT_FALSE(ScanFolderFiles(context));  // warned: several files, no output file
+  expectUntouched("ended by the warning");
+
+  cmdListFiles_Click(context);
+  expectUntouched("listed");
+}
+
+TEST_F(FolderScanTest, NamesThatAreNotUtf8AreReadUnderTheirOwnBytes) {
+  dir.Write("root/plain.txt", "plain words\r\n");
+  dir.Write("root/bad\xFF.txt", "bad words\r\n");
+  dir.Write("root/latin\xE9.txt", "latin words\r\n");
+  dir.Write("root/caf\xC3\xA9.txt", "utf words\r\n");
+  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_EQ(session.sources.lngTotalNumFiles, 4);
+  EXPECT_TRUE(hooks.errors.empty());
+  EXPECT_EQ(std::set<Text>(hooks.lines.begin(), hooks.lines.end()),
+            (std::set<Text>{u"plain words", u"bad words", u"latin words", u"utf words"}));
+  std::set<std::string> files;
+  for (const Text& file : hooks.lineFiles)
+    files.insert(PathToNative(file));
+  EXPECT_EQ(files, (std::set<std::string>{root + "/plain.txt", root + "/bad\xFF.txt",
+                                          root + "/latin\xE9.txt", root + "/caf\xC3\xA9.txt"}));
+  // The listing shows an undecodable byte as the replacement character.
+  EXPECT_NE(ToUtf8(session.textWindow.text()).find("bad\xEF\xBF\xBD.txt [11 bytes]"),
+            std::string::npos);
+}
+
+// Folders made one inside the other through open folders, so that their full
+// paths may exceed the system's limit; removed the same way.
+class FolderChain {
+ public:
+  FolderChain(const std::string& top, const std::string& name, int depth) {
+    fds_.push_back(::open(top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    for (int level = 0; level < depth && fds_.back() >= 0; ++level) {
+      ::mkdirat(fds_.back(), name.c_str(), 0700);
+      fds_.push_back(::openat(fds_.back(), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    }
+    name_ = name;
+  }
+  ~FolderChain() {
+    for (size_t level = fds_.size(); level-- > 0;) {
+      RemoveFiles(fds_[level]);
+      if (level > 0) ::unlinkat(fds_[level - 1], name_.c_str(), AT_REMOVEDIR);
+      ::close(fds_[level]);
+    }
+  }
+  FolderChain(const FolderChain&) = delete;
+  FolderChain& operator=(const FolderChain&) = delete;
+
+  bool complete(int depth) const { return fds_.size() == static_cast<size_t>(depth) + 1; }
+  // Writes a file in the folder at level (0: the top folder).
+  void Write(int level, const std::string& file, const std::string& bytes) {
+    const int fd = ::openat(fds_[static_cast<size_t>(level)], file.c_str(),
+                            O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+    files_.push_back(file);
+  }
+
+ private:
+  void RemoveFiles(int fd) const {
+    for (const std::string& file : files_)
+      ::unlinkat(fd, file.c_str(), 0);
+  }
+
+  std::vector<int> fds_;
+  std::vector<std::string> files_;
+  std::string name_;
+};
+
+TEST_F(FolderScanTest, PathsTooLongToOpenAreCountedAndReported) {
+  fs::create_directories(root);
+  dir.Write("root/top.txt", "top words\r\n");
+  // Levels of 100-character names down to the deepest folder that can still
+  // be opened; a long file name in it and the level below are out of reach.
+  const std::string name(100, 'd');
+  const size_t step = name.size() + 1;
+  const int fileLevel = static_cast<int>((PATH_MAX - 1 - root.size()) / step);
+  const std::string longName = std::string(116, 'f') + ".txt";
+  ASSERT_GE(root.size() + fileLevel * step + 1 + longName.size(), size_t{PATH_MAX});
+  const int depth = fileLevel + 2;
+  FolderChain chain(root, name, depth);
+  ASSERT_TRUE(chain.complete(depth));
+  chain.Write(fileLevel, longName, "deep words\r\n");
+  chain.Write(fileLevel, std::string(116, 'f') + ".bin", "skipped anyway\r\n");
+  chain.Write(fileLevel - 3, "near.txt", "near words\r\n");  // still short enough
+
+  session.settings.chkIncludeSubfolders = true;
+  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  EXPECT_TRUE(ScanFolderFiles(context));
+  EXPECT_EQ(std::set<Text>(hooks.lines.begin(), hooks.lines.end()),
+            (std::set<Text>{u"top words", u"near words"}));
+  EXPECT_EQ(session.sources.foldersTooLong, 1);
+  EXPECT_EQ(session.sources.filesTooLong, 1);  // f.bin would not be read anyway
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].title, u"Paths too long");
+  EXPECT_EQ(dialogs.messages[0].text,
+            u"1 folder and 1 file could not be read because their paths are too long.");
+  EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+
+  dialogs.messages.clear();
+  cmdListFiles_Click(context);  // a listing says so too
+  EXPECT_EQ(dialogs.Titles(), std::vector<Text>{u"Paths too long"});
 }
 
 TEST(FolderScanTexts, FileCountsAndListedSizes) {

@@ -63,7 +63,7 @@ class RecordingHooks final : public SourceHooks {
 
   ScannerState scanner;
   std::vector<Text> lines;
-  std::vector<Text> lineFiles;           // the input box when each line arrived
+  std::vector<Text> lineFiles;           // the file being read when each line arrived
   std::vector<bool> sevenBitDuringLine;  // chkOnly7bitASCII when each line arrived
   int phraseResets = 0;
   std::vector<bool> wordStoreResets;  // folderRun of each reset
@@ -75,7 +75,7 @@ class RecordingHooks final : public SourceHooks {
   ScannerState& Scanner() override { return scanner; }
   void ProcessLine(Text line) override {
     lines.push_back(std::move(line));
-    lineFiles.push_back(session_.settings.txbFile[0]);
+    lineFiles.push_back(session_.sources.currentFile);
     sevenBitDuringLine.push_back(session_.settings.chkOnly7bitASCII);
   }
   void ResetPhrases() override { ++phraseResets; }

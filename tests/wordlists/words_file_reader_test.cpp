@@ -1,5 +1,8 @@
 #include "wordlists/words_file_reader.h"
 
+#include <sys/stat.h>
+
+#include "wordlists/words_file_list.h"
 #include "wordlists_fixture.h"
 
 namespace velt {
@@ -125,6 +128,51 @@ TEST_F(WordsFileReaderTest, FilesThatAreNotTextAreRefusedWithTheClassifiersMessa
         tail ? u"File " + path + tail : path + u"\r\nis not an ANSI or UTF-8 encoded text file.";
     EXPECT_TRUE(dialogs.messages[0].text.starts_with(expected)) << ToUtf8(dialogs.messages[0].text);
   }
+}
+
+// A words file that is a folder, a FIFO, a device or a link loop is not "not
+// found": it is refused with its reason, never opened, and the list in force
+// stays.
+TEST_F(WordsFileReaderTest, WhatIsNoFileIsRefusedWithItsReason) {
+  const std::string base = PathToNative(PathOf(""));
+  std::filesystem::create_directory(base + "folder");
+  ASSERT_EQ(::mkfifo((base + "pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink(base + "loop", base + "loop");
+  const std::pair<std::string, const char16_t*> cases[] = {
+      {base + "folder", u"is a folder, not a file."},
+      {base + "pipe", u"is not a regular file (a FIFO, socket or device)."},
+      {"/dev/null", u"is not a regular file (a FIFO, socket or device)."},
+      {base + "loop", u"cannot be reached: too many levels of symbolic links."}};
+  for (const auto& [native, reason] : cases) {
+    const Text path = PathFromNative(native);
+    session().wordLists.astrWordsToIgnore.Assign({u"old"});
+    session().wordLists.strLoadedWordsFile[0] = u"/earlier.txt";
+    session().settings.cboWordsFile = {{path}, 0};
+    dialogs.messages.clear();
+    EXPECT_FALSE(AttemptToReadWords(session(), files, 0)) << native;
+    ASSERT_EQ(dialogs.messages.size(), 1u) << native;
+    EXPECT_EQ(dialogs.messages[0].title, u"Invalid words-to-ignore file");
+    EXPECT_EQ(dialogs.messages[0].text, u"File " + path + u"\r\n" + reason);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(FileWords(), Words{u"old"});
+    EXPECT_TRUE(session().wordLists.strLoadedWordsFile[0].empty());
+  }
+
+  // A file that is not there keeps its own message.
+  dialogs.messages.clear();
+  session().settings.cboWordsFile = {{PathOf("missing.txt")}, 0};
+  EXPECT_FALSE(AttemptToReadWords(session(), files, 0));
+  EXPECT_EQ(dialogs.Texts(), Words{u"File for words-to-ignore not found."});
+}
+
+TEST_F(WordsFileReaderTest, ANameThatIsNotUtf8IsRead) {
+  const std::string native = PathToNative(PathOf("")) + "list\xFE.txt";
+  WriteFile("list\xFE.txt", "Fourscore seven\r\n");
+  session().settings.cboWordsFile = {{PathFromNative(native)}, 0};
+  EXPECT_TRUE(AttemptToReadWords(session(), files, 0));
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(FileWords(), (Words{u"fourscore", u"seven"}));
+  EXPECT_EQ(PathToNative(session().wordLists.strLoadedWordsFile[0]), native);
 }
 
 }  // namespace

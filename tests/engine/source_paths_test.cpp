@@ -1,0 +1,54 @@
+// The paths a count works with: a folder count never takes over the
+// single-file source's path, and each file of the folder reaches the files-read
+// table under its own name.
+#include <set>
+
+#include "engine/main_window_controller.h"
+#include "engine_fixture.h"
+#include "sources/clipboard_source.h"
+
+namespace velt::testing {
+namespace {
+
+class SourcePathsTest : public EngineTest {
+ protected:
+  void CountFolder() {
+    engine_->mainWindow().optSource_Click(Source::Folder);
+    settings().txbFolder = FromUtf8((dir_ / "folder").string());
+    settings().txbFile[1] = FromUtf8((dir_ / "out.txt").string());
+    settings().cboPhraseLength = {0, 4};
+    settings().cboMinimumFrequency = 1;
+    engine_->cmdCountPhrases_Click();
+  }
+};
+
+TEST_F(SourcePathsTest, AFolderCountLeavesTheSingleFileToTheUser) {
+  const Text chosen = FromUtf8(Write("chosen.txt", "Alpha beta gamma. Alpha beta gamma.\r\n"));
+  const std::string a = Write("folder/a.txt", "Red fox jumps. Red fox jumps.\r\n");
+  const std::string z = Write("folder/z\xFF.txt", "Blue whale swims. Blue whale swims.\r\n");
+  settings().source = Source::SingleFile;
+  settings().txbFile[0] = chosen;
+
+  CountFolder();
+  ASSERT_TRUE(engine_->CountReachedListing());
+  EXPECT_EQ(settings().txbFile[0], chosen);
+  const std::vector<Text>& read = engine_->table().filesRead().astrFilesRead();
+  EXPECT_EQ(std::set<Text>(read.begin() + 1, read.end()),
+            (std::set<Text>{FromUtf8(a), PathFromNative(z)}));
+  EXPECT_NE(session().textWindow.text().find(u"blue whale swims"), Text::npos);
+
+  // A clipboard count that is refused while fetching the text goes back to
+  // the single-file source, and the next count reads the user's file.
+  clipboard_.SetText(Text(kMaxClipboardLength + 1, u'w'));
+  engine_->mainWindow().optSource_Click(Source::Clipboard);
+  engine_->cmdCountPhrases_Click();
+  EXPECT_EQ(settings().source, Source::SingleFile);
+  EXPECT_EQ(settings().txbFile[0], chosen);
+  engine_->cmdCountPhrases_Click();
+  ASSERT_TRUE(engine_->CountReachedListing());
+  EXPECT_NE(session().textWindow.text().find(u"alpha beta gamma"), Text::npos);
+  EXPECT_EQ(session().textWindow.text().find(u"fox"), Text::npos);
+}
+
+}  // namespace
+}  // namespace velt::testing
