@@ -1,8 +1,7 @@
-// The engine: every piece of state of a running program (what the original
-// kept as main-window variables), grouped by subsystem, and the seams through
-// which it reaches the outside world. The windows hold a reference to it, edit
-// its Settings record and call its operations; velt-batch and the tests drive it
-// without windows.
+// The engine's session: every piece of state of a running program, grouped by
+// the subsystem that uses it, and the seams through which it reaches the
+// outside world. The windows hold a reference to it, edit its Settings record
+// and call its operations; velt-batch and the tests drive it without windows.
 #pragma once
 
 #include <string>
@@ -47,10 +46,12 @@ class Session {
 
   Text UIText(int n) const { return texts.UIText(n); }
 
-  // Shows a message box and returns the answer.
+  // Shows a message box and returns the answer. A message without a title
+  // carries the program's name, as the platform's own message boxes do.
   Answer Message(Text title, Text text, MessageIcon icon,
                  MessageButtons buttons = MessageButtons::Ok,
                  std::optional<Answer> defaultAnswer = std::nullopt) {
+    if (title.empty()) title = UIText(kProgramNameText);
     return dialogs.Message({std::move(title), std::move(text), icon, buttons, defaultAnswer});
   }
 

@@ -22,9 +22,13 @@ constexpr int kStringTooLongBase = -1000;  // -1000 - line (lines 1 to 500)
 constexpr int kDuplicateBase = -1500;      // -1500 - line
 }  // namespace ui_text_load
 
-// The longest text an entry may hold (the lookup buffer of the original program
-// held 1,024 characters).
+// The longest text an entry may hold. Every caption and message of the table
+// is far shorter; a longer entry is taken as a damaged file.
 constexpr size_t kMaxUiTextLength = 1024;
+
+// Entry 1: the program's name, the main window's caption and the title of a
+// message that has none of its own.
+constexpr int kProgramNameText = 1;
 
 class UiTextTable {
  public:

@@ -42,7 +42,7 @@ TEST_F(ClipboardSource, EmptyInputEndsTheRun) {
   const ChildResult result = Run(ClipboardSettings(OutputPath()), "");
 
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, "[] There is no text on the clipboard.\n");
+  EXPECT_EQ(result.err, "[VELT phrase counter] There is no text on the clipboard.\n");
   EXPECT_EQ(OutputFile(), "");
 }
 

@@ -214,8 +214,8 @@ TEST_F(MarkupAndDocx, DocxWithABadChecksumIsQuestionedAndRead) {
 
   const ChildResult result = Run(SingleFileSettings(document));
 
-  const std::string question = "[] Invalid checksum found when processing\n" + document +
-                               "\n\nDo you wish to scan this file anyway?\n";
+  const std::string question = "[VELT phrase counter] Invalid checksum found when processing\n" +
+                               document + "\n\nDo you wish to scan this file anyway?\n";
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.err, question + question);
   EXPECT_EQ(result.out,

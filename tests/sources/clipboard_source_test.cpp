@@ -26,7 +26,8 @@ TEST_F(ClipboardTest, AtMostOneHundredThousandCharacters) {
   EXPECT_TRUE(session.sources.strClipboardText.empty());
   EXPECT_FALSE(Fetch(u""));
   EXPECT_EQ(dialogs.messages.back().text, session.UIText(213));
-  EXPECT_EQ(dialogs.messages.back().title, u"");
+  // A message without a title of its own carries the program's name.
+  EXPECT_EQ(dialogs.messages.back().title, session.UIText(kProgramNameText));
 }
 
 TEST_F(ClipboardTest, NaturalTextAllowsWhitespaceAndLooksAtTheSampleOnly) {

@@ -66,7 +66,8 @@ TEST_F(SourceControlsTest, CheckBeforeCountLooksAtTheSelectedSource) {
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>{session.UIText(213), u"Input file not specified!",
                                u"Input file is zero-length!", u"Folder not specified."}));
-  EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{u"", u"Invalid input", u"Empty file", u"Error"}));
+  EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{session.UIText(kProgramNameText), u"Invalid input",
+                                                 u"Empty file", u"Error"}));
 }
 
 TEST_F(SourceControlsTest, SwitchingSourcesKeepsTheBoxesOfEachSource) {
