@@ -59,7 +59,8 @@ Text HowManyPhrasesText(const PhraseSummary& s) {
     text.append(Str(s.intNumWordsInLongestPhrase)).append(u" words.");
   }
   text.append(kLineEnd);
-  if (n == 0) {
+  // Advice about words to ignore only helps when some were in force.
+  if (n == 0 && s.blnThereAreWordsToIgnore) {
     if (s.blnExcludePhrasesContainingAWordToIgnore) {
       text.append(
           u"You could try repeating the count without excluding phrases containing a word to "

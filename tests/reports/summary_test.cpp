@@ -57,6 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryCase{"ExcludingConsisting", WithIgnoreMode(Make(5, 2, 2, 1, 2), 2),
                     "There are 5 phrases of 2 words which occur at least once\r\n"
                     "when phrases consisting entirely of words to ignore are excluded.\r\n"},
+        SummaryCase{"NoAdviceWithoutWordsToIgnore",
+                    [] {
+                      PhraseSummary s = WithIgnoreMode(Make(0, 2, 3, 2), 2);
+                      s.blnThereAreWordsToIgnore = false;
+                      return s;
+                    }(),
+                    "There are no phrases with 2 to 3 words which occur at least twice.\r\n"},
         SummaryCase{"Allowed", WithIgnoreMode(Make(4, 2, 3, 3, 3), 1),
                     "There are 4 phrases with 2 to 3 words which occur at least 3 times\r\n"
                     "(including phrases consisting entirely of words to ignore).\r\n"
