@@ -30,8 +30,11 @@ TextView StripProhibitedEnds(TextView piece) {
   return piece;
 }
 
-// The pieces of text between runs of spaces, stripped; pieces that strip to
-// nothing (a lone comma or hyphen) are no entries.
+// The pieces of text between runs of spaces, each lower-cased outside its
+// own "<...>" stretch and stripped; pieces that strip to nothing (a lone
+// comma or hyphen) are no entries. A piece is lower-cased on its own, never
+// as part of a stretch that runs on into the next piece: the box text built
+// from the pieces must give the same pieces when it is committed again.
 std::vector<Text> SplitExtraWords(TextView text) {
   std::vector<Text> pieces;
   size_t pos = 0;
@@ -40,7 +43,8 @@ std::vector<Text> SplitExtraWords(TextView text) {
     if (start == TextView::npos) break;
     size_t end = text.find(u' ', start);
     if (end == TextView::npos) end = text.size();
-    const TextView piece = StripProhibitedEnds(text.substr(start, end - start));
+    const Text lowered = LowerCaseOutsideBrackets(text.substr(start, end - start));
+    const TextView piece = StripProhibitedEnds(lowered);
     if (!piece.empty()) pieces.emplace_back(piece);
     pos = end;
   }
@@ -93,8 +97,7 @@ Text GetExtraWords(Session& session, int index) {
     SetWordsToIgnoreNotice(session);
     return {};
   }
-  if (!session.settings.chkCaseSignificant) box = LowerCaseOutsideBrackets(box);
-  std::vector<Text> pieces = SplitExtraWords(LowerCaseOutsideBrackets(box));
+  std::vector<Text> pieces = SplitExtraWords(box);
   SortStringArray(pieces, 1, static_cast<int32_t>(pieces.size()), 1);
   box = Join(pieces);
   session.wordLists.astrExtraWordsToIgnore.Assign(std::move(pieces));

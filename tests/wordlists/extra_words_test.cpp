@@ -44,6 +44,21 @@ TEST_F(ExtraWordsTest, CaseOfTheBoxAndOfExpressions) {
   EXPECT_TRUE(Ignored(u"ibid"));
 }
 
+TEST_F(ExtraWordsTest, CommittingTheBoxAgainChangesNothing) {
+  // A bracket that a space splits must not be taken as one stretch when the
+  // pieces are lower-cased, or the box changes at every commit.
+  for (const TextView typed : {u"<Q 1>", u"Zed <Ab Cd> x<Y z>W", u"b> <A", u"<\\D{3}> Ibid"}) {
+    Commit(typed);
+    const Text once = session().settings.txbWordsToIgnoreOrCount;
+    const std::vector<Text> entries = Entries();
+    Commit(once);
+    EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, once) << ToUtf8(typed);
+    EXPECT_EQ(Entries(), entries) << ToUtf8(typed);
+  }
+  Commit(u"<Q 1>");
+  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"1> <q");
+}
+
 TEST_F(ExtraWordsTest, EntriesAreAlwaysPatterns) {
   Commit(u"wh~ ? un~ly");
   for (const TextView word : {u"what", u"wh", u"x", u"unlikely"})
