@@ -102,9 +102,11 @@ void Engine::SourceSelected() {
 }
 
 void Engine::LanguageSelected() {
-  // At start-up the language list's click does nothing; velt-batch uses the
-  // record only to select the entry.
-  if (!session_.run.blnStartUpCompleted || batchMode_) return;
+  // At start-up the language list's click does nothing. Loading a settings
+  // file (and velt-batch) uses the record only to select the entry: the words
+  // file of the settings is loaded once every record is read, and the list
+  // then follows that file.
+  if (!session_.run.blnStartUpCompleted || session_.run.blnRestoring || batchMode_) return;
   velt::cboCommonWordsLanguages_Click(session_, wordsFiles_);
 }
 

@@ -63,11 +63,10 @@ class Engine final : private SourceHooks, private SettingsFileHooks {
   bool CountReachedListing() const { return countReachedListing_; }
 
   // --- what velt-batch does after loading a settings file ---
-  // Loads the selected words-to-ignore file as if "Load file?" were answered
-  // Yes and commits the extra-words, pattern and filter-words boxes.
+  // Commits the extra-words, pattern and filter-words boxes.
   void PrepareBatchRun();
-  // Loads a settings file as "Load settings from file" does (without dialogs):
-  // the restore's result code.
+  // Loads a settings file as "Load settings from file" does (without dialogs),
+  // its words-to-ignore file included: the restore's result code.
   int LoadSettingsFile(const std::string& path);
 
   // --- shared window actions ---

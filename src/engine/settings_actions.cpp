@@ -15,19 +15,32 @@ namespace {
 
 bool* WordRuleField(Settings& settings, WordRuleBox box) {
   switch (box) {
-    case WordRuleBox::Hyphens: return &settings.chkAllowWordsWithHyphens;
-    case WordRuleBox::Apostrophes: return &settings.chkAllowWordsWithApostrophes;
-    case WordRuleBox::Underscores: return &settings.chkAllowWordsWithUnderscores;
-    case WordRuleBox::Colons: return &settings.chkAllowWordsWithColons;
-    case WordRuleBox::Backslashes: return &settings.chkAllowWordsWithBackslashes;
-    case WordRuleBox::Forwardslashes: return &settings.chkAllowWordsWithForwardslashes;
-    case WordRuleBox::Parentheses: return &settings.chkAllowWordsWithParentheses;
-    case WordRuleBox::Ampersands: return &settings.chkAllowWordsWithAmpersands;
-    case WordRuleBox::Periods: return &settings.chkAllowWordsWithPeriods;
-    case WordRuleBox::Commas: return &settings.chkAllowWordsWithCommas;
-    case WordRuleBox::AtSigns: return &settings.chkAllowWordsWithAtSigns;
-    case WordRuleBox::Numerals: return &settings.chkAllowWordsWithNumerals;
-    case WordRuleBox::CaseSignificant: return &settings.chkCaseSignificant;
+    case WordRuleBox::Hyphens:
+      return &settings.chkAllowWordsWithHyphens;
+    case WordRuleBox::Apostrophes:
+      return &settings.chkAllowWordsWithApostrophes;
+    case WordRuleBox::Underscores:
+      return &settings.chkAllowWordsWithUnderscores;
+    case WordRuleBox::Colons:
+      return &settings.chkAllowWordsWithColons;
+    case WordRuleBox::Backslashes:
+      return &settings.chkAllowWordsWithBackslashes;
+    case WordRuleBox::Forwardslashes:
+      return &settings.chkAllowWordsWithForwardslashes;
+    case WordRuleBox::Parentheses:
+      return &settings.chkAllowWordsWithParentheses;
+    case WordRuleBox::Ampersands:
+      return &settings.chkAllowWordsWithAmpersands;
+    case WordRuleBox::Periods:
+      return &settings.chkAllowWordsWithPeriods;
+    case WordRuleBox::Commas:
+      return &settings.chkAllowWordsWithCommas;
+    case WordRuleBox::AtSigns:
+      return &settings.chkAllowWordsWithAtSigns;
+    case WordRuleBox::Numerals:
+      return &settings.chkAllowWordsWithNumerals;
+    case WordRuleBox::CaseSignificant:
+      return &settings.chkCaseSignificant;
   }
   return nullptr;
 }
@@ -38,9 +51,12 @@ constexpr size_t kWordRuleBoxesInCheckAllOrder = 13;
 
 TextView SourceNoun(Source source) {
   switch (source) {
-    case Source::SingleFile: return u"file";
-    case Source::Folder: return u"files";
-    case Source::Clipboard: return u"clipboard";
+    case Source::SingleFile:
+      return u"file";
+    case Source::Folder:
+      return u"files";
+    case Source::Clipboard:
+      return u"clipboard";
   }
   return u"clipboard";
 }
@@ -93,13 +109,17 @@ void Engine::LoadRemoveChosen(LoadRemoveChoice choice) {
   velt::LoadRemoveChosen(session_, wordsFiles_, 0, choice);
 }
 
-void Engine::cmdSelectWordsFile_Click() { velt::cmdSelectWordsFile_Click(session_, wordsFiles_, 0); }
+void Engine::cmdSelectWordsFile_Click() {
+  velt::cmdSelectWordsFile_Click(session_, wordsFiles_, 0);
+}
 
 void Engine::cboCommonWordsLanguages_Click() {
   velt::cboCommonWordsLanguages_Click(session_, wordsFiles_);
 }
 
-void Engine::txbWordsToIgnoreOrCount_LostFocus() { GetExtraWords(session_, 0); }
+void Engine::txbWordsToIgnoreOrCount_LostFocus() {
+  GetExtraWords(session_, 0);
+}
 
 void Engine::cmdClearWordsToIgnoreOrCount_Click() {
   velt::cmdClearWordsToIgnoreOrCount_Click(session_, 0);
@@ -119,7 +139,9 @@ void Engine::cmdSaveLoadState_Click(int index) {
   }
 }
 
-void Engine::cmdInitialize_Click() { Reinitialize(session_, stateFile_, *this); }
+void Engine::cmdInitialize_Click() {
+  Reinitialize(session_, stateFile_, *this);
+}
 
 int Engine::LoadSettingsFile(const std::string& path) {
   Session& s = session_;
@@ -138,7 +160,7 @@ int Engine::LoadSettingsFile(const std::string& path) {
 
 void Engine::PrepareBatchRun() {
   Session& s = session_;
-  if (s.settings.cboWordsFile.HasSelection()) AttemptToReadWords();
+  // The settings file's words-to-ignore file was loaded with the settings.
   GetExtraWords(s, 0);
   txbFileFilepathSpecifications_LostFocus(s, 0);
   txbFileFilepathSpecifications_LostFocus(s, 1);

@@ -100,6 +100,17 @@ bool OfferWordsFile(const RestoreTarget& target) {
   return true;
 }
 
+// A settings file puts its own words-to-ignore file in force: the selected
+// file is loaded; with none selected, no file's words stay in force. False
+// when the selected file could not be loaded.
+bool LoadSettingsWordsFile(const RestoreTarget& target) {
+  RestoreHooks& hooks = target.hooks;
+  if (target.settings.cboWordsFile.HasSelection()) return hooks.AttemptToReadWords();
+  hooks.ClearFileWordsInForce();
+  hooks.SetWordsToIgnoreNotice();
+  return true;
+}
+
 // What follows a complete read.
 int FinishRestore(const RestoreTarget& target) {
   Settings& s = target.settings;
@@ -114,7 +125,9 @@ int FinishRestore(const RestoreTarget& target) {
   if (!inputFile.empty()) hooks.CheckInputFileName(inputFile);
   hooks.FolderBoxLostFocus();
   hooks.CommitExtraWords();
-  if (!target.blnRestoring && s.cboWordsFile.HasSelection() && !OfferWordsFile(target)) {
+  if (target.blnRestoring) {
+    if (!LoadSettingsWordsFile(target)) code = restore_result::kWordsFileNotLoaded;
+  } else if (s.cboWordsFile.HasSelection() && !OfferWordsFile(target)) {
     code = restore_result::kWordsFileNotLoaded;
   }
   return code;

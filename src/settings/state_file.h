@@ -52,7 +52,9 @@ struct RestoreTarget {
   Settings& settings;
   Dialogs& dialogs;
   RestoreHooks& hooks;
-  bool blnRestoring = false;  // a settings file is loaded: no words-file question
+  // A settings file is loaded: its words-to-ignore file is loaded without a
+  // question (none selected: no file's words stay in force).
+  bool blnRestoring = false;
 };
 
 class StateFile {

@@ -140,10 +140,12 @@ TEST_F(StateFileTest, CompleteRestoreAndTheWordsFileQuestion) {
 }
 
 TEST_F(StateFileTest, WhatFollowsAFullRead) {
-  // Loading a settings file asks nothing about the words file.
+  // Loading a settings file asks nothing about the words file: it loads the
+  // selected one.
   EXPECT_EQ(Restore(JoinLines(NonDefaultLines()), true).code, restore_result::kRestored);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(settings.cboWordsFile.index, 1);
+  EXPECT_EQ(hooks.calls.back(), "AttemptToReadWords");
 
   // Empty file boxes: "Disable" unchecked and unavailable, no input-name check.
   std::vector<std::string> lines = NonDefaultLines();
@@ -153,7 +155,20 @@ TEST_F(StateFileTest, WhatFollowsAFullRead) {
   EXPECT_EQ(Restore(JoinLines(lines), true).code, restore_result::kRestored);
   EXPECT_FALSE(settings.chkDisableOutputToFile);
   EXPECT_EQ(Calls(hooks.calls.begin() + 6, hooks.calls.end()),
-            (Calls{"DisableOutputSwitch", "FolderBoxLostFocus", "CommitExtraWords"}));
+            (Calls{"DisableOutputSwitch", "FolderBoxLostFocus", "CommitExtraWords",
+                   "AttemptToReadWords"}));
+
+  // With no file selected, no file's words stay in force; a file that cannot
+  // be loaded gives the restore's code 2.
+  lines = NonDefaultLines();
+  lines[35] = "-1";  // the words-file list's selection
+  hooks.calls.clear();
+  EXPECT_EQ(Restore(JoinLines(lines), true).code, restore_result::kRestored);
+  EXPECT_EQ(Calls(hooks.calls.end() - 2, hooks.calls.end()),
+            (Calls{"ClearFileWordsInForce", "SetWordsToIgnoreNotice"}));
+  hooks.attemptToReadWordsResult = false;
+  EXPECT_EQ(Restore(JoinLines(NonDefaultLines()), true).code, restore_result::kWordsFileNotLoaded);
+  hooks.attemptToReadWordsResult = true;
 
   for (const size_t line : {7, 8, 30, 31}) {  // lists left without a selection
     lines = NonDefaultLines();
