@@ -39,7 +39,9 @@ class Session {
         dataDir(std::move(dataDir)),
         numbers(numbers),
         window(seams.view),
-        textWindow(seams.view) {}
+        textWindow(seams.view) {
+    textWindow.SetLimit(TextWindowLimit(reports.lngTextboxCapacity));
+  }
 
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;

@@ -120,7 +120,7 @@ void Engine::Initialize() {
   w.SetCaption(ControlId::lblFilesize, u"");
   w.SetCaption(ControlId::lblXMLsize, u"");
   w.SetCaption(ControlId::lblTwirler, u" ");
-  s.reports.lngTextboxCapacity = 65000;
+  SetTextboxCapacity(s, kTextboxCapacity);
   s.sources.blnListingFiles = false;
   settings.txbFolder.clear();
   settings.txbFile[0].clear();

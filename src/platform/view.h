@@ -58,22 +58,38 @@ class NullView final : public View {
   void SetFocus(ControlId) override {}
 };
 
-// The text window's content. Unlimited in size; the program's 65,000-character
-// capacity rule is applied by the output sink where it belongs.
+// The text window's content. Like a text box with a maximum length, it
+// refuses an append that would take it past its limit, so that the program's
+// full-window rules see exactly when text was refused.
 class TextWindow {
  public:
+  static constexpr size_t kNoLimit = static_cast<size_t>(-1);
+
   explicit TextWindow(View& view) : view_(&view) {}
 
   const Text& text() const { return text_; }
   size_t length() const { return text_.size(); }
   size_t caret() const { return caret_; }
+  size_t limit() const { return limit_; }
+
+  // The most characters the window takes; a longer text set later is cut.
+  void SetLimit(size_t limit) { limit_ = limit; }
 
   void Set(Text text) {
     text_ = std::move(text);
+    if (text_.size() > limit_) text_.resize(limit_);
     caret_ = 0;
     view_->TextWindowChanged(0);
   }
-  void Append(TextView more) {
+  // Appends more and moves the caret to the end; refuses (false, nothing
+  // changes) when that would take the window past its limit.
+  bool Append(TextView more) {
+    if (more.size() > limit_ || text_.size() > limit_ - more.size()) return false;
+    AppendAnyway(more);
+    return true;
+  }
+  // Appends whatever the limit: the program's own notes about a full window.
+  void AppendAnyway(TextView more) {
     const size_t from = text_.size();
     text_.append(more);
     caret_ = text_.size();
@@ -95,6 +111,7 @@ class TextWindow {
   View* view_;
   Text text_;
   size_t caret_ = 0;
+  size_t limit_ = kNoLimit;
 };
 
 // Captions, tooltips and states of the controls the engine drives.

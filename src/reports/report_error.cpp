@@ -40,7 +40,7 @@ void CutBackTextWindow(Session& session) {
   if (lastLineEnd != Text::npos) window.RemoveLast(window.length() - lastLineEnd);
   Text note(kLineEnd);
   note.append(kLineEnd).append(session.UIText(93));
-  window.Append(note);
+  window.AppendAnyway(note);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ void MarkTextWindowFull(Session& session) {
     notice.append(kLineEnd).append(kLineEnd).append(u"To this point: ");
     notice.append(FilesInFoldersText(session.sources.lngNumFiles, session.sources.intNumFolders));
   }
-  window.Append(notice);
+  window.AppendAnyway(notice);
   session.reports.blnTextboxFull = true;
 }
 
@@ -36,12 +36,11 @@ void OutputToTxb(Session& session, TextView text) {
   if (reports.blnTextboxFull) return;
   TextWindow& window = session.textWindow;
   const size_t before = window.length();
-  window.Append(text);
+  window.Append(text);  // refused when it would take the window past its limit
   session.window.Repaint(ControlId::txbOutput);
   reports.lngTextboxLength = ClampedLength(window.length());
   // The window is full when it is over its capacity and the append did not
-  // lengthen it. The window model itself has no limit, so a long report stays
-  // whole; the listing reports the overflow through ReportError(-7) instead.
+  // lengthen it.
   const bool lengthened = window.length() > before;
   if (reports.lngTextboxLength > reports.lngTextboxCapacity && !lengthened) {
     MarkTextWindowFull(session);
@@ -49,6 +48,11 @@ void OutputToTxb(Session& session, TextView text) {
   } else {
     reports.lngPrevTextboxLength = reports.lngTextboxLength;
   }
+}
+
+void SetTextboxCapacity(Session& session, int32_t capacity) {
+  session.reports.lngTextboxCapacity = capacity;
+  session.textWindow.SetLimit(TextWindowLimit(capacity));
 }
 
 void SetTextWindow(Session& session, Text text) {

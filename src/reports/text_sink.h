@@ -10,6 +10,10 @@ namespace velt {
 // Once the window is full (blnTextboxFull) nothing is added any more.
 void OutputToTxb(Session& session, TextView text);
 
+// Sets how many characters the text window is meant to hold; the window
+// refuses text a little beyond that (kTextWindowLimitMargin).
+void SetTextboxCapacity(Session& session, int32_t capacity);
+
 // Replaces the text window's content (caret at the start) and repaints.
 void SetTextWindow(Session& session, Text text);
 

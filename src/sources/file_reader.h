@@ -19,7 +19,11 @@ inline constexpr int kDocxFailed = 13;
 inline constexpr int kDocxTextNotWritten = 14;
 }  // namespace file_result
 
-inline constexpr int64_t kLargeInputFileSize = 200000;
+// A single file larger than this, counted without an output file, brings the
+// question whether to name one first. The text window holds 20,000,000
+// characters of report, which a file of up to about 60 MB practically never
+// exceeds.
+inline constexpr int64_t kLargeInputFileSize = 60'000'000;
 inline constexpr int64_t kProgressSizeLimit = 10240;
 
 // Reads one file: in a folder pass the walk's current file

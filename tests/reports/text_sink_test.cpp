@@ -13,7 +13,7 @@ namespace {
 TEST_F(ReportTest, AnAppendThatCannotLengthenAnOverfullWindowMarksItFull) {
   session.reports.lngTextboxCapacity = 10;
   SetTextWindow(session, u"0123456789AB");
-  OutputToTxb(session, u"C");  // the window has no limit of its own: still growing
+  OutputToTxb(session, u"C");  // over the capacity but still growing: not full
   EXPECT_FALSE(session.reports.blnTextboxFull);
 
   session.sources.blnListingFiles = true;
@@ -30,6 +30,29 @@ TEST_F(ReportTest, AnAppendThatCannotLengthenAnOverfullWindowMarksItFull) {
   EXPECT_FALSE(session.reports.blnTextboxFull);
   OutputToTxb(session, u"x");
   EXPECT_EQ(Window(), "x");
+}
+
+TEST_F(ReportTest, TheWindowRefusesTextPastItsLimitAndOnlyThenIsFull) {
+  SetTextboxCapacity(session, 10);
+  EXPECT_EQ(session.textWindow.limit(), 10 + kTextWindowLimitMargin);
+  const Text piece(kTextWindowLimitMargin / 4, u'x');
+  for (int i = 0; i < 4; ++i) {
+    OutputToTxb(session, piece);  // past the capacity, within the limit
+    EXPECT_FALSE(session.reports.blnTextboxFull);
+  }
+  const size_t before = session.textWindow.length();
+  OutputToTxb(session, u"0123456789A");  // one character too many: refused
+  EXPECT_TRUE(session.reports.blnTextboxFull);
+  EXPECT_TRUE(Window().ends_with(std::string(10, 'x') + "\r\n\r\nTextbox is full."));
+  EXPECT_EQ(session.textWindow.length(), before - 256 + 20);
+
+  // A window that is never over its capacity takes every append.
+  SetTextboxCapacity(session, kTextboxCapacity);
+  ClearTextbox(session);
+  for (int i = 0; i < 100; ++i)
+    OutputToTxb(session, piece);
+  EXPECT_FALSE(session.reports.blnTextboxFull);
+  EXPECT_EQ(session.textWindow.length(), 100 * piece.size());
 }
 
 TEST_F(ReportTest, ClearOutputForgetsTheCount) {

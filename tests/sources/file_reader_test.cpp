@@ -1,5 +1,7 @@
 #include "sources/file_reader.h"
 
+#include <filesystem>
+
 #include "phrases/run_progress.h"
 #include "sources/input_checks.h"
 #include "sources/line_reader.h"
@@ -147,9 +149,16 @@ TEST_F(FileReaderTest, NotTextMessageOffersTheClipboardForSlightlyBinaryFiles) {
 }
 
 TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
-  const std::string path = dir.Write("large.txt", std::string(200001, 'w') + "\r\n");
+  // Sparse files: the question depends on the size alone (the zero bytes are
+  // then refused as not text).
+  const auto sparse = [&](const std::string& name, uintmax_t size) {
+    const std::string path = dir.Write(name, "w");
+    std::filesystem::resize_file(path, size);
+    return path;
+  };
+  const std::string large = sparse("large.txt", kLargeInputFileSize + 1);
   dialogs.answers = {Answer::Cancel};
-  EXPECT_EQ(ReadSingle(path), 5);
+  EXPECT_EQ(ReadSingle(large), 5);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Large input file");
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
@@ -158,12 +167,15 @@ TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
 
   dialogs.answers = {Answer::Yes};
   dialogs.saveFileAnswers = {FromUtf8(dir.File("out.txt"))};
-  EXPECT_EQ(ReadSingle(path), 0);
+  EXPECT_EQ(ReadSingle(large), 6);  // went on to the classifier
   EXPECT_EQ(session.settings.txbFile[1], FromUtf8(dir.File("out.txt")));
-  EXPECT_EQ(hooks.lines.size(), 1u);
+  EXPECT_EQ(dialogs.messages.size(), 3u);
+  EXPECT_EQ(dialogs.messages[2].title, u"Not a text file");
 
-  EXPECT_EQ(ReadSingle(path), 0);  // an output file is named now: no question
-  EXPECT_EQ(dialogs.messages.size(), 2u);
+  session.settings.txbFile[1].clear();
+  EXPECT_EQ(ReadSingle(sparse("limit.txt", kLargeInputFileSize)), 6);  // not larger: no question
+  EXPECT_EQ(dialogs.messages.size(), 4u);
+  EXPECT_EQ(dialogs.messages[3].title, u"Not a text file");
 }
 
 TEST_F(FileReaderTest, ProgressBarRunsForFilesAbove10240Bytes) {
