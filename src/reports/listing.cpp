@@ -103,9 +103,15 @@ void ShowTopOfTextWindow(Session& session) {
   session.window.Repaint(ControlId::txbOutput);
 }
 
+// Reports what ended a traversal: a failure of the output file names the file;
+// anything else (memory running out) is reported as it is.
 PassEnd FailTraversal(ListingPass& pass, const RunError& error, TextView label) {
   pass.session.window.SetCaption(ControlId::lblTwirler, u"");
-  ReportFileError(pass.session, error, label);
+  if (FileFailed(pass)) {
+    ReportFileError(pass.session, error, label, pass.file->replacesFile());
+  } else {
+    ReportError(pass.session, error.number, error.description, label);
+  }
   ShowTopOfTextWindow(pass.session);
   return PassEnd::Failed;
 }
@@ -177,6 +183,7 @@ bool ConfirmOverwrite(Session& session) {
   if (!FolderOfPathExists(path)) {
     session.Message(u"Error", u"Folder does not exist.", MessageIcon::Exclamation);
     DisableOutputToFile(session);
+    session.reports.outputFileMissed = true;
     return false;
   }
   session.settings.txbFile[1] = path;
@@ -200,36 +207,44 @@ void WriteSourceHeader(Session& session, const ReportOptions& options, OutputFil
   file.Write(header);
 }
 
-// The file pass. False when it failed (reported, window emptied): the listing
-// ends there.
-bool WriteOutputFile(Session& session, ListingReadAhead& records, const ReportOptions& options) {
+// A line for the text window after a stopped file pass: what became of the
+// output file.
+Text StoppedFilePassNote(bool replacedFile) {
+  Text text(u"Output to file was terminated.");
+  text.append(kLineEnd);
+  text.append(replacedFile ? u"The output file was left as it was."
+                           : u"No output file was written.");
+  return text.append(kLineEnd);
+}
+
+// The file pass. The report goes to a new file that takes the output file's
+// place only when the pass reached its end; a stopped or failed pass leaves
+// the old file as it was. A failure has been reported when this returns.
+PassEnd WriteOutputFile(Session& session, ListingReadAhead& records, const ReportOptions& options,
+                        bool& replacesFile) {
   SetTextWindow(session, u"Now writing to output file . . .");
   OutputFile file;
-  PassEnd end = PassEnd::Failed;
   if (!file.Open(OutputFilePath(session.settings))) {
-    ReportFileError(session, file.error(), kListWordsLabel);
-  } else {
-    WriteSourceHeader(session, options, file);
-    ListingPass pass{session, records, options, &file};
-    end = TraverseInWordOrder(pass);
-    if (end != PassEnd::Failed && !file.Close()) {
-      ReportFileError(session, file.error(), kListWordsLabel);
-      end = PassEnd::Failed;
-    }
+    ReportFileError(session, file.error(), kListWordsLabel, file.replacesFile());
+    return PassEnd::Failed;
   }
-  if (end == PassEnd::Failed) {
-    ClearTextbox(session);
-    session.reports.blnOutputFile = false;
-    return false;
+  replacesFile = file.replacesFile();
+  WriteSourceHeader(session, options, file);
+  ListingPass pass{session, records, options, &file};
+  const PassEnd end = TraverseInWordOrder(pass);
+  if (end != PassEnd::Completed) return end;  // the new file is dropped
+  if (!file.Commit()) {
+    ReportFileError(session, file.error(), kListWordsLabel, replacesFile);
+    return PassEnd::Failed;
   }
-  // A stopped pass leaves an incomplete file: it does not count as written.
-  session.reports.blnOutputFileWritten = end == PassEnd::Completed;
-  return true;
+  session.reports.blnOutputFileWritten = true;
+  return PassEnd::Completed;
 }
 
 void ListOnce(Session& session, ListedPhrases& phrases) {
   ReportState& reports = session.reports;
   reports.blnOutputFileWritten = false;
+  reports.outputFileMissed = false;
   if (phrases.lngNumWordsIncluded() == 0) {
     ClearTextbox(session);
     ReportNoPhrases(session);
@@ -248,15 +263,20 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
                                             : ListingReadAhead::VisitOrder::FrequencyChain;
   // Only a listing with two passes keeps what the first one read.
   ListingReadAhead records(phrases, order, toFile ? kReadAheadKeptBytes : 0);
-  if (toFile && !WriteOutputFile(session, records, options)) return;
-  reports.blnOutputFile = false;
-  if (session.run.blnStop) {
-    if (toFile) {
-      Text text(u"Output to file was terminated.");
-      OutputToTxb(session, text.append(kLineEnd));
+  if (toFile) {
+    bool replacesFile = false;
+    const PassEnd fileEnd = WriteOutputFile(session, records, options, replacesFile);
+    reports.blnOutputFile = false;
+    reports.outputFileMissed = fileEnd != PassEnd::Completed;
+    if (fileEnd == PassEnd::Stopped) {
+      OutputToTxb(session, StoppedFilePassNote(replacesFile));
+      return;
     }
-    return;
+    // After a failed file pass the report still goes to the text window:
+    // a write error never costs the user the report on the screen.
   }
+  reports.blnOutputFile = false;
+  if (session.run.blnStop) return;
   ListingPass pass{session, records, options};
   if (TraverseInWordOrder(pass) == PassEnd::Failed) return;
   if (session.run.blnStop) {

@@ -1,9 +1,12 @@
 #include "reports/output_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/temp_beside.h"
 
 namespace velt {
 namespace {
@@ -47,13 +50,71 @@ size_t EncodeUtf8(char32_t c, char* out) {
   return 4;
 }
 
+// A failure to create a file in a folder that only stops the new file, not a
+// write into the existing one.
+bool FolderRefusesNewFiles(int err) {
+  return err == EACCES || err == EPERM || err == EDQUOT || err == ENOSPC;
+}
+
 }  // namespace
 
+int CheckOutputFileWritable(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) == 0) {
+    if (S_ISDIR(info.st_mode)) return EISDIR;
+    if (!S_ISREG(info.st_mode)) return ENODEV;
+    // Opened without truncating it: nothing of the old report is lost.
+    const UniqueFd fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    return fd.valid() ? 0 : errno;
+  }
+  if (errno != ENOENT) return errno;
+  std::string tempPath;
+  const UniqueFd fd = CreateTempBeside(FinalTarget(path), tempPath);
+  if (!fd.valid()) return errno;
+  ::unlink(tempPath.c_str());
+  return 0;
+}
+
+OutputFile::~OutputFile() {
+  Discard();
+}
+
 bool OutputFile::Open(const std::string& path) {
-  fd_ = UniqueFd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (!fd_.valid()) return Fail(errno);
-  buffer_ = std::make_unique<char[]>(kBufferSize);
+  target_ = FinalTarget(path);
+  struct stat info {};
+  if (::stat(target_.c_str(), &info) == 0) {
+    replacesFile_ = true;
+    if (S_ISDIR(info.st_mode)) return Fail(EISDIR);
+    if (!S_ISREG(info.st_mode)) return Fail(ENODEV);
+  } else if (errno != ENOENT) {
+    return Fail(errno);
+  }
+  RemoveStaleTempsBeside(target_);
+  if (!OpenBeside(target_)) return false;
+  buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   used_ = 0;
+  return true;
+}
+
+bool OutputFile::OpenBeside(const std::string& target) {
+  fd_ = CreateTempBeside(target, tempPath_);
+  if (fd_.valid()) {
+    struct stat old {};
+    // The new file keeps the permissions of the one it replaces.
+    if (replacesFile_ && ::stat(target.c_str(), &old) == 0)
+      ::fchmod(fd_.get(), old.st_mode & 07777);
+    return true;
+  }
+  const int err = errno;
+  if (!replacesFile_ || !FolderRefusesNewFiles(err)) return Fail(err);
+  // A writable file in a folder that takes no new file: written in place.
+  fd_ = UniqueFd(::open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!fd_.valid()) return Fail(errno);
+  struct stat opened {};
+  if (::fstat(fd_.get(), &opened) != 0) return Fail(errno);
+  if (!S_ISREG(opened.st_mode)) return Fail(ENODEV);
+  const int flags = ::fcntl(fd_.get(), F_GETFL);
+  if (flags >= 0) ::fcntl(fd_.get(), F_SETFL, flags & ~O_NONBLOCK);
   return true;
 }
 
@@ -86,12 +147,28 @@ bool OutputFile::Flush() {
   return true;
 }
 
-bool OutputFile::Close() {
-  if (!fd_.valid()) return !failed();
+bool OutputFile::Commit() {
+  if (!fd_.valid()) return false;
   const bool flushed = Flush();
-  const int result = ::close(fd_.release());
-  if (result != 0 && flushed) return Fail(errno);
-  return flushed;
+  const int closed = ::close(fd_.release());
+  if (closed != 0 && flushed) Fail(errno);
+  if (failed()) {
+    Discard();
+    return false;
+  }
+  if (!tempPath_.empty() && ::rename(tempPath_.c_str(), target_.c_str()) != 0) {
+    Fail(errno);
+    Discard();
+    return false;
+  }
+  tempPath_.clear();
+  return true;
+}
+
+void OutputFile::Discard() {
+  fd_.reset();
+  if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
+  tempPath_.clear();
 }
 
 bool OutputFile::Fail(int errnoValue) {

@@ -1,5 +1,7 @@
 #include "reports/output_file_checks.h"
 
+#include <cerrno>
+
 #include "reports/report_error.h"
 #include "reports/report_text.h"
 #include "reports/text_sink.h"
@@ -14,12 +16,34 @@ bool OutputToFileEnabled(const Settings& settings) {
   return !settings.txbFile[1].empty() && !settings.chkDisableOutputToFile;
 }
 
+namespace {
+
+// The folder part of a path ("." when it has none).
+Text FolderOf(const Text& path) {
+  const size_t slash = path.rfind(u'/');
+  if (slash == Text::npos) return u".";
+  return slash == 0 ? Text(u"/") : path.substr(0, slash);
+}
+
+}  // namespace
+
+Text OutputFileProblem(const Settings& settings, const RunError& error) {
+  const Text& path = settings.txbFile[1];
+  Text text = path;
+  text.append(u": ").append(error.description);
+  if (error.number == ENOENT)
+    text.append(u" (the folder ").append(FolderOf(path)).append(u" does not exist)");
+  return text;
+}
+
 bool CheckOutputFileBeforeCount(Session& session) {
   if (!OutputToFileEnabled(session.settings)) return true;
-  OutputFile file;
-  if (file.Open(OutputFilePath(session.settings)) && file.Close()) return true;
+  const int err = CheckOutputFileWritable(OutputFilePath(session.settings));
+  if (err == 0) return true;
+  const RunError error = ErrorFromErrno(err);
   Text text(u"Error: ");
-  text.append(file.error().description).append(kLineEnd).append(kLineEnd);
+  text.append(error.description).append(kLineEnd);
+  text.append(OutputFileProblem(session.settings, error)).append(kLineEnd).append(kLineEnd);
   text.append(u"If the output file is open in Excel then it must first be closed").append(kLineEnd);
   text.append(u"or a different file should be specified as the output file.");
   SetTextWindow(session, std::move(text));
@@ -27,14 +51,20 @@ bool CheckOutputFileBeforeCount(Session& session) {
   return false;
 }
 
-void ReportFileError(Session& session, const RunError& error, TextView label) {
+void ReportFileError(Session& session, const RunError& error, TextView label, bool replacesFile) {
+  const TextView fate = replacesFile ? TextView(u"The output file was left as it was.")
+                                     : TextView(u"No output file was written.");
   if (error.number == kErrorPermissionDenied) {
     Text text(u"Perhaps the output file");
     text.append(kLineEnd).append(u"is in use by another application.");
+    text.append(kLineEnd).append(kLineEnd).append(OutputFileProblem(session.settings, error));
+    text.append(kLineEnd).append(fate);
     session.Message(u"Permission denied", std::move(text), MessageIcon::Information);
     return;
   }
-  ReportError(session, error.number, error.description, label);
+  Text description = OutputFileProblem(session.settings, error);
+  description.append(kLineEnd).append(fate);
+  ReportError(session, error.number, description, label);
 }
 
 }  // namespace velt

@@ -16,14 +16,22 @@ std::string OutputFilePath(const Settings& settings);
 // output is not disabled.
 bool OutputToFileEnabled(const Settings& settings);
 
+// The output file's path with the reason it cannot be written, for messages
+// ("/home/me/out/report.txt: No such file or directory (the folder
+// /home/me/out does not exist)").
+Text OutputFileProblem(const Settings& settings, const RunError& error);
+
 // Made by the counting run before anything is counted: when file output is
-// enabled, opens the output file for writing (creating or emptying it) and
-// closes it. On failure puts the explanation into the text window, clears
-// blnStop and returns false: the count must not start.
+// enabled, checks that the output file can be written, without creating or
+// emptying it. On failure puts the explanation (with the path and the reason)
+// into the text window, clears blnStop and returns false: the count must not
+// start.
 bool CheckOutputFileBeforeCount(Session& session);
 
 // A failure of the output file during a listing: error 70 shows the
 // "Permission denied" message, any other goes to ReportError with the label.
-void ReportFileError(Session& session, const RunError& error, TextView label);
+// Both name the file and the reason and say what became of the file: left as
+// it was (replacesFile) or not written.
+void ReportFileError(Session& session, const RunError& error, TextView label, bool replacesFile);
 
 }  // namespace velt

@@ -31,6 +31,12 @@ struct ReportState {
   // File sink.
   bool blnOutputFile = false;         // the current pass writes to the output file
   bool blnOutputFileWritten = false;  // the last listing reached the file
+  // The last listing was to write the output file and did not (it failed,
+  // was stopped, or the path given at the overwrite prompt had no folder).
+  bool outputFileMissed = false;
+  // Run-time errors reported (ReportError, the full window aside) since the
+  // last Count command began.
+  int32_t errorsReported = 0;
 
   // Listing.
   bool blnSuppressRelist = false;

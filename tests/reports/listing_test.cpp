@@ -1,9 +1,12 @@
 // ListWords: the no-phrases case, source headers, stops, the overwrite
 // prompt and output files that cannot be written.
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 
 #include "in_memory_phrases.h"
 #include "report_fixture.h"
@@ -51,15 +54,27 @@ TEST_F(ListingTest, SingleFileReportStartsWithTheInputPath) {
   EXPECT_FALSE(session.reports.blnOutputFile);
 }
 
+// A stopped file pass leaves no part of a report behind: an old file stays as
+// it was, and no new one appears.
 TEST_F(ListingTest, StopDuringTheFilePassEndsTheListingThere) {
   SetOutputFile(tempDir / "out.txt");
   pump.triggerAt = 2;
   pump.action = [&] { session.run.blnStop = true; };
   ListWords(session, table);
-  EXPECT_EQ(Window(), "Output to file was terminated.\r\n");
-  EXPECT_EQ(ReadFile(tempDir / "out.txt"),
-            "S.\r\nPhrase\t [longest has 11 characters]\r\nthe cat\t\r\nblack cat\t\r\n");
+  EXPECT_EQ(Window(), "Output to file was terminated.\r\nNo output file was written.\r\n");
+  EXPECT_FALSE(std::filesystem::exists(tempDir / "out.txt"));
   EXPECT_FALSE(session.reports.blnOutputFileWritten);
+  EXPECT_TRUE(session.reports.outputFileMissed);
+
+  WriteFile(tempDir / "out.txt", "old report");
+  session.run.blnStop = false;
+  pump.yields = 0;
+  ListWords(session, table);
+  EXPECT_EQ(Window(), "Output to file was terminated.\r\nThe output file was left as it was.\r\n");
+  EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old report");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 TEST_F(ListingTest, StopDuringTheWindowPassKeepsWhatWasListed) {
@@ -114,8 +129,9 @@ TEST_F(OverwritePrompt, APathInAMissingFolderIsRefused) {
   EXPECT_EQ(Window(), kWindowReport);
 }
 
-// Output files that cannot be written: the right message, an empty window and
-// nothing that claims the report reached the file.
+// Output files that cannot be written: the right message naming the file, the
+// report still in the window, and nothing that claims the report reached the
+// file.
 class UnwritableOutput : public ListingTest {
  protected:
   void ExpectFailure(const std::u16string& title, const std::u16string& text) {
@@ -123,22 +139,65 @@ class UnwritableOutput : public ListingTest {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, title);
     EXPECT_EQ(dialogs.messages[0].text, text);
-    EXPECT_EQ(Window(), "");
+    EXPECT_EQ(Window(), kWindowReport);
     EXPECT_FALSE(session.reports.blnOutputFileWritten);
+    EXPECT_TRUE(session.reports.outputFileMissed);
     EXPECT_FALSE(session.reports.blnOutputFile);
   }
+  Text PathText(const std::filesystem::path& path) { return FromUtf8(path.string()); }
 };
 
 TEST_F(UnwritableOutput, FolderThatDoesNotExist) {
   SetOutputFile(tempDir / "missing" / "out.txt");
-  ExpectFailure(u"Error", u"At ListWords error #2.\r\nDescription: No such file or directory");
+  ExpectFailure(u"Error", u"At ListWords error #2.\r\nDescription: " +
+                              PathText(tempDir / "missing" / "out.txt") +
+                              u": No such file or directory (the folder " +
+                              PathText(tempDir / "missing") +
+                              u" does not exist)\r\nNo output file was written.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
 }
 
-TEST_F(UnwritableOutput, FullDeviceIsReportedByTheTraversal) {
+// A device or a FIFO is refused at once: opening a FIFO that nobody reads
+// would block for ever.
+TEST_F(UnwritableOutput, AnythingButARegularFileIsRefused) {
   SetOutputFile("/dev/full");
   ExpectFailure(u"Error",
-                u"At ListWordsByFrequency error #28.\r\nDescription: No space left on device");
+                u"At ListWords error #19.\r\nDescription: /dev/full: Not a regular file\r\n"
+                u"The output file was left as it was.");
+
+  const std::filesystem::path fifo = tempDir / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  SetOutputFile(fifo);
+  dialogs.messages.clear();
+  ExpectFailure(u"Error", u"At ListWords error #19.\r\nDescription: " + PathText(fifo) +
+                              u": Not a regular file\r\nThe output file was left as it was.");
+}
+
+// Files may not grow beyond 40 bytes while the report is written: the write
+// fails half-way, and the old report stays as it was.
+TEST_F(UnwritableOutput, WriteErrorLeavesTheOldFileAsItWas) {
+  WriteFile(tempDir / "out.txt", "old report");
+  SetOutputFile(tempDir / "out.txt");
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 40;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  ListWords(session, table);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            u"At ListWordsByFrequency error #27.\r\nDescription: " + PathText(tempDir / "out.txt") +
+                u": File too large\r\nThe output file was left as it was.");
+  EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old report");
+  EXPECT_EQ(Window(), kWindowReport);
+  EXPECT_TRUE(session.reports.outputFileMissed);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 // A file in sysfs cannot be created, not even by root.
@@ -149,15 +208,25 @@ TEST_F(UnwritableOutput, PermissionDeniedSuggestsTheFileIsInUse) {
   if (fd >= 0 || (errno != EACCES && errno != EPERM)) GTEST_SKIP() << "no EACCES here";
   SetOutputFile(path);
   ExpectFailure(u"Permission denied",
-                u"Perhaps the output file\r\nis in use by another application.");
+                u"Perhaps the output file\r\nis in use by another application.\r\n\r\n"
+                u"/sys/velt_report_test.txt: Permission denied\r\nNo output file was written.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
 }
 
-TEST_F(ListingTest, CheckBeforeCountEmptiesTheFileOrExplainsWhyItCannot) {
+// The check before a count neither creates nor empties the file, and names the
+// file and the reason when it cannot be written.
+TEST_F(ListingTest, CheckBeforeCountLeavesTheFileAloneOrExplainsWhyItCannot) {
   WriteFile(tempDir / "out.txt", "old report");
   SetOutputFile(tempDir / "out.txt");
   EXPECT_TRUE(CheckOutputFileBeforeCount(session));
-  EXPECT_EQ(ReadFile(tempDir / "out.txt"), "");
+  EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old report");
+
+  SetOutputFile(tempDir / "new.txt");
+  EXPECT_TRUE(CheckOutputFileBeforeCount(session));
+  EXPECT_FALSE(std::filesystem::exists(tempDir / "new.txt"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir),
+                          std::filesystem::directory_iterator()),
+            1);
 
   SetOutputFile(tempDir / "missing" / "out.txt");
   session.settings.chkDisableOutputToFile = true;
@@ -167,10 +236,24 @@ TEST_F(ListingTest, CheckBeforeCountEmptiesTheFileOrExplainsWhyItCannot) {
   session.run.blnStop = true;
   EXPECT_FALSE(CheckOutputFileBeforeCount(session));
   EXPECT_FALSE(session.run.blnStop);
-  EXPECT_EQ(Window(),
-            "Error: No such file or directory\r\n\r\n"
-            "If the output file is open in Excel then it must first be closed\r\n"
-            "or a different file should be specified as the output file.");
+  const std::string missing = (tempDir / "missing").string();
+  EXPECT_EQ(Window(), "Error: No such file or directory\r\n" + missing +
+                          "/out.txt: No such file or directory (the folder " + missing +
+                          " does not exist)\r\n\r\n"
+                          "If the output file is open in Excel then it must first be closed\r\n"
+                          "or a different file should be specified as the output file.");
+
+  SetOutputFile(tempDir);
+  EXPECT_FALSE(CheckOutputFileBeforeCount(session));
+  EXPECT_TRUE(Window().starts_with("Error: Is a directory\r\n" + tempDir.string() +
+                                   ": Is a directory\r\n"));
+
+  const std::filesystem::path fifo = tempDir / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  SetOutputFile(fifo);
+  EXPECT_FALSE(CheckOutputFileBeforeCount(session));  // never blocks on the FIFO
+  EXPECT_TRUE(Window().starts_with("Error: Not a regular file\r\n" + fifo.string() +
+                                   ": Not a regular file\r\n"));
 }
 
 }  // namespace
