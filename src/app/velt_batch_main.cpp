@@ -1,7 +1,11 @@
 // velt-batch: counts phrases without windows, driven by a settings file.
+#include <unistd.h>
+
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -9,6 +13,8 @@
 #include "engine/batch_dialogs.h"
 #include "engine/engine.h"
 #include "platform/data_dir.h"
+#include "platform/run_error.h"
+#include "reports/report_error.h"
 #include "settings/ui_text_table.h"
 
 namespace {
@@ -20,6 +26,42 @@ constexpr int kUsageError = 2;
 bool IsReadableFile(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
+}
+
+// Every line of the report reached its destination: no run-time error was
+// reported, the output file (when it was to be written) received the whole
+// report, and a report too long for the text window is in the output file.
+bool EveryLineDelivered(const velt::ReportState& reports) {
+  if (reports.errorsReported > 0 || reports.outputFileMissed) return false;
+  return !reports.blnTextboxFull || reports.blnOutputFileWritten;
+}
+
+int Count(velt::Engine& engine, velt::MemoryClipboard& clipboard, const std::string& settingsFile) {
+  velt::Session& session = engine.session();
+  // A words-to-ignore file that cannot be loaded has been reported; the count
+  // goes on without it, as in the program.
+  const int restored = engine.LoadSettingsFile(settingsFile);
+  if (restored != velt::restore_result::kRestored &&
+      restored != velt::restore_result::kWordsFileNotLoaded) {
+    return kUsageError;
+  }
+  engine.PrepareBatchRun();
+
+  if (session.settings.source == velt::Source::Clipboard) {
+    const std::string input((std::istreambuf_iterator<char>(std::cin)),
+                            std::istreambuf_iterator<char>());
+    clipboard.SetText(velt::FromUtf8(input));
+  }
+  engine.cmdCountPhrases_Click();
+
+  const int writeError = velt::WritePrintable(session.textWindow.text(), STDOUT_FILENO);
+  if (writeError != 0) {
+    std::cerr << "velt-batch: the report could not be written to standard output: "
+              << std::strerror(writeError) << "\n";
+    return kEndedEarly;
+  }
+  const bool complete = engine.CountReachedListing() && EveryLineDelivered(session.reports);
+  return complete ? kListed : kEndedEarly;
 }
 
 int Run(const velt::BatchArgs& args) {
@@ -43,39 +85,37 @@ int Run(const velt::BatchArgs& args) {
   velt::MemoryClipboard clipboard;
   // No state file is read or written: the engine starts as on a first start.
   velt::Engine engine({dialogs, view, pump, clipboard}, texts, {dataDir, std::string()});
-  engine.SetBatchMode(true);
-  engine.SetUpBeforeShow();
-  velt::Session& session = engine.session();
-  session.run.blnStartUpCompleted = true;
-
-  const int restored = engine.LoadSettingsFile(args.settingsFile);
-  if (restored != 0) return kUsageError;
-  engine.PrepareBatchRun();
-
-  if (session.settings.source == velt::Source::Clipboard) {
-    const std::string input((std::istreambuf_iterator<char>(std::cin)),
-                            std::istreambuf_iterator<char>());
-    clipboard.SetText(velt::FromUtf8(input));
+  try {
+    engine.SetBatchMode(true);
+    engine.SetUpBeforeShow();
+    engine.session().run.blnStartUpCompleted = true;
+    return Count(engine, clipboard, args.settingsFile);
+  } catch (const std::bad_alloc&) {
+    // Memory ran out outside the steps that report it themselves.
+    const velt::RunError error = velt::OutOfMemoryError();
+    velt::ReportError(engine.session(), error.number, error.description, u"velt-batch");
+    return kEndedEarly;
   }
-  engine.cmdCountPhrases_Click();
-
-  std::cout << velt::ToPrintable(session.textWindow.text());
-  std::cout.flush();
-  return engine.CountReachedListing() ? kListed : kEndedEarly;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> arguments(argv + 1, argv + argc);
-  const velt::BatchArgsResult parsed = velt::ParseBatchArgs(arguments);
-  if (!parsed.args) {
-    std::cerr << "velt-batch: " << parsed.error << "\n\n" << velt::BatchUsage();
-    return kUsageError;
+  try {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const velt::BatchArgsResult parsed = velt::ParseBatchArgs(arguments);
+    if (!parsed.args) {
+      std::cerr << "velt-batch: " << parsed.error << "\n\n" << velt::BatchUsage();
+      return kUsageError;
+    }
+    if (parsed.args->help) {
+      std::cout << velt::BatchUsage();
+      std::cout.flush();
+      return std::cout ? kListed : kEndedEarly;
+    }
+    return Run(*parsed.args);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "velt-batch: Out of memory\n";
+    return kEndedEarly;
   }
-  if (parsed.args->help) {
-    std::cout << velt::BatchUsage();
-    return kListed;
-  }
-  return Run(*parsed.args);
 }

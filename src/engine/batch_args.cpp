@@ -45,7 +45,10 @@ std::string BatchUsage() {
          "                  (default: beside the program)\n"
          "  --help          show this text\n"
          "\n"
-         "Exit status: 0 the count reached its listing, 1 the run ended early,\n"
+         "Exit status: 0 the count reached its listing and every line of the report\n"
+         "reached its destination; 1 the run ended early, an error was reported, the\n"
+         "output file or standard output could not be written completely, or the\n"
+         "report did not fit the text window and no output file received it;\n"
          "2 usage error or unreadable settings file.\n";
 }
 

@@ -1,5 +1,10 @@
 #include "engine/batch_dialogs.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
 namespace velt {
 namespace {
 
@@ -9,7 +14,7 @@ bool StartsWith(const Text& text, TextView prefix) {
 
 }  // namespace
 
-std::string ToPrintable(const Text& text) {
+std::string ToPrintable(TextView text) {
   Text out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
@@ -21,6 +26,29 @@ std::string ToPrintable(const Text& text) {
     }
   }
   return ToUtf8(out);
+}
+
+int WritePrintable(TextView text, int fd) {
+  constexpr size_t kBlock = 64 * 1024;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = std::min(text.size(), start + kBlock);
+    // A block never ends between CR and LF or inside a surrogate pair.
+    const char16_t last = text[end - 1];
+    if (end < text.size() && (last == u'\r' || (last >= 0xD800 && last <= 0xDBFF))) ++end;
+    const std::string bytes = ToPrintable(text.substr(start, end - start));
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+      const ssize_t written = ::write(fd, rest.data(), rest.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        return errno;
+      }
+      rest.remove_prefix(static_cast<size_t>(written));
+    }
+    start = end;
+  }
+  return 0;
 }
 
 Answer BatchDialogs::BatchAnswer(const MessageRequest& request) {
@@ -43,9 +71,15 @@ std::optional<Text> BatchDialogs::InputBox(const InputRequest& request) {
   return request.defaultText;
 }
 
-std::optional<Text> BatchDialogs::OpenFile(const FileDialogRequest&) { return std::nullopt; }
-std::optional<Text> BatchDialogs::SaveFile(const FileDialogRequest&) { return std::nullopt; }
-std::optional<Text> BatchDialogs::BrowseFolder(const Text&) { return std::nullopt; }
+std::optional<Text> BatchDialogs::OpenFile(const FileDialogRequest&) {
+  return std::nullopt;
+}
+std::optional<Text> BatchDialogs::SaveFile(const FileDialogRequest&) {
+  return std::nullopt;
+}
+std::optional<Text> BatchDialogs::BrowseFolder(const Text&) {
+  return std::nullopt;
+}
 
 void BatchDialogs::Print(const Text& title, const Text& text) {
   err_ << '[' << ToPrintable(title) << "] " << ToPrintable(text) << '\n';

@@ -11,7 +11,12 @@
 namespace velt {
 
 // Text as velt-batch prints it: UTF-8 with CR LF (and a lone CR) as LF.
-std::string ToPrintable(const Text& text);
+std::string ToPrintable(TextView text);
+
+// Writes text as ToPrintable gives it to the file descriptor, a block at a
+// time, so that a long report is never held twice. Returns 0, or the errno of
+// the write that failed.
+int WritePrintable(TextView text, int fd);
 
 class BatchDialogs final : public Dialogs {
  public:

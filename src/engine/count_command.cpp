@@ -33,7 +33,9 @@ void ShowText(Session& session, Text text) {
 }
 
 // Rounds to the nearest integer, halves away from zero (file size in Kb).
-int64_t KilobytesRounded(int64_t bytes) { return (bytes + 512) / 1024; }
+int64_t KilobytesRounded(int64_t bytes) {
+  return (bytes + 512) / 1024;
+}
 
 }  // namespace
 
@@ -55,6 +57,7 @@ void Engine::cmdCountPhrases_Click() {
     return;
   }
   countReachedListing_ = false;
+  s.reports.errorsReported = 0;
   if (!CheckSourceBeforeCount(s)) return;
   s.run.strHowManyPhrases.clear();
 
@@ -154,8 +157,8 @@ void Engine::RunCount() {
   }
   if (params_.blnStripPhrases) params_.intNumPhraseSlots *= 2;
   ignoreTest_ = std::make_unique<WordIgnoreTest>(lookups_, s.settings, s.run.blnStop);
-  assembler_ = std::make_unique<PhraseAssembler>(table_, params_, s.settings, *ignoreTest_,
-                                                 s.run.blnStop);
+  assembler_ =
+      std::make_unique<PhraseAssembler>(table_, params_, s.settings, *ignoreTest_, s.run.blnStop);
   countingSink_ = std::make_unique<CountingSink>(*assembler_, params_);
 
   EnableDisableButtons(false);
@@ -249,8 +252,9 @@ bool Engine::ReadSource() {
       if (code >= input_file::kEndsWithSlash && code <= input_file::kOutputIsInput) {
         ShowInputFileMessage(s, code);
         if (code == input_file::kZeroLength) {
-          SetTextWindow(s, TrimSpaces(s.settings.txbFile[0]).empty() ? Text()
-                                                                  : u"Input file is zero length!");
+          SetTextWindow(s, TrimSpaces(s.settings.txbFile[0]).empty()
+                               ? Text()
+                               : u"Input file is zero length!");
         }
       }
       EnableDisableButtons(true);
@@ -341,9 +345,8 @@ void Engine::FinishCount() {
 
   stats_ = ComputeListStatistics(table_, s.pump);
   ShowText(s, u"Now setting up frequency chain . . .");
-  BuildFrequencyChain(table_, stats_, s.settings.chkSortByNumberOfFiles, s.pump, [&s] {
-    velt::OutputToTxb(s, u" .");
-  });
+  BuildFrequencyChain(table_, stats_, s.settings.chkSortByNumberOfFiles, s.pump,
+                      [&s] { velt::OutputToTxb(s, u" ."); });
   SetTextWindow(s, Text());
   PublishCounts();
   s.run.blnCountDone = true;

@@ -56,6 +56,7 @@ void ReportError(Session& session, int32_t number, TextView description, TextVie
     session.reports.blnTextboxFull = true;
     session.window.Repaint(ControlId::txbOutput);
   } else {
+    ++session.reports.errorsReported;
     message.append(u"At ").append(label).append(u" error #").append(Decimal(number));
     message.append(u".").append(kLineEnd).append(u"Description: ").append(description);
     if (session.reports.blnOutputFileWritten) message.append(kLineEnd).append(session.UIText(96));
