@@ -43,6 +43,37 @@ size_t Utf8SequenceLength(std::string_view s, size_t i, char32_t& cp) {
   return len;
 }
 
+void AppendCodePoint(Text& out, char32_t cp) {
+  if (cp >= 0x10000) {
+    cp -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+  } else {
+    out.push_back(static_cast<char16_t>(cp));
+  }
+}
+
+// Decodes UTF-8; a byte that is not part of a valid sequence becomes the
+// character invalidByte gives for it.
+template <typename InvalidByte>
+Text DecodeUtf8(std::string_view bytes, InvalidByte invalidByte) {
+  Text out;
+  out.reserve(bytes.size());
+  size_t i = 0;
+  while (i < bytes.size()) {
+    char32_t cp = 0;
+    const size_t len = Utf8SequenceLength(bytes, i, cp);
+    if (len == 0) {
+      out.push_back(invalidByte(static_cast<unsigned char>(bytes[i])));
+      ++i;
+      continue;
+    }
+    AppendCodePoint(out, cp);
+    i += len;
+  }
+  return out;
+}
+
 }  // namespace
 
 char16_t Cp1252ToChar(unsigned char byte) {
@@ -136,27 +167,7 @@ Utf8Validity CheckUtf8(std::string_view bytes, bool endMayBeCut) {
 }
 
 Text FromUtf8(std::string_view bytes) {
-  Text out;
-  out.reserve(bytes.size());
-  size_t i = 0;
-  while (i < bytes.size()) {
-    char32_t cp = 0;
-    const size_t len = Utf8SequenceLength(bytes, i, cp);
-    if (len == 0) {
-      out.push_back(Cp1252ToChar(static_cast<unsigned char>(bytes[i])));
-      ++i;
-      continue;
-    }
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(cp));
-    }
-    i += len;
-  }
-  return out;
+  return DecodeUtf8(bytes, Cp1252ToChar);
 }
 
 std::string ToUtf8(TextView text) {
@@ -201,35 +212,11 @@ bool IsLowSurrogate(char32_t c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-void AppendCodePoint(Text& out, char32_t cp) {
-  if (cp >= 0x10000) {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  } else {
-    out.push_back(static_cast<char16_t>(cp));
-  }
-}
-
 }  // namespace
 
 Text PathFromNative(std::string_view bytes) {
-  Text out;
-  out.reserve(bytes.size());
-  size_t i = 0;
-  while (i < bytes.size()) {
-    char32_t cp = 0;
-    const size_t len = Utf8SequenceLength(bytes, i, cp);
-    if (len == 0) {
-      // Never an ASCII byte: those are always valid sequences of their own.
-      out.push_back(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));
-      ++i;
-      continue;
-    }
-    AppendCodePoint(out, cp);
-    i += len;
-  }
-  return out;
+  // Never an ASCII byte: those are always valid sequences of their own.
+  return DecodeUtf8(bytes, [](unsigned char b) { return static_cast<char16_t>(kEscapeBase + b); });
 }
 
 std::string PathToNative(TextView path) {

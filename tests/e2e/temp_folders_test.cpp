@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "doubles/folder_names.h"
 #include "e2e/batch_test.h"
 #include "settings/state_format.h"
 
@@ -17,14 +18,6 @@ namespace velt::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 class TempFolders : public BatchTest {
  protected:
@@ -52,9 +45,11 @@ TEST_F(TempFolders, ReadingADocumentLeavesOnlyWhatOtherProgramsKeep) {
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.err, "");
   EXPECT_NE(result.out.find("the quick brown fox"), std::string::npos);
-  EXPECT_EQ(Names(TempDir()), (std::vector<std::string>{"VELT001", "velt-live01"}));
+  EXPECT_EQ(testing::SortedEntryNames(TempDir()),
+            (std::vector<std::string>{"VELT001", "velt-live01"}));
   EXPECT_EQ(ReadBytes(scratch_ / "tmp/VELT001/theirs.txt"), "a folder of another program");
-  EXPECT_EQ(Names(scratch_ / "tmp/velt-live01"), std::vector<std::string>{"lock"});
+  EXPECT_EQ(testing::SortedEntryNames(scratch_ / "tmp/velt-live01"),
+            std::vector<std::string>{"lock"});
 }
 
 TEST_F(TempFolders, UnusableTemporaryDirectoryIsReportedAndNothingIsRead) {

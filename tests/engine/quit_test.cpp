@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "doubles/folder_names.h"
 #include "engine/engine.h"
 #include "engine/engine_fixture.h"
 
@@ -9,14 +10,6 @@ namespace velt::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Names(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // Counting a document makes the private temporary folder; quitting removes
 // it and leaves alone what other programs keep in the temporary directory.
@@ -33,12 +26,12 @@ TEST_F(EngineTest, QuitRemovesThePrivateTempFolderAndNothingElse) {
   EXPECT_TRUE(engine_->CountReachedListing());
   const std::string area = session().sources.tempArea.path();
   EXPECT_EQ(fs::path(area).parent_path(), tmp);
-  EXPECT_EQ(Names(tmp).size(), 2u);
+  EXPECT_EQ(SortedEntryNames(tmp).size(), 2u);
 
   engine_->Quit();
   unsetenv("TMPDIR");
-  EXPECT_EQ(Names(tmp), std::vector<std::string>{"VELT001"});
-  EXPECT_EQ(Names(tmp / "VELT001"), std::vector<std::string>{"theirs.txt"});
+  EXPECT_EQ(SortedEntryNames(tmp), std::vector<std::string>{"VELT001"});
+  EXPECT_EQ(SortedEntryNames(tmp / "VELT001"), std::vector<std::string>{"theirs.txt"});
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <stdexcept>
 
+#include "doubles/folder_names.h"
 #include "doubles/forked_child.h"
 #include "platform/unique_fd.h"
 #include "sources/file_patterns.h"
@@ -21,14 +22,6 @@ namespace velt {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Names(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 unsigned Mode(const std::string& path) {
   struct stat info {};
@@ -55,7 +48,7 @@ class TempFoldersTest : public testing::SourceTest {};
 TEST_F(TempFoldersTest, PrivateFolderIsMadeOnFirstNeedInTheTempDirectoryWithMode0700) {
   TempArea area;  // $TMPDIR (tempRoot) when it is made
   EXPECT_EQ(area.path(), "");
-  EXPECT_TRUE(Names(tempRoot.path()).empty());
+  EXPECT_TRUE(testing::SortedEntryNames(tempRoot.path()).empty());
 
   std::optional<TempFolder> first = TempFolder::Create(area);
   ASSERT_TRUE(first);
@@ -67,7 +60,7 @@ TEST_F(TempFoldersTest, PrivateFolderIsMadeOnFirstNeedInTheTempDirectoryWithMode
   EXPECT_EQ(Mode(area.path()), 0700u);
   EXPECT_EQ(first->path(), area.path() + "/VELT001");
   EXPECT_EQ(Mode(first->path()), 0700u);
-  EXPECT_EQ(Names(tempRoot.path()), std::vector<std::string>{name});
+  EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()), std::vector<std::string>{name});
 
   // A cleaner of old temporary files deleted it behind the program's back.
   first.reset();
@@ -119,7 +112,7 @@ TEST_F(TempFoldersTest, TwoProgramsNeverRemoveEachOthersFolders) {
   // Making a new private folder sweeps the temporary directory: a live one stays.
   ASSERT_TRUE(TempFolder::Create(theirs));
   EXPECT_TRUE(fs::is_directory(myFolder->path()));
-  EXPECT_EQ(Names(tempRoot.path()).size(), 2u);
+  EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()).size(), 2u);
 }
 
 TEST_F(TempFoldersTest, PrivateFolderIsRemovedWithItsContentsInEveryOutcome) {
@@ -168,7 +161,7 @@ TEST_F(TempFoldersTest, PrivateFolderIsRemovedWithItsContentsInEveryOutcome) {
   area = copy;
   EXPECT_FALSE(fs::exists(made));
   EXPECT_TRUE(fs::exists(copy.path()));
-  EXPECT_EQ(Names(tempRoot.path()),
+  EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()),
             std::vector<std::string>{fs::path(copy.path()).filename().string()});
 }
 
@@ -192,7 +185,8 @@ TEST_F(TempFoldersTest, NoFolderWhenTheTempDirectoryCannotBeWritten) {
       true);
   EXPECT_EQ(made, 0);
   EXPECT_TRUE(fs::is_empty(readOnly));
-  EXPECT_EQ(Names(tempRoot.path()), (std::vector<std::string>{"file", "readonly"}));
+  EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()),
+            (std::vector<std::string>{"file", "readonly"}));
 }
 
 TEST_F(TempFoldersTest, SweepRemovesOnlyFoldersOfThisUserWhoseOwnerIsGone) {
@@ -254,12 +248,12 @@ TEST_F(TempFoldersTest, SweepRemovesOnlyFoldersOfThisUserWhoseOwnerIsGone) {
       "velt-nolock", "velt-short",  fs::path(area.path()).filename().string()};
   if (::geteuid() == 0) expected.push_back("velt-other1");
   std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(Names(tempRoot.path()), expected);
+  EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()), expected);
   EXPECT_FALSE(fs::exists(killedArea));
   EXPECT_FALSE(fs::exists(tempRoot.File("velt-old001")));
   EXPECT_TRUE(fs::exists(tempRoot.File("velt-live01/lock")));
   EXPECT_TRUE(fs::exists(tempRoot.File("velt-nolock/VELT001/keep.txt")));
-  EXPECT_EQ(Names(dir.File("target")), std::vector<std::string>{"lock"});
+  EXPECT_EQ(testing::SortedEntryNames(dir.File("target")), std::vector<std::string>{"lock"});
 }
 
 // What DOCX reading does with the private folder of the session.
@@ -280,7 +274,7 @@ TEST_F(DocxTempFoldersTest, ReadingKeepsOnePrivateFolderThatListingFilesRemoves)
   EXPECT_EQ(ReadDocx(), 0);
   const std::string area = session.sources.tempArea.path();
   ASSERT_NE(area, "");
-  EXPECT_EQ(Names(area), std::vector<std::string>{"lock"});
+  EXPECT_EQ(testing::SortedEntryNames(area), std::vector<std::string>{"lock"});
   EXPECT_EQ(ReadDocx(), 0);
   EXPECT_EQ(session.sources.tempArea.path(), area);
   EXPECT_EQ(LeftoverTempFolders(), std::vector<std::string>{"VELT001"});
@@ -290,7 +284,7 @@ TEST_F(DocxTempFoldersTest, ReadingKeepsOnePrivateFolderThatListingFilesRemoves)
   session.settings.txbFolder = FromUtf8(dir.File("folder"));
   cmdListFiles_Click(context);
   EXPECT_FALSE(fs::exists(area));
-  EXPECT_EQ(Names(tempRoot.path()), std::vector<std::string>{"VELT001"});
+  EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()), std::vector<std::string>{"VELT001"});
   EXPECT_TRUE(fs::exists(tempRoot.File("VELT001/theirs.txt")));
   EXPECT_TRUE(dialogs.messages.empty());
 }
