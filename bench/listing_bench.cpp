@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   velt::Session session(velt::Seams{dialogs, view, pump, clipboard}, texts, ".",
                         velt::NumberFormat{});
   session.settings.source = velt::Source::Clipboard;
-  session.run.strHowManyPhrases = u"Summary.\r\n";
+  session.run.summarySentence = u"Summary.\r\n";
   const std::filesystem::path file =
       std::filesystem::temp_directory_path() / "velt_listing_bench.txt";
 
@@ -88,9 +88,9 @@ int main(int argc, char** argv) {
   for (const int format : {0, 8}) {
     for (const int order : {0, 1}) {
       for (const bool toFile : {false, true}) {
-        session.settings.cboDisplayFormat = format;
-        session.settings.cboWordOrder = order;
-        session.settings.txbFile[1] = toFile ? velt::FromUtf8(file.string()) : velt::Text();
+        session.settings.displayFormat = format;
+        session.settings.wordOrder = order;
+        session.settings.filePaths[1] = toFile ? velt::FromUtf8(file.string()) : velt::Text();
         // The best of three runs, so that other load on the machine counts
         // as little as possible.
         double seconds = 1e9;

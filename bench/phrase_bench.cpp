@@ -89,18 +89,18 @@ bool PrepareLine(const std::string& bytes, bool caseSignificant, Text& line) {
 
 int Run(const char* path, int minWords, int maxWords, int minOccurrences, bool caseSignificant) {
   Settings settings;
-  settings.chkCaseSignificant = caseSignificant;
+  settings.caseSignificant = caseSignificant;
   NullEventPump pump;
-  const bool blnStop = false;
+  const bool stopRequested = false;
   const bool startUpCompleted = true;
   PhraseRunParameters params;
-  params.intMinNumWordsInPhrase = minWords;
-  params.intMaxNumWordsInPhrase = maxWords;
-  params.intMFPThresholdFrequency = minOccurrences;
-  params.intNumPhraseSlots = maxWords;
+  params.minPhraseLength = minWords;
+  params.maxPhraseLength = maxWords;
+  params.minimumFrequency = minOccurrences;
+  params.phraseSlotCount = maxWords;
   params.SetIgnoreWordsOption(settings.ignoreMode);
   NoWordsToIgnore lists;
-  const WordIgnoreTest ignoreTest(lists, settings, blnStop);
+  const WordIgnoreTest ignoreTest(lists, settings, stopRequested);
 
   WordRules rules;
   rules.SetAllowedExtraChars1(settings);
@@ -108,9 +108,9 @@ int Run(const char* path, int minWords, int maxWords, int minOccurrences, bool c
   ScannerState state;
   PhraseTable table(pump);
   table.Reset(TableMode::Count);
-  PhraseAssembler assembler(table, params, settings, ignoreTest, blnStop);
+  PhraseAssembler assembler(table, params, settings, ignoreTest, stopRequested);
   CountingSink sink(assembler, params);
-  WordScanner scanner(state, rules, settings, pump, blnStop, startUpCompleted, sink);
+  WordScanner scanner(state, rules, settings, pump, stopRequested, startUpCompleted, sink);
 
   std::ifstream in(path, std::ios::binary);
   if (!in) {
@@ -120,15 +120,15 @@ int Run(const char* path, int minWords, int maxWords, int minOccurrences, bool c
   Stopwatch watch;
   std::string bytes;
   while (std::getline(in, bytes)) {
-    if (!PrepareLine(bytes, settings.chkCaseSignificant, state.strLine)) continue;
-    if (settings.chkTerminatePhraseAtEndOfLine) assembler.ResetPhrases();
+    if (!PrepareLine(bytes, settings.caseSignificant, state.currentLine)) continue;
+    if (settings.endPhraseAtLineEnd) assembler.ResetPhrases();
     scanner.ScanLine();
   }
   const Lap reading = watch.Next();
-  table.SortPhraseTable(1, table.lngNumWords(), 1);
+  table.SortPhraseTable(1, table.phraseCount(), 1);
   const Lap sorting = watch.Next();
   ApplyThreshold(table, params);
-  const bool completed = ExcludeRedundantSubphrases(table, blnStop, pump);
+  const bool completed = ExcludeRedundantSubphrases(table, stopRequested, pump);
   const Lap subphrases = watch.Next();
   const ListStatistics stats = ComputeListStatistics(table, pump);
   BuildFrequencyChain(table, stats, false, pump, [] {});
@@ -136,9 +136,9 @@ int Run(const char* path, int minWords, int maxWords, int minOccurrences, bool c
 
   std::printf("%s: lengths %d-%d, minimum %d occurrence(s)%s\n", path, minWords, maxWords,
               minOccurrences, caseSignificant ? ", case significant" : "");
-  std::printf("  words %d, distinct phrases %d, listed %d, excluded %d%s\n",
-              state.lngTotalNumOccurrences, table.lngNumWords(), stats.lngNumWordsIncluded,
-              stats.lngNumWordsExcluded, completed ? "" : " (pass incomplete)");
+  std::printf("  words %d, distinct phrases %d, listed %d, excluded %d%s\n", state.totalOccurrences,
+              table.phraseCount(), stats.includedPhraseCount, stats.excludedPhraseCount,
+              completed ? "" : " (pass incomplete)");
   PrintLap("reading and counting", reading);
   PrintLap("sort", sorting);
   PrintLap("threshold and subphrases", subphrases);

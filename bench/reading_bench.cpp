@@ -110,9 +110,9 @@ void Measure(const char* label, const std::string& path) {
   UiTextTable texts;
   Session session(Seams{dialogs, view, pump, clipboard}, texts, "", NumberFormat{});
   session.settings.source = Source::SingleFile;
-  session.settings.txbFile[0] = FromUtf8(path);
-  session.settings.txbFile[1] = u"/tmp/velt_bench_unused_output.txt";
-  session.settings.chkDisableOutputToFile = true;
+  session.settings.filePaths[0] = FromUtf8(path);
+  session.settings.filePaths[1] = u"/tmp/velt_bench_unused_output.txt";
+  session.settings.outputToFileDisabled = true;
   DiscardingHooks hooks;
   LibzipReader zip;
   SourceContext context{session, hooks, zip};
@@ -197,8 +197,8 @@ void MeasureClassifierShare(const std::string& path) {
     UiTextTable texts;
     Session session(Seams{dialogs, view, pump, clipboard}, texts, "", NumberFormat{});
     session.settings.source = Source::SingleFile;
-    session.settings.txbFile[0] = textPath;
-    session.settings.chkDisableOutputToFile = true;
+    session.settings.filePaths[0] = textPath;
+    session.settings.outputToFileDisabled = true;
     DiscardingHooks hooks;
     LibzipReader zip;
     SourceContext context{session, hooks, zip};

@@ -163,12 +163,12 @@ Result ScanStream(std::istream& in, TextView extension) {
   rules.SetAllowedExtraChars1(settings);
   rules.SetAllowedExtraChars2(settings);
   ScannerState state;
-  SetMarkupMode(extension, state.markers, state.blnCharacterEntitiesPossible);
+  SetMarkupMode(extension, state.markers, state.entitiesPossible);
   NullEventPump pump;
-  const bool blnStop = false;
-  const bool blnStartUpCompleted = true;
+  const bool stopRequested = false;
+  const bool startUpCompleted = true;
   CountingSink sink;
-  WordScanner scanner(state, rules, settings, pump, blnStop, blnStartUpCompleted, sink);
+  WordScanner scanner(state, rules, settings, pump, stopRequested, startUpCompleted, sink);
 
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpuStart = std::clock();
@@ -177,8 +177,8 @@ Result ScanStream(std::istream& in, TextView extension) {
     const Text decoded = DecodeCp1252(bytes);
     const TextView trimmed = TrimControlChars(decoded);
     if (trimmed.empty()) continue;
-    state.strLine = LowerCaseText(trimmed);
-    state.strLine.push_back(u' ');
+    state.currentLine = LowerCaseText(trimmed);
+    state.currentLine.push_back(u' ');
     scanner.ScanLine();
   }
   const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;

@@ -15,7 +15,7 @@
 // themselves and the state file lives in a temporary folder. It measures:
 //
 //   (a) appending a report of lines of about 50 characters (CR LF line ends)
-//       as a listing does: lines gather in strOutput, which goes to the window
+//       as a listing does: lines gather in pendingOutput, which goes to the window
 //       through OutputToTxb (with its repaint request) whenever it passes
 //       2,048 characters, and the run yields to the event loop after every
 //       line; then the caret moves to the top, and the event loop runs until
@@ -194,7 +194,7 @@ struct Bench {
   }
 
   velt::Session& session() { return engine->session(); }
-  QPlainTextEdit* output() const { return window->controls().txbOutput; }
+  QPlainTextEdit* output() const { return window->controls().outputText; }
 
   static void Settle() {
     for (int i = 0; i < 3; ++i)
@@ -233,9 +233,9 @@ void Appending(Bench& b, const Text& report) {
   size_t lineStart = 0;
   while (lineStart < report.size()) {
     const size_t lineEnd = std::min(report.find(u"\r\n", lineStart), report.size() - 2) + 2;
-    s.reports.strOutput.append(report, lineStart, lineEnd - lineStart);
+    s.reports.pendingOutput.append(report, lineStart, lineEnd - lineStart);
     lineStart = lineEnd;
-    if (s.reports.strOutput.size() > kFlushAbove) {
+    if (s.reports.pendingOutput.size() > kFlushAbove) {
       const Clock::time_point before = Clock::now();
       velt::FlushOutput(s);
       longestAppend = std::max(longestAppend, Clock::now() - before);
@@ -254,7 +254,7 @@ void Appending(Bench& b, const Text& report) {
   const double cpu = CpuMs() - cpuStart;
 
   std::printf("(a) appending %zu characters in %ld pieces (capacity %d)\n", report.size(), appends,
-              s.reports.lngTextboxCapacity);
+              s.reports.textWindowCapacity);
   std::printf(
       "    appending loop %.0f ms, caret to top %.1f ms, event passes until shown %.1f ms "
       "(longest %.1f ms), total %.0f ms (%.0f ms of CPU)\n",
@@ -349,7 +349,7 @@ void Resizing(Bench& b) {
 void Copying(Bench& b) {
   velt::Session& s = b.session();
   QPlainTextEdit* output = b.output();
-  QPushButton* copy = b.window->controls().cmdCopyToClipboard;
+  QPushButton* copy = b.window->controls().copyButton;
   b.engine->mainWindow().Timer1_Tick();  // enables the button for a full window
   if (!copy->isEnabled()) {
     std::printf("(d) the copy button is disabled\n");

@@ -76,11 +76,11 @@ int main() {
   velt::Settings settings;
   velt::WordListState lists;
 
-  settings.chkPatternMatchingInWordsToIgnoreFile = true;
-  lists.astrWordsToIgnore.Assign(WildcardPatterns(rng, 200, false));
+  settings.patternMatching = true;
+  lists.fileWordsToIgnore.Assign(WildcardPatterns(rng, 200, false));
   Measure("200 wildcard patterns", words,
           [&](const Text& w) { return velt::MatchesWordsFile(lists, settings, w); });
-  lists.astrWordsToIgnore.Assign(WildcardPatterns(rng, 200, true));
+  lists.fileWordsToIgnore.Assign(WildcardPatterns(rng, 200, true));
   Measure("200 wildcard patterns, 20 of them with [aeiou]", words,
           [&](const Text& w) { return velt::MatchesWordsFile(lists, settings, w); });
 
@@ -90,13 +90,13 @@ int main() {
   std::sort(plain.begin(), plain.end());
   plain.erase(std::unique(plain.begin(), plain.end()), plain.end());
   const auto started = std::chrono::steady_clock::now();
-  lists.astrWordsToIgnore.Assign(plain);
+  lists.fileWordsToIgnore.Assign(plain);
   const double prepared =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
-  settings.chkPatternMatchingInWordsToIgnoreFile = false;
+  settings.patternMatching = false;
   Measure("10,000 plain words, binary search", words,
           [&](const Text& w) { return velt::MatchesWordsFile(lists, settings, w); });
-  settings.chkPatternMatchingInWordsToIgnoreFile = true;
+  settings.patternMatching = true;
   Measure("10,000 plain words, pattern matching on", words,
           [&](const Text& w) { return velt::MatchesWordsFile(lists, settings, w); });
   std::printf("(preparing the 10,000-word list took %.1f ms)\n", prepared);

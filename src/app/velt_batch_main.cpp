@@ -33,7 +33,7 @@ bool IsReadableFile(const std::string& path) {
 // report, and a report too long for the text window is in the output file.
 bool EveryLineDelivered(const velt::ReportState& reports) {
   if (reports.errorsReported > 0 || reports.outputFileMissed) return false;
-  return !reports.blnTextboxFull || reports.blnOutputFileWritten;
+  return !reports.textWindowFull || reports.outputFileWritten;
 }
 
 int Count(velt::Engine& engine, velt::MemoryClipboard& clipboard, const std::string& settingsFile) {
@@ -52,7 +52,7 @@ int Count(velt::Engine& engine, velt::MemoryClipboard& clipboard, const std::str
                             std::istreambuf_iterator<char>());
     clipboard.SetText(velt::FromUtf8(input));
   }
-  engine.cmdCountPhrases_Click();
+  engine.OnCountClicked();
 
   const int writeError = velt::WritePrintable(session.textWindow.text(), STDOUT_FILENO);
   if (writeError != 0) {
@@ -88,7 +88,7 @@ int Run(const velt::BatchArgs& args) {
   try {
     engine.SetBatchMode(true);
     engine.SetUpBeforeShow();
-    engine.session().run.blnStartUpCompleted = true;
+    engine.session().run.startUpCompleted = true;
     return Count(engine, clipboard, args.settingsFile);
   } catch (const std::bad_alloc&) {
     // Memory ran out outside the steps that report it themselves.

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   velt::ui::MainWindow window(engine.mainWindow(), view);
   auto* settingsWindow = new velt::ui::SettingsWindow(
       engine.settingsWindow(), view,
-      {&window, window.controls().txbFile[0], window.controls().cmdSetParameters},
+      {&window, window.controls().filePaths[0], window.controls().settingsButton},
       [&window] { window.close(); });
   QObject::connect(&window, &velt::ui::MainWindow::settingsWindowRequested, settingsWindow,
                    &velt::ui::SettingsWindow::Open);

@@ -39,7 +39,7 @@ int64_t KilobytesRounded(int64_t bytes) {
 
 }  // namespace
 
-void Engine::cmdCountPhrases_Click() {
+void Engine::OnCountClicked() {
   Session& s = session_;
   // A click while the button shows a counting caption is a stop request. It is
   // taken before the input checks, so that a check failing in the middle of a
@@ -49,9 +49,9 @@ void Engine::cmdCountPhrases_Click() {
                                     MessageButtons::YesNo, Answer::No);
     if (answer == Answer::No) return;
     SetTextWindow(s, u"Counting of all phrases was stopped.");
-    s.run.blnStop = true;
+    s.run.stopRequested = true;
     s.window.SetCaption(ControlId::cmdCountPhrases, s.UIText(21));
-    s.run.blnElapsedTimeRunning = false;
+    s.run.elapsedTimeRunning = false;
     s.run.timer2Enabled = false;
     s.pump.Yield();
     return;
@@ -59,17 +59,17 @@ void Engine::cmdCountPhrases_Click() {
   countReachedListing_ = false;
   s.reports.errorsReported = 0;
   if (!CheckSourceBeforeCount(s)) return;
-  s.run.strHowManyPhrases.clear();
+  s.run.summarySentence.clear();
 
   s.run.timer2Enabled = true;
   s.window.SetVisible(ControlId::lblTimeElapsed_1, true);
   SetCountPhrasesCaption(s);
-  params_.blnThereAreWordsToIgnore = ThereAreWordsToIgnore();
-  params_.intMinNumWordsInPhrase = s.settings.MinPhraseLength();
-  params_.intMaxNumWordsInPhrase = s.settings.MaxPhraseLength();
-  params_.intMFPThresholdFrequency = s.settings.MinimumFrequency();
+  params_.wordsToIgnoreInForce = ThereAreWordsToIgnore();
+  params_.minPhraseLength = s.settings.MinPhraseLength();
+  params_.maxPhraseLength = s.settings.MaxPhraseLength();
+  params_.minimumFrequency = s.settings.MinimumFrequency();
 
-  if (params_.intMaxNumWordsInPhrase < params_.intMinNumWordsInPhrase) {
+  if (params_.maxPhraseLength < params_.minPhraseLength) {
     s.Message(u"Invalid input",
               u"The maximum number of words in each phrase\r\nmust not be less than the minimum "
               u"number.",
@@ -77,12 +77,12 @@ void Engine::cmdCountPhrases_Click() {
     return;
   }
 
-  if (params_.intMFPThresholdFrequency == 1 && s.settings.cboWordOrder == 0) {
+  if (params_.minimumFrequency == 1 && s.settings.wordOrder == 0) {
     bool ask = s.settings.source == Source::Folder;
     if (s.settings.source == Source::SingleFile) {
       std::error_code error;
       const auto size = std::filesystem::file_size(
-          std::filesystem::path(NativePath(TrimSpaces(s.settings.txbFile[0]))), error);
+          std::filesystem::path(NativePath(TrimSpaces(s.settings.filePaths[0]))), error);
       ask = !error && KilobytesRounded(static_cast<int64_t>(size)) > 50;
     }
     if (ask) {
@@ -96,36 +96,36 @@ void Engine::cmdCountPhrases_Click() {
     }
   }
 
-  if (!s.settings.txbFilterWords.empty()) {
+  if (!s.settings.filterWords.empty()) {
     const Answer answer = s.Message(u"Filter results?", u"Do you wish to keep the filter settings?",
                                     MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::No) return;
   }
 
   const int code = params_.SetIgnoreWordsOption(s.settings.ignoreMode);
-  s.settings.txbFilterWords = TrimSpaces(s.settings.txbFilterWords);
-  s.reports.blnFilterActive = !s.settings.txbFilterWords.empty();
-  s.reports.blnFilterWordFound = false;
-  velt::cmdClearOutput_Click(s);
+  s.settings.filterWords = TrimSpaces(s.settings.filterWords);
+  s.reports.filterActive = !s.settings.filterWords.empty();
+  s.reports.filterWordFound = false;
+  velt::OnClearOutputClicked(s);
 
-  params_.intNumPhraseSlots = params_.intMaxNumWordsInPhrase;
-  s.run.intIgnoreWordsOptionCounted = code;
+  params_.phraseSlotCount = params_.maxPhraseLength;
+  s.run.ignoreModeCodeCounted = code;
 
   RunCount();
 
   s.window.SetEnabled(ControlId::cmdFilterResults, true);
   s.window.SetEnabled(ControlId::txbFilterWords, true);
   s.window.SetCaption(ControlId::lblNumOccurrences, u"");
-  s.run.blnElapsedTimeRunning = false;
-  s.reports.blnFilterActive = false;
-  s.settings.txbFilterWords = TrimSpaces(s.settings.txbFilterWords);
-  params_.intMFPThresholdFrequency = s.settings.MinimumFrequency();
-  if (s.settings.txbFilterWords.empty()) {
-    s.reports.intNumFilterWords = 0;
+  s.run.elapsedTimeRunning = false;
+  s.reports.filterActive = false;
+  s.settings.filterWords = TrimSpaces(s.settings.filterWords);
+  params_.minimumFrequency = s.settings.MinimumFrequency();
+  if (s.settings.filterWords.empty()) {
+    s.reports.filterWordCount = 0;
   } else {
-    txbFilterWords_LostFocus(s);
+    OnFilterWordsLeft(s);
   }
-  s.run.blnCancel = false;
+  s.run.cancelRequested = false;
   s.view.SettingsChanged();
   s.window.SetFocus(ControlId::cmdCountPhrases);
 }
@@ -133,8 +133,8 @@ void Engine::cmdCountPhrases_Click() {
 bool Engine::OutputIsInputFile() const {
   const Settings& settings = session_.settings;
   if (settings.source != Source::SingleFile || !OutputToFileEnabled(settings)) return false;
-  const std::filesystem::path input(NativePath(TrimSpaces(settings.txbFile[0])));
-  const std::filesystem::path output(NativePath(TrimSpaces(settings.txbFile[1])));
+  const std::filesystem::path input(NativePath(TrimSpaces(settings.filePaths[0])));
+  const std::filesystem::path output(NativePath(TrimSpaces(settings.filePaths[1])));
   std::error_code error;
   if (std::filesystem::equivalent(input, output, error)) return true;
   return std::filesystem::absolute(input, error).lexically_normal() ==
@@ -146,26 +146,26 @@ void Engine::RunCount() {
   // Compared before the output file is opened: opening it would empty the input.
   if (OutputIsInputFile()) {
     ShowInputFileMessage(s, input_file::kOutputIsInput);
-    s.run.blnStop = false;
+    s.run.stopRequested = false;
     s.run.timer2Enabled = false;
     return;
   }
   if (!CheckOutputFileBeforeCount(s)) {
-    s.run.blnStop = false;
+    s.run.stopRequested = false;
     s.run.timer2Enabled = false;
     return;
   }
-  if (params_.blnStripPhrases) params_.intNumPhraseSlots *= 2;
-  ignoreTest_ = std::make_unique<WordIgnoreTest>(lookups_, s.settings, s.run.blnStop);
-  assembler_ =
-      std::make_unique<PhraseAssembler>(table_, params_, s.settings, *ignoreTest_, s.run.blnStop);
+  if (params_.removeIgnoredWords) params_.phraseSlotCount *= 2;
+  ignoreTest_ = std::make_unique<WordIgnoreTest>(lookups_, s.settings, s.run.stopRequested);
+  assembler_ = std::make_unique<PhraseAssembler>(table_, params_, s.settings, *ignoreTest_,
+                                                 s.run.stopRequested);
   countingSink_ = std::make_unique<CountingSink>(*assembler_, params_);
 
   EnableDisableButtons(false);
   EnableListControls(false);
   EnableRunControls(false);
   s.window.SetEnabled(ControlId::cmdCountPhrases, true);
-  s.run.blnStop = false;
+  s.run.stopRequested = false;
   s.window.SetEnabled(ControlId::frmParams, false);
 
   try {
@@ -181,9 +181,9 @@ void Engine::RunCount() {
 
   s.window.SetEnabled(ControlId::frmParams, true);
   s.run.timer2Enabled = false;
-  s.run.blnElapsedTimeRunning = false;
-  if (s.run.lngSecondsElapsed < 3) s.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
-  if (s.settings.source == Source::Folder && !s.run.blnStop) {
+  s.run.elapsedTimeRunning = false;
+  if (s.run.secondsElapsed < 3) s.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
+  if (s.settings.source == Source::Folder && !s.run.stopRequested) {
     s.window.SetVisible(ControlId::txbFile_0, false);
     s.window.SetVisible(ControlId::lblFile, false);
     s.window.SetVisible(ControlId::cmdFile_0, false);
@@ -191,7 +191,7 @@ void Engine::RunCount() {
   EnableDisableButtons(true);
   EnableListControls(true);
   EnableRunControls(true);
-  s.run.blnStop = false;
+  s.run.stopRequested = false;
   SetCountPhrasesCaption(s);  // idle again
 }
 
@@ -199,17 +199,17 @@ void Engine::StartElapsedTime() {
   Session& s = session_;
   s.window.SetCaption(ControlId::lblTimeElapsed_1, u"Time elapsed: 0s");
   s.window.SetVisible(ControlId::lblTimeElapsed_1, true);
-  s.run.blnElapsedTimeRunning = true;
-  s.run.blnElapsedTimeShown = true;
-  s.run.lngSecondsElapsed = 0;
+  s.run.elapsedTimeRunning = true;
+  s.run.elapsedTimeShown = true;
+  s.run.secondsElapsed = 0;
   s.run.timer2Enabled = true;
 }
 
 void Engine::CountPhrases() {
   Session& s = session_;
   ConcealNumWords(s, false);
-  s.reports.blnOutputFileWritten = false;
-  s.reports.intMinWidth = 8;
+  s.reports.outputFileWritten = false;
+  s.reports.minColumnWidth = 8;
 
   if (!CheckDisplayFormatAvailable(s, listing_)) return;
   if (s.settings.source != Source::Clipboard && !CheckFilePatterns(s)) return;
@@ -221,12 +221,12 @@ void Engine::CountPhrases() {
   s.window.SetCaption(ControlId::cmdCountPhrases, s.UIText(25));
   wordRules_.SetAllowedExtraChars1(s.settings);
   wordRules_.SetAllowedExtraChars2(s.settings);
-  s.run.blnReadingWords = false;
-  s.run.blnListIncomplete = false;
-  scanner_.blnReadingWords = false;
-  scanner_.blnCharacterEntitiesPossible = false;
-  s.reports.blnTextboxFull = false;
-  scanner_.lngTotalNumOccurrences = 0;
+  s.run.readingWordsFile = false;
+  s.run.listIncomplete = false;
+  scanner_.readingWordsFile = false;
+  scanner_.entitiesPossible = false;
+  s.reports.textWindowFull = false;
+  scanner_.totalOccurrences = 0;
   StartElapsedTime();
 
   if (!ReadSource()) return;
@@ -241,7 +241,7 @@ bool Engine::ReadSource() {
     case Source::SingleFile: {
       Text notice = u"Now counting phrases in";
       notice += kCrLf;
-      notice += s.settings.txbFile[0];
+      notice += s.settings.filePaths[0];
       notice += kCrLf;
       notice += kCrLf;
       ShowText(s, std::move(notice));
@@ -252,7 +252,7 @@ bool Engine::ReadSource() {
       if (code >= input_file::kEndsWithSlash && code <= input_file::kOutputIsInput) {
         ShowInputFileMessage(s, code);
         if (code == input_file::kZeroLength) {
-          SetTextWindow(s, TrimSpaces(s.settings.txbFile[0]).empty()
+          SetTextWindow(s, TrimSpaces(s.settings.filePaths[0]).empty()
                                ? Text()
                                : u"Input file is zero length!");
         }
@@ -264,7 +264,7 @@ bool Engine::ReadSource() {
       s.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
       if (!GetClipboardText(sourceContext_)) {
         s.settings.source = Source::SingleFile;
-        optSource_Click(s, Source::SingleFile);
+        OnSourceChosen(s, Source::SingleFile);
         s.view.SettingsChanged();
         return false;
       }
@@ -275,15 +275,15 @@ bool Engine::ReadSource() {
 
 void Engine::FinishCount() {
   Session& s = session_;
-  if (table_.lngNumWords() > 1 && !s.run.blnStop) {
-    if (table_.lngNumWords() > 1000) ShowText(s, u"Now sorting ...");
-    table_.SortPhraseTable(1, table_.lngNumWords(), 1);
+  if (table_.phraseCount() > 1 && !s.run.stopRequested) {
+    if (table_.phraseCount() > 1000) ShowText(s, u"Now sorting ...");
+    table_.SortPhraseTable(1, table_.phraseCount(), 1);
   }
 
-  if (s.run.blnStop) {
-    s.run.blnStop = false;
+  if (s.run.stopRequested) {
+    s.run.stopRequested = false;
     SetTextWindow(s, u"Stopped");
-    if (table_.lngNumWords() == 0) {
+    if (table_.phraseCount() == 0) {
       EnableDisableButtons(true);
       SetCountPhrasesCaption(s);
       return;
@@ -298,24 +298,23 @@ void Engine::FinishCount() {
       SetCountPhrasesCaption(s);
       return;
     }
-    s.run.blnListIncomplete = true;
+    s.run.listIncomplete = true;
   }
-  s.run.blnWordsGot = !s.run.blnListIncomplete;
+  s.run.countAvailable = !s.run.listIncomplete;
 
   const bool folder = s.settings.source == Source::Folder;
-  if (folder && s.sources.lngNumFiles == 0) {
-    const bool patterns =
-        !s.sources.astrFilePatterns.empty() || !s.sources.astrExclusionTexts.empty();
+  if (folder && s.sources.fileCount == 0) {
+    const bool patterns = !s.sources.filePatterns.empty() || !s.sources.exclusionTexts.empty();
     Text text = u"No scanable files ";
     if (patterns) text += u"as specified ";
     text += u"were found in this folder";
-    if (s.settings.chkIncludeSubfolders) text += u" or in its subfolders";
+    if (s.settings.includeSubfolders) text += u" or in its subfolders";
     text += u".";
     s.Message(u"No files found", text, MessageIcon::Information);
     return;
   }
 
-  if (folder && s.run.blnWordsGot) {
+  if (folder && s.run.countAvailable) {
     s.window.SetVisible(ControlId::txbFile_0, false);
     s.window.SetVisible(ControlId::lblFile, false);
     s.window.SetCaption(ControlId::lblFilesize, u"");
@@ -333,65 +332,63 @@ void Engine::FinishCount() {
 
   ShowText(s, Text());
   ShowText(s, u"Excluding redundant subphrases . . . ");
-  s.run.blnExcludingSubphrases = true;
-  ExcludeRedundantSubphrases(table_, s.run.blnStop, s.pump);
-  s.run.blnExcludingSubphrases = false;
+  s.run.excludingSubphrases = true;
+  ExcludeRedundantSubphrases(table_, s.run.stopRequested, s.pump);
+  s.run.excludingSubphrases = false;
 
-  if (s.run.blnStop) {
+  if (s.run.stopRequested) {
     SetTextWindow(s, u"Counting of phrases was stopped.");
-    s.run.blnStop = false;
+    s.run.stopRequested = false;
     return;
   }
 
   stats_ = ComputeListStatistics(table_, s.pump);
   ShowText(s, u"Now setting up frequency chain . . .");
-  BuildFrequencyChain(table_, stats_, s.settings.chkSortByNumberOfFiles, s.pump,
+  BuildFrequencyChain(table_, stats_, s.settings.sortByNumberOfFiles, s.pump,
                       [&s] { velt::OutputToTxb(s, u" ."); });
   SetTextWindow(s, Text());
   PublishCounts();
-  s.run.blnCountDone = true;
+  s.run.countDone = true;
 
   PhraseSummary summary;
-  summary.lngNumWordsIncluded = stats_.lngNumWordsIncluded;
-  summary.intMinNumWordsInPhrase = params_.intMinNumWordsInPhrase;
-  summary.intMaxNumWordsInPhrase = params_.intMaxNumWordsInPhrase;
-  summary.intMFPThresholdFrequency = params_.intMFPThresholdFrequency;
-  summary.intNumWordsInLongestPhrase = stats_.intNumWordsInLongestPhrase;
-  summary.blnThereAreWordsToIgnore = params_.blnThereAreWordsToIgnore;
-  summary.blnStripPhrases = params_.blnStripPhrases;
-  summary.blnExcludePhrasesContainingAWordToIgnore =
-      params_.blnExcludePhrasesContainingAWordToIgnore;
-  summary.blnExcludePhrasesConsistingOnlyOfWordsToIgnore =
-      params_.blnExcludePhrasesConsistingOnlyOfWordsToIgnore;
+  summary.includedPhraseCount = stats_.includedPhraseCount;
+  summary.minPhraseLength = params_.minPhraseLength;
+  summary.maxPhraseLength = params_.maxPhraseLength;
+  summary.minimumFrequency = params_.minimumFrequency;
+  summary.wordsInLongestPhrase = stats_.wordsInLongestPhrase;
+  summary.wordsToIgnoreInForce = params_.wordsToIgnoreInForce;
+  summary.removeIgnoredWords = params_.removeIgnoredWords;
+  summary.excludePhrasesWithIgnoredWord = params_.excludePhrasesWithIgnoredWord;
+  summary.excludePhrasesOfIgnoredWordsOnly = params_.excludePhrasesOfIgnoredWordsOnly;
   SetHowManyPhrases(s, summary);
   countReachedListing_ = true;
-  if (stats_.lngNumWordsIncluded > 0) ListWords(s, listing_);
+  if (stats_.includedPhraseCount > 0) ListWords(s, listing_);
   s.window.SetEnabled(ControlId::cmdCountPhrases, true);
 }
 
 void Engine::PublishCounts() {
   Session& s = session_;
   WindowModel& w = s.window;
-  const bool filtered = s.reports.blnFilterActive;
+  const bool filtered = s.reports.filterActive;
   w.SetCaption(ControlId::lblNumberOfWords,
                filtered ? Text()
                         : u"Number of phrases in this list: " +
-                              s.numbers.Grouped(stats_.lngNumWordsIncluded));
+                              s.numbers.Grouped(stats_.includedPhraseCount));
   w.SetVisible(ControlId::lblNumberOfWords, true);
   w.SetVisible(ControlId::lblNumWordsExcluded, true);
   w.SetCaption(ControlId::lblNumOccurrences, u"");
   w.SetCaption(ControlId::lblTotalNumOccurrences, u"");
   w.SetAlign(ControlId::lblTotalNumOccurrences, Align::Right);
-  if (!s.run.blnListIncomplete && stats_.lngNumOccurrences > 0) {
+  if (!s.run.listIncomplete && stats_.occurrenceCount > 0) {
     w.SetCaption(ControlId::lblNumWordsExcluded,
                  filtered ? Text()
                           : u"No. of instances of phrases in this list: " +
-                                s.numbers.Grouped(stats_.lngNumOccurrences));
+                                s.numbers.Grouped(stats_.occurrenceCount));
     w.SetVisible(ControlId::lblNumWordsExcluded, true);
   }
   w.SetVisible(ControlId::lblNumOccurrences, true);
   w.SetVisible(ControlId::lblTotalNumOccurrences, true);
-  s.run.blnElapsedTimeRunning = false;
+  s.run.elapsedTimeRunning = false;
   w.Repaint(ControlId::lblNumberOfWords);
 }
 

@@ -45,10 +45,10 @@ void Engine::ProcessLine(Text line) {
     currentFile_ = inputPath;
     table_.filesRead().SetCurrentFile(currentFile_);
   }
-  scanner_.strLine = std::move(line);
-  scanner_.strLine += u' ';
-  WordScanner scanner(scanner_, wordRules_, session_.settings, session_.pump, session_.run.blnStop,
-                      session_.run.blnStartUpCompleted, *countingSink_);
+  scanner_.currentLine = std::move(line);
+  scanner_.currentLine += u' ';
+  WordScanner scanner(scanner_, wordRules_, session_.settings, session_.pump,
+                      session_.run.stopRequested, session_.run.startUpCompleted, *countingSink_);
   scanner.ScanLine();
 }
 
@@ -77,14 +77,14 @@ void Engine::ReportError(int number, const Text& description, const Text& label)
 }
 
 void Engine::ClearPreviousResults() {
-  session_.run.blnWordsGot = false;
+  session_.run.countAvailable = false;
   ConcealNumWords(session_, true);
 }
 
 // --- RestoreHooks and SettingsFileHooks ---
 
 void Engine::RememberLastFolder(const Text& folder) {
-  session_.sources.strSavedFolder = folder;
+  session_.sources.savedFolder = folder;
 }
 
 void Engine::PatternBoxSet(int index) {
@@ -92,7 +92,7 @@ void Engine::PatternBoxSet(int index) {
 }
 
 void Engine::RememberLastInputFile(const Text& path) {
-  session_.sources.strSavedInputFile = path;
+  session_.sources.savedInputFile = path;
 }
 
 void Engine::SourceSelected() {
@@ -106,8 +106,8 @@ void Engine::LanguageSelected() {
   // file (and velt-batch) uses the record only to select the entry: the words
   // file of the settings is loaded once every record is read, and the list
   // then follows that file.
-  if (!session_.run.blnStartUpCompleted || session_.run.blnRestoring || batchMode_) return;
-  velt::cboCommonWordsLanguages_Click(session_, wordsFiles_);
+  if (!session_.run.startUpCompleted || session_.run.restoring || batchMode_) return;
+  velt::OnCommonWordsLanguageChosen(session_, wordsFiles_);
 }
 
 void Engine::DisableOutputSwitch() {
@@ -119,7 +119,7 @@ void Engine::CheckInputFileName(const Text& path) {
 }
 
 void Engine::FolderBoxLostFocus() {
-  txbFolder_LostFocus(session_);
+  OnFolderLeft(session_);
 }
 
 void Engine::CommitExtraWords() {
@@ -131,8 +131,8 @@ bool Engine::AttemptToReadWords() {
 }
 
 void Engine::ClearFileWordsInForce() {
-  session_.wordLists.astrWordsToIgnore.Clear();
-  session_.wordLists.strLoadedWordsFile[0].clear();
+  session_.wordLists.fileWordsToIgnore.Clear();
+  session_.wordLists.loadedWordsFile[0].clear();
 }
 
 void Engine::SetWordsToIgnoreNotice() {
@@ -156,8 +156,7 @@ void Engine::ShowSettingsWindow() {
 }
 
 bool Engine::ThereAreWordsToIgnore() const {
-  return session_.wordLists.lngNumWordsToIgnore() > 0 ||
-         session_.wordLists.intNumExtraWordsToIgnore() > 0;
+  return session_.wordLists.fileWordCount() > 0 || session_.wordLists.extraWordCount() > 0;
 }
 
 }  // namespace velt

@@ -58,7 +58,7 @@ class Engine final : private SourceHooks, private SettingsFileHooks {
   void Quit();
 
   // --- counting (the Count button) ---
-  void cmdCountPhrases_Click();
+  void OnCountClicked();
   // Whether the last Count command reached its listing (also "no phrases").
   bool CountReachedListing() const { return countReachedListing_; }
 
@@ -77,19 +77,19 @@ class Engine final : private SourceHooks, private SettingsFileHooks {
   void SaveStateWithPopUp(bool fromMainWindow);
   void Timer1_Tick();
   void Timer2_Tick();
-  void cmdCopyToClipboard_Click(const Text& selectedText);
+  void OnCopyClicked(const Text& selectedText);
 
   // --- the Settings window's logic ---
-  void chkWordRule_Click(WordRuleBox box);
-  void cmdSetOrClearCheckboxes_Click(int index);
-  void cmdRestoreDefaults_Click();
+  void OnWordRuleClicked(WordRuleBox box);
+  void OnSetOrClearCheckboxesClicked(int index);
+  void OnRestoreDefaultsClicked();
   void LoadRemoveChosen(LoadRemoveChoice choice);
-  void cmdSelectWordsFile_Click();
-  void cboCommonWordsLanguages_Click();
-  void txbWordsToIgnoreOrCount_LostFocus();
-  void cmdClearWordsToIgnoreOrCount_Click();
-  void cmdSaveLoadState_Click(int index);
-  void cmdInitialize_Click();
+  void OnSelectWordsFileClicked();
+  void OnCommonWordsLanguageChosen();
+  void OnExtraWordsLeft();
+  void OnClearExtraWordsClicked();
+  void OnSaveOrLoadSettingsFileClicked(int index);
+  void OnReinitializeClicked();
 
   SourceContext& sourceContext() { return sourceContext_; }
 

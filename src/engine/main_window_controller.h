@@ -16,46 +16,46 @@ class MainWindowController {
 
   // Start-up after the window is shown and before the timers run; quitting.
   virtual void StartUp() = 0;
-  virtual void cmdQuit_Click() = 0;
+  virtual void OnQuitClicked() = 0;
 
   // Counting and the text window.
-  virtual void cmdCountPhrases_Click() = 0;
-  virtual void cmdClearOutput_Click() = 0;
-  virtual void cmdSaveState_Click() = 0;
+  virtual void OnCountClicked() = 0;
+  virtual void OnClearOutputClicked() = 0;
+  virtual void OnSaveSettingsClicked() = 0;
   // Puts the selected text (or the whole text when none) on the clipboard.
-  virtual void cmdCopyToClipboard_Click(const Text& selectedText) = 0;
-  virtual void txbOutput_LeftClick() = 0;
-  virtual void txbOutput_RightClick() = 0;
+  virtual void OnCopyClicked(const Text& selectedText) = 0;
+  virtual void OnOutputLeftClicked() = 0;
+  virtual void OnOutputRightClicked() = 0;
 
   // Source selection and the file boxes.
-  virtual void optSource_Click(Source source) = 0;
-  virtual void cmdFile_Click(int index) = 0;
-  virtual void cmdClearFile_Click(int index) = 0;
-  virtual void txbFile_LostFocus(int index) = 0;
-  virtual void cmdFolder_Click() = 0;
-  virtual void cmdClearFolder_Click() = 0;
-  virtual void txbFolder_LostFocus() = 0;
-  virtual void txbFileFilepathSpecifications_LostFocus(int index) = 0;
-  virtual void cmdListFiles_Click() = 0;
-  virtual void chkDisableOutputToFile_Click() = 0;
+  virtual void OnSourceChosen(Source source) = 0;
+  virtual void OnFileButtonClicked(int index) = 0;
+  virtual void OnClearFileClicked(int index) = 0;
+  virtual void OnFilePathLeft(int index) = 0;
+  virtual void OnFolderButtonClicked() = 0;
+  virtual void OnClearFolderClicked() = 0;
+  virtual void OnFolderLeft() = 0;
+  virtual void OnPathPatternsLeft(int index) = 0;
+  virtual void OnListFilesClicked() = 0;
+  virtual void OnDisableOutputToFileClicked() = 0;
 
   // Phrase options and the treatment of words to ignore.
-  virtual void cboPhraseLength_Click(int index) = 0;
-  virtual void cboMinimumFrequency_Click() = 0;
-  virtual void optIgnoreMode_Click(IgnoreMode mode) = 0;
+  virtual void OnPhraseLengthChosen(int index) = 0;
+  virtual void OnMinimumFrequencyChosen() = 0;
+  virtual void OnIgnoreModeChosen(IgnoreMode mode) = 0;
 
   // Report options and filtering.
-  virtual void cboWordOrder_Click() = 0;
-  virtual void cboDisplayFormat_Click() = 0;
-  virtual void chkDisplayRelativeFrequency_Click() = 0;
-  virtual void chkSortByNumberOfFiles_Click() = 0;
-  virtual void chkFileList_Click() = 0;
-  virtual void txbFilterWords_LostFocus() = 0;
-  virtual void txbFilterWords_Enter() = 0;
-  virtual void txbFilterWords_Changed() = 0;
-  virtual void cmdFilterResults_Click() = 0;
-  virtual void cmdClear_Click() = 0;
-  virtual void optFilterMode_Click(FilterMode mode) = 0;
+  virtual void OnWordOrderChosen() = 0;
+  virtual void OnDisplayFormatChosen() = 0;
+  virtual void OnRelativeFrequencyClicked() = 0;
+  virtual void OnSortByNumberOfFilesClicked() = 0;
+  virtual void OnFileListFormatClicked() = 0;
+  virtual void OnFilterWordsLeft() = 0;
+  virtual void OnFilterWordsEntered() = 0;
+  virtual void OnFilterWordsEdited() = 0;
+  virtual void OnFilterClicked() = 0;
+  virtual void OnClearFilterClicked() = 0;
+  virtual void OnFilterModeChosen(FilterMode mode) = 0;
 
   // The two one-second timers.
   virtual void Timer1_Tick() = 0;

@@ -40,7 +40,7 @@ class Session {
         numbers(numbers),
         window(seams.view),
         textWindow(seams.view) {
-    textWindow.SetLimit(TextWindowLimit(reports.lngTextboxCapacity));
+    textWindow.SetLimit(TextWindowLimit(reports.textWindowCapacity));
   }
 
   Session(const Session&) = delete;

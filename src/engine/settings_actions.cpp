@@ -16,31 +16,31 @@ namespace {
 bool* WordRuleField(Settings& settings, WordRuleBox box) {
   switch (box) {
     case WordRuleBox::Hyphens:
-      return &settings.chkAllowWordsWithHyphens;
+      return &settings.allowHyphens;
     case WordRuleBox::Apostrophes:
-      return &settings.chkAllowWordsWithApostrophes;
+      return &settings.allowApostrophes;
     case WordRuleBox::Underscores:
-      return &settings.chkAllowWordsWithUnderscores;
+      return &settings.allowUnderscores;
     case WordRuleBox::Colons:
-      return &settings.chkAllowWordsWithColons;
+      return &settings.allowColons;
     case WordRuleBox::Backslashes:
-      return &settings.chkAllowWordsWithBackslashes;
+      return &settings.allowBackslashes;
     case WordRuleBox::Forwardslashes:
-      return &settings.chkAllowWordsWithForwardslashes;
+      return &settings.allowForwardSlashes;
     case WordRuleBox::Parentheses:
-      return &settings.chkAllowWordsWithParentheses;
+      return &settings.allowParentheses;
     case WordRuleBox::Ampersands:
-      return &settings.chkAllowWordsWithAmpersands;
+      return &settings.allowAmpersands;
     case WordRuleBox::Periods:
-      return &settings.chkAllowWordsWithPeriods;
+      return &settings.allowPeriods;
     case WordRuleBox::Commas:
-      return &settings.chkAllowWordsWithCommas;
+      return &settings.allowCommas;
     case WordRuleBox::AtSigns:
-      return &settings.chkAllowWordsWithAtSigns;
+      return &settings.allowAtSigns;
     case WordRuleBox::Numerals:
-      return &settings.chkAllowWordsWithNumerals;
+      return &settings.allowNumeralsInWords;
     case WordRuleBox::CaseSignificant:
-      return &settings.chkCaseSignificant;
+      return &settings.caseSignificant;
   }
   return nullptr;
 }
@@ -63,10 +63,10 @@ TextView SourceNoun(Source source) {
 
 }  // namespace
 
-void Engine::chkWordRule_Click(WordRuleBox box) {
+void Engine::OnWordRuleClicked(WordRuleBox box) {
   Session& s = session_;
-  if (!s.run.blnStartUpCompleted || s.run.blnRestoring) return;
-  if (s.run.blnWordsGot) {
+  if (!s.run.startUpCompleted || s.run.restoring) return;
+  if (s.run.countAvailable) {
     Text question = u"Changing this entails reading the ";
     question += SourceNoun(s.settings.source);
     question += u" anew.  Is this OK?";
@@ -76,7 +76,7 @@ void Engine::chkWordRule_Click(WordRuleBox box) {
       *field = !*field;  // switched back as a program change
       s.view.SettingsChanged();
     } else {
-      s.run.blnWordsGot = false;
+      s.run.countAvailable = false;
     }
   }
   if (box != WordRuleBox::CaseSignificant && box != WordRuleBox::Backslashes) {
@@ -84,21 +84,21 @@ void Engine::chkWordRule_Click(WordRuleBox box) {
   }
 }
 
-void Engine::cmdSetOrClearCheckboxes_Click(int index) {
+void Engine::OnSetOrClearCheckboxesClicked(int index) {
   Session& s = session_;
   const bool value = index == 1;
-  GuardFlag settingAll(s.wordLists.blnSettingAllCheckboxes);
+  GuardFlag settingAll(s.wordLists.settingAllCheckboxes);
   const std::array<bool*, 26> boxes = s.settings.SettingsCheckboxes();
   for (size_t k = 0; k < boxes.size(); ++k) {
     if (*boxes[k] == value) continue;
     *boxes[k] = value;
     s.view.SettingsChanged();
-    if (k < kWordRuleBoxesInCheckAllOrder) chkWordRule_Click(static_cast<WordRuleBox>(k));
+    if (k < kWordRuleBoxesInCheckAllOrder) OnWordRuleClicked(static_cast<WordRuleBox>(k));
   }
   s.view.SettingsChanged();
 }
 
-void Engine::cmdRestoreDefaults_Click() {
+void Engine::OnRestoreDefaultsClicked() {
   SetDefaultValues();
   if (session_.window.Get(ControlId::cmdClose).enabled) {
     session_.window.SetFocus(ControlId::cmdClose);
@@ -109,20 +109,20 @@ void Engine::LoadRemoveChosen(LoadRemoveChoice choice) {
   velt::LoadRemoveChosen(session_, wordsFiles_, 0, choice);
 }
 
-void Engine::cmdSelectWordsFile_Click() {
-  velt::cmdSelectWordsFile_Click(session_, wordsFiles_, 0);
+void Engine::OnSelectWordsFileClicked() {
+  velt::OnSelectWordsFileClicked(session_, wordsFiles_, 0);
 }
 
-void Engine::cboCommonWordsLanguages_Click() {
-  velt::cboCommonWordsLanguages_Click(session_, wordsFiles_);
+void Engine::OnCommonWordsLanguageChosen() {
+  velt::OnCommonWordsLanguageChosen(session_, wordsFiles_);
 }
 
-void Engine::txbWordsToIgnoreOrCount_LostFocus() {
+void Engine::OnExtraWordsLeft() {
   GetExtraWords(session_, 0);
 }
 
-void Engine::cmdClearWordsToIgnoreOrCount_Click() {
-  velt::cmdClearWordsToIgnoreOrCount_Click(session_, 0);
+void Engine::OnClearExtraWordsClicked() {
+  velt::OnClearExtraWordsClicked(session_, 0);
 }
 
 void Engine::SaveStateWithPopUp(bool fromMainWindow) {
@@ -131,7 +131,7 @@ void Engine::SaveStateWithPopUp(bool fromMainWindow) {
   popUpFromMainWindow_ = false;
 }
 
-void Engine::cmdSaveLoadState_Click(int index) {
+void Engine::OnSaveOrLoadSettingsFileClicked(int index) {
   if (index == 0) {
     SaveSettingsToFile(session_, stateFile_, *this);
   } else {
@@ -139,13 +139,13 @@ void Engine::cmdSaveLoadState_Click(int index) {
   }
 }
 
-void Engine::cmdInitialize_Click() {
+void Engine::OnReinitializeClicked() {
   Reinitialize(session_, stateFile_, *this);
 }
 
 int Engine::LoadSettingsFile(const std::string& path) {
   Session& s = session_;
-  GuardFlag restoring(s.run.blnRestoring);
+  GuardFlag restoring(s.run.restoring);
   const RestoreResult result =
       stateFile_.RestoreSavedState({s.settings, s.dialogs, *this, true}, path);
   if (result.code == restore_result::kListWithoutSelection) {
@@ -162,9 +162,9 @@ void Engine::PrepareBatchRun() {
   Session& s = session_;
   // The settings file's words-to-ignore file was loaded with the settings.
   GetExtraWords(s, 0);
-  txbFileFilepathSpecifications_LostFocus(s, 0);
-  txbFileFilepathSpecifications_LostFocus(s, 1);
-  txbFilterWords_LostFocus(s);
+  OnPathPatternsLeft(s, 0);
+  OnPathPatternsLeft(s, 1);
+  OnFilterWordsLeft(s);
   velt::SetWordsToIgnoreNotice(s);
 }
 

@@ -12,8 +12,19 @@ namespace velt {
 // Which check box of the word-character group changed (the twelve "Allow
 // 'words' with" boxes and "Upper/lower case significant").
 enum class WordRuleBox {
-  Hyphens, Apostrophes, Underscores, Colons, Backslashes, Forwardslashes, Parentheses,
-  Ampersands, Periods, Commas, AtSigns, Numerals, CaseSignificant
+  Hyphens,
+  Apostrophes,
+  Underscores,
+  Colons,
+  Backslashes,
+  Forwardslashes,
+  Parentheses,
+  Ampersands,
+  Periods,
+  Commas,
+  AtSigns,
+  Numerals,
+  CaseSignificant
 };
 
 class SettingsWindowController {
@@ -23,28 +34,28 @@ class SettingsWindowController {
   virtual Session& session() = 0;
 
   // A word-rule box was clicked by the user (its new value is in settings).
-  virtual void chkWordRule_Click(WordRuleBox box) = 0;
+  virtual void OnWordRuleClicked(WordRuleBox box) = 0;
   // index 1: "Check all checkboxes", index 0: "Clear all checkboxes".
-  virtual void cmdSetOrClearCheckboxes_Click(int index) = 0;
-  virtual void cmdRestoreDefaults_Click() = 0;
+  virtual void OnSetOrClearCheckboxesClicked(int index) = 0;
+  virtual void OnRestoreDefaultsClicked() = 0;
   // "Quit": asks "Really quit?"; true when the program is to end.
-  virtual bool cmdQuit_Click() = 0;
+  virtual bool OnQuitClicked() = 0;
 
-  // Words to ignore. cboWordsFile_Click is the user's choice of an entry (its
+  // Words to ignore. WordsFileClickWanted is the user's choice of an entry (its
   // index is in settings); the window then shows the Load/Remove dialog and
   // passes the option chosen there.
-  virtual bool cboWordsFile_ClickWanted() = 0;  // false: ignore the click (guards)
-  virtual void cboWordsFile_Chosen(LoadRemoveChoice choice) = 0;
-  virtual void cmdSelectWordsFile_Click() = 0;
-  virtual void cmdClearWordsFile_Click() = 0;
-  virtual void cboCommonWordsLanguages_Click() = 0;
-  virtual void txbWordsToIgnoreOrCount_LostFocus() = 0;  // also Enter
-  virtual void cmdClearWordsToIgnoreOrCount_Click() = 0;
+  virtual bool WordsFileChoiceWanted() = 0;  // false: ignore the click (guards)
+  virtual void OnWordsFileActionChosen(LoadRemoveChoice choice) = 0;
+  virtual void OnSelectWordsFileClicked() = 0;
+  virtual void OnClearWordsFilesClicked() = 0;
+  virtual void OnCommonWordsLanguageChosen() = 0;
+  virtual void OnExtraWordsLeft() = 0;  // also Enter
+  virtual void OnClearExtraWordsClicked() = 0;
 
   // Settings files.
-  virtual void cmdSaveState_Click() = 0;
-  virtual void cmdSaveLoadState_Click(int index) = 0;  // 0 save to file, 1 load from file
-  virtual void cmdInitialize_Click() = 0;
+  virtual void OnSaveSettingsClicked() = 0;
+  virtual void OnSaveOrLoadSettingsFileClicked(int index) = 0;  // 0 save to file, 1 load from file
+  virtual void OnReinitializeClicked() = 0;
 };
 
 }  // namespace velt

@@ -17,8 +17,8 @@ namespace {
 
 // A format above 9 needs the folder source; start-up falls back to format 0.
 void CheckRestoredFormat(Session& session, ListedPhrases& listing) {
-  if (session.settings.cboDisplayFormat > 9 && session.settings.source != Source::Folder) {
-    session.settings.cboDisplayFormat = 0;
+  if (session.settings.displayFormat > 9 && session.settings.source != Source::Folder) {
+    session.settings.displayFormat = 0;
   }
   EnableFormatOptions(session, listing);
 }
@@ -28,14 +28,14 @@ void CheckRestoredFormat(Session& session, ListedPhrases& listing) {
 void Engine::SetUpBeforeShow() {
   Session& s = session_;
   WindowModel& w = s.window;
-  s.run.blnStartUpCompleted = false;
+  s.run.startUpCompleted = false;
   // One-time control setup.
   s.settings.ignoreMode = IgnoreMode::None;
   w.SetCaption(ControlId::lblSelectSource, s.UIText(19));
   w.SetTooltip(ControlId::chkDisplayRelativeFrequency,
                u"'Relative frequency' is explained in 'Report Formats' in the online user manual.");
   w.SetCaption(ControlId::chkFileList, s.UIText(374));
-  s.settings.cboMinimumFrequency = 1;
+  s.settings.minimumFrequencyIndex = 1;
   s.settings.filterMode = FilterMode::AllWords;
   // The platform has no clipboard viewer.
   w.SetVisible(ControlId::cmdClipboardViewer, false);
@@ -45,21 +45,21 @@ void Engine::SetUpBeforeShow() {
   w.SetCaption(ControlId::frmMain, s.UIText(1));
 
   s.settings.source = Source::SingleFile;
-  optSource_Click(s, Source::SingleFile);
+  OnSourceChosen(s, Source::SingleFile);
   w.SetCaption(ControlId::cmdCopyToClipboard, s.UIText(9));
   w.SetVisible(ControlId::cmdCopyToClipboard, true);
   w.SetVisible(ControlId::cmdSaveState, true);
   EnableDisableButtons(true);
 
   w.SetCaption(ControlId::lblWordsToIgnoreNotice, u"");
-  s.settings.chkSuppressWords = true;
+  s.settings.suppressWordsAsFound = true;
   w.SetVisible(ControlId::chkSuppressWords, false);
 
   w.SetVisible(ControlId::cmdListFiles, false);
   w.SetVisible(ControlId::lblTimeElapsed_1, false);
   w.SetVisible(ControlId::chkFileList, false);
   CheckRestoredFormat(s, listing_);
-  s.reports.intPrevDisplayFormat = 0;
+  s.reports.previousDisplayFormat = 0;
   s.view.SettingsChanged();
 }
 
@@ -78,11 +78,11 @@ void Engine::StartUpAfterShow() {
         Answer::Yes) {
       Initialize();
     } else {
-      s.settings.chkSaveStateOnQuit = false;
+      s.settings.saveStateOnQuit = false;
     }
   }
 
-  s.reports.intPrevDisplayFormat = s.settings.cboDisplayFormat;
+  s.reports.previousDisplayFormat = s.settings.displayFormat;
   if (s.settings.ignoreMode == IgnoreMode::None) {
     s.settings.ignoreMode = IgnoreMode::ExcludeAllIgnored;
   }
@@ -93,63 +93,63 @@ void Engine::StartUpAfterShow() {
 
   velt::SetWordsToIgnoreNotice(s);
   s.window.SetVisible(ControlId::chkFileList, s.settings.source == Source::Folder);
-  s.settings.chkFileList = false;
-  s.window.SetEnabled(ControlId::cmdClear, !s.settings.txbFilterWords.empty());
+  s.settings.fileListFormat = false;
+  s.window.SetEnabled(ControlId::cmdClear, !s.settings.filterWords.empty());
   SetCountPhrasesCaption(s);
 
   // Filter words left in the box wait for the first count: the box is emptied
   // (nothing else is reset, so no saved setting is lost).
-  if (!s.settings.txbFilterWords.empty()) {
-    s.settings.txbFilterWords.clear();
-    s.reports.intNumFilterWords = 0;
-    s.reports.astrFilterWords.clear();
-    s.reports.strFilterWords.clear();
+  if (!s.settings.filterWords.empty()) {
+    s.settings.filterWords.clear();
+    s.reports.filterWordCount = 0;
+    s.reports.filterWordList.clear();
+    s.reports.filterWordsParsed.clear();
   }
   s.view.SettingsChanged();
   SetTheFocus(s);
-  s.run.blnStartUpCompleted = true;
+  s.run.startUpCompleted = true;
 }
 
 void Engine::Initialize() {
   Session& s = session_;
   Settings& settings = s.settings;
   WindowModel& w = s.window;
-  settings.chkDisplayRelativeFrequency = false;
-  settings.chkSortByNumberOfFiles = false;
+  settings.relativeFrequency = false;
+  settings.sortByNumberOfFiles = false;
   EraseNumWords(s);
   w.SetCaption(ControlId::lblFilesize, u"");
   w.SetCaption(ControlId::lblXMLsize, u"");
   w.SetCaption(ControlId::lblTwirler, u" ");
   SetTextboxCapacity(s, kTextboxCapacity);
-  s.sources.blnListingFiles = false;
-  settings.txbFolder.clear();
-  settings.txbFile[0].clear();
-  settings.txbFileFilepathSpecifications[0].clear();
+  s.sources.listingFiles = false;
+  settings.inputFolder.clear();
+  settings.filePaths[0].clear();
+  settings.pathPatterns[0].clear();
   GetFileFilepathSpecifications(s, 0);
-  settings.txbWordsToIgnoreOrCount.clear();
-  s.wordLists.astrExtraWordsToIgnore.Clear();
+  settings.extraWords.clear();
+  s.wordLists.extraWordsToIgnore.Clear();
   w.SetCaption(ControlId::txbStateFile, u"");
-  s.sources.strSavedInputFile.clear();
-  s.sources.strSavedFolder.clear();
-  scanner_.intWithinComment = -1;
+  s.sources.savedInputFile.clear();
+  s.sources.savedFolder.clear();
+  scanner_.commentState = -1;
   SetDefaultValues();
-  s.reports.blnSuppressRelist = false;
-  settings.cboWordOrder = 0;
-  settings.cboDisplayFormat = 0;
+  s.reports.suppressRelist = false;
+  settings.wordOrder = 0;
+  settings.displayFormat = 0;
   SetSkippedExtensions(s.sources);
-  settings.txbFilterWords.clear();
-  s.reports.intNumFilterWords = 0;
-  s.reports.astrFilterWords.clear();
-  s.reports.strFilterWords.clear();
-  settings.cboLongWordSize = 2;
-  settings.cboShortWordSize = 1;
-  if (s.run.blnStartUpCompleted) {
+  settings.filterWords.clear();
+  s.reports.filterWordCount = 0;
+  s.reports.filterWordList.clear();
+  s.reports.filterWordsParsed.clear();
+  settings.longWordSizeIndex = 2;
+  settings.shortWordSizeIndex = 1;
+  if (s.run.startUpCompleted) {
     ShowSettingsWindow();
-    if (!settings.cboWordsFile.entries.empty() &&
+    if (!settings.wordsFileList.entries.empty() &&
         s.Message(u"Reinitialize", u"Do you wish to clear all words-to-ignore files?",
                   MessageIcon::Question, MessageButtons::YesNo) == Answer::Yes) {
-      settings.cboWordsFile = WordsFileList();
-      settings.cboCommonWordsLanguages = kNoLanguageIndex;
+      settings.wordsFileList = WordsFileList();
+      settings.commonWordsLanguage = kNoLanguageIndex;
       ClearFileWordsInForce();
     }
   }
@@ -159,17 +159,17 @@ void Engine::Initialize() {
 
 void Engine::SetDefaultValues() {
   Session& s = session_;
-  GuardFlag restoring(s.run.blnRestoring);
+  GuardFlag restoring(s.run.restoring);
   s.settings.SetSettingsWindowDefaults();
   SetCommentMarkers(MarkupMode::None, scanner_.markers);
   s.settings.source = Source::SingleFile;
   LayOutSourceControls(s);
-  s.run.blnWordsGot = false;
+  s.run.countAvailable = false;
   s.view.SettingsChanged();
 }
 
 void Engine::Quit() {
-  if (session_.settings.chkSaveStateOnQuit) {
+  if (session_.settings.saveStateOnQuit) {
     const Text error = stateFile_.SaveState(session_.settings);
     if (!error.empty()) session_.Message(u"Save state", error, MessageIcon::Exclamation);
   }

@@ -13,7 +13,7 @@ class TableListing final : public ListedPhrases {
   TableListing(PhraseTable& table, const ListStatistics& stats, EventPump& pump)
       : table_(table), stats_(stats), pump_(pump) {}
 
-  int32_t lngNumWords() const override { return table_.lngNumWords(); }
+  int32_t phraseCount() const override { return table_.phraseCount(); }
   bool Included(int32_t i) const override { return table_.Included(i); }
   Text Phrase(int32_t i) const override { return table_.Phrase(i); }
   int32_t Count(int32_t i) const override { return table_.Count(i); }
@@ -25,19 +25,17 @@ class TableListing final : public ListedPhrases {
   void SetRelativeValue(int32_t i, float value) override { table_.SetRelativeValue(i, value); }
   void ReadRecords(std::span<const int32_t> indices, RecordBatch& batch) const override;
 
-  int32_t lngFirstFreq() const override { return table_.lngFirstFreq(); }
-  int32_t lngNumWordsIncluded() const override { return stats_.lngNumWordsIncluded; }
-  int32_t lngNumOccurrences() const override { return stats_.lngNumOccurrences; }
-  int32_t lngMaxFrequency() const override { return stats_.lngMaxFrequency; }
-  int32_t lngMaxNumFiles() const override { return stats_.lngMaxNumFiles; }
-  int intMaxWordLengthFound() const override { return stats_.intMaxWordLengthFound; }
-  int intNumWordsInLongestPhrase() const override { return stats_.intNumWordsInLongestPhrase; }
+  int32_t firstInFrequencyOrder() const override { return table_.firstInFrequencyOrder(); }
+  int32_t includedPhraseCount() const override { return stats_.includedPhraseCount; }
+  int32_t occurrenceCount() const override { return stats_.occurrenceCount; }
+  int32_t maxFrequency() const override { return stats_.maxFrequency; }
+  int32_t maxFileCount() const override { return stats_.maxFileCount; }
+  int longestPhraseLength() const override { return stats_.longestPhraseLength; }
+  int wordsInLongestPhrase() const override { return stats_.wordsInLongestPhrase; }
 
   void BuildFrequencyChain(bool byNumberOfFiles) override;
 
-  const std::vector<Text>& astrFilesRead() const override {
-    return table_.filesRead().astrFilesRead();
-  }
+  const std::vector<Text>& readPaths() const override { return table_.filesRead().readPaths(); }
 
  private:
   PhraseTable& table_;

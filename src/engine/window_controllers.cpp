@@ -20,102 +20,128 @@ void MainWindowEngine::StartUp() {
   engine_.StartUpAfterShow();
 }
 
-void MainWindowEngine::cmdClearOutput_Click() { velt::cmdClearOutput_Click(session()); }
+void MainWindowEngine::OnClearOutputClicked() {
+  velt::OnClearOutputClicked(session());
+}
 
-void MainWindowEngine::txbOutput_LeftClick() { velt::txbOutput_LeftClick(session()); }
+void MainWindowEngine::OnOutputLeftClicked() {
+  velt::OnOutputLeftClicked(session());
+}
 
-void MainWindowEngine::txbOutput_RightClick() { velt::txbOutput_RightClick(session()); }
+void MainWindowEngine::OnOutputRightClicked() {
+  velt::OnOutputRightClicked(session());
+}
 
-void MainWindowEngine::optSource_Click(Source source) {
+void MainWindowEngine::OnSourceChosen(Source source) {
   Session& s = session();
-  if (!s.run.blnStartUpCompleted) return;
+  if (!s.run.startUpCompleted) return;
   s.settings.source = source;
-  velt::optSource_Click(s, source);
+  velt::OnSourceChosen(s, source);
   EnableFormatOptions(s, engine_.listing());
   s.view.SettingsChanged();
 }
 
-void MainWindowEngine::cmdFile_Click(int index) {
-  velt::cmdFile_Click(engine_.sourceContext(), index);
+void MainWindowEngine::OnFileButtonClicked(int index) {
+  velt::OnFileButtonClicked(engine_.sourceContext(), index);
 }
 
-void MainWindowEngine::cmdClearFile_Click(int index) { velt::cmdClearFile_Click(session(), index); }
-
-void MainWindowEngine::txbFile_LostFocus(int index) { velt::txbFile_LostFocus(session(), index); }
-
-void MainWindowEngine::cmdFolder_Click() { velt::cmdFolder_Click(engine_.sourceContext()); }
-
-void MainWindowEngine::cmdClearFolder_Click() { velt::cmdClearFolder_Click(session()); }
-
-void MainWindowEngine::txbFolder_LostFocus() { velt::txbFolder_LostFocus(session()); }
-
-void MainWindowEngine::txbFileFilepathSpecifications_LostFocus(int index) {
-  velt::txbFileFilepathSpecifications_LostFocus(session(), index);
+void MainWindowEngine::OnClearFileClicked(int index) {
+  velt::OnClearFileClicked(session(), index);
 }
 
-void MainWindowEngine::cmdListFiles_Click() { velt::cmdListFiles_Click(engine_.sourceContext()); }
-
-void MainWindowEngine::chkDisableOutputToFile_Click() {
-  velt::chkDisableOutputToFile_Click(session(), engine_.listing());
+void MainWindowEngine::OnFilePathLeft(int index) {
+  velt::OnFilePathLeft(session(), index);
 }
 
-void MainWindowEngine::cboPhraseLength_Click(int) {
+void MainWindowEngine::OnFolderButtonClicked() {
+  velt::OnFolderButtonClicked(engine_.sourceContext());
+}
+
+void MainWindowEngine::OnClearFolderClicked() {
+  velt::OnClearFolderClicked(session());
+}
+
+void MainWindowEngine::OnFolderLeft() {
+  velt::OnFolderLeft(session());
+}
+
+void MainWindowEngine::OnPathPatternsLeft(int index) {
+  velt::OnPathPatternsLeft(session(), index);
+}
+
+void MainWindowEngine::OnListFilesClicked() {
+  velt::OnListFilesClicked(engine_.sourceContext());
+}
+
+void MainWindowEngine::OnDisableOutputToFileClicked() {
+  velt::OnDisableOutputToFileClicked(session(), engine_.listing());
+}
+
+void MainWindowEngine::OnPhraseLengthChosen(int) {
   if (session().window.Get(ControlId::cmdCountPhrases).visible &&
       session().window.Get(ControlId::cmdCountPhrases).enabled) {
     session().window.SetFocus(ControlId::cmdCountPhrases);
   }
 }
 
-void MainWindowEngine::cboMinimumFrequency_Click() { cboPhraseLength_Click(0); }
+void MainWindowEngine::OnMinimumFrequencyChosen() {
+  OnPhraseLengthChosen(0);
+}
 
-void MainWindowEngine::optIgnoreMode_Click(IgnoreMode mode) {
+void MainWindowEngine::OnIgnoreModeChosen(IgnoreMode mode) {
   Session& s = session();
   s.settings.ignoreMode = mode;
-  s.run.intIgnoreWordsOption = mode == IgnoreMode::None ? 1 : static_cast<int>(mode);
+  s.run.ignoreModeCode = mode == IgnoreMode::None ? 1 : static_cast<int>(mode);
   EnableFilterResults(s);
 }
 
-void MainWindowEngine::cboWordOrder_Click() {
-  velt::cboWordOrder_Click(session(), engine_.listing());
+void MainWindowEngine::OnWordOrderChosen() {
+  velt::OnWordOrderChosen(session(), engine_.listing());
 }
 
-void MainWindowEngine::cboDisplayFormat_Click() {
-  velt::cboDisplayFormat_Click(session(), engine_.listing());
+void MainWindowEngine::OnDisplayFormatChosen() {
+  velt::OnDisplayFormatChosen(session(), engine_.listing());
 }
 
-void MainWindowEngine::chkDisplayRelativeFrequency_Click() {
-  velt::chkDisplayRelativeFrequency_Click(session(), engine_.listing());
+void MainWindowEngine::OnRelativeFrequencyClicked() {
+  velt::OnRelativeFrequencyClicked(session(), engine_.listing());
 }
 
-void MainWindowEngine::chkSortByNumberOfFiles_Click() {
-  velt::chkSortByNumberOfFiles_Click(session(), engine_.listing());
+void MainWindowEngine::OnSortByNumberOfFilesClicked() {
+  velt::OnSortByNumberOfFilesClicked(session(), engine_.listing());
 }
 
-void MainWindowEngine::chkFileList_Click() {
-  velt::chkFileList_Click(session(), engine_.listing());
+void MainWindowEngine::OnFileListFormatClicked() {
+  velt::OnFileListFormatClicked(session(), engine_.listing());
 }
 
-void MainWindowEngine::txbFilterWords_LostFocus() { velt::txbFilterWords_LostFocus(session()); }
-
-void MainWindowEngine::txbFilterWords_Enter() {
-  velt::txbFilterWords_KeyPress(session(), engine_.listing(), u'\r');
+void MainWindowEngine::OnFilterWordsLeft() {
+  velt::OnFilterWordsLeft(session());
 }
 
-void MainWindowEngine::txbFilterWords_Changed() {
-  velt::txbFilterWords_KeyPress(session(), engine_.listing(), u'x');
+void MainWindowEngine::OnFilterWordsEntered() {
+  velt::FilterWordsKeyPress(session(), engine_.listing(), u'\r');
 }
 
-void MainWindowEngine::cmdFilterResults_Click() {
-  velt::cmdFilterResults_Click(session(), engine_.listing());
+void MainWindowEngine::OnFilterWordsEdited() {
+  velt::FilterWordsKeyPress(session(), engine_.listing(), u'x');
 }
 
-void MainWindowEngine::cmdClear_Click() { velt::cmdClear_Click(session()); }
+void MainWindowEngine::OnFilterClicked() {
+  velt::OnFilterClicked(session(), engine_.listing());
+}
 
-void MainWindowEngine::optFilterMode_Click(FilterMode mode) { session().settings.filterMode = mode; }
+void MainWindowEngine::OnClearFilterClicked() {
+  velt::OnClearFilterClicked(session());
+}
+
+void MainWindowEngine::OnFilterModeChosen(FilterMode mode) {
+  session().settings.filterMode = mode;
+}
 
 // --- Settings window ---
 
-bool SettingsWindowEngine::cmdQuit_Click() {
+bool SettingsWindowEngine::OnQuitClicked() {
   if (session().Message(u"Quit", u"Really quit?", MessageIcon::Question, MessageButtons::YesNo) !=
       Answer::Yes) {
     return false;
@@ -124,8 +150,12 @@ bool SettingsWindowEngine::cmdQuit_Click() {
   return true;
 }
 
-bool SettingsWindowEngine::cboWordsFile_ClickWanted() { return velt::cboWordsFile_Click(session(), 0); }
+bool SettingsWindowEngine::WordsFileChoiceWanted() {
+  return velt::WordsFileClickWanted(session(), 0);
+}
 
-void SettingsWindowEngine::cmdClearWordsFile_Click() { velt::cmdClearWordsFile_Click(session(), 0); }
+void SettingsWindowEngine::OnClearWordsFilesClicked() {
+  velt::OnClearWordsFilesClicked(session(), 0);
+}
 
 }  // namespace velt

@@ -73,70 +73,68 @@ void Engine::Timer1_Tick() {
   Session& s = session_;
   WindowModel& w = s.window;
   const Settings& settings = s.settings;
-  const bool longPhrasesMayNotFit =
-      !s.view.MainWindowWidened() && stats_.intNumWordsInLongestPhrase >= 8;
+  const bool longPhrasesMayNotFit = !s.view.MainWindowWidened() && stats_.wordsInLongestPhrase >= 8;
   w.SetTooltip(ControlId::txbOutput, longPhrasesMayNotFit
                                          ? TextView(u"You may need to increase the width.")
                                          : TextView());
-  if (s.run.blnStop) {
+  if (s.run.stopRequested) {
     w.SetCaption(ControlId::cmdCountPhrases, s.UIText(25));
   } else if (w.Get(ControlId::cmdCountPhrases).caption == s.UIText(25) &&
-             table_.lngNumWords() > 800) {
+             table_.phraseCount() > 800) {
     w.SetCaption(ControlId::cmdCountPhrases, s.UIText(90));
   }
   if (ContainsStop(w.Get(ControlId::cmdCountPhrases).caption)) return;
 
-  const bool hasFiles = !settings.cboWordsFile.entries.empty();
-  w.SetEnabled(ControlId::cmdClearFile_0, !settings.txbFile[0].empty());
-  w.SetEnabled(ControlId::cmdClearFile_1, !settings.txbFile[1].empty());
+  const bool hasFiles = !settings.wordsFileList.entries.empty();
+  w.SetEnabled(ControlId::cmdClearFile_0, !settings.filePaths[0].empty());
+  w.SetEnabled(ControlId::cmdClearFile_1, !settings.filePaths[1].empty());
   w.SetEnabled(ControlId::cmdClearWordsFile_0, hasFiles);
   w.SetEnabled(ControlId::cboWordsFile_0, hasFiles);
-  w.SetEnabled(ControlId::cmdClearWordsToIgnoreOrCount_0,
-               !settings.txbWordsToIgnoreOrCount.empty());
-  w.SetEnabled(ControlId::cmdClearFolder, !settings.txbFolder.empty());
+  w.SetEnabled(ControlId::cmdClearWordsToIgnoreOrCount_0, !settings.extraWords.empty());
+  w.SetEnabled(ControlId::cmdClearFolder, !settings.inputFolder.empty());
   w.SetEnabled(ControlId::cmdClearOutput, s.textWindow.length() > 0);
   w.SetEnabled(ControlId::cmdCopyToClipboard, s.textWindow.length() > 20);
   w.SetCaption(ControlId::cmdSelectWordsFile_0,
                u"Words-to-ignore files (" +
-                   Decimal(static_cast<int64_t>(settings.cboWordsFile.entries.size())) + u")");
+                   Decimal(static_cast<int64_t>(settings.wordsFileList.entries.size())) + u")");
   const bool longSelection =
-      settings.cboWordsFile.HasSelection() && settings.cboWordsFile.Selected().size() > 68;
+      settings.wordsFileList.HasSelection() && settings.wordsFileList.Selected().size() > 68;
   w.SetTooltip(ControlId::cboWordsFile_0,
-               longSelection ? TextView(settings.cboWordsFile.Selected()) : TextView());
-  PathTooltip(w, ControlId::txbFile_0, settings.txbFile[0], 51,
+               longSelection ? TextView(settings.wordsFileList.Selected()) : TextView());
+  PathTooltip(w, ControlId::txbFile_0, settings.filePaths[0], 51,
               u"To specify an input file click on the button labelled 'Single file'.");
-  PathTooltip(w, ControlId::txbFile_1, settings.txbFile[1], 41,
+  PathTooltip(w, ControlId::txbFile_1, settings.filePaths[1], 41,
               u"To specify an output file click on the button labelled 'Output file'.");
-  PathTooltip(w, ControlId::txbFolder, settings.txbFolder, 51,
+  PathTooltip(w, ControlId::txbFolder, settings.inputFolder, 51,
               u"To specify a folder click on the button labelled 'Folder'.");
   const bool folder = settings.source == Source::Folder;
   w.SetVisible(ControlId::lblExcludeFilepaths, folder);
   w.SetVisible(ControlId::txbFileFilepathSpecifications_1, folder);
   w.SetTooltip(ControlId::cmdFile_0,
-               settings.txbFile[0].empty()
+               settings.filePaths[0].empty()
                    ? TextView(u"Click on the 'Single file' button to specify an input file.")
                    : TextView());
   w.SetTooltip(ControlId::cmdFolder,
-               settings.txbFolder.empty()
+               settings.inputFolder.empty()
                    ? TextView(u"Click on the 'Folder' button to specify a folder with input files.")
                    : TextView());
 }
 
 void Engine::Timer2_Tick() {
   Session& s = session_;
-  if (s.run.blnElapsedTimeRunning) {
-    ++s.run.lngSecondsElapsed;
+  if (s.run.elapsedTimeRunning) {
+    ++s.run.secondsElapsed;
     if (s.settings.source != Source::Clipboard) {
       s.window.SetCaption(ControlId::lblTimeElapsed_1,
-                          u"Time elapsed: " + FormatElapsedTime(s.run.lngSecondsElapsed));
+                          u"Time elapsed: " + FormatElapsedTime(s.run.secondsElapsed));
     }
     s.window.SetCaption(ControlId::lblNumberOfWords, u"Number of different phrases found so far: " +
-                                                         s.numbers.Grouped(table_.lngNumWords()));
+                                                         s.numbers.Grouped(table_.phraseCount()));
   }
-  if (s.run.blnExcludingSubphrases && s.textWindow.length() < 3000) s.textWindow.Append(u". ");
+  if (s.run.excludingSubphrases && s.textWindow.length() < 3000) s.textWindow.Append(u". ");
 }
 
-void Engine::cmdCopyToClipboard_Click(const Text& selectedText) {
+void Engine::OnCopyClicked(const Text& selectedText) {
   session_.clipboard.Clear();
   session_.clipboard.SetText(selectedText.empty() ? session_.textWindow.text() : selectedText);
 }

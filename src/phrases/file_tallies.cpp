@@ -17,17 +17,17 @@ void FileTallies::Reserve(uint32_t node) {
   fileCount_.resize(size, 0);
 }
 
-void FileTallies::Start(uint32_t node, int32_t lngFileNumber) {
+void FileTallies::Start(uint32_t node, int32_t currentFileNumber) {
   Reserve(node);
-  pool_.push_back({{lngFileNumber % kFileNumberModulus, 1}, 0});
+  pool_.push_back({{currentFileNumber % kFileNumberModulus, 1}, 0});
   newest_[node] = static_cast<uint32_t>(pool_.size());
   fileCount_[node] = 1;
 }
 
-void FileTallies::RecordFileOccurrence(uint32_t node, int32_t lngFileNumber) {
+void FileTallies::RecordFileOccurrence(uint32_t node, int32_t currentFileNumber) {
   Reserve(node);
   if (fileCount_[node] == kMaxFilesPerPhrase) return;
-  const int32_t file = lngFileNumber % kFileNumberModulus;
+  const int32_t file = currentFileNumber % kFileNumberModulus;
   if (newest_[node] == 0 || pool_[newest_[node] - 1].tally.fileNumber != file) {
     pool_.push_back({{file, 0}, newest_[node]});
     newest_[node] = static_cast<uint32_t>(pool_.size());

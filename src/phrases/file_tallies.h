@@ -27,12 +27,12 @@ class FileTallies {
  public:
   void Clear();
 
-  // A new phrase counted in file lngFileNumber: one entry with count 1.
-  void Start(uint32_t node, int32_t lngFileNumber);
+  // A new phrase counted in file currentFileNumber: one entry with count 1.
+  void Start(uint32_t node, int32_t currentFileNumber);
 
-  // RecordFileOccurrence: one more occurrence in file lngFileNumber. A phrase
+  // RecordFileOccurrence: one more occurrence in file currentFileNumber. A phrase
   // with 10,000 files takes no more; a per-file count stops at 99,999.
-  void RecordFileOccurrence(uint32_t node, int32_t lngFileNumber);
+  void RecordFileOccurrence(uint32_t node, int32_t currentFileNumber);
 
   int32_t FileCount(uint32_t node) const;
   std::vector<FileTally> Files(uint32_t node) const;

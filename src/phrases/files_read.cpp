@@ -3,8 +3,8 @@
 namespace velt {
 
 void FilesRead::Reset() {
-  astrFilesRead_.assign(1, Text());
-  lngFileNumber_ = 0;
+  readPaths_.assign(1, Text());
+  currentFileNumber_ = 0;
   currentFileChanged_ = true;
 }
 
@@ -16,10 +16,10 @@ void FilesRead::SetCurrentFile(TextView path) {
 void FilesRead::NoteCurrentFile() {
   if (!currentFileChanged_) return;
   currentFileChanged_ = false;
-  if (currentFile_ == astrFilesRead_[lngFileNumber_]) return;
-  ++lngFileNumber_;
-  astrFilesRead_.resize(lngFileNumber_ + 1);
-  astrFilesRead_[lngFileNumber_] = currentFile_;
+  if (currentFile_ == readPaths_[currentFileNumber_]) return;
+  ++currentFileNumber_;
+  readPaths_.resize(currentFileNumber_ + 1);
+  readPaths_[currentFileNumber_] = currentFile_;
 }
 
 }  // namespace velt

@@ -1,5 +1,5 @@
-// The files read in the current folder run (astrFilesRead) and the number of the
-// current one (lngFileNumber). A file gets its number when the first phrase of
+// The files read in the current folder run (readPaths) and the number of the
+// current one (currentFileNumber). A file gets its number when the first phrase of
 // it is counted.
 #pragma once
 
@@ -12,7 +12,7 @@ namespace velt {
 
 class FilesRead {
  public:
-  // Recreates the list and sets lngFileNumber to 0 (done by the folder source).
+  // Recreates the list and sets currentFileNumber to 0 (done by the folder source).
   void Reset();
 
   // The path of the file now being read.
@@ -23,13 +23,13 @@ class FilesRead {
   // the file becomes the next entry.
   void NoteCurrentFile();
 
-  int32_t lngFileNumber() const { return lngFileNumber_; }
+  int32_t currentFileNumber() const { return currentFileNumber_; }
   // Paths by file number; entry 0 is unused and empty.
-  const std::vector<Text>& astrFilesRead() const { return astrFilesRead_; }
+  const std::vector<Text>& readPaths() const { return readPaths_; }
 
  private:
-  std::vector<Text> astrFilesRead_{Text()};
-  int32_t lngFileNumber_ = 0;
+  std::vector<Text> readPaths_{Text()};
+  int32_t currentFileNumber_ = 0;
   Text currentFile_;
   // Set when the current path was changed since the last note; only then can
   // it differ from the last entry, so a note does not compare paths per phrase.

@@ -9,17 +9,16 @@ namespace velt {
 
 PhraseAssembler::PhraseAssembler(PhraseTable& table, const PhraseRunParameters& params,
                                  const Settings& settings, const WordIgnoreTest& ignoreTest,
-                                 const bool& blnStop)
+                                 const bool& stopRequested)
     : table_(table),
       params_(params),
       settings_(settings),
       ignoreTest_(ignoreTest),
-      blnStop_(blnStop),
-      maxLength_(std::max(1, std::min(params.intMaxNumWordsInPhrase, params.intNumPhraseSlots))),
-      needsIgnoreFlags_(params.blnStripPhrases ||
-                        (params.blnThereAreWordsToIgnore &&
-                         (params.blnExcludePhrasesContainingAWordToIgnore ||
-                          params.blnExcludePhrasesConsistingOnlyOfWordsToIgnore))),
+      stopRequested_(stopRequested),
+      maxLength_(std::max(1, std::min(params.maxPhraseLength, params.phraseSlotCount))),
+      needsIgnoreFlags_(params.removeIgnoredWords ||
+                        (params.wordsToIgnoreInForce && (params.excludePhrasesWithIgnoredWord ||
+                                                         params.excludePhrasesOfIgnoredWordsOnly))),
       epoch_(table.epoch()),
       window_(maxLength_ + 1),
       windowLength_(maxLength_ + 1),
@@ -56,17 +55,16 @@ bool PhraseAssembler::IsWordToIgnore(TextView word) {
 // words to ignore every window up to the maximum does; in remove mode no word
 // to ignore is in a window, so stripping leaves the window whole.
 bool PhraseAssembler::Accepts(int length) const {
-  if (!params_.blnThereAreWordsToIgnore || params_.blnStripPhrases) return true;
-  if (params_.blnExcludePhrasesContainingAWordToIgnore) return trailingKept_ >= length;
-  if (params_.blnExcludePhrasesConsistingOnlyOfWordsToIgnore) return trailingIgnored_ < length;
+  if (!params_.wordsToIgnoreInForce || params_.removeIgnoredWords) return true;
+  if (params_.excludePhrasesWithIgnoredWord) return trailingKept_ >= length;
+  if (params_.excludePhrasesOfIgnoredWordsOnly) return trailingIgnored_ < length;
   return true;
 }
 
 bool PhraseAssembler::AtBoundary(const StopFlags& flags) const {
-  return (settings_.chkTerminatePhraseAtPeriod && flags.period) ||
-         (settings_.chkTerminatePhraseAtDoubleQuote && flags.doubleQuote) ||
-         (settings_.chkTerminatePhraseAtTab && flags.tab) ||
-         (settings_.chkTerminatePhraseAtComma && flags.comma);
+  return (settings_.endPhraseAtPeriod && flags.period) ||
+         (settings_.endPhraseAtDoubleQuote && flags.doubleQuote) ||
+         (settings_.endPhraseAtTab && flags.tab) || (settings_.endPhraseAtComma && flags.comma);
 }
 
 void PhraseAssembler::GetWords2(TextView word, const StopFlags& flags) {
@@ -75,7 +73,7 @@ void PhraseAssembler::GetWords2(TextView word, const StopFlags& flags) {
   const uint32_t wordId = table_.InternWord(word);
   if (needsIgnoreFlags_) {
     const bool ignored = Ignored(wordId, word);
-    if (ignored && params_.blnStripPhrases) return;
+    if (ignored && params_.removeIgnoredWords) return;
     trailingIgnored_ = ignored ? trailingIgnored_ + 1 : 0;
     trailingKept_ = ignored ? 0 : trailingKept_ + 1;
   }
@@ -96,13 +94,13 @@ void PhraseAssembler::GetWords2(TextView word, const StopFlags& flags) {
     table_.PrefetchPhrase(window_[c - 1], wordId);
   }
   for (int c = 2; c <= maxLength_ && c <= depth_ + 1 && depth == c - 1; ++c) {
-    if (blnStop_) break;
+    if (stopRequested_) break;
     const uint32_t length = windowLength_[c - 1] + 1 + wordLength;
     if (length > kMaxPermittedWordLength) break;
     next_[c] = table_.ExtendPhrase(window_[c - 1], wordId, next_[c - 1]);
     nextLength_[c] = length;
     depth = c;
-    if (c >= params_.intMinNumWordsInPhrase && Accepts(c)) table_.CountPhrase(next_[c]);
+    if (c >= params_.minPhraseLength && Accepts(c)) table_.CountPhrase(next_[c]);
   }
   window_.swap(next_);
   windowLength_.swap(nextLength_);

@@ -22,9 +22,9 @@ namespace velt {
 
 class PhraseAssembler {
  public:
-  // Starts with empty windows. blnStop is polled before each phrase length.
+  // Starts with empty windows. stopRequested is polled before each phrase length.
   PhraseAssembler(PhraseTable& table, const PhraseRunParameters& params, const Settings& settings,
-                  const WordIgnoreTest& ignoreTest, const bool& blnStop);
+                  const WordIgnoreTest& ignoreTest, const bool& stopRequested);
 
   // Takes the next word of the stream, then applies the punctuation boundaries
   // (period, end double quote, tab, comma) of the settings. A word that fails
@@ -48,7 +48,7 @@ class PhraseAssembler {
   const PhraseRunParameters& params_;
   const Settings& settings_;
   const WordIgnoreTest& ignoreTest_;
-  const bool& blnStop_;
+  const bool& stopRequested_;
   const int maxLength_;
   const bool needsIgnoreFlags_;
 
@@ -75,7 +75,7 @@ class CountingSink final : public WordSink {
   // In remove mode a word goes on only when StripPhrase of it alone is not
   // empty, so a word to ignore neither breaks a phrase nor sets a boundary.
   void TakeWord(TextView word, const StopFlags& flags) override {
-    if (params_.blnStripPhrases && assembler_.IsWordToIgnore(word)) return;
+    if (params_.removeIgnoredWords && assembler_.IsWordToIgnore(word)) return;
     assembler_.GetWords2(word, flags);
   }
 

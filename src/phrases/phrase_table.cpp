@@ -11,9 +11,9 @@ void PhraseTable::Reset(TableMode mode) {
   words_ = WordStore();
   trie_.Clear();
   tallies_.Clear();
-  fixedFileNumber_ = filesRead_.lngFileNumber() % kFileNumberModulus;
+  fixedFileNumber_ = filesRead_.currentFileNumber() % kFileNumberModulus;
   numRecords_ = 0;
-  lngFirstFreq_ = 0;
+  firstInFrequencyOrder_ = 0;
   order_ = TableOrder();
   childrenValid_ = false;
   children_ = ChildIndex();
@@ -63,7 +63,7 @@ void PhraseTable::CountPhrase(uint32_t node) {
     count = 1;
     ++numRecords_;
     order_.valid = false;
-    if (mode_ == TableMode::FolderCount) tallies_.Start(node, filesRead_.lngFileNumber());
+    if (mode_ == TableMode::FolderCount) tallies_.Start(node, filesRead_.currentFileNumber());
     if (numRecords_ == 1) {
       if (hooks_.firstRecordCreated) hooks_.firstRecordCreated();
     } else if (mode_ == TableMode::ReadingWords && numRecords_ % 10 == 0) {
@@ -74,7 +74,7 @@ void PhraseTable::CountPhrase(uint32_t node) {
   if (count < std::numeric_limits<int32_t>::max()) ++count;
   order_.countsValid = false;
   if (mode_ == TableMode::FolderCount) {
-    tallies_.RecordFileOccurrence(node, filesRead_.lngFileNumber());
+    tallies_.RecordFileOccurrence(node, filesRead_.currentFileNumber());
   }
   pump_.Yield();
 }

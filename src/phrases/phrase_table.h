@@ -5,7 +5,7 @@
 //
 // Phrases are counted in a trie of word ids (see phrase_trie.h) instead of a
 // sorted array with shifting inserts. Records get table indexes (1 to
-// lngNumWords) when first asked for: between adds the records are ascending by
+// phraseCount) when first asked for: between adds the records are ascending by
 // phrase in code-unit order, after SortPhraseTable by key, exactly as a sorted
 // array would hold them. Phrase text is only put together when asked for.
 #pragma once
@@ -25,7 +25,7 @@
 
 namespace velt {
 
-// intMaxPermittedWordLength: longer phrases (spaces count) are not counted.
+// maxPermittedPhraseLength: longer phrases (spaces count) are not counted.
 inline constexpr uint32_t kMaxPermittedWordLength = 100;
 
 enum class TableMode {
@@ -64,9 +64,9 @@ class PhraseTable {
   void PrefetchPhrase(uint32_t node, uint32_t word) const { trie_.Prefetch(node, word); }
   void CountPhrase(uint32_t node);
 
-  int32_t lngNumWords() const { return numRecords_; }
+  int32_t phraseCount() const { return numRecords_; }
 
-  // Records by table index, 1 to lngNumWords.
+  // Records by table index, 1 to phraseCount.
   Text Phrase(int32_t i) const { return JoinWords(i, false); }
   Text Key(int32_t i) const { return JoinWords(i, true); }
   int32_t Count(int32_t i) const { return Counts()[i]; }
@@ -84,8 +84,8 @@ class PhraseTable {
   std::vector<FileTally> Files(int32_t i) const;
 
   // Head of the frequency chain (0 when empty).
-  int32_t lngFirstFreq() const { return lngFirstFreq_; }
-  void SetFirstFreq(int32_t first) { lngFirstFreq_ = first; }
+  int32_t firstInFrequencyOrder() const { return firstInFrequencyOrder_; }
+  void SetFirstFreq(int32_t first) { firstInFrequencyOrder_ = first; }
 
   // The phrases in table order (how a word list copies out its sorted words).
   std::vector<Text> PhrasesInOrder() const;
@@ -163,7 +163,7 @@ class PhraseTable {
   // File number of a count or list read that is not a folder run: constant.
   int32_t fixedFileNumber_ = 0;
   int32_t numRecords_ = 0;
-  int32_t lngFirstFreq_ = 0;
+  int32_t firstInFrequencyOrder_ = 0;
 
   mutable TableOrder order_;
   mutable bool childrenValid_ = false;

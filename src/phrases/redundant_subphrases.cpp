@@ -20,7 +20,7 @@ struct Member {
 std::vector<Member> IncludedByCount(const PhraseTable& table) {
   std::vector<Member> members;
   int32_t maxCount = 0;
-  for (int32_t i = 1; i <= table.lngNumWords(); ++i) {
+  for (int32_t i = 1; i <= table.phraseCount(); ++i) {
     if (!table.Included(i)) continue;
     members.push_back({table.Count(i), i});
     maxCount = std::max(maxCount, table.Count(i));
@@ -43,7 +43,7 @@ std::vector<Member> IncludedByCount(const PhraseTable& table) {
 
 }  // namespace
 
-bool ExcludeRedundantSubphrases(PhraseTable& table, const bool& blnStop, EventPump& pump) {
+bool ExcludeRedundantSubphrases(PhraseTable& table, const bool& stopRequested, EventPump& pump) {
   const std::vector<Member> members = IncludedByCount(table);
   if (members.empty()) return true;
   SubphraseFinder finder(table);
@@ -58,7 +58,7 @@ bool ExcludeRedundantSubphrases(PhraseTable& table, const bool& blnStop, EventPu
     finder.MarkGroup(count, nodes);
     for (size_t k = begin; k < end; ++k) {
       pump.Yield();
-      if (blnStop) return false;
+      if (stopRequested) return false;
       if (finder.IsInsideAnother(nodes[k - begin], count))
         table.SetIncluded(members[k].index, false);
     }

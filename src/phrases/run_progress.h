@@ -11,7 +11,7 @@ namespace velt {
 
 constexpr int kProgressBarWidth = 40;
 
-// Turns lblTotalNumOccurrences into an empty progress bar: "[" + 40 spaces + "]",
+// Turns progressLabel into an empty progress bar: "[" + 40 spaces + "]",
 // left-aligned, fixed-pitch bold 10 point.
 void StartProgressBar(WindowModel& window);
 

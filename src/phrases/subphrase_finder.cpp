@@ -33,7 +33,7 @@ SubphraseFinder::SubphraseFinder(const PhraseTable& table)
       textRank_(table.WordTextRanks()),
       member_(trie_.size(), 0),
       marked_(trie_.size(), 0) {
-  for (int32_t i = 1; i <= table.lngNumWords(); ++i) {
+  for (int32_t i = 1; i <= table.phraseCount(); ++i) {
     if (table.Included(i)) member_[table.NodeAt(i)] = 1;
   }
   const uint32_t numWords = words_.size();

@@ -24,15 +24,15 @@ bool WordIgnoreTest::IsIgnoredWord(TextView word) const {
 }
 
 bool WordIgnoreTest::IsWordToIgnore(TextView windowPhrase, bool stopAtFirst,
-                                    std::vector<bool>& ablnWordIgnored) const {
+                                    std::vector<bool>& wordIgnored) const {
   const std::vector<TextView> words = SplitWindow(windowPhrase);
-  ablnWordIgnored.assign(words.size(), false);
+  wordIgnored.assign(words.size(), false);
   bool all = true;
   for (size_t i = 0; i < words.size(); ++i) {
-    if (blnStop_) return true;
-    ablnWordIgnored[i] = IsIgnoredWord(words[i]);
-    if (ablnWordIgnored[i] && stopAtFirst) return true;
-    all = all && ablnWordIgnored[i];
+    if (stopRequested_) return true;
+    wordIgnored[i] = IsIgnoredWord(words[i]);
+    if (wordIgnored[i] && stopAtFirst) return true;
+    all = all && wordIgnored[i];
   }
   return all;
 }
@@ -57,10 +57,10 @@ Text WordIgnoreTest::StripPhrase(TextView windowPhrase) const {
 
 bool WordIgnoreTest::PhraseAcceptable(TextView windowPhrase,
                                       const PhraseRunParameters& params) const {
-  if (params.blnExcludePhrasesContainingAWordToIgnore) {
+  if (params.excludePhrasesWithIgnoredWord) {
     return !PhraseContainsWordToIgnore(windowPhrase);
   }
-  if (params.blnExcludePhrasesConsistingOnlyOfWordsToIgnore) {
+  if (params.excludePhrasesOfIgnoredWordsOnly) {
     std::vector<bool> ignored;
     return !IsWordToIgnore(windowPhrase, false, ignored);
   }

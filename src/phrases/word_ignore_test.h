@@ -14,19 +14,19 @@ namespace velt {
 
 class WordIgnoreTest {
  public:
-  // blnStop is polled between the words of a phrase.
-  WordIgnoreTest(const WordsToIgnore& lists, const Settings& settings, const bool& blnStop)
-      : lists_(lists), settings_(settings), blnStop_(blnStop) {}
+  // stopRequested is polled between the words of a phrase.
+  WordIgnoreTest(const WordsToIgnore& lists, const Settings& settings, const bool& stopRequested)
+      : lists_(lists), settings_(settings), stopRequested_(stopRequested) {}
 
   // One word, lower-cased first: an extra word, a word of the words file, or a
   // word of an ignored shape (short, long, four repeated letters, no letter).
   bool IsIgnoredWord(TextView word) const;
 
-  // Marks each word of the phrase in ablnWordIgnored. True when every word is to
+  // Marks each word of the phrase in wordIgnored. True when every word is to
   // be ignored; with stopAtFirst, true at the first word to ignore. A stop
   // request abandons the test with true.
   bool IsWordToIgnore(TextView windowPhrase, bool stopAtFirst,
-                      std::vector<bool>& ablnWordIgnored) const;
+                      std::vector<bool>& wordIgnored) const;
   bool PhraseContainsWordToIgnore(TextView windowPhrase) const;
 
   // The phrase without its words to ignore, joined by single spaces; empty when
@@ -39,7 +39,7 @@ class WordIgnoreTest {
  private:
   const WordsToIgnore& lists_;
   const Settings& settings_;
-  const bool& blnStop_;
+  const bool& stopRequested_;
 };
 
 // The words of a window-form phrase.

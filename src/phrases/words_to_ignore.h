@@ -13,7 +13,7 @@ namespace velt {
 class WordsToIgnore {
  public:
   virtual ~WordsToIgnore() = default;
-  // intNumExtraWordsToIgnore and lngNumWordsToIgnore.
+  // extraWordCount and fileWordCount.
   virtual int NumExtraWords() const = 0;
   virtual int32_t NumFileWords() const = 0;
   virtual bool MatchesExtraWords(TextView lowerWord) const = 0;

@@ -1,4 +1,4 @@
-// What the engine shows: the text window (txbOutput) and the state of the
+// What the engine shows: the text window (outputText) and the state of the
 // controls it drives (captions, tooltips, enabled, visible, label alignment and
 // font). The engine owns both models; a View mirrors them into real widgets.
 #pragma once

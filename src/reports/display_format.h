@@ -17,6 +17,6 @@ void EnableFormatOptions(Session& session, ListedPhrases& phrases);
 
 // "Set display format to #10": checked, remembers the format and selects 10;
 // unchecked, selects the remembered format again.
-void chkFileList_Click(Session& session, ListedPhrases& phrases);
+void OnFileListFormatClicked(Session& session, ListedPhrases& phrases);
 
 }  // namespace velt

@@ -14,7 +14,7 @@ namespace {
 constexpr int kCommaList = 9;
 constexpr int kPhraseOnly = 8;
 constexpr int kFileCounts = 12;
-// strOutput is handed to the text window whenever it passes this size, so
+// pendingOutput is handed to the text window whenever it passes this size, so
 // that the window is not rebuilt line by line.
 constexpr size_t kOutputBatch = 2048;
 
@@ -37,9 +37,9 @@ bool FormatNotesLongest(int format) {
 Text HeaderText(const ListingPass& pass, TextView columns) {
   const Session& session = pass.session;
   Text header;
-  if (!session.run.strHowManyPhrases.empty()) {
-    header = session.run.strHowManyPhrases;
-    if (session.reports.blnFilterActive) {
+  if (!session.run.summarySentence.empty()) {
+    header = session.run.summarySentence;
+    if (session.reports.filterActive) {
       header.append(u"Phrase filtering (").append(FilterModeText(pass.options.filterMode));
       header.append(u") has been applied.").append(kLineEnd);
       header.append(u"Filter words: ").append(pass.options.filterWordsBox);
@@ -49,7 +49,7 @@ Text HeaderText(const ListingPass& pass, TextView columns) {
   header.append(columns);
   if (FormatNotesLongest(pass.options.displayFormat)) {
     header.resize(RightTrimmedOfSpaces(header).size());
-    header.append(u" [longest has ").append(Decimal(pass.phrases.intMaxWordLengthFound()));
+    header.append(u" [longest has ").append(Decimal(pass.phrases.longestPhraseLength()));
     header.append(u" characters]");
   }
   return header;
@@ -71,9 +71,9 @@ void WriteToFile(ListingPass& pass, TextView line) {
 void AddToTextWindow(ListingPass& pass, TextView line) {
   Session& session = pass.session;
   ReportState& reports = session.reports;
-  const size_t capacity = static_cast<size_t>(std::max(reports.lngTextboxCapacity, 0));
+  const size_t capacity = static_cast<size_t>(std::max(reports.textWindowCapacity, 0));
   const int format = pass.options.displayFormat;
-  Text& output = reports.strOutput;
+  Text& output = reports.pendingOutput;
   if (output.size() < capacity) {
     if (format == kCommaList) {
       output.append(TrimmedOfSpaces(line)).append(u", ");
@@ -82,7 +82,7 @@ void AddToTextWindow(ListingPass& pass, TextView line) {
     }
   }
   // Once set, the flag stays until the window is cleared.
-  if (output.size() >= capacity) reports.blnTextboxFull = true;
+  if (output.size() >= capacity) reports.textWindowFull = true;
   if (output.size() > kOutputBatch) FlushOutput(session);
 }
 
@@ -91,25 +91,25 @@ void AddToTextWindow(ListingPass& pass, TextView line) {
 void SetColumnWidths(ListingPass& pass) {
   ReportState& reports = pass.session.reports;
   const ColumnWidths widths =
-      ComputeColumnWidths(pass.phrases, pass.options, pass.session.numbers, reports.intMinWidth);
-  reports.intRankWidth = widths.rank;
-  reports.intFreqWidth = widths.freq;
-  reports.intPhraseWidth = widths.phrase;
+      ComputeColumnWidths(pass.phrases, pass.options, pass.session.numbers, reports.minColumnWidth);
+  reports.rankWidth = widths.rank;
+  reports.freqWidth = widths.freq;
+  reports.phraseWidth = widths.phrase;
   DisplayNextLine(pass, 0);
 }
 
 void DisplayNextLine(ListingPass& pass, int32_t index) {
   Session& session = pass.session;
   ReportState& reports = session.reports;
-  if (reports.blnFilterActive && index > 0) {
+  if (reports.filterActive && index > 0) {
     const Text phrase = pass.phrases.Phrase(index);
     const FilterMode mode = pass.options.filterMode;
-    if (!PhraseMatchesFilter(StripControls(phrase), reports.astrFilterWords, mode)) return;
-    reports.blnFilterWordFound = true;
+    if (!PhraseMatchesFilter(StripControls(phrase), reports.filterWordList, mode)) return;
+    reports.filterWordFound = true;
   }
-  const ColumnWidths widths{reports.intRankWidth, reports.intFreqWidth, reports.intPhraseWidth};
+  const ColumnWidths widths{reports.rankWidth, reports.freqWidth, reports.phraseWidth};
   LineFormatter formatter(pass.phrases, pass.options, widths, session.numbers,
-                          session.sources.lngNumFiles);
+                          session.sources.fileCount);
   Text& line = pass.line;
   if (pass.ToFile()) {
     formatter.FormatLineForFile(index, line);

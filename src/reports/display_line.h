@@ -1,6 +1,6 @@
 // The report line emitter: every line of a listing goes through
 // DisplayNextLine, which filters, formats and routes it to the output file or
-// to the text-window buffer strOutput.
+// to the text-window buffer pendingOutput.
 #pragma once
 
 #include <cstdint>

@@ -7,47 +7,47 @@
 
 namespace velt {
 
-void txbFilterWords_LostFocus(Session& session) {
+void OnFilterWordsLeft(Session& session) {
   ReportState& reports = session.reports;
-  reports.strFilterWords = LowerCaseText(TrimmedOfSpaces(session.settings.txbFilterWords));
-  reports.astrFilterWords = ParseFilterWords(reports.strFilterWords);
-  reports.intNumFilterWords = static_cast<int>(reports.astrFilterWords.size());
-  session.settings.txbFilterWords = JoinFilterWords(reports.astrFilterWords);
+  reports.filterWordsParsed = LowerCaseText(TrimmedOfSpaces(session.settings.filterWords));
+  reports.filterWordList = ParseFilterWords(reports.filterWordsParsed);
+  reports.filterWordCount = static_cast<int>(reports.filterWordList.size());
+  session.settings.filterWords = JoinFilterWords(reports.filterWordList);
   session.view.SettingsChanged();
 }
 
-bool txbFilterWords_KeyPress(Session& session, ListedPhrases& phrases, char16_t key) {
+bool FilterWordsKeyPress(Session& session, ListedPhrases& phrases, char16_t key) {
   if (key != u'\r') {
     session.window.SetEnabled(ControlId::cmdClear, true);
     return false;
   }
-  txbFilterWords_LostFocus(session);
-  cmdFilterResults_Click(session, phrases);
+  OnFilterWordsLeft(session);
+  OnFilterClicked(session, phrases);
   return true;
 }
 
-void cmdFilterResults_Click(Session& session, ListedPhrases& phrases) {
+void OnFilterClicked(Session& session, ListedPhrases& phrases) {
   ReportState& reports = session.reports;
-  if (!session.run.blnStartUpCompleted || reports.blnListing) return;
-  if (TrimmedOfSpaces(session.settings.txbFilterWords).empty() || !session.run.blnWordsGot) return;
-  reports.blnFilterWordFound = false;
-  reports.blnFilterActive = true;
+  if (!session.run.startUpCompleted || reports.listingRunning) return;
+  if (TrimmedOfSpaces(session.settings.filterWords).empty() || !session.run.countAvailable) return;
+  reports.filterWordFound = false;
+  reports.filterActive = true;
   ListWords(session, phrases);
-  reports.blnFilterActive = false;
+  reports.filterActive = false;
 }
 
-void cmdClear_Click(Session& session) {
-  session.settings.txbFilterWords.clear();
+void OnClearFilterClicked(Session& session) {
+  session.settings.filterWords.clear();
   session.view.SettingsChanged();
   session.window.SetFocus(ControlId::txbFilterWords);
   session.window.SetEnabled(ControlId::cmdClear, false);
 }
 
 void EnableFilterResults(Session& session) {
-  const bool enabled = session.run.intIgnoreWordsOption == session.run.intIgnoreWordsOptionCounted;
+  const bool enabled = session.run.ignoreModeCode == session.run.ignoreModeCodeCounted;
   session.window.SetEnabled(ControlId::cmdFilterResults, enabled);
   session.window.SetEnabled(ControlId::txbFilterWords, enabled);
-  session.settings.txbFilterWords = enabled ? session.reports.strFilterWords : Text();
+  session.settings.filterWords = enabled ? session.reports.filterWordsParsed : Text();
   session.view.SettingsChanged();
 }
 

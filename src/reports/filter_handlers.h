@@ -6,20 +6,20 @@
 
 namespace velt {
 
-// Normalises the box: trimmed and lower-cased into strFilterWords, parsed into
+// Normalises the box: trimmed and lower-cased into filterWordsParsed, parsed into
 // the filter words, and the box rewritten as the words joined by single
 // spaces.
-void txbFilterWords_LostFocus(Session& session);
+void OnFilterWordsLeft(Session& session);
 
 // Enter commits the box and lists with filtering; returns true when the key
 // was consumed. Any other key enables the "Clear" button.
-bool txbFilterWords_KeyPress(Session& session, ListedPhrases& phrases, char16_t key);
+bool FilterWordsKeyPress(Session& session, ListedPhrases& phrases, char16_t key);
 
 // Lists the last complete count restricted to the filter words.
-void cmdFilterResults_Click(Session& session, ListedPhrases& phrases);
+void OnFilterClicked(Session& session, ListedPhrases& phrases);
 
 // Empties the box and puts the focus in it.
-void cmdClear_Click(Session& session);
+void OnClearFilterClicked(Session& session);
 
 // Filtering relists the last count, so it is offered only while the selected
 // treatment of words to ignore is the one that count used. Called after every

@@ -40,19 +40,19 @@ void AppendRightAligned(Text& out, TextView text, int width) {
 ColumnWidths ComputeColumnWidths(const ListedPhrases& phrases, const ReportOptions& options,
                                  const NumberFormat& numbers, int minWidth) {
   ColumnWidths widths;
-  widths.rank = std::max(static_cast<int>(Decimal(phrases.lngNumWordsIncluded()).size()), minWidth);
-  int freq = static_cast<int>(Decimal(phrases.lngMaxFrequency()).size());
+  widths.rank = std::max(static_cast<int>(Decimal(phrases.includedPhraseCount()).size()), minWidth);
+  int freq = static_cast<int>(Decimal(phrases.maxFrequency()).size());
   if (options.relativeFrequency) {
-    const double percent = 100 * Share(phrases.lngMaxFrequency(), phrases.lngNumOccurrences());
+    const double percent = 100 * Share(phrases.maxFrequency(), phrases.occurrenceCount());
     freq = static_cast<int>(numbers.Fixed(percent, 2).size()) + 1;
   }
   widths.freq = std::max(freq, minWidth);
-  widths.phrase = std::max({phrases.intMaxWordLengthFound(), minWidth, 6});
+  widths.phrase = std::max({phrases.longestPhraseLength(), minWidth, 6});
   return widths;
 }
 
 Text LineFormatter::RelativeFrequency(int32_t count) const {
-  Text text = numbers_.Fixed(100 * Share(count, phrases_.lngNumOccurrences()), 2);
+  Text text = numbers_.Fixed(100 * Share(count, phrases_.occurrenceCount()), 2);
   text.push_back(u'%');
   return text;
 }
@@ -111,7 +111,7 @@ void LineFormatter::FilesColumn(int32_t index, LineSink sink, Text& out) {
 }
 
 Text LineFormatter::FilePath(int32_t fileNumber) const {
-  const std::vector<Text>& files = phrases_.astrFilesRead();
+  const std::vector<Text>& files = phrases_.readPaths();
   if (fileNumber < 0 || static_cast<size_t>(fileNumber) >= files.size()) return {};
   const Text& path = files[static_cast<size_t>(fileNumber)];
   const Text& folder = options_.folder;
@@ -135,7 +135,7 @@ Text LineFormatter::PerFileLines(int32_t index, bool withCounts) const {
     } else if (options_.relativeFrequency) {
       // A 5-character field; 100.00 is the one value wider than it and
       // stays whole.
-      const double percent = 100 * Share(count, phrases_.lngNumOccurrences());
+      const double percent = 100 * Share(count, phrases_.occurrenceCount());
       AppendRightAligned(lines, numbers_.Fixed(percent, 2), 5);
       lines.append(u"% ");
     } else {

@@ -12,9 +12,9 @@
 namespace velt {
 
 struct ColumnWidths {
-  int rank = 8;    // intRankWidth
-  int freq = 8;    // intFreqWidth
-  int phrase = 8;  // intPhraseWidth
+  int rank = 8;    // rankWidth
+  int freq = 8;    // freqWidth
+  int phrase = 8;  // phraseWidth
 };
 
 // The widths the columns of a listing get: wide enough for the number of

@@ -1,5 +1,5 @@
 // What a listing reads of the counted phrases: the phrase table in table order
-// (records 1 to lngNumWords), the frequency chain, the statistics of the count
+// (records 1 to phraseCount), the frequency chain, the statistics of the count
 // and the file list of a folder run.
 #pragma once
 
@@ -36,7 +36,7 @@ class ListedPhrases {
  public:
   virtual ~ListedPhrases() = default;
 
-  virtual int32_t lngNumWords() const = 0;
+  virtual int32_t phraseCount() const = 0;
   virtual bool Included(int32_t i) const = 0;
   virtual Text Phrase(int32_t i) const = 0;
   virtual int32_t Count(int32_t i) const = 0;
@@ -59,20 +59,20 @@ class ListedPhrases {
     }
   }
 
-  virtual int32_t lngFirstFreq() const = 0;
-  virtual int32_t lngNumWordsIncluded() const = 0;
-  virtual int32_t lngNumOccurrences() const = 0;
-  virtual int32_t lngMaxFrequency() const = 0;
-  virtual int32_t lngMaxNumFiles() const = 0;
-  virtual int intMaxWordLengthFound() const = 0;
-  virtual int intNumWordsInLongestPhrase() const = 0;
+  virtual int32_t firstInFrequencyOrder() const = 0;
+  virtual int32_t includedPhraseCount() const = 0;
+  virtual int32_t occurrenceCount() const = 0;
+  virtual int32_t maxFrequency() const = 0;
+  virtual int32_t maxFileCount() const = 0;
+  virtual int longestPhraseLength() const = 0;
+  virtual int wordsInLongestPhrase() const = 0;
 
   // Relinks the chain by file count (true) or by count (false).
   virtual void BuildFrequencyChain(bool byNumberOfFiles) = 0;
 
   // Paths of the files read in the last folder run, index = file number (entry 0
   // unused).
-  virtual const std::vector<Text>& astrFilesRead() const = 0;
+  virtual const std::vector<Text>& readPaths() const = 0;
 };
 
 }  // namespace velt

@@ -28,8 +28,10 @@ constexpr size_t kReadAheadKeptBytes = size_t{32} << 20;
 // Marks the listing as running for its whole duration.
 class ListingGuard {
  public:
-  explicit ListingGuard(ReportState& reports) : reports_(reports) { reports_.blnListing = true; }
-  ~ListingGuard() { reports_.blnListing = false; }
+  explicit ListingGuard(ReportState& reports) : reports_(reports) {
+    reports_.listingRunning = true;
+  }
+  ~ListingGuard() { reports_.listingRunning = false; }
   ListingGuard(const ListingGuard&) = delete;
   ListingGuard& operator=(const ListingGuard&) = delete;
 
@@ -44,7 +46,7 @@ bool FileFailed(const ListingPass& pass) {
 // Lets window events run after a phrase; true when the loop must end.
 bool AfterPhrase(ListingPass& pass) {
   pass.session.pump.Yield();
-  return pass.session.run.blnStop || FileFailed(pass);
+  return pass.session.run.stopRequested || FileFailed(pass);
 }
 
 void VisitRecord(ListingPass& pass, int32_t i) {
@@ -54,7 +56,7 @@ void VisitRecord(ListingPass& pass, int32_t i) {
 
 void VisitTableOrder(ListingPass& pass) {
   pass.records.Rewind();
-  const int32_t count = pass.phrases.lngNumWords();
+  const int32_t count = pass.phrases.phraseCount();
   for (int32_t i = 1; i <= count; ++i) {
     if (pass.phrases.Included(i)) VisitRecord(pass, i);
     if (AfterPhrase(pass)) return;
@@ -63,9 +65,9 @@ void VisitTableOrder(ListingPass& pass) {
 
 void VisitFrequencyChain(ListingPass& pass) {
   pass.records.Rewind();
-  const int32_t count = pass.phrases.lngNumWordsIncluded();
-  const int32_t last = pass.phrases.lngNumWords();
-  int32_t i = pass.phrases.lngFirstFreq();
+  const int32_t count = pass.phrases.includedPhraseCount();
+  const int32_t last = pass.phrases.phraseCount();
+  int32_t i = pass.phrases.firstInFrequencyOrder();
   for (int32_t k = 0; k < count && i >= 1 && i <= last; ++k) {
     VisitRecord(pass, i);
     i = pass.phrases.Next(i);
@@ -78,23 +80,23 @@ void VisitFrequencyChain(ListingPass& pass) {
 void BeginTraversal(ListingPass& pass) {
   Session& session = pass.session;
   ClearTextbox(session);
-  session.reports.strOutput.clear();
+  session.reports.pendingOutput.clear();
   if (pass.options.source == Source::Folder) SetFilesScannedNotice(session);
   SetColumnWidths(pass);
-  SetTextWindow(session, std::exchange(session.reports.strOutput, Text()));
+  SetTextWindow(session, std::exchange(session.reports.pendingOutput, Text()));
 }
 
 void AddNoMatchMessage(ListingPass& pass, bool alphabetical) {
   ReportState& reports = pass.session.reports;
-  if (!reports.blnFilterActive || reports.blnFilterWordFound) return;
+  if (!reports.filterActive || reports.filterWordFound) return;
   if (!alphabetical) {
-    reports.strOutput.append(kLineEnd).append(kNoMatchByFrequency);
+    reports.pendingOutput.append(kLineEnd).append(kNoMatchByFrequency);
   } else if (pass.ToFile()) {
     pass.file->Write(kLineEnd);
     pass.file->Write(NoMatchMessage(pass.options.filterMode, true));
     pass.file->Write(kLineEnd);
   } else {
-    reports.strOutput.append(kLineEnd).append(NoMatchMessage(pass.options.filterMode, false));
+    reports.pendingOutput.append(kLineEnd).append(NoMatchMessage(pass.options.filterMode, false));
   }
 }
 
@@ -124,9 +126,9 @@ PassEnd Traverse(ListingPass& pass, bool alphabetical) {
     BeginTraversal(pass);
     if (alphabetical) {
       VisitTableOrder(pass);
-      if (EndsWithText(reports.strOutput, u", ")) {
-        reports.strOutput.resize(reports.strOutput.size() - 2);
-        reports.strOutput.append(kLineEnd);
+      if (EndsWithText(reports.pendingOutput, u", ")) {
+        reports.pendingOutput.resize(reports.pendingOutput.size() - 2);
+        reports.pendingOutput.append(kLineEnd);
       }
     } else {
       VisitFrequencyChain(pass);
@@ -138,12 +140,12 @@ PassEnd Traverse(ListingPass& pass, bool alphabetical) {
     if (pass.ToFile() && !pass.file->Flush()) return FailTraversal(pass, pass.file->error(), label);
     FlushOutput(session);
     ShowTopOfTextWindow(session);
-    if (reports.blnTextboxFull)
+    if (reports.textWindowFull)
       ReportError(session, kTextWindowFull, u"Insufficient memory", label);
   } catch (const std::bad_alloc&) {
     return FailTraversal(pass, OutOfMemoryError(), label);
   }
-  return session.run.blnStop ? PassEnd::Stopped : PassEnd::Completed;
+  return session.run.stopRequested ? PassEnd::Stopped : PassEnd::Completed;
 }
 
 PassEnd TraverseInWordOrder(ListingPass& pass) {
@@ -160,7 +162,7 @@ bool FolderOfPathExists(const Text& path) {
 }
 
 void DisableOutputToFile(Session& session) {
-  session.settings.chkDisableOutputToFile = true;
+  session.settings.outputToFileDisabled = true;
   session.view.SettingsChanged();
 }
 
@@ -172,7 +174,7 @@ bool ConfirmOverwrite(Session& session) {
   request.prompt.append(u"To overwrite the current output file click on 'OK'.").append(kLineEnd);
   request.prompt.append(u"To write to a different file edit the filepath below.").append(kLineEnd);
   request.prompt.append(u"To disable file output click on 'Cancel'.");
-  request.defaultText = session.settings.txbFile[1];
+  request.defaultText = session.settings.filePaths[1];
   const std::optional<Text> answer = session.dialogs.InputBox(request);
   // Paths are case-sensitive here: the answer is only trimmed.
   const Text path(answer ? TrimmedOfSpaces(*answer) : TextView());
@@ -186,7 +188,7 @@ bool ConfirmOverwrite(Session& session) {
     session.reports.outputFileMissed = true;
     return false;
   }
-  session.settings.txbFile[1] = path;
+  session.settings.filePaths[1] = path;
   session.view.SettingsChanged();
   return true;
 }
@@ -200,8 +202,8 @@ void WriteSourceHeader(Session& session, const ReportOptions& options, OutputFil
     if (options.includeSubfolders) header.append(u" plus any subfolders");
     header.append(kLineEnd);
     SetFilesScannedNotice(session);
-    if (!TrimmedOfSpaces(session.reports.strOutput).empty()) {
-      header.append(session.reports.strOutput).append(kLineEnd);
+    if (!TrimmedOfSpaces(session.reports.pendingOutput).empty()) {
+      header.append(session.reports.pendingOutput).append(kLineEnd);
     }
   }
   file.Write(header);
@@ -237,28 +239,28 @@ PassEnd WriteOutputFile(Session& session, ListingReadAhead& records, const Repor
     ReportFileError(session, file.error(), kListWordsLabel, replacesFile);
     return PassEnd::Failed;
   }
-  session.reports.blnOutputFileWritten = true;
+  session.reports.outputFileWritten = true;
   return PassEnd::Completed;
 }
 
 void ListOnce(Session& session, ListedPhrases& phrases) {
   ReportState& reports = session.reports;
-  reports.blnOutputFileWritten = false;
+  reports.outputFileWritten = false;
   reports.outputFileMissed = false;
-  if (phrases.lngNumWordsIncluded() == 0) {
+  if (phrases.includedPhraseCount() == 0) {
     ClearTextbox(session);
     ReportNoPhrases(session);
     return;
   }
   const ReportOptions options = ReportOptions::From(session.settings);
   bool toFile = OutputToFileEnabled(session.settings);
-  if (toFile && session.settings.chkWarnOnOverwrite) {
+  if (toFile && session.settings.warnOnOverwrite) {
     std::error_code error;
     if (std::filesystem::exists(OutputFilePath(session.settings), error)) {
       toFile = ConfirmOverwrite(session);
     }
   }
-  reports.blnOutputFile = toFile;
+  reports.writingOutputFile = toFile;
   const auto order = options.wordOrder == 1 ? ListingReadAhead::VisitOrder::Table
                                             : ListingReadAhead::VisitOrder::FrequencyChain;
   // Only a listing with two passes keeps what the first one read.
@@ -266,7 +268,7 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
   if (toFile) {
     bool replacesFile = false;
     const PassEnd fileEnd = WriteOutputFile(session, records, options, replacesFile);
-    reports.blnOutputFile = false;
+    reports.writingOutputFile = false;
     reports.outputFileMissed = fileEnd != PassEnd::Completed;
     if (fileEnd == PassEnd::Stopped) {
       OutputToTxb(session, StoppedFilePassNote(replacesFile));
@@ -275,11 +277,11 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
     // After a failed file pass the report still goes to the text window:
     // a write error never costs the user the report on the screen.
   }
-  reports.blnOutputFile = false;
-  if (session.run.blnStop) return;
+  reports.writingOutputFile = false;
+  if (session.run.stopRequested) return;
   ListingPass pass{session, records, options};
   if (TraverseInWordOrder(pass) == PassEnd::Failed) return;
-  if (session.run.blnStop) {
+  if (session.run.stopRequested) {
     Text text(kLineEnd);
     OutputToTxb(session, text.append(u"Listing stopped.").append(kLineEnd));
     return;
@@ -291,8 +293,8 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
   }
   // The traversal has shown the full notice already when it found the window
   // full.
-  if (window.length() > static_cast<size_t>(std::max(reports.lngTextboxCapacity, 0)) &&
-      !reports.blnTextboxFull) {
+  if (window.length() > static_cast<size_t>(std::max(reports.textWindowCapacity, 0)) &&
+      !reports.textWindowFull) {
     ReportError(session, kTextWindowFull, u"", kListWordsLabel);
   }
 }
@@ -300,10 +302,10 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
 // Runs what option clicks held back while the listing ran.
 void RunHeldBackRelist(Session& session, ListedPhrases& phrases) {
   ReportState& reports = session.reports;
-  if (std::exchange(reports.blnChainRebuildRequested, false)) {
-    phrases.BuildFrequencyChain(session.settings.chkSortByNumberOfFiles);
+  if (std::exchange(reports.chainRebuildRequested, false)) {
+    phrases.BuildFrequencyChain(session.settings.sortByNumberOfFiles);
   }
-  if (std::exchange(reports.blnRelistRequested, false) && !session.run.blnStop) {
+  if (std::exchange(reports.relistRequested, false) && !session.run.stopRequested) {
     RelistAfterOptionChange(session, phrases);
   }
 }
@@ -319,7 +321,7 @@ PassEnd ListWordsByFrequency(ListingPass& pass) {
 }
 
 void ListWords(Session& session, ListedPhrases& phrases) {
-  if (session.reports.blnListing) return;
+  if (session.reports.listingRunning) return;
   {
     const ListingGuard guard(session.reports);
     ListOnce(session, phrases);

@@ -77,18 +77,18 @@ bool ListingReadAhead::ExtendVisitOrder(size_t size) {
 
 // The same records, under the same limits, as the traversals visit.
 int32_t ListingReadAhead::FollowingRecord() {
-  const int32_t last = phrases_.lngNumWords();
+  const int32_t last = phrases_.phraseCount();
   if (order_ == VisitOrder::Table) {
     for (; scanFrom_ <= last; ++scanFrom_) {
       if (phrases_.Included(scanFrom_)) return scanFrom_++;
     }
     return 0;
   }
-  if (visitOrder_.size() >= static_cast<size_t>(std::max(phrases_.lngNumWordsIncluded(), 0))) {
+  if (visitOrder_.size() >= static_cast<size_t>(std::max(phrases_.includedPhraseCount(), 0))) {
     return 0;
   }
   const int32_t i =
-      visitOrder_.empty() ? phrases_.lngFirstFreq() : phrases_.Next(visitOrder_.back());
+      visitOrder_.empty() ? phrases_.firstInFrequencyOrder() : phrases_.Next(visitOrder_.back());
   return i >= 1 && i <= last ? i : 0;
 }
 

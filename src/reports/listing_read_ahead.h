@@ -50,7 +50,7 @@ class ListingReadAhead final : public ListedPhrases {
   // Blocks read from the phrases so far.
   size_t BlocksRead() const { return blocksRead_; }
 
-  int32_t lngNumWords() const override { return phrases_.lngNumWords(); }
+  int32_t phraseCount() const override { return phrases_.phraseCount(); }
   bool Included(int32_t i) const override { return phrases_.Included(i); }
   Text Phrase(int32_t i) const override;
   int32_t Count(int32_t i) const override;
@@ -61,17 +61,17 @@ class ListingReadAhead final : public ListedPhrases {
   std::vector<int32_t> PerFileCounts(int32_t i) const override { return phrases_.PerFileCounts(i); }
   void SetRelativeValue(int32_t i, float value) override { phrases_.SetRelativeValue(i, value); }
 
-  int32_t lngFirstFreq() const override { return phrases_.lngFirstFreq(); }
-  int32_t lngNumWordsIncluded() const override { return phrases_.lngNumWordsIncluded(); }
-  int32_t lngNumOccurrences() const override { return phrases_.lngNumOccurrences(); }
-  int32_t lngMaxFrequency() const override { return phrases_.lngMaxFrequency(); }
-  int32_t lngMaxNumFiles() const override { return phrases_.lngMaxNumFiles(); }
-  int intMaxWordLengthFound() const override { return phrases_.intMaxWordLengthFound(); }
-  int intNumWordsInLongestPhrase() const override { return phrases_.intNumWordsInLongestPhrase(); }
+  int32_t firstInFrequencyOrder() const override { return phrases_.firstInFrequencyOrder(); }
+  int32_t includedPhraseCount() const override { return phrases_.includedPhraseCount(); }
+  int32_t occurrenceCount() const override { return phrases_.occurrenceCount(); }
+  int32_t maxFrequency() const override { return phrases_.maxFrequency(); }
+  int32_t maxFileCount() const override { return phrases_.maxFileCount(); }
+  int longestPhraseLength() const override { return phrases_.longestPhraseLength(); }
+  int wordsInLongestPhrase() const override { return phrases_.wordsInLongestPhrase(); }
 
   void BuildFrequencyChain(bool byNumberOfFiles) override;
 
-  const std::vector<Text>& astrFilesRead() const override { return phrases_.astrFilesRead(); }
+  const std::vector<Text>& readPaths() const override { return phrases_.readPaths(); }
 
  private:
   // Extends the visit order to at least `size` records; false when it has

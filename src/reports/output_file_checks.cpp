@@ -9,11 +9,11 @@
 namespace velt {
 
 std::string OutputFilePath(const Settings& settings) {
-  return PathToNative(settings.txbFile[1]);
+  return PathToNative(settings.filePaths[1]);
 }
 
 bool OutputToFileEnabled(const Settings& settings) {
-  return !settings.txbFile[1].empty() && !settings.chkDisableOutputToFile;
+  return !settings.filePaths[1].empty() && !settings.outputToFileDisabled;
 }
 
 namespace {
@@ -28,7 +28,7 @@ Text FolderOf(const Text& path) {
 }  // namespace
 
 Text OutputFileProblem(const Settings& settings, const RunError& error) {
-  const Text& path = settings.txbFile[1];
+  const Text& path = settings.filePaths[1];
   Text text = path;
   text.append(u": ").append(error.description);
   if (error.number == ENOENT)
@@ -47,7 +47,7 @@ bool CheckOutputFileBeforeCount(Session& session) {
   text.append(u"If the output file is open in Excel then it must first be closed").append(kLineEnd);
   text.append(u"or a different file should be specified as the output file.");
   SetTextWindow(session, std::move(text));
-  session.run.blnStop = false;
+  session.run.stopRequested = false;
   return false;
 }
 

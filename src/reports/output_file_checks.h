@@ -9,7 +9,7 @@
 
 namespace velt {
 
-// The output path of the main window (txbFile[1]) as a file-system path.
+// The output path of the main window (filePaths[1]) as a file-system path.
 std::string OutputFilePath(const Settings& settings);
 
 // True when a listing would write the output file: a path is set and file
@@ -24,7 +24,7 @@ Text OutputFileProblem(const Settings& settings, const RunError& error);
 // Made by the counting run before anything is counted: when file output is
 // enabled, checks that the output file can be written, without creating or
 // emptying it. On failure puts the explanation (with the path and the reason)
-// into the text window, clears blnStop and returns false: the count must not
+// into the text window, clears stopRequested and returns false: the count must not
 // start.
 bool CheckOutputFileBeforeCount(Session& session);
 

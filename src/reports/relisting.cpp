@@ -12,61 +12,61 @@ namespace {
 // the report is listed once.
 void EnableFormatOptionsWithoutRelist(Session& session, ListedPhrases& phrases) {
   ReportState& reports = session.reports;
-  const bool suppressed = reports.blnSuppressRelist;
-  reports.blnSuppressRelist = true;
+  const bool suppressed = reports.suppressRelist;
+  reports.suppressRelist = true;
   EnableFormatOptions(session, phrases);
-  reports.blnSuppressRelist = suppressed;
+  reports.suppressRelist = suppressed;
 }
 
 }  // namespace
 
 void RelistAfterOptionChange(Session& session, ListedPhrases& phrases) {
   ReportState& reports = session.reports;
-  if (!session.run.blnStartUpCompleted || reports.blnSuppressRelist) return;
-  if (reports.blnListing) {
-    reports.blnRelistRequested = true;
+  if (!session.run.startUpCompleted || reports.suppressRelist) return;
+  if (reports.listingRunning) {
+    reports.relistRequested = true;
     return;
   }
   if (!CheckDisplayFormatAvailable(session, phrases)) return;
-  if (session.run.blnWordsGot || session.run.blnListIncomplete) {
+  if (session.run.countAvailable || session.run.listIncomplete) {
     ListWords(session, phrases);
-    if (session.run.blnListIncomplete) {
+    if (session.run.listIncomplete) {
       session.Message(session.UIText(23), session.UIText(22), MessageIcon::Information);
     }
   }
   SetTheFocus(session);
 }
 
-void cboWordOrder_Click(Session& session, ListedPhrases& phrases) {
-  if (!session.run.blnStartUpCompleted) return;
+void OnWordOrderChosen(Session& session, ListedPhrases& phrases) {
+  if (!session.run.startUpCompleted) return;
   EnableFormatOptionsWithoutRelist(session, phrases);
   RelistAfterOptionChange(session, phrases);
 }
 
-void cboDisplayFormat_Click(Session& session, ListedPhrases& phrases) {
-  if (!session.run.blnStartUpCompleted) return;
+void OnDisplayFormatChosen(Session& session, ListedPhrases& phrases) {
+  if (!session.run.startUpCompleted) return;
   EnableFormatOptionsWithoutRelist(session, phrases);
   RelistAfterOptionChange(session, phrases);
 }
 
-void chkDisplayRelativeFrequency_Click(Session& session, ListedPhrases& phrases) {
+void OnRelativeFrequencyClicked(Session& session, ListedPhrases& phrases) {
   RelistAfterOptionChange(session, phrases);
 }
 
-void chkSortByNumberOfFiles_Click(Session& session, ListedPhrases& phrases) {
+void OnSortByNumberOfFilesClicked(Session& session, ListedPhrases& phrases) {
   // The chain must not change under a running listing's feet.
-  if (session.reports.blnListing) {
-    session.reports.blnChainRebuildRequested = true;
+  if (session.reports.listingRunning) {
+    session.reports.chainRebuildRequested = true;
   } else {
-    phrases.BuildFrequencyChain(session.settings.chkSortByNumberOfFiles);
+    phrases.BuildFrequencyChain(session.settings.sortByNumberOfFiles);
   }
   RelistAfterOptionChange(session, phrases);
 }
 
-void chkDisableOutputToFile_Click(Session& session, ListedPhrases& phrases) {
+void OnDisableOutputToFileClicked(Session& session, ListedPhrases& phrases) {
   const Settings& settings = session.settings;
-  if (!settings.chkDisableOutputToFile && !settings.txbFile[1].empty() && session.run.blnWordsGot &&
-      !session.reports.blnListing) {
+  if (!settings.outputToFileDisabled && !settings.filePaths[1].empty() &&
+      session.run.countAvailable && !session.reports.listingRunning) {
     const Answer answer = session.Message(u"Relist?", u"Relist words (so as to write to file)?",
                                           MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::Yes) ListWords(session, phrases);

@@ -8,7 +8,7 @@
 namespace velt {
 
 // Lists the last count again under the current options (after start-up, not
-// while blnSuppressRelist is set). Clicked while a listing runs, the relist
+// while suppressRelist is set). Clicked while a listing runs, the relist
 // waits until that listing has ended.
 void RelistAfterOptionChange(Session& session, ListedPhrases& phrases);
 
@@ -16,13 +16,13 @@ void RelistAfterOptionChange(Session& session, ListedPhrases& phrases);
 // first, then calls the handler. The engine itself runs the handlers that
 // its own changes of a setting imply; a window must not call them again when
 // it mirrors such a change (SettingsChanged).
-void cboWordOrder_Click(Session& session, ListedPhrases& phrases);
-void cboDisplayFormat_Click(Session& session, ListedPhrases& phrases);
-void chkDisplayRelativeFrequency_Click(Session& session, ListedPhrases& phrases);
-void chkSortByNumberOfFiles_Click(Session& session, ListedPhrases& phrases);
+void OnWordOrderChosen(Session& session, ListedPhrases& phrases);
+void OnDisplayFormatChosen(Session& session, ListedPhrases& phrases);
+void OnRelativeFrequencyClicked(Session& session, ListedPhrases& phrases);
+void OnSortByNumberOfFilesClicked(Session& session, ListedPhrases& phrases);
 
 // The "Disable" box beside the output path: unchecked with a count available,
 // offers to relist so that the file gets written.
-void chkDisableOutputToFile_Click(Session& session, ListedPhrases& phrases);
+void OnDisableOutputToFileClicked(Session& session, ListedPhrases& phrases);
 
 }  // namespace velt

@@ -11,18 +11,18 @@ Text TextWindowFullMessage(Session& session) {
   ReportState& reports = session.reports;
   TextWindow& window = session.textWindow;
   Text message;
-  if (reports.strOutput.empty() || window.length() > 255) {
+  if (reports.pendingOutput.empty() || window.length() > 255) {
     message = session.UIText(93);
   } else {
     // Nothing of the report reached the window: show the start of it.
     message = session.UIText(92);
-    SetTextWindow(session, reports.strOutput.substr(0, 4096));
+    SetTextWindow(session, reports.pendingOutput.substr(0, 4096));
   }
   message.append(u"  ");
-  if (!session.settings.txbFile[1].empty()) {
-    if (session.settings.chkDisableOutputToFile) {
+  if (!session.settings.filePaths[1].empty()) {
+    if (session.settings.outputToFileDisabled) {
       message.append(session.UIText(95));
-    } else if (reports.blnOutputFileWritten) {
+    } else if (reports.outputFileWritten) {
       message.append(kLineEnd).append(session.UIText(96));
     }
   } else {
@@ -47,21 +47,21 @@ void CutBackTextWindow(Session& session) {
 
 void ReportError(Session& session, int32_t number, TextView description, TextView label) {
   session.run.timer2Enabled = false;
-  session.run.blnElapsedTimeRunning = false;
+  session.run.elapsedTimeRunning = false;
   session.window.SetCaption(ControlId::lblTwirler, u"");
   Text message;
   if (number == kTextWindowFull) {
     message = TextWindowFullMessage(session);
     CutBackTextWindow(session);
-    session.reports.blnTextboxFull = true;
+    session.reports.textWindowFull = true;
     session.window.Repaint(ControlId::txbOutput);
   } else {
     ++session.reports.errorsReported;
     message.append(u"At ").append(label).append(u" error #").append(Decimal(number));
     message.append(u".").append(kLineEnd).append(u"Description: ").append(description);
-    if (session.reports.blnOutputFileWritten) message.append(kLineEnd).append(session.UIText(96));
+    if (session.reports.outputFileWritten) message.append(kLineEnd).append(session.UIText(96));
   }
-  const Text title = session.UIText(session.reports.blnTextboxFull ? 93 : 97);
+  const Text title = session.UIText(session.reports.textWindowFull ? 93 : 97);
   session.Message(title, std::move(message), MessageIcon::Exclamation);
 }
 

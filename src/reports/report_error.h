@@ -12,7 +12,7 @@ inline constexpr int32_t kTextWindowFull = -7;
 
 // Stops the elapsed-time display and shows the error: for kTextWindowFull the
 // text-window-full notice (which also cuts the window back and sets
-// blnTextboxFull); otherwise "At <label> error #<number>." and the
+// textWindowFull); otherwise "At <label> error #<number>." and the
 // description.
 void ReportError(Session& session, int32_t number, TextView description, TextView label);
 

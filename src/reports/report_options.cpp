@@ -4,16 +4,16 @@ namespace velt {
 
 ReportOptions ReportOptions::From(const Settings& settings) {
   ReportOptions options;
-  options.displayFormat = settings.cboDisplayFormat;
-  options.wordOrder = settings.cboWordOrder;
-  options.relativeFrequency = settings.chkDisplayRelativeFrequency;
-  options.sortByNumberOfFiles = settings.chkSortByNumberOfFiles;
+  options.displayFormat = settings.displayFormat;
+  options.wordOrder = settings.wordOrder;
+  options.relativeFrequency = settings.relativeFrequency;
+  options.sortByNumberOfFiles = settings.sortByNumberOfFiles;
   options.filterMode = settings.filterMode;
-  options.filterWordsBox = settings.txbFilterWords;
+  options.filterWordsBox = settings.filterWords;
   options.source = settings.source;
-  options.inputFile = settings.txbFile[0];
-  options.folder = settings.txbFolder;
-  options.includeSubfolders = settings.chkIncludeSubfolders;
+  options.inputFile = settings.filePaths[0];
+  options.folder = settings.inputFolder;
+  options.includeSubfolders = settings.includeSubfolders;
   return options;
 }
 

@@ -8,15 +8,15 @@
 namespace velt {
 
 struct ReportOptions {
-  int displayFormat = 0;  // cboDisplayFormat, 0 to 12
-  int wordOrder = 0;      // cboWordOrder: 0 by frequency, 1 alphabetical
+  int displayFormat = 0;  // displayFormat, 0 to 12
+  int wordOrder = 0;      // wordOrder: 0 by frequency, 1 alphabetical
   bool relativeFrequency = false;
   bool sortByNumberOfFiles = false;
   FilterMode filterMode = FilterMode::AllWords;
-  Text filterWordsBox;  // txbFilterWords as shown in the filtered header
+  Text filterWordsBox;  // filterWords as shown in the filtered header
   Source source = Source::SingleFile;
-  Text inputFile;  // txbFile[0]
-  Text folder;     // txbFolder
+  Text inputFile;  // filePaths[0]
+  Text folder;     // inputFolder
   bool includeSubfolders = false;
 
   static ReportOptions From(const Settings& settings);
@@ -30,7 +30,7 @@ inline bool FormatNeedsFolder(int displayFormat) {
   return displayFormat > 9;
 }
 
-// The UI text number of a format's caption in cboDisplayFormat (61 is unused).
+// The UI text number of a format's caption in displayFormat (61 is unused).
 inline int DisplayFormatCaptionNumber(int displayFormat) {
   return displayFormat <= 9 ? 51 + displayFormat : 52 + displayFormat;
 }

@@ -22,15 +22,15 @@ inline size_t TextWindowLimit(int32_t capacity) {
 
 struct ReportState {
   // Text window sink.
-  Text strOutput;                                 // pending text not yet in the window
-  int32_t lngTextboxCapacity = kTextboxCapacity;  // set by Initialize
-  int32_t lngTextboxLength = 0;
-  int32_t lngPrevTextboxLength = 0;
-  bool blnTextboxFull = false;
+  Text pendingOutput;                             // pending text not yet in the window
+  int32_t textWindowCapacity = kTextboxCapacity;  // set by Initialize
+  int32_t windowLength = 0;
+  int32_t previousWindowLength = 0;
+  bool textWindowFull = false;
 
   // File sink.
-  bool blnOutputFile = false;         // the current pass writes to the output file
-  bool blnOutputFileWritten = false;  // the last listing reached the file
+  bool writingOutputFile = false;  // the current pass writes to the output file
+  bool outputFileWritten = false;  // the last listing reached the file
   // The last listing was to write the output file and did not (it failed,
   // was stopped, or the path given at the overwrite prompt had no folder).
   bool outputFileMissed = false;
@@ -39,26 +39,26 @@ struct ReportState {
   int32_t errorsReported = 0;
 
   // Listing.
-  bool blnSuppressRelist = false;
-  bool blnFilterActive = false;
-  bool blnFilterWordFound = false;
-  int intPrevDisplayFormat = 0;
+  bool suppressRelist = false;
+  bool filterActive = false;
+  bool filterWordFound = false;
+  int previousDisplayFormat = 0;
   // A listing is running. The event pump lets option clicks through while it
   // runs; their relisting (and a chain rebuild) is held back until it ends.
-  bool blnListing = false;
-  bool blnRelistRequested = false;
-  bool blnChainRebuildRequested = false;
+  bool listingRunning = false;
+  bool relistRequested = false;
+  bool chainRebuildRequested = false;
 
   // Column widths.
-  int intRankWidth = 0;
-  int intFreqWidth = 0;
-  int intPhraseWidth = 0;
-  int intMinWidth = 8;
+  int rankWidth = 0;
+  int freqWidth = 0;
+  int phraseWidth = 0;
+  int minColumnWidth = 8;
 
   // Filter words.
-  Text strFilterWords;
-  std::vector<Text> astrFilterWords;
-  int intNumFilterWords = 0;
+  Text filterWordsParsed;
+  std::vector<Text> filterWordList;
+  int filterWordCount = 0;
 };
 
 }  // namespace velt

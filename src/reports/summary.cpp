@@ -8,13 +8,13 @@ namespace {
 
 Text WordsToIgnoreClause(const PhraseSummary& s) {
   Text clause;
-  if (!s.blnThereAreWordsToIgnore) {
+  if (!s.wordsToIgnoreInForce) {
     clause = u".";
-  } else if (s.blnStripPhrases) {
+  } else if (s.removeIgnoredWords) {
     clause = u" when words to ignore are excluded.";
-  } else if (s.blnExcludePhrasesContainingAWordToIgnore) {
+  } else if (s.excludePhrasesWithIgnoredWord) {
     clause.append(kLineEnd).append(u"when phrases containing a word to ignore are excluded.");
-  } else if (s.blnExcludePhrasesConsistingOnlyOfWordsToIgnore) {
+  } else if (s.excludePhrasesOfIgnoredWordsOnly) {
     clause.append(kLineEnd).append(
         u"when phrases consisting entirely of words to ignore are excluded.");
   } else {
@@ -34,9 +34,9 @@ Text FrequencyClause(int minimumFrequency) {
 }  // namespace
 
 Text HowManyPhrasesText(const PhraseSummary& s) {
-  const int32_t n = s.lngNumWordsIncluded;
-  const int minLength = s.intMinNumWordsInPhrase;
-  const int maxLength = s.intMaxNumWordsInPhrase;
+  const int32_t n = s.includedPhraseCount;
+  const int minLength = s.minPhraseLength;
+  const int maxLength = s.maxPhraseLength;
   Text text;
   if (n == 0) {
     text = u"There are no phrases";
@@ -52,20 +52,20 @@ Text HowManyPhrasesText(const PhraseSummary& s) {
   }
   text.append(maxLength == 1 ? u" word which" : u" words which");
   text.append(n == 1 ? u" occurs at least" : u" occur at least");
-  text.append(FrequencyClause(s.intMFPThresholdFrequency));
+  text.append(FrequencyClause(s.minimumFrequency));
   text.append(WordsToIgnoreClause(s));
-  if (minLength != maxLength && n > 3 && s.intNumWordsInLongestPhrase > 1) {
+  if (minLength != maxLength && n > 3 && s.wordsInLongestPhrase > 1) {
     text.append(kLineEnd).append(u"The longest phrase has");
-    text.append(Str(s.intNumWordsInLongestPhrase)).append(u" words.");
+    text.append(Str(s.wordsInLongestPhrase)).append(u" words.");
   }
   text.append(kLineEnd);
   // Advice about words to ignore only helps when some were in force.
-  if (n == 0 && s.blnThereAreWordsToIgnore) {
-    if (s.blnExcludePhrasesContainingAWordToIgnore) {
+  if (n == 0 && s.wordsToIgnoreInForce) {
+    if (s.excludePhrasesWithIgnoredWord) {
       text.append(
           u"You could try repeating the count without excluding phrases containing a word to "
           u"ignore.");
-    } else if (s.blnExcludePhrasesConsistingOnlyOfWordsToIgnore) {
+    } else if (s.excludePhrasesOfIgnoredWordsOnly) {
       text.append(
           u"You could try repeating the count without excluding phrases consisting entirely of "
           u"words to ignore.");
@@ -76,8 +76,8 @@ Text HowManyPhrasesText(const PhraseSummary& s) {
 
 void SetHowManyPhrases(Session& session, const PhraseSummary& summary) {
   Text text = HowManyPhrasesText(summary);
-  if (summary.lngNumWordsIncluded >= 1) {
-    session.run.strHowManyPhrases = std::move(text);
+  if (summary.includedPhraseCount >= 1) {
+    session.run.summarySentence = std::move(text);
     return;
   }
   SetTextWindow(session, std::move(text));
@@ -86,7 +86,7 @@ void SetHowManyPhrases(Session& session, const PhraseSummary& summary) {
 
 void ReportNoPhrases(Session& session) {
   Text text(u"No phrases ");
-  if (session.settings.chkIgnoreShortWords) {
+  if (session.settings.ignoreShortWords) {
     text.append(u"with at least").append(Str(session.settings.ShortWordSize()));
     text.append(u" characters").append(kLineEnd);
   }
@@ -95,17 +95,17 @@ void ReportNoPhrases(Session& session) {
 }
 
 void SetFilesScannedNotice(Session& session) {
-  const int32_t files = session.sources.lngNumFiles;
-  const int folders = session.sources.intNumFolders;
+  const int32_t files = session.sources.fileCount;
+  const int folders = session.sources.folderCount;
   Text notice = session.numbers.Grouped(files);
   notice.append(files > 1 ? u" files" : u" file");
   notice.append(u" (in ").append(session.numbers.Grouped(folders));
   notice.append(folders > 1 ? u" folders" : u" folder");
   notice.append(files == 1 ? u") was" : u") were").append(u" scanned.").append(kLineEnd);
-  if (session.run.blnListIncomplete) {
+  if (session.run.listIncomplete) {
     notice.append(u"Counting was stopped and this list is incomplete.").append(kLineEnd);
   }
-  session.reports.strOutput = std::move(notice);
+  session.reports.pendingOutput = std::move(notice);
 }
 
 Text FilesInFoldersText(int32_t files, int32_t folders) {

@@ -11,21 +11,21 @@ namespace velt {
 // What the summary sentence says about a count. The counting run fills it
 // from its run parameters and the finished phrase table.
 struct PhraseSummary {
-  int32_t lngNumWordsIncluded = 0;
-  int intMinNumWordsInPhrase = 2;
-  int intMaxNumWordsInPhrase = 2;
-  int intMFPThresholdFrequency = 1;
-  int intNumWordsInLongestPhrase = 0;
-  bool blnThereAreWordsToIgnore = false;
-  bool blnStripPhrases = false;
-  bool blnExcludePhrasesContainingAWordToIgnore = false;
-  bool blnExcludePhrasesConsistingOnlyOfWordsToIgnore = false;
+  int32_t includedPhraseCount = 0;
+  int minPhraseLength = 2;
+  int maxPhraseLength = 2;
+  int minimumFrequency = 1;
+  int wordsInLongestPhrase = 0;
+  bool wordsToIgnoreInForce = false;
+  bool removeIgnoredWords = false;
+  bool excludePhrasesWithIgnoredWord = false;
+  bool excludePhrasesOfIgnoredWordsOnly = false;
 };
 
 // The summary sentence, every line ended by CR LF.
 Text HowManyPhrasesText(const PhraseSummary& summary);
 
-// With phrases found, keeps the summary in strHowManyPhrases for the report
+// With phrases found, keeps the summary in summarySentence for the report
 // header; with none, shows it as the whole text window and empties the
 // phrase-count label.
 void SetHowManyPhrases(Session& session, const PhraseSummary& summary);
@@ -34,7 +34,7 @@ void SetHowManyPhrases(Session& session, const PhraseSummary& summary);
 void ReportNoPhrases(Session& session);
 
 // Puts "N files (in M folders) were scanned." (and the incomplete-list note)
-// into strOutput.
+// into pendingOutput.
 void SetFilesScannedNotice(Session& session);
 
 // "17 files in 3 folders".

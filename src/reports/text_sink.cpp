@@ -21,64 +21,64 @@ void MarkTextWindowFull(Session& session) {
   if (window.length() > 1024) window.RemoveLast(256);
   Text notice(kLineEnd);
   notice.append(kLineEnd).append(u"Textbox is full.");
-  if (session.sources.blnListingFiles) {
+  if (session.sources.listingFiles) {
     notice.append(kLineEnd).append(kLineEnd).append(u"To this point: ");
-    notice.append(FilesInFoldersText(session.sources.lngNumFiles, session.sources.intNumFolders));
+    notice.append(FilesInFoldersText(session.sources.fileCount, session.sources.folderCount));
   }
   window.AppendAnyway(notice);
-  session.reports.blnTextboxFull = true;
+  session.reports.textWindowFull = true;
 }
 
 }  // namespace
 
 void OutputToTxb(Session& session, TextView text) {
   ReportState& reports = session.reports;
-  if (reports.blnTextboxFull) return;
+  if (reports.textWindowFull) return;
   TextWindow& window = session.textWindow;
   const size_t before = window.length();
   window.Append(text);  // refused when it would take the window past its limit
   session.window.Repaint(ControlId::txbOutput);
-  reports.lngTextboxLength = ClampedLength(window.length());
+  reports.windowLength = ClampedLength(window.length());
   // The window is full when it is over its capacity and the append did not
   // lengthen it.
   const bool lengthened = window.length() > before;
-  if (reports.lngTextboxLength > reports.lngTextboxCapacity && !lengthened) {
+  if (reports.windowLength > reports.textWindowCapacity && !lengthened) {
     MarkTextWindowFull(session);
     session.window.Repaint(ControlId::txbOutput);
   } else {
-    reports.lngPrevTextboxLength = reports.lngTextboxLength;
+    reports.previousWindowLength = reports.windowLength;
   }
 }
 
 void SetTextboxCapacity(Session& session, int32_t capacity) {
-  session.reports.lngTextboxCapacity = capacity;
+  session.reports.textWindowCapacity = capacity;
   session.textWindow.SetLimit(TextWindowLimit(capacity));
 }
 
 void SetTextWindow(Session& session, Text text) {
   session.textWindow.Set(std::move(text));
-  session.reports.lngTextboxLength = ClampedLength(session.textWindow.length());
-  session.reports.lngPrevTextboxLength = session.reports.lngTextboxLength;
+  session.reports.windowLength = ClampedLength(session.textWindow.length());
+  session.reports.previousWindowLength = session.reports.windowLength;
   session.window.Repaint(ControlId::txbOutput);
 }
 
 void ClearTextbox(Session& session) {
   SetTextWindow(session, Text());
-  session.reports.blnTextboxFull = false;
+  session.reports.textWindowFull = false;
 }
 
 void FlushOutput(Session& session) {
   ReportState& reports = session.reports;
-  if (reports.strOutput.empty() || reports.blnTextboxFull) return;
-  OutputToTxb(session, reports.strOutput);
-  reports.strOutput.clear();
+  if (reports.pendingOutput.empty() || reports.textWindowFull) return;
+  OutputToTxb(session, reports.pendingOutput);
+  reports.pendingOutput.clear();
 }
 
-void cmdClearOutput_Click(Session& session) {
+void OnClearOutputClicked(Session& session) {
   ClearTextbox(session);
   ConcealNumWords(session, false);
-  session.run.blnWordsGot = false;
-  if (session.run.blnStartUpCompleted) SetTheFocus(session);
+  session.run.countAvailable = false;
+  if (session.run.startUpCompleted) SetTheFocus(session);
 }
 
 }  // namespace velt

@@ -8,9 +8,9 @@ namespace velt {
 
 // Left click. While files are listed or read (with words shown as found) a
 // message box holds the run until it is closed.
-void txbOutput_LeftClick(Session& session);
+void OnOutputLeftClicked(Session& session);
 
 // Right click: with the clipboard source, explains how to count its text.
-void txbOutput_RightClick(Session& session);
+void OnOutputRightClicked(Session& session);
 
 }  // namespace velt

@@ -3,64 +3,51 @@
 namespace velt {
 
 std::array<bool*, 26> Settings::SettingsCheckboxes() {
-  return {&chkAllowWordsWithHyphens,
-          &chkAllowWordsWithApostrophes,
-          &chkAllowWordsWithUnderscores,
-          &chkAllowWordsWithColons,
-          &chkAllowWordsWithBackslashes,
-          &chkAllowWordsWithForwardslashes,
-          &chkAllowWordsWithParentheses,
-          &chkAllowWordsWithAmpersands,
-          &chkAllowWordsWithPeriods,
-          &chkAllowWordsWithCommas,
-          &chkAllowWordsWithAtSigns,
-          &chkAllowWordsWithNumerals,
-          &chkCaseSignificant,
-          &chkIgnoreRepetitions,
-          &chkExtractTextFromDocx,
-          &chkIgnoreNoLetter,
-          &chkIgnoreShortWords,
-          &chkWarnOnOverwrite,
-          &chkSaveStateOnQuit,
-          &chkTerminatePhraseAtEndOfLine,
-          &chkTerminatePhraseAtPeriod,
-          &chkTerminatePhraseAtDoubleQuote,
-          &chkTerminatePhraseAtTab,
-          &chkTerminatePhraseAtComma,
-          &chkOnly7bitASCII,
-          &chkPatternMatchingInWordsToIgnoreFile};
+  return {&allowHyphens,      &allowApostrophes,
+          &allowUnderscores,  &allowColons,
+          &allowBackslashes,  &allowForwardSlashes,
+          &allowParentheses,  &allowAmpersands,
+          &allowPeriods,      &allowCommas,
+          &allowAtSigns,      &allowNumeralsInWords,
+          &caseSignificant,   &ignoreRepetitions,
+          &keepDocxText,      &ignoreWordsWithoutLetter,
+          &ignoreShortWords,  &warnOnOverwrite,
+          &saveStateOnQuit,   &endPhraseAtLineEnd,
+          &endPhraseAtPeriod, &endPhraseAtDoubleQuote,
+          &endPhraseAtTab,    &endPhraseAtComma,
+          &only7BitAscii,     &patternMatching};
 }
 
 void Settings::SetSettingsWindowDefaults() {
   const Settings defaults;
-  chkCaseSignificant = defaults.chkCaseSignificant;
-  chkAllowWordsWithHyphens = defaults.chkAllowWordsWithHyphens;
-  chkAllowWordsWithApostrophes = defaults.chkAllowWordsWithApostrophes;
-  chkAllowWordsWithUnderscores = defaults.chkAllowWordsWithUnderscores;
-  chkAllowWordsWithColons = defaults.chkAllowWordsWithColons;
-  chkAllowWordsWithBackslashes = defaults.chkAllowWordsWithBackslashes;
-  chkAllowWordsWithForwardslashes = defaults.chkAllowWordsWithForwardslashes;
-  chkAllowWordsWithParentheses = defaults.chkAllowWordsWithParentheses;
-  chkAllowWordsWithAmpersands = defaults.chkAllowWordsWithAmpersands;
-  chkAllowWordsWithPeriods = defaults.chkAllowWordsWithPeriods;
-  chkAllowWordsWithCommas = defaults.chkAllowWordsWithCommas;
-  chkAllowWordsWithAtSigns = defaults.chkAllowWordsWithAtSigns;
-  chkAllowWordsWithNumerals = defaults.chkAllowWordsWithNumerals;
-  chkOnly7bitASCII = defaults.chkOnly7bitASCII;
-  chkIgnoreShortWords = defaults.chkIgnoreShortWords;
-  cboShortWordSize = 1;
-  cboLongWordSize = 3;
-  chkIgnoreRepetitions = defaults.chkIgnoreRepetitions;
-  chkIgnoreNoLetter = defaults.chkIgnoreNoLetter;
-  chkTerminatePhraseAtEndOfLine = defaults.chkTerminatePhraseAtEndOfLine;
-  chkTerminatePhraseAtPeriod = defaults.chkTerminatePhraseAtPeriod;
-  chkTerminatePhraseAtDoubleQuote = defaults.chkTerminatePhraseAtDoubleQuote;
-  chkTerminatePhraseAtTab = defaults.chkTerminatePhraseAtTab;
-  chkTerminatePhraseAtComma = defaults.chkTerminatePhraseAtComma;
-  chkPatternMatchingInWordsToIgnoreFile = defaults.chkPatternMatchingInWordsToIgnoreFile;
-  chkExtractTextFromDocx = defaults.chkExtractTextFromDocx;
-  chkWarnOnOverwrite = defaults.chkWarnOnOverwrite;
-  chkSaveStateOnQuit = defaults.chkSaveStateOnQuit;
+  caseSignificant = defaults.caseSignificant;
+  allowHyphens = defaults.allowHyphens;
+  allowApostrophes = defaults.allowApostrophes;
+  allowUnderscores = defaults.allowUnderscores;
+  allowColons = defaults.allowColons;
+  allowBackslashes = defaults.allowBackslashes;
+  allowForwardSlashes = defaults.allowForwardSlashes;
+  allowParentheses = defaults.allowParentheses;
+  allowAmpersands = defaults.allowAmpersands;
+  allowPeriods = defaults.allowPeriods;
+  allowCommas = defaults.allowCommas;
+  allowAtSigns = defaults.allowAtSigns;
+  allowNumeralsInWords = defaults.allowNumeralsInWords;
+  only7BitAscii = defaults.only7BitAscii;
+  ignoreShortWords = defaults.ignoreShortWords;
+  shortWordSizeIndex = 1;
+  longWordSizeIndex = 3;
+  ignoreRepetitions = defaults.ignoreRepetitions;
+  ignoreWordsWithoutLetter = defaults.ignoreWordsWithoutLetter;
+  endPhraseAtLineEnd = defaults.endPhraseAtLineEnd;
+  endPhraseAtPeriod = defaults.endPhraseAtPeriod;
+  endPhraseAtDoubleQuote = defaults.endPhraseAtDoubleQuote;
+  endPhraseAtTab = defaults.endPhraseAtTab;
+  endPhraseAtComma = defaults.endPhraseAtComma;
+  patternMatching = defaults.patternMatching;
+  keepDocxText = defaults.keepDocxText;
+  warnOnOverwrite = defaults.warnOnOverwrite;
+  saveStateOnQuit = defaults.saveStateOnQuit;
 }
 
 }  // namespace velt

@@ -24,17 +24,17 @@ enum class IgnoreMode {
 enum class FilterMode { AllWords = 0, SameOrder = 1, Subphrase = 2 };
 
 // Base values of the lists whose value is "list index + base".
-constexpr int kPhraseLengthBase = 2;      // cboPhraseLength lists "2" to "25"
+constexpr int kPhraseLengthBase = 2;  // phraseLengthIndexes lists "2" to "25"
 constexpr int kPhraseLengthCount = 24;
-constexpr int kFrequencyBase = 1;         // cboMinimumFrequency lists "1" to "20"
+constexpr int kFrequencyBase = 1;  // minimumFrequencyIndex lists "1" to "20"
 constexpr int kFrequencyCount = 20;
-constexpr int kShortWordSizeBase = 2;     // cboShortWordSize lists "2" to "20"
+constexpr int kShortWordSizeBase = 2;  // shortWordSizeIndex lists "2" to "20"
 constexpr int kShortWordSizeCount = 19;
-constexpr int kLongWordSizeCount = 7;     // cboLongWordSize lists "20", "30", ... "80"
+constexpr int kLongWordSizeCount = 7;  // longWordSizeIndex lists "20", "30", ... "80"
 constexpr int kDisplayFormatCount = 13;
 constexpr int kWordOrderCount = 2;
-constexpr int kLanguageCount = 8;         // six languages, all six, "[No language selected]"
-constexpr size_t kMaxWordsFiles = 99;     // entries of the words-to-ignore file list
+constexpr int kLanguageCount = 8;      // six languages, all six, "[No language selected]"
+constexpr size_t kMaxWordsFiles = 99;  // entries of the words-to-ignore file list
 
 struct WordsFileList {
   std::vector<Text> entries;  // at most 99 paths added by the user
@@ -48,66 +48,66 @@ struct WordsFileList {
 
 struct Settings {
   // Settings window: word characters and case.
-  bool chkCaseSignificant = false;
-  bool chkAllowWordsWithHyphens = true;
-  bool chkAllowWordsWithApostrophes = false;
-  bool chkAllowWordsWithUnderscores = false;
-  bool chkAllowWordsWithColons = false;
-  bool chkAllowWordsWithBackslashes = false;
-  bool chkAllowWordsWithForwardslashes = false;
-  bool chkAllowWordsWithParentheses = false;
-  bool chkAllowWordsWithAmpersands = false;
-  bool chkAllowWordsWithPeriods = false;
-  bool chkAllowWordsWithCommas = false;
-  bool chkAllowWordsWithAtSigns = false;
-  bool chkAllowWordsWithNumerals = false;
-  bool chkOnly7bitASCII = false;
+  bool caseSignificant = false;
+  bool allowHyphens = true;
+  bool allowApostrophes = false;
+  bool allowUnderscores = false;
+  bool allowColons = false;
+  bool allowBackslashes = false;
+  bool allowForwardSlashes = false;
+  bool allowParentheses = false;
+  bool allowAmpersands = false;
+  bool allowPeriods = false;
+  bool allowCommas = false;
+  bool allowAtSigns = false;
+  bool allowNumeralsInWords = false;
+  bool only7BitAscii = false;
   // Ignored word shapes.
-  bool chkIgnoreShortWords = true;
-  int cboShortWordSize = 1;  // value = index + 2
-  int cboLongWordSize = 2;   // value = 20 + 10 * index
-  bool chkIgnoreRepetitions = true;
-  bool chkIgnoreNoLetter = true;
+  bool ignoreShortWords = true;
+  int shortWordSizeIndex = 1;  // value = index + 2
+  int longWordSizeIndex = 2;   // value = 20 + 10 * index
+  bool ignoreRepetitions = true;
+  bool ignoreWordsWithoutLetter = true;
   // Phrase boundaries.
-  bool chkTerminatePhraseAtEndOfLine = false;
-  bool chkTerminatePhraseAtPeriod = true;
-  bool chkTerminatePhraseAtDoubleQuote = true;
-  bool chkTerminatePhraseAtTab = true;
-  bool chkTerminatePhraseAtComma = false;
+  bool endPhraseAtLineEnd = false;
+  bool endPhraseAtPeriod = true;
+  bool endPhraseAtDoubleQuote = true;
+  bool endPhraseAtTab = true;
+  bool endPhraseAtComma = false;
   // Options.
-  bool chkPatternMatchingInWordsToIgnoreFile = false;
-  bool chkExtractTextFromDocx = false;
-  bool chkWarnOnOverwrite = false;
-  bool chkSaveStateOnQuit = false;
+  bool patternMatching = false;
+  bool keepDocxText = false;
+  bool warnOnOverwrite = false;
+  bool saveStateOnQuit = false;
   // Words to ignore.
-  Text txbWordsToIgnoreOrCount;
-  WordsFileList cboWordsFile;
-  int cboCommonWordsLanguages = 0;
+  Text extraWords;
+  WordsFileList wordsFileList;
+  int commonWordsLanguage = 0;
 
   // Main window.
   Source source = Source::SingleFile;
-  std::array<Text, 2> txbFile;  // 0 input file, 1 output file
-  Text txbFolder;
-  std::array<Text, 2> txbFileFilepathSpecifications;  // 0 file patterns, 1 exclusion texts
-  bool chkIncludeSubfolders = false;
-  bool chkDisableOutputToFile = false;
-  std::array<int, 2> cboPhraseLength = {0, 4};  // 0 minimum, 1 maximum; value = index + 2
-  int cboMinimumFrequency = 1;                  // value = index + 1
-  int cboWordOrder = 0;                         // 0 by frequency, 1 alphabetical
-  int cboDisplayFormat = 0;
-  bool chkDisplayRelativeFrequency = false;
-  bool chkSortByNumberOfFiles = false;
-  Text txbFilterWords;
+  std::array<Text, 2> filePaths;  // 0 input file, 1 output file
+  Text inputFolder;
+  std::array<Text, 2> pathPatterns;  // 0 file patterns, 1 exclusion texts
+  bool includeSubfolders = false;
+  bool outputToFileDisabled = false;
+  std::array<int, 2> phraseLengthIndexes = {0, 4};  // 0 minimum, 1 maximum; value = index + 2
+  int minimumFrequencyIndex = 1;                    // value = index + 1
+  int wordOrder = 0;                                // 0 by frequency, 1 alphabetical
+  int displayFormat = 0;
+  bool relativeFrequency = false;
+  bool sortByNumberOfFiles = false;
+  Text filterWords;
   FilterMode filterMode = FilterMode::AllWords;
   IgnoreMode ignoreMode = IgnoreMode::ExcludeAllIgnored;
-  bool chkSuppressWords = true;  // "Don't display words as found" (checked and hidden)
-  bool chkFileList = false;      // "Set display format to #10"
+  bool suppressWordsAsFound = true;  // "Don't display words as found" (checked and hidden)
+  bool fileListFormat = false;       // "Set display format to #10"
 
-  int ShortWordSize() const { return cboShortWordSize + kShortWordSizeBase; }
-  int LongWordSize() const { return 20 + 10 * cboLongWordSize; }
-  int MinPhraseLength() const { return cboPhraseLength[0] + kPhraseLengthBase; }
-  int MaxPhraseLength() const { return cboPhraseLength[1] + kPhraseLengthBase; }
-  int MinimumFrequency() const { return cboMinimumFrequency + kFrequencyBase; }
+  int ShortWordSize() const { return shortWordSizeIndex + kShortWordSizeBase; }
+  int LongWordSize() const { return 20 + 10 * longWordSizeIndex; }
+  int MinPhraseLength() const { return phraseLengthIndexes[0] + kPhraseLengthBase; }
+  int MaxPhraseLength() const { return phraseLengthIndexes[1] + kPhraseLengthBase; }
+  int MinimumFrequency() const { return minimumFrequencyIndex + kFrequencyBase; }
 
   // The 26 check boxes of the Settings window, in the order in which
   // "Check all checkboxes" and "Clear all checkboxes" set them.

@@ -61,7 +61,7 @@ void LoadSettingsFromFile(Session& session, const StateFile& stateFile, Settings
   ShowChosenPath(session, *path);
   RestoreResult result;
   {
-    const FlagGuard restoring(session.run.blnRestoring);
+    const FlagGuard restoring(session.run.restoring);
     result = stateFile.RestoreSavedState({session.settings, session.dialogs, hooks, true},
                                          PathToNative(*path));
   }
@@ -91,7 +91,7 @@ void SaveSettings(Session& session, const StateFile& stateFile, SettingsFileHook
 
 void Reinitialize(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks) {
   hooks.Initialize();
-  if (session.run.blnStartUpCompleted) {
+  if (session.run.startUpCompleted) {
     hooks.ShowTransientPopup(ControlId::cmdInitialize, u"Program reinitialized");
   } else if (const Text error = stateFile.SaveState(session.settings); !error.empty()) {
     session.Message(u"Save state", error, MessageIcon::Exclamation);

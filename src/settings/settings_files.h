@@ -9,7 +9,7 @@
 
 namespace velt {
 
-// "Save settings to file": asks for a path, saves, and reports in lblState.
+// "Save settings to file": asks for a path, saves, and reports in stateLabel.
 void SaveSettingsToFile(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks);
 
 // "Load settings from file": asks for a path and restores from it without the

@@ -35,14 +35,14 @@ class HookEvents final : public StateEventObserver {
   void RecordApplied(StateEvent event) override {
     switch (event) {
       case StateEvent::FolderSet:
-        hooks_.RememberLastFolder(settings_.txbFolder);
+        hooks_.RememberLastFolder(settings_.inputFolder);
         break;
       case StateEvent::FilePatternsSet:
         hooks_.PatternBoxSet(0);
         break;
       case StateEvent::ExclusionTextsSet:
         hooks_.PatternBoxSet(1);
-        hooks_.RememberLastInputFile(settings_.txbFile[0]);
+        hooks_.RememberLastInputFile(settings_.filePaths[0]);
         break;
       case StateEvent::SourceSet:
         hooks_.SourceSelected();
@@ -79,8 +79,8 @@ void ReportPastEnd(const RestoreTarget& target) {
 }
 
 bool AnyListWithoutSelection(const Settings& s) {
-  return s.cboShortWordSize == -1 || s.cboLongWordSize == -1 || s.cboWordOrder == -1 ||
-         s.cboDisplayFormat == -1;
+  return s.shortWordSizeIndex == -1 || s.longWordSizeIndex == -1 || s.wordOrder == -1 ||
+         s.displayFormat == -1;
 }
 
 // Offers to load the selected words-to-ignore file; false when it was to be
@@ -88,12 +88,12 @@ bool AnyListWithoutSelection(const Settings& s) {
 bool OfferWordsFile(const RestoreTarget& target) {
   Settings& s = target.settings;
   const Text question = u"Do you wish to load the " + Text(u"words-to-ignore") + u" file\r\n" +
-                        s.cboWordsFile.Selected() + u" ?";
+                        s.wordsFileList.Selected() + u" ?";
   const Answer answer = target.dialogs.Message(
       {u"Load file?", question, MessageIcon::Question, MessageButtons::YesNo, std::nullopt});
   if (answer == Answer::Yes) return target.hooks.AttemptToReadWords();
-  s.cboWordsFile.index = -1;
-  s.cboCommonWordsLanguages = kLanguageCount - 1;  // "[No language selected]"
+  s.wordsFileList.index = -1;
+  s.commonWordsLanguage = kLanguageCount - 1;  // "[No language selected]"
   target.hooks.ClearFileWordsInForce();
   target.hooks.SetWordsToIgnoreNotice();
   s.ignoreMode = IgnoreMode::AllowAllIgnored;
@@ -105,7 +105,7 @@ bool OfferWordsFile(const RestoreTarget& target) {
 // when the selected file could not be loaded.
 bool LoadSettingsWordsFile(const RestoreTarget& target) {
   RestoreHooks& hooks = target.hooks;
-  if (target.settings.cboWordsFile.HasSelection()) return hooks.AttemptToReadWords();
+  if (target.settings.wordsFileList.HasSelection()) return hooks.AttemptToReadWords();
   hooks.ClearFileWordsInForce();
   hooks.SetWordsToIgnoreNotice();
   return true;
@@ -115,19 +115,19 @@ bool LoadSettingsWordsFile(const RestoreTarget& target) {
 int FinishRestore(const RestoreTarget& target) {
   Settings& s = target.settings;
   RestoreHooks& hooks = target.hooks;
-  if (s.txbFile[1].empty()) {
-    s.chkDisableOutputToFile = false;
+  if (s.filePaths[1].empty()) {
+    s.outputToFileDisabled = false;
     hooks.DisableOutputSwitch();
   }
   int code = AnyListWithoutSelection(s) ? restore_result::kListWithoutSelection
                                         : restore_result::kRestored;
-  const Text inputFile = s.txbFile[0];  // the check may empty the box
+  const Text inputFile = s.filePaths[0];  // the check may empty the box
   if (!inputFile.empty()) hooks.CheckInputFileName(inputFile);
   hooks.FolderBoxLostFocus();
   hooks.CommitExtraWords();
-  if (target.blnRestoring) {
+  if (target.restoring) {
     if (!LoadSettingsWordsFile(target)) code = restore_result::kWordsFileNotLoaded;
-  } else if (s.cboWordsFile.HasSelection() && !OfferWordsFile(target)) {
+  } else if (s.wordsFileList.HasSelection() && !OfferWordsFile(target)) {
     code = restore_result::kWordsFileNotLoaded;
   }
   return code;

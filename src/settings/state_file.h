@@ -54,7 +54,7 @@ struct RestoreTarget {
   RestoreHooks& hooks;
   // A settings file is loaded: its words-to-ignore file is loaded without a
   // question (none selected: no file's words stay in force).
-  bool blnRestoring = false;
+  bool restoring = false;
 };
 
 class StateFile {

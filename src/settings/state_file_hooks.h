@@ -28,7 +28,7 @@ class RestoreHooks {
   // --- after a complete read ---
 
   // The output-file box is empty: "Disable" becomes unavailable (the record's
-  // chkDisableOutputToFile is already 0).
+  // outputToFileDisabled is already 0).
   virtual void DisableOutputSwitch() = 0;
   // The input-file box is not empty: check its name (size labels, and at
   // start-up a path ending with "/" empties the box).
@@ -43,7 +43,7 @@ class RestoreHooks {
 
   // Loads the selected words-to-ignore file; false when that failed.
   virtual bool AttemptToReadWords() = 0;
-  // No words of a file stay in force (lngNumWordsToIgnore = 0).
+  // No words of a file stay in force (fileWordCount = 0).
   virtual void ClearFileWordsInForce() = 0;
   virtual void SetWordsToIgnoreNotice() = 0;
 

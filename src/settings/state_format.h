@@ -20,11 +20,11 @@ inline constexpr std::u16string_view kInvalidData = u"Invalid data";
 
 // Records after which the restore lets other parts of the program react.
 enum class StateEvent {
-  FolderSet,          // record 1, txbFolder
-  FilePatternsSet,    // record 4, txbFileFilepathSpecifications index 0
-  ExclusionTextsSet,  // record 6, txbFileFilepathSpecifications index 1 (end of the file boxes)
+  FolderSet,          // record 1, inputFolder
+  FilePatternsSet,    // record 4, pathPatterns index 0
+  ExclusionTextsSet,  // record 6, pathPatterns index 1 (end of the file boxes)
   SourceSet,          // the source option
-  LanguageSet,        // cboCommonWordsLanguages
+  LanguageSet,        // commonWordsLanguage
 };
 
 class StateEventObserver {

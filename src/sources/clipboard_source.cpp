@@ -42,8 +42,8 @@ void StartClipboardRun(SourceContext& context) {
   Session& session = context.session;
   context.hooks.ClearTextbox();
   context.hooks.ResetWordStore(false);
-  session.run.blnStop = false;
-  session.run.blnReadingWords = false;
+  session.run.stopRequested = false;
+  session.run.readingWordsFile = false;
   session.window.SetCaption(ControlId::cmdCountPhrases, session.UIText(25));
   context.hooks.EnableDisableButtons(false);
   session.window.SetEnabled(ControlId::cmdCountPhrases, true);
@@ -65,7 +65,7 @@ bool IsNaturalText(TextView text, int sampleLength, bool allowWhitespace) {
 bool GetClipboardText(SourceContext& context) {
   Session& session = context.session;
   context.hooks.ClearTextbox();
-  session.sources.strClipboardText.clear();
+  session.sources.clipboardText.clear();
   Text text;
   try {
     text = session.clipboard.GetText();
@@ -77,19 +77,19 @@ bool GetClipboardText(SourceContext& context) {
       ShowTooMuchText(session, text.size());
       return false;
     }
-    session.sources.strClipboardText = std::move(text);
+    session.sources.clipboardText = std::move(text);
   } catch (const std::bad_alloc&) {
     ShowFetchError(session, OutOfMemoryError(), text.size());
   }
   ConcealNumWords(session, false);
-  session.run.blnWordsGot = false;
+  session.run.countAvailable = false;
   SetTheFocus(session);
-  return !session.sources.strClipboardText.empty();
+  return !session.sources.clipboardText.empty();
 }
 
 bool DoItFromClipboard(SourceContext& context) {
   Session& session = context.session;
-  const Text& text = session.sources.strClipboardText;
+  const Text& text = session.sources.clipboardText;
   if (!IsNaturalText(text, kNaturalTextSample, true)) {
     session.Message(
         u"Invalid input",
@@ -101,7 +101,7 @@ bool DoItFromClipboard(SourceContext& context) {
   try {
     StartClipboardRun(context);
     if (!text.empty()) {
-      context.hooks.ProcessLine(session.settings.chkCaseSignificant ? text : LowerCaseText(text));
+      context.hooks.ProcessLine(session.settings.caseSignificant ? text : LowerCaseText(text));
     }
   } catch (const std::bad_alloc&) {
     session.window.SetCaption(ControlId::lblTwirler, u" ");

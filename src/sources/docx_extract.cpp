@@ -159,7 +159,7 @@ Text ConvertDocumentXml(SourceContext& context, const TempFolder& folder, const 
   if (!read) return error;
   int32_t total = 0;
   RunsFromDocumentXml(session, xml, runs, total);
-  if (session.run.blnStop) {
+  if (session.run.stopRequested) {
     runs.clear();
     total = 0;
   }

@@ -36,7 +36,7 @@ int RefuseDocx(SourceContext& context, TextView path, int64_t result) {
   // and keeps its timer and the file list it has written so far.
   if (session.settings.source == Source::SingleFile) {
     session.run.timer2Enabled = false;
-    session.run.blnElapsedTimeRunning = false;
+    session.run.elapsedTimeRunning = false;
     session.window.SetCaption(ControlId::lblFilesize, u"");
     session.window.SetCaption(ControlId::lblXMLsize, u"");
     context.hooks.ClearTextbox();
@@ -59,7 +59,7 @@ void KeepExtractedText(const std::string& textPath, TextView docxPath) {
 }  // namespace
 
 bool IsDocxFile(const Session& session, TextView path) {
-  if (session.run.blnReadingWords || LowerExtension(path) != u"docx") return false;
+  if (session.run.readingWordsFile || LowerExtension(path) != u"docx") return false;
   OpenedFile opened = OpenRegularFile(NativePath(path));
   if (!opened.fd.valid()) return false;
   char start[kDocxProbeLength];
@@ -87,7 +87,7 @@ int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
   if (!error.empty()) {
     session.Message(u"Error", error + u" when processing \r\n" + Text(path),
                     MessageIcon::Exclamation);
-    session.run.blnStop = true;
+    session.run.stopRequested = true;
     return 0;
   }
   const std::string textPath = text.folder->path() + "/" + NativePath(DocxTextFileName(path));
@@ -100,7 +100,7 @@ int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
   const int code = IsTextFile(PathFromNative(textPath), kSampleSize, info, kStrictThreshold, true);
   text.lineType = code >= 1 && code <= 3 ? code : 1;
   text.utf8 = info.utf8;
-  if (session.settings.chkExtractTextFromDocx) KeepExtractedText(textPath, path);
+  if (session.settings.keepDocxText) KeepExtractedText(textPath, path);
   text.textPath = textPath;
   return 0;
 }

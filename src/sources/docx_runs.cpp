@@ -105,14 +105,14 @@ Text CleanRun(Text run) {
 // A stop was requested: true when the conversion goes on. After more than 9
 // seconds of counting the user is asked first.
 bool GoOnAfterStopRequest(Session& session) {
-  if (session.run.lngSecondsElapsed <= kAskAfterSeconds) return false;
+  if (session.run.secondsElapsed <= kAskAfterSeconds) return false;
   const Answer answer =
       session.Message(session.UIText(25), session.UIText(362) + u"\r\n" + session.UIText(363),
                       MessageIcon::Question, MessageButtons::YesNo);
   if (answer == Answer::Yes) return false;
-  session.run.blnStop = false;
+  session.run.stopRequested = false;
   session.run.timer2Enabled = true;
-  session.run.blnElapsedTimeRunning = true;
+  session.run.elapsedTimeRunning = true;
   return true;
 }
 
@@ -143,7 +143,7 @@ int RunsFromDocumentXml(Session& session, TextView xml, std::vector<Text>& runs,
   while (p < xml.size()) {
     const size_t s = runStart.Find(p);
     if (s == TextView::npos) return count;
-    if (session.run.blnStop && !GoOnAfterStopRequest(session)) return count;
+    if (session.run.stopRequested && !GoOnAfterStopRequest(session)) return count;
     const size_t e = runEnd.Find(p);
     if (e == TextView::npos || e < s) return count;
     const size_t afterName = s + kRunStart.size();

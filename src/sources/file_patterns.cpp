@@ -16,7 +16,7 @@ constexpr std::array<ControlId, 2> kPatternBoxes = {ControlId::txbFileFilepathSp
                                                     ControlId::txbFileFilepathSpecifications_1};
 
 std::vector<Text>& PatternArray(SourceState& state, int index) {
-  return index == 0 ? state.astrFilePatterns : state.astrExclusionTexts;
+  return index == 0 ? state.filePatterns : state.exclusionTexts;
 }
 
 std::vector<Text> SplitItems(TextView text) {
@@ -103,7 +103,7 @@ const std::vector<Text>& SkippedExtensionTable() {
 }
 
 void SetSkippedExtensions(SourceState& state) {
-  state.astrSkippedExtensions = SkippedExtensionTable();
+  state.skippedExtensions = SkippedExtensionTable();
 }
 
 bool MatchWildcard(TextView text, TextView pattern, bool caseSensitive) {
@@ -131,21 +131,21 @@ bool MatchFilePattern(TextView name, TextView pattern, bool caseSensitive) {
 bool FileMatchesPatterns(const SourceState& state, TextView path) {
   const Text name = LowerCaseText(FileNamePart(path));
   const Text extension = LowerExtension(name);
-  for (const Text& skipped : state.astrSkippedExtensions) {
+  for (const Text& skipped : state.skippedExtensions) {
     if (extension == skipped) return false;
   }
-  for (const Text& exclusion : state.astrExclusionTexts) {
+  for (const Text& exclusion : state.exclusionTexts) {
     if (name.find(exclusion) != Text::npos) return false;
   }
-  if (state.astrFilePatterns.empty()) return true;
-  for (const Text& pattern : state.astrFilePatterns) {
+  if (state.filePatterns.empty()) return true;
+  for (const Text& pattern : state.filePatterns) {
     if (MatchFilePattern(name, pattern, false)) return true;
   }
   return false;
 }
 
 Text GetFileFilepathSpecifications(Session& session, int index) {
-  const std::vector<Text> items = SplitItems(session.settings.txbFileFilepathSpecifications[index]);
+  const std::vector<Text> items = SplitItems(session.settings.pathPatterns[index]);
   std::vector<Text>& stored = PatternArray(session.sources, index);
   stored.clear();
   Text joined;
@@ -158,12 +158,12 @@ Text GetFileFilepathSpecifications(Session& session, int index) {
 }
 
 bool CheckFilePatterns(Session& session) {
-  for (const Text& pattern : session.sources.astrFilePatterns) {
+  for (const Text& pattern : session.sources.filePatterns) {
     if (pattern.find_first_of(kPatternChars) != Text::npos) {
       return ShowInvalid(session, u"File pattern", pattern);
     }
   }
-  for (const Text& text : session.sources.astrExclusionTexts) {
+  for (const Text& text : session.sources.exclusionTexts) {
     if (text.find_first_of(kExclusionChars) != Text::npos) {
       return ShowInvalid(session, u"Folder pattern", text);
     }
@@ -175,7 +175,7 @@ void UpdatePatternTooltips(Session& session) {
   static constexpr std::array<TextView, 2> kExamples = {u"E.g., *.txt, *.docx, a*.htm*, b*.xml",
                                                         u"E.g., copy, bak"};
   for (size_t i = 0; i < kPatternBoxes.size(); ++i) {
-    const Text& text = session.settings.txbFileFilepathSpecifications[i];
+    const Text& text = session.settings.pathPatterns[i];
     TextView tooltip;
     if (text.empty()) tooltip = kExamples[i];
     if (text.size() >= kTooltipLength) tooltip = text;
@@ -183,8 +183,8 @@ void UpdatePatternTooltips(Session& session) {
   }
 }
 
-void txbFileFilepathSpecifications_LostFocus(Session& session, int index) {
-  Text& box = session.settings.txbFileFilepathSpecifications[index];
+void OnPathPatternsLeft(Session& session, int index) {
+  Text& box = session.settings.pathPatterns[index];
   box = TrimSpaces(box);
   if (box.empty()) {  // an empty box only empties its array
     PatternArray(session.sources, index).clear();
@@ -201,9 +201,9 @@ void txbFileFilepathSpecifications_LostFocus(Session& session, int index) {
                     MessageIcon::Information);
     return;
   }
-  if (session.run.blnStartUpCompleted) CheckFilePatterns(session);
+  if (session.run.startUpCompleted) CheckFilePatterns(session);
   UpdatePatternTooltips(session);
-  session.run.blnWordsGot = false;
+  session.run.countAvailable = false;
   session.sources.fileCountOutOfDate = true;
 }
 

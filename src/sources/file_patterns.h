@@ -35,7 +35,7 @@ Text GetFileFilepathSpecifications(Session& session, int index);
 bool CheckFilePatterns(Session& session);
 
 // A pattern box lost the focus (or Enter was pressed in it).
-void txbFileFilepathSpecifications_LostFocus(Session& session, int index);
+void OnPathPatternsLeft(Session& session, int index);
 
 // Tooltips of both boxes: long texts are shown whole, empty boxes an example.
 void UpdatePatternTooltips(Session& session);

@@ -54,8 +54,8 @@ class FileReading {
   ~FileReading() {
     // Whatever way the call ends, the 7-bit setting comes back and a
     // single-file run no longer counts as reading files.
-    if (saved7bit_) settings_.chkOnly7bitASCII = *saved7bit_;
-    if (singleFile_ && startedRun_) session_.sources.blnReadingFiles = false;
+    if (saved7bit_) settings_.only7BitAscii = *saved7bit_;
+    if (singleFile_ && startedRun_) session_.sources.readingFiles = false;
     if (publishedFile_) session_.sources.currentFile.clear();
   }
 
@@ -87,7 +87,7 @@ class FileReading {
 
  private:
   bool CountingOrListing() const {
-    return session_.sources.blnListingFiles || session_.sources.blnCountingFiles;
+    return session_.sources.listingFiles || session_.sources.countingFiles;
   }
 
   // The file to read names a readable file: in a folder pass the walk's
@@ -96,20 +96,20 @@ class FileReading {
     if (settings_.source == Source::Folder) {
       path_ = session_.sources.currentFile;
     } else {
-      Text& box = settings_.txbFile[0];
+      Text& box = settings_.filePaths[0];
       box = TrimSpaces(box);
       path_ = box;
       session_.sources.currentFile = path_;
       publishedFile_ = true;
     }
     if (path_.empty()) {
-      session_.run.blnStop = true;
+      session_.run.stopRequested = true;
       return input_file::kZeroLength;
     }
     const int code = CheckInputFileName(session_, path_);
     if (code != 0) {
       if (code == input_file::kEndsWithSlash || code == input_file::kMissing) {
-        session_.run.blnStop = false;
+        session_.run.stopRequested = false;
       }
       return code;
     }
@@ -123,17 +123,17 @@ class FileReading {
   // Output to file is on and names the input file (which writing the report
   // would destroy).
   bool OutputIsInput() {
-    const Text output = TrimSpaces(settings_.txbFile[1]);
-    if (settings_.chkDisableOutputToFile || output.empty()) return false;
+    const Text output = TrimSpaces(settings_.filePaths[1]);
+    if (settings_.outputToFileDisabled || output.empty()) return false;
     if (!SamePath(NativePath(output), native_)) return false;
-    session_.run.blnStop = true;
+    session_.run.stopRequested = true;
     return true;
   }
 
   // A single-file run of a large file without an output file: offers to name
   // one first. False when the user cancels.
   bool AskAboutLargeFile() {
-    if (!singleFile_ || !TrimSpaces(settings_.txbFile[1]).empty() ||
+    if (!singleFile_ || !TrimSpaces(settings_.filePaths[1]).empty() ||
         fileSize_ <= kLargeInputFileSize) {
       return true;
     }
@@ -144,7 +144,7 @@ class FileReading {
         u"an output file?",
         MessageIcon::Question, MessageButtons::YesNoCancel);
     if (answer == Answer::Cancel) return false;
-    if (answer == Answer::Yes) cmdFile_Click(context_, 1);
+    if (answer == Answer::Yes) OnFileButtonClicked(context_, 1);
     return true;
   }
 
@@ -152,7 +152,7 @@ class FileReading {
   void StartSingleFileRun() {
     if (!singleFile_) return;
     startedRun_ = true;
-    session_.sources.blnReadingFiles = true;
+    session_.sources.readingFiles = true;
     ConcealNumWords(session_, false);
     context_.hooks.EnableDisableButtons(false);
     session_.window.SetCaption(ControlId::cmdCountPhrases, session_.UIText(25));
@@ -166,7 +166,7 @@ class FileReading {
     const int code = IsTextFile(path_, kSampleSize, info_, kFileSourceThreshold, true);
     if (code == encoding::kMissing) {
       // The file went away since it was checked (a folder scan goes on).
-      session_.run.blnStop = false;
+      session_.run.stopRequested = false;
       return input_file::kMissing;
     }
     if (code == encoding::kZeroLength) {
@@ -185,7 +185,7 @@ class FileReading {
     }
     if (code == classification::kNotText) {
       if (!singleFile_) {
-        session_.run.blnStop = false;
+        session_.run.stopRequested = false;
         return 0;
       }
       session_.Message(u"Not a text file", NotTextMessage(session_, path_, info_, fileSize_),
@@ -201,18 +201,18 @@ class FileReading {
   // while the file is read.
   void SwitchOff7BitForUtf8() {
     if (!info_.utf8 || CountingOrListing()) return;
-    saved7bit_ = settings_.chkOnly7bitASCII;
-    settings_.chkOnly7bitASCII = false;
+    saved7bit_ = settings_.only7BitAscii;
+    settings_.only7BitAscii = false;
     session_.window.SetCaption(ControlId::lblTotalNumOccurrences, u"This is a UTF8 file.");
     session_.window.SetVisible(ControlId::lblTotalNumOccurrences, true);
   }
 
   // The folder source lists the file and advances its counters.
   std::optional<int> NoteFolderFile() {
-    session_.run.blnStop = false;
+    session_.run.stopRequested = false;
     if (settings_.source != Source::Folder) return std::nullopt;
     if (!ListAndCountFolderFile(context_, path_, fileSize_)) {
-      session_.run.blnStop = true;
+      session_.run.stopRequested = true;
       return file_result::kTextboxFull;
     }
     return std::nullopt;
@@ -221,9 +221,9 @@ class FileReading {
   // Word store, markup mode and line-type notice for the reading.
   void PrepareForReading() {
     if (singleFile_) context_.hooks.ResetWordStore(false);
-    session_.sources.strClipboardText.clear();
+    session_.sources.clipboardText.clear();
     ScannerState& scanner = context_.hooks.Scanner();
-    SetMarkupMode(extension_, scanner.markers, scanner.blnCharacterEntitiesPossible);
+    SetMarkupMode(extension_, scanner.markers, scanner.entitiesPossible);
     if (!isDocx_) {
       session_.window.SetCaption(ControlId::lblNumWordsExcluded,
                                  LineTypeNotice(lineType_, info_.utf8));
@@ -248,9 +248,9 @@ class FileReading {
   }
 
   int ReadFile() {
-    const bool showProgress = session_.sources.blnReadingFiles && fileSize_ > kProgressSizeLimit;
+    const bool showProgress = session_.sources.readingFiles && fileSize_ > kProgressSizeLimit;
     if (showProgress) StartProgressBar(session_.window);
-    context_.hooks.Scanner().intWithinComment = -1;
+    context_.hooks.Scanner().commentState = -1;
     std::string readPath = native_;
     if (isDocx_) {
       const int code = PrepareDocxText(context_, path_, docx_);

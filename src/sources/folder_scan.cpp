@@ -92,7 +92,7 @@ void ShowCountingFiles(SourceContext& context, int32_t files) {
 }
 
 bool IsCountingOnly(const SourceState& state) {
-  return state.blnCountingFiles && !state.blnListingFiles;
+  return state.countingFiles && !state.listingFiles;
 }
 
 // Writes CR LF first unless the text window is empty or ends a line.
@@ -102,7 +102,7 @@ void StartFreshLine(SourceContext& context) {
 }
 
 Text DisplayName(const Session& session, TextView path) {
-  const Text folder = TrimSpaces(session.settings.txbFolder);
+  const Text folder = TrimSpaces(session.settings.inputFolder);
   if (folder.size() > kShortFolderLength && path.substr(0, folder.size()) == folder) {
     return u"{Folder}" + Text(path.substr(folder.size()));
   }
@@ -121,7 +121,7 @@ void ReadFolderFile(SourceContext& context, TextView path) {
     session.window.SetVisible(id, true);
   }
   DoItFromFile(context);
-  if (session.sources.blnReadingFiles) ResetProgressLabel(session.window);
+  if (session.sources.readingFiles) ResetProgressLabel(session.window);
 }
 
 // Ends what a scan shows of its current file, however the scan ends: the
@@ -132,7 +132,7 @@ class CurrentFileScope {
   explicit CurrentFileScope(Session& session) : session_(session) {}
   ~CurrentFileScope() {
     session_.sources.currentFile.clear();
-    session_.window.SetCaption(ControlId::txbFile_0, session_.settings.txbFile[0]);
+    session_.window.SetCaption(ControlId::txbFile_0, session_.settings.filePaths[0]);
     session_.window.SetVisible(ControlId::txbFile_0,
                                session_.settings.source == Source::SingleFile);
   }
@@ -173,14 +173,14 @@ void ShowFileProgressBar(Session& session, Text caption, bool monospace, Align a
 void RunReadingPass(SourceContext& context, const std::string& folder) {
   Session& session = context.session;
   SourceState& state = session.sources;
-  state.lngNumFiles = 0;
-  state.intNumFolders = 1;
+  state.fileCount = 0;
+  state.folderCount = 1;
   context.hooks.ResetWordStore(true);
-  session.run.blnStop = false;
+  session.run.stopRequested = false;
   ShowFileProgressBar(session, u"[" + Text(kProgressBarWidth, u' ') + u"]", true, Align::Left);
-  state.blnReadingFiles = true;
+  state.readingFiles = true;
   ScanFolder(context, folder);
-  state.blnReadingFiles = false;
+  state.readingFiles = false;
   ResetProgressLabel(session.window);
   ShowFileProgressBar(session, Text(), false, Align::Right);
 }
@@ -188,14 +188,14 @@ void RunReadingPass(SourceContext& context, const std::string& folder) {
 bool WarnAboutSeveralFiles(SourceContext& context) {
   Session& session = context.session;
   const SourceState& state = session.sources;
-  if (!TrimSpaces(session.settings.txbFile[1]).empty()) return false;
-  if (state.intNumFolders <= 1 && state.lngTotalNumFiles <= 1) return false;
+  if (!TrimSpaces(session.settings.filePaths[1]).empty()) return false;
+  if (state.folderCount <= 1 && state.totalFileCount <= 1) return false;
   const Answer answer = session.Message(u"Multiple files/folders",
                                         u"When scanning multiple files or folders\r\n"
                                         u"you must specify an output file in case\r\n"
                                         u"the text window will not hold the result.",
                                         MessageIcon::Exclamation, MessageButtons::OkCancel);
-  if (answer == Answer::Ok) cmdFile_Click(context, 1);
+  if (answer == Answer::Ok) OnFileButtonClicked(context, 1);
   return true;
 }
 
@@ -218,26 +218,26 @@ Text ListedFileSize(const NumberFormat& numbers, int64_t bytes) {
 
 bool CheckFolderSource(Session& session) {
   Settings& settings = session.settings;
-  settings.txbFolder = TrimSpaces(settings.txbFolder);
-  if (settings.txbFolder.empty()) {
+  settings.inputFolder = TrimSpaces(settings.inputFolder);
+  if (settings.inputFolder.empty()) {
     session.Message(u"Error", u"Folder not specified.", MessageIcon::Exclamation);
     return false;
   }
-  const std::string folder = NativePath(settings.txbFolder);
+  const std::string folder = NativePath(settings.inputFolder);
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
     session.Message(u"Invalid input", u"Folder does not exist", MessageIcon::Exclamation);
     return false;
   }
-  if (!settings.chkIncludeSubfolders && !FolderHasFiles(folder)) {
+  if (!settings.includeSubfolders && !FolderHasFiles(folder)) {
     session.Message(u"Nothing to do", u"Folder contains no files.", MessageIcon::Information);
     return false;
   }
-  settings.txbFile[1] = TrimSpaces(settings.txbFile[1]);
-  if (settings.txbFile[1].empty() || settings.chkDisableOutputToFile) return true;
-  const std::string output = NativePath(settings.txbFile[1]);
-  const bool conflict = settings.chkIncludeSubfolders ? IsWithinFolder(folder, output)
-                                                      : IsDirectlyInFolder(folder, output);
+  settings.filePaths[1] = TrimSpaces(settings.filePaths[1]);
+  if (settings.filePaths[1].empty() || settings.outputToFileDisabled) return true;
+  const std::string output = NativePath(settings.filePaths[1]);
+  const bool conflict = settings.includeSubfolders ? IsWithinFolder(folder, output)
+                                                   : IsDirectlyInFolder(folder, output);
   if (!conflict) return true;
   session.Message(u"Invalid output file",
                   u"The output file cannot be in the folder or a subfolder.",
@@ -250,36 +250,36 @@ bool ScanFolderFiles(SourceContext& context) {
   SourceState& state = session.sources;
   if (!CheckFolderSource(session)) return false;
   session.window.SetCaption(ControlId::cmdCountPhrases, session.UIText(25));
-  session.run.blnStop = false;
+  session.run.stopRequested = false;
   context.hooks.EnableDisableButtons(false);
   session.window.SetEnabled(ControlId::cmdCountPhrases, true);
   session.window.Repaint(ControlId::frmMain);
 
-  const std::string folder = NativePath(session.settings.txbFolder);
+  const std::string folder = NativePath(session.settings.inputFolder);
   const CurrentFileScope currentFile(session);
-  state.lngNumFiles = 0;
-  state.blnCountingFiles = true;
-  state.intNumFolders = 1;
+  state.fileCount = 0;
+  state.countingFiles = true;
+  state.folderCount = 1;
   state.foldersTooLong = 0;
   state.filesTooLong = 0;
   ScanFolder(context, folder);
-  state.lngTotalNumFiles = state.lngNumFiles;
-  state.blnCountingFiles = false;
+  state.totalFileCount = state.fileCount;
+  state.countingFiles = false;
   state.fileCountOutOfDate = false;
-  if (!state.blnListingFiles) context.hooks.ClearTextbox();
+  if (!state.listingFiles) context.hooks.ClearTextbox();
 
-  if (session.run.blnStop) {
+  if (session.run.stopRequested) {
     StartFreshLine(context);
     context.hooks.OutputToTxb(u"Stopped while counting files (so far: " +
-                              FormatFileCount(state.lngNumFiles, state.intNumFolders) + u").\r\n");
+                              FormatFileCount(state.fileCount, state.folderCount) + u").\r\n");
     return false;
   }
-  if (state.blnListingFiles) {
-    context.hooks.OutputToTxb(
-        state.lngTotalNumFiles > 0
-            ? u"\r\n" + FormatFileCount(state.lngTotalNumFiles, state.intNumFolders) +
-                  u" will be scanned.\r\n"
-            : Text(u"No files will be scanned.\r\n"));
+  if (state.listingFiles) {
+    context.hooks.OutputToTxb(state.totalFileCount > 0
+                                  ? u"\r\n" +
+                                        FormatFileCount(state.totalFileCount, state.folderCount) +
+                                        u" will be scanned.\r\n"
+                                  : Text(u"No files will be scanned.\r\n"));
     ReportPathsTooLong(session);
     return false;
   }
@@ -293,14 +293,14 @@ void ScanFolder(SourceContext& context, const std::string& folder) {
   Session& session = context.session;
   SourceState& state = session.sources;
   const Text folderText = PathFromNative(folder);
-  if (ContainsAny(LowerCaseText(folderText), state.astrExclusionTexts)) return;
-  if (IsCountingOnly(state) && state.lngNumFiles > 0 &&
-      (state.lngNumFiles % 5 == 0 || state.lngNumFiles < 10)) {
-    ShowCountingFiles(context, state.lngNumFiles);
+  if (ContainsAny(LowerCaseText(folderText), state.exclusionTexts)) return;
+  if (IsCountingOnly(state) && state.fileCount > 0 &&
+      (state.fileCount % 5 == 0 || state.fileCount < 10)) {
+    ShowCountingFiles(context, state.fileCount);
   }
   const FolderEntries entries = ListFolder(folder);
   // Counted once, in the counting pass, which walks the same tree first.
-  const bool noteTooLong = state.blnCountingFiles;
+  const bool noteTooLong = state.countingFiles;
   if (entries.tooLong && noteTooLong) ++state.foldersTooLong;
   if (noteTooLong) state.filesTooLong += entries.entriesTooLong;
   for (const fs::path& file : entries.files) {
@@ -311,36 +311,35 @@ void ScanFolder(SourceContext& context, const std::string& folder) {
       continue;
     }
     ReadFolderFile(context, path);
-    if (session.run.blnStop) return;
+    if (session.run.stopRequested) return;
   }
-  if (!session.settings.chkIncludeSubfolders) return;
+  if (!session.settings.includeSubfolders) return;
   for (const fs::path& sub : entries.folders) {
     if (LowerCaseText(PathFromNative(sub.string())).find(kRecycleBin) != Text::npos) continue;
-    ++state.intNumFolders;
+    ++state.folderCount;
     ScanFolder(context, sub.string());
     session.pump.Yield();
-    if (session.run.blnStop) return;
+    if (session.run.stopRequested) return;
   }
 }
 
 bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size) {
   Session& session = context.session;
   SourceState& state = session.sources;
-  if (state.blnListingFiles || state.blnReadingFiles) {
-    if (!session.settings.chkSuppressWords && state.blnReadingFiles) StartFreshLine(context);
+  if (state.listingFiles || state.readingFiles) {
+    if (!session.settings.suppressWordsAsFound && state.readingFiles) StartFreshLine(context);
     context.hooks.OutputToTxb(DisplayName(session, path) + u" [" +
                               ListedFileSize(session.numbers, size) + u"]\r\n");
-    if (session.reports.blnTextboxFull) return false;
+    if (session.reports.textWindowFull) return false;
   }
-  ++state.lngNumFiles;
-  if (IsCountingOnly(state) && (state.lngNumFiles % 5 == 0 || state.lngNumFiles < 10)) {
-    ShowCountingFiles(context, state.lngNumFiles);
+  ++state.fileCount;
+  if (IsCountingOnly(state) && (state.fileCount % 5 == 0 || state.fileCount < 10)) {
+    ShowCountingFiles(context, state.fileCount);
   }
   session.pump.Yield();
-  if (state.blnReadingFiles && state.lngTotalNumFiles > 0) {
-    const int64_t filled =
-        RoundHalfEven(kProgressBarWidth * static_cast<double>(state.lngNumFiles) /
-                      static_cast<double>(state.lngTotalNumFiles));
+  if (state.readingFiles && state.totalFileCount > 0) {
+    const int64_t filled = RoundHalfEven(kProgressBarWidth * static_cast<double>(state.fileCount) /
+                                         static_cast<double>(state.totalFileCount));
     // More files than counted (some appeared between the passes) keep the
     // bar full rather than overrunning it.
     session.window.SetCaption(ControlId::lblNumOccurrences,
@@ -351,25 +350,25 @@ bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size)
   return true;
 }
 
-void cmdListFiles_Click(SourceContext& context) {
+void OnListFilesClicked(SourceContext& context) {
   Session& session = context.session;
   ConcealNumWords(session, false);
   context.hooks.ClearTextbox();
-  const Text folder = TrimSpaces(session.settings.txbFolder);
+  const Text folder = TrimSpaces(session.settings.inputFolder);
   if (folder.size() > kShortFolderLength) {
     context.hooks.OutputToTxb(u"{Folder} = " + folder + u"\r\n\r\n");
   }
-  session.sources.blnListingFiles = true;
+  session.sources.listingFiles = true;
   DisableSourceControls(session);
-  session.run.blnReadingWords = false;
+  session.run.readingWordsFile = false;
   ScanFolderFiles(context);
-  session.sources.blnListingFiles = false;
+  session.sources.listingFiles = false;
   context.hooks.EnableDisableButtons(true);
   for (const ControlId id :
        {ControlId::txbFile_0, ControlId::lblFile, ControlId::lblFilesize, ControlId::lblXMLsize}) {
     session.window.SetVisible(id, false);
   }
-  session.run.blnStop = false;
+  session.run.stopRequested = false;
   session.sources.tempArea.Remove();
 }
 

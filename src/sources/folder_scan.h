@@ -39,6 +39,6 @@ Text ListedFileSize(const NumberFormat& numbers, int64_t bytes);
 bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size);
 
 // "List files to be scanned".
-void cmdListFiles_Click(SourceContext& context);
+void OnListFilesClicked(SourceContext& context);
 
 }  // namespace velt

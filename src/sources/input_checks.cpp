@@ -62,7 +62,7 @@ int CheckInputFileName(Session& session, TextView path) {
   FileFacts facts;
   if (EndsWith(trimmed, u"/")) {
     code = input_file::kEndsWithSlash;
-    if (!session.run.blnStartUpCompleted) session.settings.txbFile[0].clear();
+    if (!session.run.startUpCompleted) session.settings.filePaths[0].clear();
   } else {
     facts = FactsOf(trimmed);
     if (!facts.exists) code = input_file::kMissing;
@@ -73,14 +73,14 @@ int CheckInputFileName(Session& session, TextView path) {
   }
   if (facts.size == 0) code = input_file::kZeroLength;
   const SourceState& state = session.sources;
-  if (!(state.blnListingFiles && !state.blnCountingFiles)) ShowFileSize(session, facts.size);
+  if (!(state.listingFiles && !state.countingFiles)) ShowFileSize(session, facts.size);
   return code;
 }
 
 void ShowInputFileMessage(Session& session, int code) {
   // "Does not exist" and "zero-length" are also what a folder, a FIFO or a
   // link loop would get; those are told as what they are.
-  const Text input = TrimSpaces(session.settings.txbFile[0]);
+  const Text input = TrimSpaces(session.settings.filePaths[0]);
   if ((code == input_file::kMissing || code == input_file::kZeroLength) && !input.empty() &&
       RefuseNonFile(session, input)) {
     return;
@@ -95,7 +95,7 @@ void ShowInputFileMessage(Session& session, int code) {
       break;
     case input_file::kZeroLength:
       session.Message(u"Error",
-                      TrimSpaces(session.settings.txbFile[0]).empty()
+                      TrimSpaces(session.settings.filePaths[0]).empty()
                           ? u"Input file not specified."
                           : u"Input file is zero-length.",
                       MessageIcon::Exclamation);
@@ -110,7 +110,7 @@ void ShowInputFileMessage(Session& session, int code) {
 }
 
 bool CheckSourceBeforeCount(Session& session) {
-  Text& input = session.settings.txbFile[0];
+  Text& input = session.settings.filePaths[0];
   input = TrimSpaces(input);
   switch (session.settings.source) {
     case Source::Clipboard:

@@ -29,7 +29,7 @@ void ShowInputFileMessage(Session& session, int code);
 // input file that is no regular file is refused with its reason.
 bool CheckSourceBeforeCount(Session& session);
 
-// "Filesize: ..." in lblFilesize and "Text: ..." in lblXMLsize.
+// "Filesize: ..." in fileSizeLabel and "Text: ..." in textSizeLabel.
 void ShowFileSize(Session& session, int64_t bytes);
 void ShowTextSize(Session& session, int64_t bytes);
 

@@ -119,7 +119,7 @@ void FeedFileLines(SourceContext& context, const std::string& path, const LineFe
   FileProgress progress(session.window, options.lineType, options.progressFileSize);
   while (true) {
     session.pump.Yield();
-    if (session.run.blnStop) return;
+    if (session.run.stopRequested) return;
     if (!source.Next(line)) return;
     bool startsLine = atLineStart;
     progress.AfterLine(static_cast<int64_t>(line.size()));
@@ -131,9 +131,9 @@ void FeedFileLines(SourceContext& context, const std::string& path, const LineFe
     }
     atLineStart = source.complete();
     Text prepared =
-        PrepareLine(line, startsLine, source.complete(), utf8, settings.chkCaseSignificant);
+        PrepareLine(line, startsLine, source.complete(), utf8, settings.caseSignificant);
     if (prepared.empty()) continue;
-    if (settings.chkTerminatePhraseAtEndOfLine && startsLine) context.hooks.ResetPhrases();
+    if (settings.endPhraseAtLineEnd && startsLine) context.hooks.ResetPhrases();
     context.hooks.ProcessLine(std::move(prepared));
   }
 }

@@ -61,10 +61,10 @@ void SetCommentMarkers(MarkupMode mode, MarkerTable& table) {
   table = MarkerTable{};
   const std::vector<MarkerPair>& pairs = MarkerPairs(mode);
   for (size_t i = 0; i < pairs.size(); ++i) {
-    table.astrCommentStart[i] = Text(pairs[i].first);
-    table.astrCommentEnd[i] = Text(pairs[i].second);
+    table.commentStarts[i] = Text(pairs[i].first);
+    table.commentEnds[i] = Text(pairs[i].second);
   }
-  table.intNumCommentMarkers = static_cast<int>(pairs.size());
+  table.markerPairCount = static_cast<int>(pairs.size());
 }
 
 MarkupMode MarkupModeForExtension(TextView lowerExtension) {
@@ -75,18 +75,16 @@ MarkupMode MarkupModeForExtension(TextView lowerExtension) {
   return MarkupMode::None;
 }
 
-void SetMarkupMode(TextView lowerExtension, MarkerTable& table,
-                   bool& blnCharacterEntitiesPossible) {
+void SetMarkupMode(TextView lowerExtension, MarkerTable& table, bool& entitiesPossible) {
   const MarkupMode mode = MarkupModeForExtension(lowerExtension);
   SetCommentMarkers(mode, table);
-  blnCharacterEntitiesPossible =
-      mode == MarkupMode::Html || mode == MarkupMode::Php || mode == MarkupMode::Xml;
+  entitiesPossible = mode == MarkupMode::Html || mode == MarkupMode::Php || mode == MarkupMode::Xml;
 }
 
-Text SkipHtmlHead(Text line, const NextLineFn& nextLine, bool& blnUtf8) {
+Text SkipHtmlHead(Text line, const NextLineFn& nextLine, bool& utf8) {
   constexpr TextView kHeadEnd = u"</HEAD>";
   while (true) {
-    if (!blnUtf8 && DeclaresUtf8(line)) blnUtf8 = true;
+    if (!utf8 && DeclaresUtf8(line)) utf8 = true;
     const size_t headEnd = FindFolded(line, kHeadEnd, 0, UpperChar);
     if (headEnd != TextView::npos) return line.substr(headEnd + kHeadEnd.size());
     if (!nextLine(line)) return Text();

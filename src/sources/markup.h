@@ -13,15 +13,15 @@ enum class MarkupMode { Html, Php, Xml, C, None };
 
 inline constexpr int kMaxCommentMarkers = 10;
 
-// Start and end markers of the sections to skip; the first intNumCommentMarkers
+// Start and end markers of the sections to skip; the first markerPairCount
 // pairs are in force. An empty end marker closes the section at the end of the line.
 struct MarkerTable {
-  std::array<Text, kMaxCommentMarkers> astrCommentStart;
-  std::array<Text, kMaxCommentMarkers> astrCommentEnd;
-  int intNumCommentMarkers = 0;
+  std::array<Text, kMaxCommentMarkers> commentStarts;
+  std::array<Text, kMaxCommentMarkers> commentEnds;
+  int markerPairCount = 0;
 
   // XML mode opens its table with "<?xml"; its CDATA sections are read as text.
-  bool IsXmlMode() const { return astrCommentStart[0] == u"<?xml"; }
+  bool IsXmlMode() const { return commentStarts[0] == u"<?xml"; }
 };
 
 // Fills the table with the pairs of mode (all other entries emptied).
@@ -33,7 +33,7 @@ MarkupMode MarkupModeForExtension(TextView lowerExtension);
 
 // Installs the mode of the extension and tells whether entities may occur (true
 // for the HTML, PHP and XML modes only).
-void SetMarkupMode(TextView lowerExtension, MarkerTable& table, bool& blnCharacterEntitiesPossible);
+void SetMarkupMode(TextView lowerExtension, MarkerTable& table, bool& entitiesPossible);
 
 // Hands over the next line of the open file; returns false at the end of the file.
 using NextLineFn = std::function<bool(Text& line)>;
@@ -41,7 +41,7 @@ using NextLineFn = std::function<bool(Text& line)>;
 // Starting with line, reads on until a line contains "</HEAD>" (any case) and
 // returns what follows it; an empty text when the file ends first. A line
 // declaring "CHARSET=UTF-8" (also with the value in double quotes) on the way sets
-// blnUtf8.
-Text SkipHtmlHead(Text line, const NextLineFn& nextLine, bool& blnUtf8);
+// utf8.
+Text SkipHtmlHead(Text line, const NextLineFn& nextLine, bool& utf8);
 
 }  // namespace velt

@@ -64,37 +64,37 @@ FileDialogRequest ChooserRequest(const Session& session, int index) {
 // The chosen output file lies in the folder to be scanned: refused at once.
 bool RefuseOutputInFolder(Session& session, TextView chosen) {
   const Settings& settings = session.settings;
-  const Text folder = TrimSpaces(settings.txbFolder);
+  const Text folder = TrimSpaces(settings.inputFolder);
   if (settings.source != Source::Folder || folder.empty()) return false;
   if (!IsWithinFolder(NativePath(folder), NativePath(chosen))) return false;
   session.Message(u"Invalid output file", u"The output file cannot be in the folder or a subfolder",
                   MessageIcon::Information);
-  session.settings.txbFile[1].clear();
+  session.settings.filePaths[1].clear();
   session.view.SettingsChanged();
   return true;
 }
 
 }  // namespace
 
-void optSource_Click(Session& session, Source source) {
+void OnSourceChosen(Session& session, Source source) {
   Settings& settings = session.settings;
   SourceState& state = session.sources;
   settings.source = source;
-  session.run.blnWordsGot = false;
+  session.run.countAvailable = false;
   if (source != Source::Clipboard) state.fileCountOutOfDate = true;
   session.window.SetEnabled(ControlId::chkFileList, source == Source::Folder);
   switch (source) {
     case Source::Clipboard:
-      state.strSavedInputFile = settings.txbFile[0];
-      state.strSavedFolder = settings.txbFolder;
+      state.savedInputFile = settings.filePaths[0];
+      state.savedFolder = settings.inputFolder;
       break;
     case Source::SingleFile:
-      settings.txbFile[0] = state.strSavedInputFile;
-      state.strSavedFolder = settings.txbFolder;
+      settings.filePaths[0] = state.savedInputFile;
+      state.savedFolder = settings.inputFolder;
       break;
     case Source::Folder:
-      state.strSavedInputFile = settings.txbFile[0];
-      settings.txbFolder = state.strSavedFolder;
+      state.savedInputFile = settings.filePaths[0];
+      settings.inputFolder = state.savedFolder;
       UpdateIncludeSubfolders(session);
       break;
   }
@@ -136,29 +136,29 @@ void DisableSourceControls(Session& session) {
 
 void UpdateIncludeSubfolders(Session& session) {
   Settings& settings = session.settings;
-  const Text folder = TrimSpaces(settings.txbFolder);
+  const Text folder = TrimSpaces(settings.inputFolder);
   const bool available = !folder.empty() && HasSubfolder(NativePath(folder));
   session.window.SetEnabled(ControlId::chkIncludeSubfolders, available);
-  if (!available && settings.chkIncludeSubfolders) {
-    settings.chkIncludeSubfolders = false;
+  if (!available && settings.includeSubfolders) {
+    settings.includeSubfolders = false;
     session.view.SettingsChanged();
   }
 }
 
 void UpdateDisableOutputToFile(Session& session) {
   Settings& settings = session.settings;
-  const bool named = !settings.txbFile[1].empty();
+  const bool named = !settings.filePaths[1].empty();
   session.window.SetEnabled(ControlId::chkDisableOutputToFile, named);
-  if (!named && settings.chkDisableOutputToFile) {
-    settings.chkDisableOutputToFile = false;
+  if (!named && settings.outputToFileDisabled) {
+    settings.outputToFileDisabled = false;
     session.view.SettingsChanged();
   }
 }
 
-void cmdFile_Click(SourceContext& context, int index) {
+void OnFileButtonClicked(SourceContext& context, int index) {
   Session& session = context.session;
   Settings& settings = session.settings;
-  if (index == 0) session.run.blnWordsGot = false;
+  if (index == 0) session.run.countAvailable = false;
   const FileDialogRequest request = ChooserRequest(session, index);
   const std::optional<Text> chosen =
       index == 0 ? session.dialogs.OpenFile(request) : session.dialogs.SaveFile(request);
@@ -167,51 +167,51 @@ void cmdFile_Click(SourceContext& context, int index) {
   ClearSizeLabels(session);
   if (index == 1) {
     if (RefuseOutputInFolder(session, *chosen)) return;
-    settings.txbFile[1] = *chosen;
-    settings.chkDisableOutputToFile = false;
+    settings.filePaths[1] = *chosen;
+    settings.outputToFileDisabled = false;
     UpdateDisableOutputToFile(session);
     session.view.SettingsChanged();
     return;
   }
-  settings.txbFile[0] = *chosen;
+  settings.filePaths[0] = *chosen;
   context.hooks.ClearTextbox();
   CheckInputFileName(session, *chosen);
   context.hooks.ClearPreviousResults();
   // Selecting the source restores the remembered input box: remember the
   // chosen file first so that it stays.
-  session.sources.strSavedInputFile = settings.txbFile[0];
+  session.sources.savedInputFile = settings.filePaths[0];
   if (settings.source != Source::SingleFile) {
-    optSource_Click(session, Source::SingleFile);
+    OnSourceChosen(session, Source::SingleFile);
   } else {
     session.view.SettingsChanged();
   }
 }
 
-void cmdFolder_Click(SourceContext& context) {
+void OnFolderButtonClicked(SourceContext& context) {
   Session& session = context.session;
   const std::optional<Text> chosen = session.dialogs.BrowseFolder(session.UIText(45));
   if (!chosen) return;
   Settings& settings = session.settings;
-  settings.txbFolder = *chosen;
+  settings.inputFolder = *chosen;
   context.hooks.ClearTextbox();
-  session.run.blnWordsGot = false;
+  session.run.countAvailable = false;
   session.sources.fileCountOutOfDate = true;
   ConcealNumWords(session, false);
   session.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
-  settings.chkDisableOutputToFile = true;
+  settings.outputToFileDisabled = true;
   UpdateIncludeSubfolders(session);
   session.view.SettingsChanged();
 }
 
-void txbFile_LostFocus(Session& session, int index) {
+void OnFilePathLeft(Session& session, int index) {
   if (!session.window.Get(ControlId::frmMain).enabled) return;
   Settings& settings = session.settings;
-  Text& box = settings.txbFile[index];
+  Text& box = settings.filePaths[index];
   box = TrimSpaces(box);
   if (index == 0 && !box.empty()) {
     const int code = CheckInputFileName(session, box);
     if (code != input_file::kOk) ShowInputFileMessage(session, code);
-    session.run.blnWordsGot = false;
+    session.run.countAvailable = false;
     session.sources.fileCountOutOfDate = true;
   }
   UpdateDisableOutputToFile(session);
@@ -219,9 +219,9 @@ void txbFile_LostFocus(Session& session, int index) {
   SetTheFocus(session);
 }
 
-void txbFolder_LostFocus(Session& session) {
+void OnFolderLeft(Session& session) {
   if (!session.window.Get(ControlId::frmMain).enabled) return;
-  Text& box = session.settings.txbFolder;
+  Text& box = session.settings.inputFolder;
   box = TrimSpaces(box);
   session.view.SettingsChanged();
   std::error_code ec;
@@ -231,8 +231,8 @@ void txbFolder_LostFocus(Session& session) {
   UpdateIncludeSubfolders(session);
 }
 
-void cmdClearFile_Click(Session& session, int index) {
-  session.settings.txbFile[index].clear();
+void OnClearFileClicked(Session& session, int index) {
+  session.settings.filePaths[index].clear();
   if (index == 1) {
     UpdateDisableOutputToFile(session);
   } else {
@@ -242,8 +242,8 @@ void cmdClearFile_Click(Session& session, int index) {
   session.window.SetFocus(index == 0 ? ControlId::cmdFile_0 : ControlId::cmdFile_1);
 }
 
-void cmdClearFolder_Click(Session& session) {
-  session.settings.txbFolder.clear();
+void OnClearFolderClicked(Session& session) {
+  session.settings.inputFolder.clear();
   UpdateIncludeSubfolders(session);
   session.view.SettingsChanged();
   session.window.SetFocus(ControlId::cmdFolder);

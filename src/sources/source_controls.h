@@ -9,7 +9,7 @@ namespace velt {
 
 // A source option was selected: keeps the input and folder boxes of the other
 // sources, lays the controls out and enables them.
-void optSource_Click(Session& session, Source source);
+void OnSourceChosen(Session& session, Source source);
 
 // Shows the controls of the selected source only.
 void LayOutSourceControls(Session& session);
@@ -26,17 +26,17 @@ void UpdateIncludeSubfolders(Session& session);
 void UpdateDisableOutputToFile(Session& session);
 
 // The "Single file" (index 0) and "Output file" (index 1) choosers.
-void cmdFile_Click(SourceContext& context, int index);
+void OnFileButtonClicked(SourceContext& context, int index);
 
 // The "Folder" chooser.
-void cmdFolder_Click(SourceContext& context);
+void OnFolderButtonClicked(SourceContext& context);
 
 // The path boxes losing the focus.
-void txbFile_LostFocus(Session& session, int index);
-void txbFolder_LostFocus(Session& session);
+void OnFilePathLeft(Session& session, int index);
+void OnFolderLeft(Session& session);
 
 // The "Clear" buttons.
-void cmdClearFile_Click(Session& session, int index);
-void cmdClearFolder_Click(Session& session);
+void OnClearFileClicked(Session& session, int index);
+void OnClearFolderClicked(Session& session);
 
 }  // namespace velt

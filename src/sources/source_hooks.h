@@ -17,18 +17,18 @@ class SourceHooks {
   // in it (markers, entity flag) and its comment state reset per file.
   virtual ScannerState& Scanner() = 0;
 
-  // Scans one prepared line: stores line + " " in strLine and runs ScanLine.
+  // Scans one prepared line: stores line + " " in currentLine and runs ScanLine.
   virtual void ProcessLine(Text line) = 0;
 
   // Ends the phrase under construction (the end-of-line boundary).
   virtual void ResetPhrases() = 0;
 
-  // Recreates the run's phrase table (lngNumWords = 0); for a folder run also
+  // Recreates the run's phrase table (phraseCount = 0); for a folder run also
   // the list of files read.
   virtual void ResetWordStore(bool folderRun) = 0;
 
   // The text window through its sink, with its capacity rules; a full window
-  // sets session.reports.blnTextboxFull.
+  // sets session.reports.textWindowFull.
   virtual void OutputToTxb(TextView text) = 0;
   virtual void ClearTextbox() = 0;
 

@@ -13,16 +13,16 @@ namespace velt {
 
 struct SourceState {
   // Folder scan.
-  bool blnListingFiles = false;
-  bool blnCountingFiles = false;
-  bool blnReadingFiles = false;
-  int32_t lngNumFiles = 0;
-  int32_t lngTotalNumFiles = 0;
-  int intNumFolders = 1;
-  static constexpr int intProgressBarWidth = 40;
-  std::vector<Text> astrFilePatterns;    // lower-cased
-  std::vector<Text> astrExclusionTexts;  // lower-cased
-  std::vector<Text> astrSkippedExtensions;
+  bool listingFiles = false;
+  bool countingFiles = false;
+  bool readingFiles = false;
+  int32_t fileCount = 0;
+  int32_t totalFileCount = 0;
+  int folderCount = 1;
+  static constexpr int progressBarWidth = 40;
+  std::vector<Text> filePatterns;    // lower-cased
+  std::vector<Text> exclusionTexts;  // lower-cased
+  std::vector<Text> skippedExtensions;
   bool fileCountOutOfDate = true;
   // The file being read: set by the walk for each file of a folder pass and by
   // the file reader for a single file, empty otherwise. The reader takes a
@@ -35,11 +35,11 @@ struct SourceState {
   int filesTooLong = 0;
 
   // Remembered boxes while the other source is selected.
-  Text strSavedInputFile;
-  Text strSavedFolder;
+  Text savedInputFile;
+  Text savedFolder;
 
   // Clipboard text fetched for the current run.
-  Text strClipboardText;
+  Text clipboardText;
 
   // The private folder that holds the DOCX temporary folders.
   TempArea tempArea;

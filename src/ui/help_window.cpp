@@ -39,16 +39,16 @@ Text HelpText(const UiTextTable& texts, TextView manualAddress) {
 HelpWindow::HelpWindow(const UiTextTable& texts, TextView manualAddress, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window),
       mainWindow_(mainWindow),
-      txbHelpScreen_(new QPlainTextEdit(this)),
-      cmdClose_(new QPushButton(QStringLiteral("Close"), this)) {
+      helpText_(new QPlainTextEdit(this)),
+      closeButton_(new QPushButton(QStringLiteral("Close"), this)) {
   setObjectName("frmHelp");
   setWindowTitle(ToQString(texts.UIText(351)));
-  txbHelpScreen_->setObjectName("txbHelpScreen");
-  txbHelpScreen_->setReadOnly(true);
-  txbHelpScreen_->setPlainText(DisplayText(HelpText(texts, manualAddress)));
-  cmdClose_->setObjectName("cmdClose");
-  cmdClose_->setAutoDefault(false);
-  connect(cmdClose_, &QPushButton::clicked, this, [this] {
+  helpText_->setObjectName("txbHelpScreen");
+  helpText_->setReadOnly(true);
+  helpText_->setPlainText(DisplayText(HelpText(texts, manualAddress)));
+  closeButton_->setObjectName("cmdClose");
+  closeButton_->setAutoDefault(false);
+  connect(closeButton_, &QPushButton::clicked, this, [this] {
     hide();
     emit closed();
   });
@@ -96,12 +96,12 @@ void HelpWindow::resizeEvent(QResizeEvent* event) {
   if (isMinimized()) return;
   const int w = width();
   const int h = height();
-  txbHelpScreen_->setGeometry(TwipsToPixels(kTextMarginLeft, this), TwipsToPixels(kTextTop, this),
-                              w - TwipsToPixels(kTextWidthLess, this),
-                              h - TwipsToPixels(kTextHeightLess, this));
-  const QSize button = cmdClose_->sizeHint();
-  cmdClose_->setGeometry((w - button.width()) / 2, h - TwipsToPixels(kCloseTopLess, this),
-                         button.width(), button.height());
+  helpText_->setGeometry(TwipsToPixels(kTextMarginLeft, this), TwipsToPixels(kTextTop, this),
+                         w - TwipsToPixels(kTextWidthLess, this),
+                         h - TwipsToPixels(kTextHeightLess, this));
+  const QSize button = closeButton_->sizeHint();
+  closeButton_->setGeometry((w - button.width()) / 2, h - TwipsToPixels(kCloseTopLess, this),
+                            button.width(), button.height());
 }
 
 }  // namespace velt::ui

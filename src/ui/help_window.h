@@ -37,8 +37,8 @@ class HelpWindow final : public QWidget {
   void PlaceBesideMainWindow();
 
   QWidget* mainWindow_;
-  QPlainTextEdit* txbHelpScreen_;
-  QPushButton* cmdClose_;
+  QPlainTextEdit* helpText_;
+  QPushButton* closeButton_;
   bool placed_ = false;
 };
 

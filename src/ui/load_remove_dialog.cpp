@@ -26,67 +26,67 @@ QRadioButton* Option(QWidget* parent, const char* name, const char* caption) {
 
 LoadRemoveDialog::LoadRemoveDialog(QWidget* parent)
     : QDialog(parent),
-      lblFile_(new QLabel(this)),
-      optLoadThisFile_(Option(this, "optLoadThisFile", "Load this file")),
-      optRemoveThisFile_(Option(this, "optRemoveThisFile", "Remove this file from the list")),
-      optCancel_(Option(this, "optCancel", "Cancel")),
-      cmdClose_(new QPushButton(QStringLiteral("Close"), this)) {
+      fileLabel_(new QLabel(this)),
+      loadOption_(Option(this, "optLoadThisFile", "Load this file")),
+      removeOption_(Option(this, "optRemoveThisFile", "Remove this file from the list")),
+      cancelOption_(Option(this, "optCancel", "Cancel")),
+      closeButton_(new QPushButton(QStringLiteral("Close"), this)) {
   setObjectName("frmLoadRemove");
   setWindowTitle(QStringLiteral("Load or remove this file"));
   setModal(true);
   setFont(QFont(QStringLiteral("Arial"), 9));
   if (parent != nullptr) setWindowIcon(parent->window()->windowIcon());
 
-  lblFile_->setObjectName("lblFile");
-  lblFile_->setTextFormat(Qt::PlainText);
-  lblFile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  cmdClose_->setObjectName("cmdClose");
-  cmdClose_->setDefault(true);
+  fileLabel_->setObjectName("lblFile");
+  fileLabel_->setTextFormat(Qt::PlainText);
+  fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  closeButton_->setObjectName("cmdClose");
+  closeButton_->setDefault(true);
 
-  for (QRadioButton* option : {optLoadThisFile_, optRemoveThisFile_, optCancel_}) {
-    connect(option, &QRadioButton::clicked, this, [this] { cmdClose_->setFocus(); });
+  for (QRadioButton* option : {loadOption_, removeOption_, cancelOption_}) {
+    connect(option, &QRadioButton::clicked, this, [this] { closeButton_->setFocus(); });
   }
-  connect(cmdClose_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(cmdClose_);
+  buttons->addWidget(closeButton_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(lblFile_);
-  layout->addSpacing(lblFile_->fontMetrics().height() / 2);
-  layout->addWidget(optLoadThisFile_);
-  layout->addWidget(optRemoveThisFile_);
-  layout->addWidget(optCancel_);
+  layout->addWidget(fileLabel_);
+  layout->addSpacing(fileLabel_->fontMetrics().height() / 2);
+  layout->addWidget(loadOption_);
+  layout->addWidget(removeOption_);
+  layout->addWidget(cancelOption_);
   layout->addLayout(buttons);
-  setTabOrder(optLoadThisFile_, optRemoveThisFile_);
-  setTabOrder(optRemoveThisFile_, optCancel_);
-  setTabOrder(optCancel_, cmdClose_);
+  setTabOrder(loadOption_, removeOption_);
+  setTabOrder(removeOption_, cancelOption_);
+  setTabOrder(cancelOption_, closeButton_);
 }
 
 LoadRemoveChoice LoadRemoveDialog::Ask(const QString& path, QPoint topLeft) {
-  lblFile_->setText(path);
-  optCancel_->setChecked(true);
+  fileLabel_->setText(path);
+  cancelOption_->setChecked(true);
   // Wide enough for an ordinary path on one line; longer ones wrap.
-  const int pathWidth = lblFile_->fontMetrics().horizontalAdvance(path);
-  lblFile_->setWordWrap(pathWidth > kWidestPath);
+  const int pathWidth = fileLabel_->fontMetrics().horizontalAdvance(path);
+  fileLabel_->setWordWrap(pathWidth > kWidestPath);
   const QMargins margins = layout()->contentsMargins();
   setMinimumWidth(std::max(kNarrowest, std::min(pathWidth, kWidestPath) + margins.left() +
                                            margins.right() + kLabelSlack));
   adjustSize();
   move(topLeft);
-  cmdClose_->setFocus();
+  closeButton_->setFocus();
   exec();
   return Choice();
 }
 
 LoadRemoveChoice LoadRemoveDialog::Choice() const {
-  if (optLoadThisFile_->isChecked()) return LoadRemoveChoice::Load;
-  if (optRemoveThisFile_->isChecked()) return LoadRemoveChoice::Remove;
+  if (loadOption_->isChecked()) return LoadRemoveChoice::Load;
+  if (removeOption_->isChecked()) return LoadRemoveChoice::Remove;
   return LoadRemoveChoice::Cancel;
 }
 
 void LoadRemoveDialog::reject() {
-  optCancel_->setChecked(true);
+  cancelOption_->setChecked(true);
   QDialog::reject();
 }
 

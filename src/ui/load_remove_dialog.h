@@ -31,11 +31,11 @@ class LoadRemoveDialog final : public QDialog {
   void reject() override;
 
  private:
-  QLabel* lblFile_;
-  QRadioButton* optLoadThisFile_;
-  QRadioButton* optRemoveThisFile_;
-  QRadioButton* optCancel_;
-  QPushButton* cmdClose_;
+  QLabel* fileLabel_;
+  QRadioButton* loadOption_;
+  QRadioButton* removeOption_;
+  QRadioButton* cancelOption_;
+  QPushButton* closeButton_;
 };
 
 }  // namespace velt::ui

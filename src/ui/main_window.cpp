@@ -143,40 +143,39 @@ void MainWindow::SyncTimer2() {
 
 void MainWindow::RefreshFromSettings() {
   const Settings& s = settings();
-  SetChecked(c_.optOnClipboard, s.source == Source::Clipboard);
-  SetChecked(c_.optInFile, s.source == Source::SingleFile);
-  SetChecked(c_.optFolder, s.source == Source::Folder);
-  SetText(c_.txbFile[0], s.txbFile[0]);
-  SetText(c_.txbFile[1], s.txbFile[1]);
-  SetText(c_.txbFolder, s.txbFolder);
-  SetText(c_.txbFileFilepathSpecifications[0], s.txbFileFilepathSpecifications[0]);
-  SetText(c_.txbFileFilepathSpecifications[1], s.txbFileFilepathSpecifications[1]);
-  SetChecked(c_.chkIncludeSubfolders, s.chkIncludeSubfolders);
-  SetChecked(c_.chkDisableOutputToFile, s.chkDisableOutputToFile);
-  SetChecked(c_.chkSuppressWords, s.chkSuppressWords);
+  SetChecked(c_.clipboardOption, s.source == Source::Clipboard);
+  SetChecked(c_.singleFileOption, s.source == Source::SingleFile);
+  SetChecked(c_.folderOption, s.source == Source::Folder);
+  SetText(c_.filePaths[0], s.filePaths[0]);
+  SetText(c_.filePaths[1], s.filePaths[1]);
+  SetText(c_.inputFolder, s.inputFolder);
+  SetText(c_.pathPatterns[0], s.pathPatterns[0]);
+  SetText(c_.pathPatterns[1], s.pathPatterns[1]);
+  SetChecked(c_.includeSubfolders, s.includeSubfolders);
+  SetChecked(c_.outputToFileDisabled, s.outputToFileDisabled);
+  SetChecked(c_.suppressWordsAsFound, s.suppressWordsAsFound);
 
-  SetIndex(c_.cboPhraseLength[0], s.cboPhraseLength[0]);
-  SetIndex(c_.cboPhraseLength[1], s.cboPhraseLength[1]);
-  SetIndex(c_.cboMinimumFrequency, s.cboMinimumFrequency);
+  SetIndex(c_.phraseLengthIndexes[0], s.phraseLengthIndexes[0]);
+  SetIndex(c_.phraseLengthIndexes[1], s.phraseLengthIndexes[1]);
+  SetIndex(c_.minimumFrequencyIndex, s.minimumFrequencyIndex);
   // No ignore-mode option is selected until one is chosen (or restored).
   c_.ignoreOptions->setExclusive(false);
-  SetChecked(c_.optAllowPhrasesAllWordsToIgnore, s.ignoreMode == IgnoreMode::AllowAllIgnored);
-  SetChecked(c_.optExcludePhrasesAllWordsToIgnore, s.ignoreMode == IgnoreMode::ExcludeAllIgnored);
-  SetChecked(c_.optRemoveWordsToIgnore, s.ignoreMode == IgnoreMode::RemoveIgnored);
-  SetChecked(c_.optExcludePhrasesWithWordToIgnore,
-             s.ignoreMode == IgnoreMode::ExcludeContainingIgnored);
+  SetChecked(c_.allowIgnoredOnlyOption, s.ignoreMode == IgnoreMode::AllowAllIgnored);
+  SetChecked(c_.excludeIgnoredOnlyOption, s.ignoreMode == IgnoreMode::ExcludeAllIgnored);
+  SetChecked(c_.removeIgnoredOption, s.ignoreMode == IgnoreMode::RemoveIgnored);
+  SetChecked(c_.excludeWithIgnoredOption, s.ignoreMode == IgnoreMode::ExcludeContainingIgnored);
   c_.ignoreOptions->setExclusive(true);
 
-  SetText(c_.txbFilterWords, s.txbFilterWords);
-  SetChecked(c_.optIncludeAllWords, s.filterMode == FilterMode::AllWords);
-  SetChecked(c_.optIncludeAllWordsInSameOrder, s.filterMode == FilterMode::SameOrder);
-  SetChecked(c_.optIncludeAllWordsAsSubphrase, s.filterMode == FilterMode::Subphrase);
+  SetText(c_.filterWords, s.filterWords);
+  SetChecked(c_.allWordsOption, s.filterMode == FilterMode::AllWords);
+  SetChecked(c_.inSameOrderOption, s.filterMode == FilterMode::SameOrder);
+  SetChecked(c_.asSubphraseOption, s.filterMode == FilterMode::Subphrase);
 
-  SetIndex(c_.cboWordOrder, s.cboWordOrder);
-  SetIndex(c_.cboDisplayFormat, s.cboDisplayFormat);
-  SetChecked(c_.chkDisplayRelativeFrequency, s.chkDisplayRelativeFrequency);
-  SetChecked(c_.chkSortByNumberOfFiles, s.chkSortByNumberOfFiles);
-  SetChecked(c_.chkFileList, s.chkFileList);
+  SetIndex(c_.wordOrder, s.wordOrder);
+  SetIndex(c_.displayFormat, s.displayFormat);
+  SetChecked(c_.relativeFrequency, s.relativeFrequency);
+  SetChecked(c_.sortByNumberOfFiles, s.sortByNumberOfFiles);
+  SetChecked(c_.fileListFormat, s.fileListFormat);
   layout_->PlaceSizeLabels(s.source);
 }
 
@@ -225,42 +224,39 @@ void MainWindow::ConnectButton(QPushButton* button, const Operation& click) {
 }
 
 void MainWindow::WireSource() {
-  ConnectOption(c_.optOnClipboard, &Settings::source, Source::Clipboard,
-                &MainWindowController::optSource_Click);
-  ConnectOption(c_.optInFile, &Settings::source, Source::SingleFile,
-                &MainWindowController::optSource_Click);
-  ConnectOption(c_.optFolder, &Settings::source, Source::Folder,
-                &MainWindowController::optSource_Click);
-  ConnectCheck(c_.chkIncludeSubfolders, &Settings::chkIncludeSubfolders);
+  ConnectOption(c_.clipboardOption, &Settings::source, Source::Clipboard,
+                &MainWindowController::OnSourceChosen);
+  ConnectOption(c_.singleFileOption, &Settings::source, Source::SingleFile,
+                &MainWindowController::OnSourceChosen);
+  ConnectOption(c_.folderOption, &Settings::source, Source::Folder,
+                &MainWindowController::OnSourceChosen);
+  ConnectCheck(c_.includeSubfolders, &Settings::includeSubfolders);
   // No clipboard viewer program exists here; the button stays hidden.
 }
 
 void MainWindow::WireFiles() {
   for (int i = 0; i < 2; ++i) {
-    ConnectButton(c_.cmdFile[static_cast<size_t>(i)],
-                  [i](MainWindowController& engine) { engine.cmdFile_Click(i); });
-    ConnectButton(c_.cmdClearFile[static_cast<size_t>(i)],
-                  [i](MainWindowController& engine) { engine.cmdClearFile_Click(i); });
+    ConnectButton(c_.fileButtons[static_cast<size_t>(i)],
+                  [i](MainWindowController& engine) { engine.OnFileButtonClicked(i); });
+    ConnectButton(c_.clearFileButtons[static_cast<size_t>(i)],
+                  [i](MainWindowController& engine) { engine.OnClearFileClicked(i); });
   }
   ConnectTextBox(
-      c_.txbFile[0], [](Settings& s) -> Text& { return s.txbFile[0]; },
-      [](MainWindowController& engine) { engine.txbFile_LostFocus(0); });
+      c_.filePaths[0], [](Settings& s) -> Text& { return s.filePaths[0]; },
+      [](MainWindowController& engine) { engine.OnFilePathLeft(0); });
   ConnectTextBox(
-      c_.txbFile[1], [](Settings& s) -> Text& { return s.txbFile[1]; },
-      [](MainWindowController& engine) { engine.txbFile_LostFocus(1); });
+      c_.filePaths[1], [](Settings& s) -> Text& { return s.filePaths[1]; },
+      [](MainWindowController& engine) { engine.OnFilePathLeft(1); });
   ConnectTextBox(
-      c_.txbFolder, [](Settings& s) -> Text& { return s.txbFolder; },
-      [](MainWindowController& engine) { engine.txbFolder_LostFocus(); });
+      c_.inputFolder, [](Settings& s) -> Text& { return s.inputFolder; },
+      [](MainWindowController& engine) { engine.OnFolderLeft(); });
 
-  const TextField patternFields[2] = {
-      [](Settings& s) -> Text& { return s.txbFileFilepathSpecifications[0]; },
-      [](Settings& s) -> Text& { return s.txbFileFilepathSpecifications[1]; }};
+  const TextField patternFields[2] = {[](Settings& s) -> Text& { return s.pathPatterns[0]; },
+                                      [](Settings& s) -> Text& { return s.pathPatterns[1]; }};
   for (int i = 0; i < 2; ++i) {
-    QLineEdit* box = c_.txbFileFilepathSpecifications[static_cast<size_t>(i)];
+    QLineEdit* box = c_.pathPatterns[static_cast<size_t>(i)];
     const TextField field = patternFields[i];
-    const Operation commit = [i](MainWindowController& engine) {
-      engine.txbFileFilepathSpecifications_LostFocus(i);
-    };
+    const Operation commit = [i](MainWindowController& engine) { engine.OnPathPatternsLeft(i); };
     ConnectTextBox(box, field, commit);
     hooks_->OnEnter(box, [this, box, field, commit] {
       field(settings()) = ToText(box->text());
@@ -268,100 +264,102 @@ void MainWindow::WireFiles() {
     });
   }
 
-  ConnectButton(c_.cmdFolder, [](MainWindowController& engine) { engine.cmdFolder_Click(); });
-  ConnectButton(c_.cmdClearFolder,
-                [](MainWindowController& engine) { engine.cmdClearFolder_Click(); });
-  ConnectButton(c_.cmdListFiles, [](MainWindowController& engine) { engine.cmdListFiles_Click(); });
-  ConnectCheck(c_.chkDisableOutputToFile, &Settings::chkDisableOutputToFile,
-               &MainWindowController::chkDisableOutputToFile_Click);
-  ConnectCheck(c_.chkSuppressWords, &Settings::chkSuppressWords);
+  ConnectButton(c_.folderButton,
+                [](MainWindowController& engine) { engine.OnFolderButtonClicked(); });
+  ConnectButton(c_.clearFolderButton,
+                [](MainWindowController& engine) { engine.OnClearFolderClicked(); });
+  ConnectButton(c_.listFilesButton,
+                [](MainWindowController& engine) { engine.OnListFilesClicked(); });
+  ConnectCheck(c_.outputToFileDisabled, &Settings::outputToFileDisabled,
+               &MainWindowController::OnDisableOutputToFileClicked);
+  ConnectCheck(c_.suppressWordsAsFound, &Settings::suppressWordsAsFound);
 }
 
 void MainWindow::WirePhrases() {
   ConnectList(
-      c_.cboPhraseLength[0], [](Settings& s) -> int& { return s.cboPhraseLength[0]; },
-      [](MainWindowController& engine) { engine.cboPhraseLength_Click(0); });
+      c_.phraseLengthIndexes[0], [](Settings& s) -> int& { return s.phraseLengthIndexes[0]; },
+      [](MainWindowController& engine) { engine.OnPhraseLengthChosen(0); });
   ConnectList(
-      c_.cboPhraseLength[1], [](Settings& s) -> int& { return s.cboPhraseLength[1]; },
-      [](MainWindowController& engine) { engine.cboPhraseLength_Click(1); });
+      c_.phraseLengthIndexes[1], [](Settings& s) -> int& { return s.phraseLengthIndexes[1]; },
+      [](MainWindowController& engine) { engine.OnPhraseLengthChosen(1); });
   ConnectList(
-      c_.cboMinimumFrequency, [](Settings& s) -> int& { return s.cboMinimumFrequency; },
-      [](MainWindowController& engine) { engine.cboMinimumFrequency_Click(); });
+      c_.minimumFrequencyIndex, [](Settings& s) -> int& { return s.minimumFrequencyIndex; },
+      [](MainWindowController& engine) { engine.OnMinimumFrequencyChosen(); });
 
-  const auto click = &MainWindowController::optIgnoreMode_Click;
-  ConnectOption(c_.optAllowPhrasesAllWordsToIgnore, &Settings::ignoreMode,
-                IgnoreMode::AllowAllIgnored, click);
-  ConnectOption(c_.optExcludePhrasesAllWordsToIgnore, &Settings::ignoreMode,
-                IgnoreMode::ExcludeAllIgnored, click);
-  ConnectOption(c_.optRemoveWordsToIgnore, &Settings::ignoreMode, IgnoreMode::RemoveIgnored, click);
-  ConnectOption(c_.optExcludePhrasesWithWordToIgnore, &Settings::ignoreMode,
+  const auto click = &MainWindowController::OnIgnoreModeChosen;
+  ConnectOption(c_.allowIgnoredOnlyOption, &Settings::ignoreMode, IgnoreMode::AllowAllIgnored,
+                click);
+  ConnectOption(c_.excludeIgnoredOnlyOption, &Settings::ignoreMode, IgnoreMode::ExcludeAllIgnored,
+                click);
+  ConnectOption(c_.removeIgnoredOption, &Settings::ignoreMode, IgnoreMode::RemoveIgnored, click);
+  ConnectOption(c_.excludeWithIgnoredOption, &Settings::ignoreMode,
                 IgnoreMode::ExcludeContainingIgnored, click);
 }
 
 void MainWindow::WireFilter() {
-  QLineEdit* box = c_.txbFilterWords;
+  QLineEdit* box = c_.filterWords;
   connect(box, &QLineEdit::textEdited, this, [this](const QString& text) {
-    settings().txbFilterWords = ToText(text);
-    Dispatch([](MainWindowController& engine) { engine.txbFilterWords_Changed(); });
+    settings().filterWords = ToText(text);
+    Dispatch([](MainWindowController& engine) { engine.OnFilterWordsEdited(); });
   });
   hooks_->OnEnter(box, [this, box] {
-    settings().txbFilterWords = ToText(box->text());
-    Dispatch([](MainWindowController& engine) { engine.txbFilterWords_Enter(); });
+    settings().filterWords = ToText(box->text());
+    Dispatch([](MainWindowController& engine) { engine.OnFilterWordsEntered(); });
   });
   hooks_->OnFocusOut(box, [this, box] {
     if (view_.Applying()) return;
-    settings().txbFilterWords = ToText(box->text());
-    Dispatch([](MainWindowController& engine) { engine.txbFilterWords_LostFocus(); });
+    settings().filterWords = ToText(box->text());
+    Dispatch([](MainWindowController& engine) { engine.OnFilterWordsLeft(); });
   });
-  ConnectButton(c_.cmdFilterResults,
-                [](MainWindowController& engine) { engine.cmdFilterResults_Click(); });
-  ConnectButton(c_.cmdClear, [](MainWindowController& engine) { engine.cmdClear_Click(); });
+  ConnectButton(c_.filterButton, [](MainWindowController& engine) { engine.OnFilterClicked(); });
+  ConnectButton(c_.clearFilterButton,
+                [](MainWindowController& engine) { engine.OnClearFilterClicked(); });
 
-  const auto click = &MainWindowController::optFilterMode_Click;
-  ConnectOption(c_.optIncludeAllWords, &Settings::filterMode, FilterMode::AllWords, click);
-  ConnectOption(c_.optIncludeAllWordsInSameOrder, &Settings::filterMode, FilterMode::SameOrder,
-                click);
-  ConnectOption(c_.optIncludeAllWordsAsSubphrase, &Settings::filterMode, FilterMode::Subphrase,
-                click);
+  const auto click = &MainWindowController::OnFilterModeChosen;
+  ConnectOption(c_.allWordsOption, &Settings::filterMode, FilterMode::AllWords, click);
+  ConnectOption(c_.inSameOrderOption, &Settings::filterMode, FilterMode::SameOrder, click);
+  ConnectOption(c_.asSubphraseOption, &Settings::filterMode, FilterMode::Subphrase, click);
 }
 
 void MainWindow::WireReport() {
   ConnectList(
-      c_.cboWordOrder, [](Settings& s) -> int& { return s.cboWordOrder; },
-      [](MainWindowController& engine) { engine.cboWordOrder_Click(); });
+      c_.wordOrder, [](Settings& s) -> int& { return s.wordOrder; },
+      [](MainWindowController& engine) { engine.OnWordOrderChosen(); });
   ConnectList(
-      c_.cboDisplayFormat, [](Settings& s) -> int& { return s.cboDisplayFormat; },
-      [](MainWindowController& engine) { engine.cboDisplayFormat_Click(); });
-  ConnectCheck(c_.chkDisplayRelativeFrequency, &Settings::chkDisplayRelativeFrequency,
-               &MainWindowController::chkDisplayRelativeFrequency_Click);
-  ConnectCheck(c_.chkSortByNumberOfFiles, &Settings::chkSortByNumberOfFiles,
-               &MainWindowController::chkSortByNumberOfFiles_Click);
-  ConnectCheck(c_.chkFileList, &Settings::chkFileList, &MainWindowController::chkFileList_Click);
+      c_.displayFormat, [](Settings& s) -> int& { return s.displayFormat; },
+      [](MainWindowController& engine) { engine.OnDisplayFormatChosen(); });
+  ConnectCheck(c_.relativeFrequency, &Settings::relativeFrequency,
+               &MainWindowController::OnRelativeFrequencyClicked);
+  ConnectCheck(c_.sortByNumberOfFiles, &Settings::sortByNumberOfFiles,
+               &MainWindowController::OnSortByNumberOfFilesClicked);
+  ConnectCheck(c_.fileListFormat, &Settings::fileListFormat,
+               &MainWindowController::OnFileListFormatClicked);
 }
 
 void MainWindow::WireCommands() {
-  ConnectButton(c_.cmdCountPhrases,
-                [](MainWindowController& engine) { engine.cmdCountPhrases_Click(); });
-  connect(c_.cmdSetParameters, &QPushButton::clicked, this, &MainWindow::settingsWindowRequested);
-  ConnectButton(c_.cmdSaveState, [](MainWindowController& engine) { engine.cmdSaveState_Click(); });
-  connect(c_.cmdCopyToClipboard, &QPushButton::clicked, this, &MainWindow::CopyToClipboard);
-  ConnectButton(c_.cmdClearOutput,
-                [](MainWindowController& engine) { engine.cmdClearOutput_Click(); });
-  connect(c_.cmdHelp, &QPushButton::clicked, this, &MainWindow::ShowHelp);
-  connect(c_.cmdQuit, &QPushButton::clicked, this, &MainWindow::close);
-  for (QWidget* helpKeyTarget : {c_.cmdHelp, c_.cmdFile[0], c_.cmdFile[1], c_.cmdCountPhrases}) {
+  ConnectButton(c_.countButton, [](MainWindowController& engine) { engine.OnCountClicked(); });
+  connect(c_.settingsButton, &QPushButton::clicked, this, &MainWindow::settingsWindowRequested);
+  ConnectButton(c_.saveSettingsButton,
+                [](MainWindowController& engine) { engine.OnSaveSettingsClicked(); });
+  connect(c_.copyButton, &QPushButton::clicked, this, &MainWindow::CopyToClipboard);
+  ConnectButton(c_.clearOutputButton,
+                [](MainWindowController& engine) { engine.OnClearOutputClicked(); });
+  connect(c_.helpButton, &QPushButton::clicked, this, &MainWindow::ShowHelp);
+  connect(c_.quitButton, &QPushButton::clicked, this, &MainWindow::close);
+  for (QWidget* helpKeyTarget :
+       {c_.helpButton, c_.fileButtons[0], c_.fileButtons[1], c_.countButton}) {
     hooks_->OnKeyRelease(helpKeyTarget, Qt::Key_F1, [this] { ShowHelp(); });
   }
-  hooks_->OnMouseRelease(c_.lblOnlineDocumentation, Qt::LeftButton, [this] { OpenManual(); });
+  hooks_->OnMouseRelease(c_.manualLink, Qt::LeftButton, [this] { OpenManual(); });
 }
 
 void MainWindow::WireOutput() {
-  QWidget* surface = c_.txbOutput->viewport();
+  QWidget* surface = c_.outputText->viewport();
   hooks_->OnMousePress(surface, Qt::LeftButton, [this] {
-    Dispatch([](MainWindowController& engine) { engine.txbOutput_LeftClick(); });
+    Dispatch([](MainWindowController& engine) { engine.OnOutputLeftClicked(); });
   });
   hooks_->OnMousePress(surface, Qt::RightButton, [this] {
-    Dispatch([](MainWindowController& engine) { engine.txbOutput_RightClick(); });
+    Dispatch([](MainWindowController& engine) { engine.OnOutputRightClicked(); });
   });
 }
 
@@ -380,18 +378,17 @@ void MainWindow::CopyToClipboard() {
   // The engine copies from its own text (with the program's CR LF line ends),
   // so the selection is handed over in that form.
   const Text& text = controller_.session().textWindow.text();
-  const QTextCursor cursor = c_.txbOutput->textCursor();
+  const QTextCursor cursor = c_.outputText->textCursor();
   Text selected;
   if (cursor.hasSelection()) {
     const size_t from = ModelPosition(text, cursor.selectionStart());
     const size_t to = ModelPosition(text, cursor.selectionEnd());
     selected = text.substr(from, to - from);
   }
-  Dispatch(
-      [&selected](MainWindowController& engine) { engine.cmdCopyToClipboard_Click(selected); });
-  QTextCursor after = c_.txbOutput->textCursor();
+  Dispatch([&selected](MainWindowController& engine) { engine.OnCopyClicked(selected); });
+  QTextCursor after = c_.outputText->textCursor();
   after.clearSelection();
-  c_.txbOutput->setTextCursor(after);
+  c_.outputText->setTextCursor(after);
 }
 
 void MainWindow::ShowHelp() {
@@ -417,7 +414,7 @@ void MainWindow::PopUpInForm(const QString& message, int widthTwips, int heightT
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  Dispatch([](MainWindowController& engine) { engine.cmdQuit_Click(); });
+  Dispatch([](MainWindowController& engine) { engine.OnQuitClicked(); });
   event->accept();
   if (help_ != nullptr) help_->hide();
   if (callDepth_ > 0) {

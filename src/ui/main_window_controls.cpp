@@ -79,166 +79,159 @@ QFont Font(const char* family, int pointSize) {
 }
 
 void CreateSourceControls(MainWindowControls& c, QWidget* p, const UiTextTable& texts) {
-  c.fraSource = Frame(p, "fraSource");
-  c.lblSelectSource = Label(p, "lblSelectSource", ToQString(texts.UIText(19)));
+  c.sourceGroup = Frame(p, "fraSource");
+  c.selectSourceLabel = Label(p, "lblSelectSource", ToQString(texts.UIText(19)));
   c.sourceOptions = new QButtonGroup(p);
-  c.optOnClipboard = Option(p, c.sourceOptions, "optOnClipboard", "Clipboard");
-  c.optInFile = Option(p, c.sourceOptions, "optInFile", "Single file");
-  c.optFolder = Option(p, c.sourceOptions, "optFolder", "Folder");
-  c.chkIncludeSubfolders = Check(p, "chkIncludeSubfolders", "Include subfolders");
+  c.clipboardOption = Option(p, c.sourceOptions, "optOnClipboard", "Clipboard");
+  c.singleFileOption = Option(p, c.sourceOptions, "optInFile", "Single file");
+  c.folderOption = Option(p, c.sourceOptions, "optFolder", "Folder");
+  c.includeSubfolders = Check(p, "chkIncludeSubfolders", "Include subfolders");
   // There is no clipboard viewer program to start on this platform.
-  c.cmdClipboardViewer = Button(p, "cmdClipboardViewer", "View clipboard");
-  c.cmdClipboardViewer->hide();
+  c.clipboardViewerButton = Button(p, "cmdClipboardViewer", "View clipboard");
+  c.clipboardViewerButton->hide();
 
-  c.cmdFile = {Button(p, Element("cmdFile", 0), "Single file"),
-               Button(p, Element("cmdFile", 1), "Output file")};
-  c.txbFile = {TextBox(p, Element("txbFile", 0),
-                       "To specify an input file click on the button labelled 'Single file'."),
-               TextBox(p, Element("txbFile", 1),
-                       "To specify an output file click on the button labelled 'Output file'")};
-  c.cmdClearFile = {Button(p, Element("cmdClearFile", 0), "Clear"),
-                    Button(p, Element("cmdClearFile", 1), "Clear")};
-  c.lblFile = Label(p, "lblFile", "File:");
-  c.lblFile->hide();  // shown while a folder scan reads its files
-  c.lblFilesize = Label(p, "lblFilesize");
-  c.lblXMLsize = Label(p, "lblXMLsize");
-  c.chkDisableOutputToFile =
-      Check(p, "chkDisableOutputToFile", "Disable", "Disable output to file");
+  c.fileButtons = {Button(p, Element("cmdFile", 0), "Single file"),
+                   Button(p, Element("cmdFile", 1), "Output file")};
+  c.filePaths = {TextBox(p, Element("txbFile", 0),
+                         "To specify an input file click on the button labelled 'Single file'."),
+                 TextBox(p, Element("txbFile", 1),
+                         "To specify an output file click on the button labelled 'Output file'")};
+  c.clearFileButtons = {Button(p, Element("cmdClearFile", 0), "Clear"),
+                        Button(p, Element("cmdClearFile", 1), "Clear")};
+  c.fileLabel = Label(p, "lblFile", "File:");
+  c.fileLabel->hide();  // shown while a folder scan reads its files
+  c.fileSizeLabel = Label(p, "lblFilesize");
+  c.textSizeLabel = Label(p, "lblXMLsize");
+  c.outputToFileDisabled = Check(p, "chkDisableOutputToFile", "Disable", "Disable output to file");
 
-  c.cmdFolder = Button(p, "cmdFolder", "Folder");
-  c.txbFolder =
+  c.folderButton = Button(p, "cmdFolder", "Folder");
+  c.inputFolder =
       TextBox(p, "txbFolder", "To specify a folder click on the button labelled 'Folder'.");
-  c.cmdClearFolder = Button(p, "cmdClearFolder", "Clear");
-  c.lblScanOnlyFiles = Label(p, "lblScanOnlyFiles", "Scan files matching patterns:");
-  c.lblExcludeFilepaths = Label(p, "lblExcludeFilepaths", "Exclude filepaths containing text:");
-  c.txbFileFilepathSpecifications = {
-      TextBox(p, Element("txbFileFilepathSpecifications", 0),
-              "E.g., *.txt, *.docx, a*.htm*, b*.xml"),
-      TextBox(p, Element("txbFileFilepathSpecifications", 1), "E.g., copy, bak")};
-  c.cmdListFiles = Button(p, "cmdListFiles", "List files to be scanned");
-  c.chkSuppressWords = Check(p, "chkSuppressWords", "Don't display words as found",
-                             "Check this box for faster processing.");
-  c.chkSuppressWords->setChecked(true);
+  c.clearFolderButton = Button(p, "cmdClearFolder", "Clear");
+  c.filePatternsLabel = Label(p, "lblScanOnlyFiles", "Scan files matching patterns:");
+  c.excludePathsLabel = Label(p, "lblExcludeFilepaths", "Exclude filepaths containing text:");
+  c.pathPatterns = {TextBox(p, Element("txbFileFilepathSpecifications", 0),
+                            "E.g., *.txt, *.docx, a*.htm*, b*.xml"),
+                    TextBox(p, Element("txbFileFilepathSpecifications", 1), "E.g., copy, bak")};
+  c.listFilesButton = Button(p, "cmdListFiles", "List files to be scanned");
+  c.suppressWordsAsFound = Check(p, "chkSuppressWords", "Don't display words as found",
+                                 "Check this box for faster processing.");
+  c.suppressWordsAsFound->setChecked(true);
 
   // The program starts with the single-file source: the folder controls and the
   // controls that start-up hides are hidden from the beginning.
   for (QWidget* folderControl :
-       {static_cast<QWidget*>(c.chkIncludeSubfolders), static_cast<QWidget*>(c.cmdFolder),
-        static_cast<QWidget*>(c.txbFolder), static_cast<QWidget*>(c.cmdClearFolder),
-        static_cast<QWidget*>(c.lblScanOnlyFiles), static_cast<QWidget*>(c.lblExcludeFilepaths),
-        static_cast<QWidget*>(c.txbFileFilepathSpecifications[0]),
-        static_cast<QWidget*>(c.txbFileFilepathSpecifications[1]),
-        static_cast<QWidget*>(c.cmdListFiles), static_cast<QWidget*>(c.chkSuppressWords)}) {
+       {static_cast<QWidget*>(c.includeSubfolders), static_cast<QWidget*>(c.folderButton),
+        static_cast<QWidget*>(c.inputFolder), static_cast<QWidget*>(c.clearFolderButton),
+        static_cast<QWidget*>(c.filePatternsLabel), static_cast<QWidget*>(c.excludePathsLabel),
+        static_cast<QWidget*>(c.pathPatterns[0]), static_cast<QWidget*>(c.pathPatterns[1]),
+        static_cast<QWidget*>(c.listFilesButton), static_cast<QWidget*>(c.suppressWordsAsFound)}) {
     folderControl->hide();
   }
 }
 
 void CreatePhraseControls(MainWindowControls& c, QWidget* p) {
-  c.fraPhraseLength = Frame(p, "fraPhraseLength", "Phrase length");
-  c.lblPhraseLength = {
+  c.phraseLengthGroup = Frame(p, "fraPhraseLength", "Phrase length");
+  c.phraseLengthLabel = {
       Label(p, Element("lblPhraseLength", 0), "Minimum number of words in phrase"),
       Label(p, Element("lblPhraseLength", 1), "Maximum number of words in phrase")};
   const QStringList lengths = Numbers(kPhraseLengthBase, kPhraseLengthCount);
-  c.cboPhraseLength = {List(p, Element("cboPhraseLength", 0), lengths),
-                       List(p, Element("cboPhraseLength", 1), lengths)};
-  c.lblMinimumFrequency = Label(p, "lblMinimumFrequency", "Minimum number of occurrences");
-  c.cboMinimumFrequency = List(p, "cboMinimumFrequency", Numbers(kFrequencyBase, kFrequencyCount));
-  c.cboMinimumFrequency->setCurrentIndex(1);
+  c.phraseLengthIndexes = {List(p, Element("cboPhraseLength", 0), lengths),
+                           List(p, Element("cboPhraseLength", 1), lengths)};
+  c.minimumFrequencyLabel = Label(p, "lblMinimumFrequency", "Minimum number of occurrences");
+  c.minimumFrequencyIndex =
+      List(p, "cboMinimumFrequency", Numbers(kFrequencyBase, kFrequencyCount));
+  c.minimumFrequencyIndex->setCurrentIndex(1);
 
-  c.fraExcludePhrases = Frame(p, "fraExcludePhrases");
+  c.ignoreModeGroup = Frame(p, "fraExcludePhrases");
   c.ignoreOptions = new QButtonGroup(p);
-  c.optAllowPhrasesAllWordsToIgnore =
-      Option(p, c.ignoreOptions, "optAllowPhrasesAllWordsToIgnore",
-             "Allow phrases consisting entirely of words to ignore");
-  c.optExcludePhrasesWithWordToIgnore =
-      Option(p, c.ignoreOptions, "optExcludePhrasesWithWordToIgnore",
-             "Exclude phrases containing a word to ignore");
-  c.optRemoveWordsToIgnore =
+  c.allowIgnoredOnlyOption = Option(p, c.ignoreOptions, "optAllowPhrasesAllWordsToIgnore",
+                                    "Allow phrases consisting entirely of words to ignore");
+  c.excludeWithIgnoredOption = Option(p, c.ignoreOptions, "optExcludePhrasesWithWordToIgnore",
+                                      "Exclude phrases containing a word to ignore");
+  c.removeIgnoredOption =
       Option(p, c.ignoreOptions, "optRemoveWordsToIgnore", "Remove words to ignore from phrases");
-  c.optExcludePhrasesAllWordsToIgnore =
-      Option(p, c.ignoreOptions, "optExcludePhrasesAllWordsToIgnore",
-             "Exclude phrases consisting entirely of words to ignore");
-  c.lblWordsToIgnoreNotice = Label(p, "lblWordsToIgnoreNotice");
-  c.lblWordsToIgnoreNotice->setWordWrap(true);
+  c.excludeIgnoredOnlyOption = Option(p, c.ignoreOptions, "optExcludePhrasesAllWordsToIgnore",
+                                      "Exclude phrases consisting entirely of words to ignore");
+  c.wordsToIgnoreNotice = Label(p, "lblWordsToIgnoreNotice");
+  c.wordsToIgnoreNotice->setWordWrap(true);
 }
 
 void CreateFilterControls(MainWindowControls& c, QWidget* p) {
-  c.fraFilterResults = Frame(p, "fraFilterResults");
-  c.txbFilterWords = TextBox(p, "txbFilterWords");
-  c.txbFilterWords->setFont(Font("Courier New", 9));
-  c.cmdFilterResults = Button(p, "cmdFilterResults", "Filter results");
-  c.cmdClear = Button(p, "cmdClear", "Clear");
+  c.filterGroup = Frame(p, "fraFilterResults");
+  c.filterWords = TextBox(p, "txbFilterWords");
+  c.filterWords->setFont(Font("Courier New", 9));
+  c.filterButton = Button(p, "cmdFilterResults", "Filter results");
+  c.clearFilterButton = Button(p, "cmdClear", "Clear");
   c.filterOptions = new QButtonGroup(p);
-  c.optIncludeAllWords =
-      Option(p, c.filterOptions, "optIncludeAllWords", "All words below included");
-  c.optIncludeAllWordsInSameOrder =
+  c.allWordsOption = Option(p, c.filterOptions, "optIncludeAllWords", "All words below included");
+  c.inSameOrderOption =
       Option(p, c.filterOptions, "optIncludeAllWordsInSameOrder", "in same order");
-  c.optIncludeAllWordsAsSubphrase =
-      Option(p, c.filterOptions, "optIncludeAllWordsAsSubphrase", "as subphrase");
-  c.optIncludeAllWords->setChecked(true);
+  c.asSubphraseOption = Option(p, c.filterOptions, "optIncludeAllWordsAsSubphrase", "as subphrase");
+  c.allWordsOption->setChecked(true);
   c.Label2 = Label(p, "Label2", "Case is not significant.");
 }
 
 void CreateReportControls(MainWindowControls& c, QWidget* p, const UiTextTable& texts) {
-  c.lblWordOrder = Label(p, "lblWordOrder", "Order:");
-  c.cboWordOrder = List(p, "cboWordOrder", Texts(texts, {{43, 44}}));
-  c.lblDisplayFormat = Label(p, "lblDisplayFormat", "Format:");
+  c.wordOrderLabel = Label(p, "lblWordOrder", "Order:");
+  c.wordOrder = List(p, "cboWordOrder", Texts(texts, {{43, 44}}));
+  c.displayFormatLabel = Label(p, "lblDisplayFormat", "Format:");
   // UI text 61 is the unused slot between formats #9 and #10.
-  c.cboDisplayFormat = List(p, "cboDisplayFormat", Texts(texts, {{51, 60}, {62, 64}}));
-  c.chkDisplayRelativeFrequency = Check(
+  c.displayFormat = List(p, "cboDisplayFormat", Texts(texts, {{51, 60}, {62, 64}}));
+  c.relativeFrequency = Check(
       p, "chkDisplayRelativeFrequency", "Display relative frequency instead of absolute frequency",
       "'Relative frequency' is explained in 'Report Formats' in the online user manual.");
-  c.chkSortByNumberOfFiles =
+  c.sortByNumberOfFiles =
       Check(p, "chkSortByNumberOfFiles", "Sort by number of files instead of frequency");
-  c.chkFileList = Check(p, "chkFileList", ToQString(texts.UIText(374)));
-  c.chkFileList->hide();  // only for the folder source
+  c.fileListFormat = Check(p, "chkFileList", ToQString(texts.UIText(374)));
+  c.fileListFormat->hide();  // only for the folder source
 }
 
 void CreateCommandControls(MainWindowControls& c, QWidget* p, const UiTextTable& texts) {
-  c.cmdCountPhrases = Button(p, "cmdCountPhrases", "Count phrases");
-  c.cmdSetParameters =
+  c.countButton = Button(p, "cmdCountPhrases", "Count phrases");
+  c.settingsButton =
       Button(p, "cmdSetParameters", "Settings",
              "Define what counts as a word, specify words to ignore and words/phrases to count");
-  c.cmdSaveState = Button(p, "cmdSaveState", "Save settings");
-  c.cmdCopyToClipboard = Button(p, "cmdCopyToClipboard", ToQString(texts.UIText(9)));
-  c.cmdClearOutput = Button(p, "cmdClearOutput", "Clear textbox");
-  c.cmdHelp = Button(p, "cmdHelp", "Help");
-  c.cmdQuit = Button(p, "cmdQuit", "Quit");
-  c.lblOnlineDocumentation = Label(p, "lblOnlineDocumentation", "Online user manual");
-  c.lblOnlineDocumentation->setCursor(Qt::PointingHandCursor);
-  QFont link = c.lblOnlineDocumentation->font();
+  c.saveSettingsButton = Button(p, "cmdSaveState", "Save settings");
+  c.copyButton = Button(p, "cmdCopyToClipboard", ToQString(texts.UIText(9)));
+  c.clearOutputButton = Button(p, "cmdClearOutput", "Clear textbox");
+  c.helpButton = Button(p, "cmdHelp", "Help");
+  c.quitButton = Button(p, "cmdQuit", "Quit");
+  c.manualLink = Label(p, "lblOnlineDocumentation", "Online user manual");
+  c.manualLink->setCursor(Qt::PointingHandCursor);
+  QFont link = c.manualLink->font();
   link.setUnderline(true);
-  c.lblOnlineDocumentation->setFont(link);
-  c.lblOnlineDocumentation->setStyleSheet(QStringLiteral("color: #0645ad;"));
+  c.manualLink->setFont(link);
+  c.manualLink->setStyleSheet(QStringLiteral("color: #0645ad;"));
 }
 
 void CreateOutputControls(MainWindowControls& c, QWidget* p) {
-  c.txbOutput = Named(new QPlainTextEdit(p), "txbOutput");
-  c.txbOutput->setReadOnly(true);
-  c.txbOutput->setFont(Font("Courier New", 10));
-  c.txbOutput->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  c.outputText = Named(new QPlainTextEdit(p), "txbOutput");
+  c.outputText->setReadOnly(true);
+  c.outputText->setFont(Font("Courier New", 10));
+  c.outputText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   // The vertical scroll bar is always there, so the text area never changes
   // width when a report grows past one page: a change of width lays out every
   // line again, which takes a noticeable moment for a report of millions of
   // characters.
-  c.txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  c.outputText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   // The counters and the elapsed time use the labels' run-time font (Arial 10),
   // which the engine switches to Courier New while a label shows a progress bar.
   const QFont counterFont = Font("Arial", 10);
-  for (QLabel** label : {&c.lblNumberOfWords, &c.lblNumWordsExcluded, &c.lblNumOccurrences,
-                         &c.lblTotalNumOccurrences, &c.lblTimeElapsed_1}) {
+  for (QLabel** label : {&c.phraseCountLabel, &c.instancesLabel, &c.occurrencesLabel,
+                         &c.progressLabel, &c.timeElapsedLabel}) {
     *label = Label(p, QString());
     (*label)->setFont(counterFont);
   }
-  c.lblNumberOfWords->setObjectName("lblNumberOfWords");
-  c.lblNumWordsExcluded->setObjectName("lblNumWordsExcluded");
-  c.lblNumOccurrences->setObjectName("lblNumOccurrences");
-  c.lblTotalNumOccurrences->setObjectName("lblTotalNumOccurrences");
-  c.lblTotalNumOccurrences->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  c.lblTimeElapsed_1->setObjectName(Element("lblTimeElapsed", 1));
-  c.lblTwirler = Label(p, "lblTwirler");
-  c.lblTwirler->setFont(QFont(QStringLiteral("Symbol"), 10));
+  c.phraseCountLabel->setObjectName("lblNumberOfWords");
+  c.instancesLabel->setObjectName("lblNumWordsExcluded");
+  c.occurrencesLabel->setObjectName("lblNumOccurrences");
+  c.progressLabel->setObjectName("lblTotalNumOccurrences");
+  c.progressLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  c.timeElapsedLabel->setObjectName(Element("lblTimeElapsed", 1));
+  c.activityLabel = Label(p, "lblTwirler");
+  c.activityLabel->setFont(QFont(QStringLiteral("Symbol"), 10));
 }
 
 }  // namespace

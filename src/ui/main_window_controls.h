@@ -22,86 +22,86 @@ namespace velt::ui {
 
 struct MainWindowControls {
   // Source of the text.
-  QGroupBox* fraSource;
-  QLabel* lblSelectSource;
-  QRadioButton* optOnClipboard;
-  QRadioButton* optInFile;
-  QRadioButton* optFolder;
+  QGroupBox* sourceGroup;
+  QLabel* selectSourceLabel;
+  QRadioButton* clipboardOption;
+  QRadioButton* singleFileOption;
+  QRadioButton* folderOption;
   QButtonGroup* sourceOptions;
-  QCheckBox* chkIncludeSubfolders;
-  QPushButton* cmdClipboardViewer;
+  QCheckBox* includeSubfolders;
+  QPushButton* clipboardViewerButton;
 
   // Input and output files, folder and file patterns.
-  std::array<QPushButton*, 2> cmdFile;
-  std::array<QLineEdit*, 2> txbFile;
-  std::array<QPushButton*, 2> cmdClearFile;
-  QLabel* lblFile;
-  QLabel* lblFilesize;
-  QLabel* lblXMLsize;
-  QCheckBox* chkDisableOutputToFile;
-  QPushButton* cmdFolder;
-  QLineEdit* txbFolder;
-  QPushButton* cmdClearFolder;
-  QLabel* lblScanOnlyFiles;
-  QLabel* lblExcludeFilepaths;
-  std::array<QLineEdit*, 2> txbFileFilepathSpecifications;
-  QPushButton* cmdListFiles;
-  QCheckBox* chkSuppressWords;
+  std::array<QPushButton*, 2> fileButtons;
+  std::array<QLineEdit*, 2> filePaths;
+  std::array<QPushButton*, 2> clearFileButtons;
+  QLabel* fileLabel;
+  QLabel* fileSizeLabel;
+  QLabel* textSizeLabel;
+  QCheckBox* outputToFileDisabled;
+  QPushButton* folderButton;
+  QLineEdit* inputFolder;
+  QPushButton* clearFolderButton;
+  QLabel* filePatternsLabel;
+  QLabel* excludePathsLabel;
+  std::array<QLineEdit*, 2> pathPatterns;
+  QPushButton* listFilesButton;
+  QCheckBox* suppressWordsAsFound;
 
   // Phrase length and minimum occurrences.
-  QGroupBox* fraPhraseLength;
-  std::array<QLabel*, 2> lblPhraseLength;
-  std::array<QComboBox*, 2> cboPhraseLength;
-  QLabel* lblMinimumFrequency;
-  QComboBox* cboMinimumFrequency;
+  QGroupBox* phraseLengthGroup;
+  std::array<QLabel*, 2> phraseLengthLabel;
+  std::array<QComboBox*, 2> phraseLengthIndexes;
+  QLabel* minimumFrequencyLabel;
+  QComboBox* minimumFrequencyIndex;
 
   // Treatment of words to ignore.
-  QGroupBox* fraExcludePhrases;
-  QRadioButton* optAllowPhrasesAllWordsToIgnore;
-  QRadioButton* optExcludePhrasesWithWordToIgnore;
-  QRadioButton* optRemoveWordsToIgnore;
-  QRadioButton* optExcludePhrasesAllWordsToIgnore;
+  QGroupBox* ignoreModeGroup;
+  QRadioButton* allowIgnoredOnlyOption;
+  QRadioButton* excludeWithIgnoredOption;
+  QRadioButton* removeIgnoredOption;
+  QRadioButton* excludeIgnoredOnlyOption;
   QButtonGroup* ignoreOptions;
-  QLabel* lblWordsToIgnoreNotice;
+  QLabel* wordsToIgnoreNotice;
 
   // Filter words.
-  QGroupBox* fraFilterResults;
-  QLineEdit* txbFilterWords;
-  QPushButton* cmdFilterResults;
-  QPushButton* cmdClear;
-  QRadioButton* optIncludeAllWords;
-  QRadioButton* optIncludeAllWordsInSameOrder;
-  QRadioButton* optIncludeAllWordsAsSubphrase;
+  QGroupBox* filterGroup;
+  QLineEdit* filterWords;
+  QPushButton* filterButton;
+  QPushButton* clearFilterButton;
+  QRadioButton* allWordsOption;
+  QRadioButton* inSameOrderOption;
+  QRadioButton* asSubphraseOption;
   QButtonGroup* filterOptions;
   QLabel* Label2;
 
   // Report options.
-  QLabel* lblWordOrder;
-  QComboBox* cboWordOrder;
-  QLabel* lblDisplayFormat;
-  QComboBox* cboDisplayFormat;
-  QCheckBox* chkDisplayRelativeFrequency;
-  QCheckBox* chkSortByNumberOfFiles;
-  QCheckBox* chkFileList;
+  QLabel* wordOrderLabel;
+  QComboBox* wordOrder;
+  QLabel* displayFormatLabel;
+  QComboBox* displayFormat;
+  QCheckBox* relativeFrequency;
+  QCheckBox* sortByNumberOfFiles;
+  QCheckBox* fileListFormat;
 
   // Commands.
-  QPushButton* cmdCountPhrases;
-  QPushButton* cmdSetParameters;
-  QPushButton* cmdSaveState;
-  QPushButton* cmdCopyToClipboard;
-  QPushButton* cmdClearOutput;
-  QPushButton* cmdHelp;
-  QPushButton* cmdQuit;
-  QLabel* lblOnlineDocumentation;
+  QPushButton* countButton;
+  QPushButton* settingsButton;
+  QPushButton* saveSettingsButton;
+  QPushButton* copyButton;
+  QPushButton* clearOutputButton;
+  QPushButton* helpButton;
+  QPushButton* quitButton;
+  QLabel* manualLink;
 
   // The text window, its counters and progress displays.
-  QPlainTextEdit* txbOutput;
-  QLabel* lblNumberOfWords;
-  QLabel* lblNumWordsExcluded;
-  QLabel* lblNumOccurrences;
-  QLabel* lblTotalNumOccurrences;
-  QLabel* lblTimeElapsed_1;
-  QLabel* lblTwirler;
+  QPlainTextEdit* outputText;
+  QLabel* phraseCountLabel;
+  QLabel* instancesLabel;
+  QLabel* occurrencesLabel;
+  QLabel* progressLabel;
+  QLabel* timeElapsedLabel;
+  QLabel* activityLabel;
 };
 
 // Creates the controls as children of `parent`.

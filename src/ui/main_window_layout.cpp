@@ -37,12 +37,12 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = tr
 }
 
 void PutSourceFrame(const MainWindowControls& c) {
-  auto* frame = new QVBoxLayout(c.fraSource);
-  frame->addWidget(c.lblSelectSource);
-  frame->addLayout(Row({c.optOnClipboard, c.optInFile, c.optFolder}));
-  frame->addLayout(Row({c.chkIncludeSubfolders, c.cmdClipboardViewer}));
+  auto* frame = new QVBoxLayout(c.sourceGroup);
+  frame->addWidget(c.selectSourceLabel);
+  frame->addLayout(Row({c.clipboardOption, c.singleFileOption, c.folderOption}));
+  frame->addLayout(Row({c.includeSubfolders, c.clipboardViewerButton}));
   frame->addStretch(1);
-  c.fraSource->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+  c.sourceGroup->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
 }
 
 QGridLayout* PutFileBoxes(const MainWindowControls& c) {
@@ -54,31 +54,31 @@ QGridLayout* PutFileBoxes(const MainWindowControls& c) {
   // "File:" stands where the input-file button is while a folder scan reads.
   auto* inputLead = new QHBoxLayout;
   inputLead->setSpacing(0);
-  inputLead->addWidget(c.cmdFile[0]);
-  inputLead->addWidget(c.lblFile);
+  inputLead->addWidget(c.fileButtons[0]);
+  inputLead->addWidget(c.fileLabel);
   grid->addLayout(inputLead, kInputRow, kButtonColumn);
-  grid->addWidget(c.txbFile[0], kInputRow, kBoxColumn);
-  grid->addWidget(c.cmdClearFile[0], kInputRow, kClearColumn);
+  grid->addWidget(c.filePaths[0], kInputRow, kBoxColumn);
+  grid->addWidget(c.clearFileButtons[0], kInputRow, kClearColumn);
 
-  grid->addWidget(c.cmdFolder, kFolderRow, kButtonColumn);
-  grid->addWidget(c.txbFolder, kFolderRow, kBoxColumn);
-  grid->addWidget(c.cmdClearFolder, kFolderRow, kClearColumn);
+  grid->addWidget(c.folderButton, kFolderRow, kButtonColumn);
+  grid->addWidget(c.inputFolder, kFolderRow, kBoxColumn);
+  grid->addWidget(c.clearFolderButton, kFolderRow, kClearColumn);
 
   auto* patterns = new QHBoxLayout;
   patterns->setSpacing(6);
-  patterns->addWidget(c.lblScanOnlyFiles);
-  patterns->addWidget(c.txbFileFilepathSpecifications[0], 1);
+  patterns->addWidget(c.filePatternsLabel);
+  patterns->addWidget(c.pathPatterns[0], 1);
   patterns->addSpacing(8);
-  patterns->addWidget(c.lblExcludeFilepaths);
-  patterns->addWidget(c.txbFileFilepathSpecifications[1], 1);
-  patterns->addWidget(c.cmdListFiles);
-  patterns->addWidget(c.chkSuppressWords);
+  patterns->addWidget(c.excludePathsLabel);
+  patterns->addWidget(c.pathPatterns[1], 1);
+  patterns->addWidget(c.listFilesButton);
+  patterns->addWidget(c.suppressWordsAsFound);
   grid->addLayout(patterns, kPatternRow, kButtonColumn, 1, kExtraColumn + 1);
 
-  grid->addWidget(c.cmdFile[1], kOutputRow, kButtonColumn);
-  grid->addWidget(c.txbFile[1], kOutputRow, kBoxColumn);
-  grid->addWidget(c.cmdClearFile[1], kOutputRow, kClearColumn);
-  grid->addWidget(c.chkDisableOutputToFile, kOutputRow, kExtraColumn);
+  grid->addWidget(c.fileButtons[1], kOutputRow, kButtonColumn);
+  grid->addWidget(c.filePaths[1], kOutputRow, kBoxColumn);
+  grid->addWidget(c.clearFileButtons[1], kOutputRow, kClearColumn);
+  grid->addWidget(c.outputToFileDisabled, kOutputRow, kExtraColumn);
   return grid;
 }
 
@@ -86,78 +86,78 @@ QWidget* SizeLabels(const MainWindowControls& c, QWidget* central) {
   auto* sizes = new QWidget(central);
   auto* row = new QHBoxLayout(sizes);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(c.lblFilesize);
+  row->addWidget(c.fileSizeLabel);
   row->addSpacing(12);
-  row->addWidget(c.lblXMLsize);
+  row->addWidget(c.textSizeLabel);
   row->addStretch(1);
   return sizes;
 }
 
 QWidget* RightColumn(const MainWindowControls& c, QWidget* central) {
-  auto* lengths = new QGridLayout(c.fraPhraseLength);
-  lengths->addWidget(c.lblPhraseLength[0], 0, 0);
-  lengths->addWidget(c.cboPhraseLength[0], 0, 1);
-  lengths->addWidget(c.lblPhraseLength[1], 1, 0);
-  lengths->addWidget(c.cboPhraseLength[1], 1, 1);
-  lengths->addWidget(c.lblMinimumFrequency, 2, 0);
-  lengths->addWidget(c.cboMinimumFrequency, 2, 1);
+  auto* lengths = new QGridLayout(c.phraseLengthGroup);
+  lengths->addWidget(c.phraseLengthLabel[0], 0, 0);
+  lengths->addWidget(c.phraseLengthIndexes[0], 0, 1);
+  lengths->addWidget(c.phraseLengthLabel[1], 1, 0);
+  lengths->addWidget(c.phraseLengthIndexes[1], 1, 1);
+  lengths->addWidget(c.minimumFrequencyLabel, 2, 0);
+  lengths->addWidget(c.minimumFrequencyIndex, 2, 1);
   lengths->setColumnStretch(0, 1);
 
-  auto* ignore = new QVBoxLayout(c.fraExcludePhrases);
+  auto* ignore = new QVBoxLayout(c.ignoreModeGroup);
   ignore->setSpacing(2);
-  for (QRadioButton* option :
-       {c.optAllowPhrasesAllWordsToIgnore, c.optExcludePhrasesWithWordToIgnore,
-        c.optRemoveWordsToIgnore, c.optExcludePhrasesAllWordsToIgnore}) {
+  for (QRadioButton* option : {c.allowIgnoredOnlyOption, c.excludeWithIgnoredOption,
+                               c.removeIgnoredOption, c.excludeIgnoredOnlyOption}) {
     ignore->addWidget(option);
   }
 
-  auto* filter = new QVBoxLayout(c.fraFilterResults);
+  auto* filter = new QVBoxLayout(c.filterGroup);
   filter->setSpacing(4);
-  filter->addWidget(c.txbFilterWords);
-  filter->addLayout(Row({c.cmdFilterResults, c.cmdClear}));
-  filter->addWidget(c.optIncludeAllWords);
-  filter->addLayout(Row({c.optIncludeAllWordsInSameOrder, c.optIncludeAllWordsAsSubphrase}));
+  filter->addWidget(c.filterWords);
+  filter->addLayout(Row({c.filterButton, c.clearFilterButton}));
+  filter->addWidget(c.allWordsOption);
+  filter->addLayout(Row({c.inSameOrderOption, c.asSubphraseOption}));
   filter->addWidget(c.Label2);
 
   auto* column = new QWidget(central);
   auto* stack = new QVBoxLayout(column);
   stack->setContentsMargins(0, 0, 0, 0);
-  stack->addWidget(c.fraPhraseLength);
-  stack->addWidget(c.fraExcludePhrases);
-  stack->addWidget(c.lblWordsToIgnoreNotice);
-  stack->addWidget(c.fraFilterResults);
+  stack->addWidget(c.phraseLengthGroup);
+  stack->addWidget(c.ignoreModeGroup);
+  stack->addWidget(c.wordsToIgnoreNotice);
+  stack->addWidget(c.filterGroup);
   stack->addStretch(1);
   column->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   return column;
 }
 
 QVBoxLayout* LeftColumn(const MainWindowControls& c) {
-  c.txbOutput->setMinimumSize(TwipsToPixels(6000, c.txbOutput), TwipsToPixels(1800, c.txbOutput));
+  c.outputText->setMinimumSize(TwipsToPixels(6000, c.outputText),
+                               TwipsToPixels(1800, c.outputText));
 
   auto* counters = new QGridLayout;
   counters->setVerticalSpacing(2);
-  counters->addWidget(c.lblNumberOfWords, 0, 0);
-  counters->addWidget(c.lblNumWordsExcluded, 0, 1);
-  counters->addWidget(c.lblNumOccurrences, 1, 0);
-  counters->addWidget(c.lblTotalNumOccurrences, 1, 1);
-  counters->addLayout(Row({c.lblTimeElapsed_1, c.lblTwirler}), 2, 0, 1, 2);
+  counters->addWidget(c.phraseCountLabel, 0, 0);
+  counters->addWidget(c.instancesLabel, 0, 1);
+  counters->addWidget(c.occurrencesLabel, 1, 0);
+  counters->addWidget(c.progressLabel, 1, 1);
+  counters->addLayout(Row({c.timeElapsedLabel, c.activityLabel}), 2, 0, 1, 2);
   counters->setColumnStretch(0, 1);
   counters->setColumnStretch(1, 1);
 
   auto* column = new QVBoxLayout;
-  column->addWidget(c.txbOutput, 1);
+  column->addWidget(c.outputText, 1);
   column->addLayout(counters);
-  column->addLayout(
-      Row({c.lblWordOrder, c.cboWordOrder, c.lblDisplayFormat, c.cboDisplayFormat, c.chkFileList}));
-  column->addLayout(Row({c.chkDisplayRelativeFrequency, c.chkSortByNumberOfFiles}));
+  column->addLayout(Row(
+      {c.wordOrderLabel, c.wordOrder, c.displayFormatLabel, c.displayFormat, c.fileListFormat}));
+  column->addLayout(Row({c.relativeFrequency, c.sortByNumberOfFiles}));
   return column;
 }
 
 QHBoxLayout* Commands(const MainWindowControls& c) {
-  QHBoxLayout* row = Row({c.cmdCountPhrases, c.cmdSetParameters, c.cmdSaveState,
-                          c.cmdCopyToClipboard, c.cmdClearOutput, c.cmdHelp, c.cmdQuit});
-  row->addWidget(c.lblOnlineDocumentation);
-  c.cmdCountPhrases->setMinimumWidth(TwipsToPixels(2000, c.cmdCountPhrases));
+  QHBoxLayout* row = Row({c.countButton, c.settingsButton, c.saveSettingsButton, c.copyButton,
+                          c.clearOutputButton, c.helpButton, c.quitButton});
+  row->addWidget(c.manualLink);
+  c.countButton->setMinimumWidth(TwipsToPixels(2000, c.countButton));
   return row;
 }
 
@@ -170,7 +170,7 @@ MainWindowLayout::MainWindowLayout(QWidget* central, const MainWindowControls& c
   files_->addWidget(sizeLabels_, kInputRow, kExtraColumn);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(c.fraSource);
+  top->addWidget(c.sourceGroup);
   top->addLayout(files_, 1);
 
   auto* middle = new QHBoxLayout;

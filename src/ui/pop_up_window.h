@@ -28,7 +28,7 @@ class PopUpWindow final : public QDialog {
  private:
   void Finish();
 
-  QLabel* lblMessage_;
+  QLabel* messageLabel_;
   QTimer timer1_;
 };
 

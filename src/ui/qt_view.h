@@ -45,14 +45,14 @@ class QtView final : public View {
   QWidget* Widget(ControlId id) const;
 
   void TextWindowChanged(size_t appendedFrom) override;
-  // Shows the engine's whole text window in txbOutput now. (A long text
-  // reaches txbOutput in steps, at the passes of the event loop.)
+  // Shows the engine's whole text window in outputText now. (A long text
+  // reaches outputText in steps, at the passes of the event loop.)
   void SyncTextWindow();
-  // How many characters of the engine's text window txbOutput does not show yet.
+  // How many characters of the engine's text window outputText does not show yet.
   size_t TextWindowWaiting() const { return textWindow_.Waiting(); }
   void ControlChanged(ControlId id) override;
   void SettingsChanged() override;
-  // Paints the control at once. txbOutput is painted at most once every
+  // Paints the control at once. outputText is painted at most once every
   // kTextWindowPaintInterval; a request sooner is painted with the next pass
   // of the event loop (a run yields every few tens of milliseconds).
   void Repaint(ControlId id) override;

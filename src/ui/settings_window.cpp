@@ -102,11 +102,11 @@ void SettingsWindow::RefreshFromSettings() {
   const auto table = SettingsCheckBoxes();
   for (size_t i = 0; i < table.size(); ++i)
     SetChecked(c_.checks[i], s.*table[i].field);
-  SetIndex(c_.cboShortWordSize, s.cboShortWordSize);
-  SetIndex(c_.cboLongWordSize, s.cboLongWordSize);
-  SetIndex(c_.cboCommonWordsLanguages, s.cboCommonWordsLanguages);
-  SetWordsFiles(c_.cboWordsFile, s.cboWordsFile);
-  SetText(c_.txbWordsToIgnoreOrCount, s.txbWordsToIgnoreOrCount);
+  SetIndex(c_.shortWordSizeIndex, s.shortWordSizeIndex);
+  SetIndex(c_.longWordSizeIndex, s.longWordSizeIndex);
+  SetIndex(c_.commonWordsLanguage, s.commonWordsLanguage);
+  SetWordsFiles(c_.wordsFileList, s.wordsFileList);
+  SetText(c_.extraWords, s.extraWords);
 }
 
 void SettingsWindow::ConnectButton(QPushButton* button, const Operation& click) {
@@ -120,33 +120,33 @@ void SettingsWindow::WireCheckBoxes() {
     connect(c_.checks[i], &QCheckBox::clicked, this, [this, &entry](bool checked) {
       settings().*entry.field = checked;
       if (const std::optional<WordRuleBox> rule = entry.rule) {
-        Dispatch([rule](SettingsWindowController& engine) { engine.chkWordRule_Click(*rule); });
+        Dispatch([rule](SettingsWindowController& engine) { engine.OnWordRuleClicked(*rule); });
       }
     });
   }
 }
 
 void SettingsWindow::WireWordShapes() {
-  connect(c_.cboShortWordSize, &QComboBox::activated, this,
-          [this](int index) { settings().cboShortWordSize = index; });
-  connect(c_.cboLongWordSize, &QComboBox::activated, this,
-          [this](int index) { settings().cboLongWordSize = index; });
+  connect(c_.shortWordSizeIndex, &QComboBox::activated, this,
+          [this](int index) { settings().shortWordSizeIndex = index; });
+  connect(c_.longWordSizeIndex, &QComboBox::activated, this,
+          [this](int index) { settings().longWordSizeIndex = index; });
 }
 
 void SettingsWindow::WireWordsToIgnore() {
-  connect(c_.cboCommonWordsLanguages, &QComboBox::activated, this, [this](int index) {
-    settings().cboCommonWordsLanguages = index;
-    Dispatch([](SettingsWindowController& engine) { engine.cboCommonWordsLanguages_Click(); });
+  connect(c_.commonWordsLanguage, &QComboBox::activated, this, [this](int index) {
+    settings().commonWordsLanguage = index;
+    Dispatch([](SettingsWindowController& engine) { engine.OnCommonWordsLanguageChosen(); });
   });
-  connect(c_.cboWordsFile, &QComboBox::activated, this, &SettingsWindow::WordsFileChosen);
-  ConnectButton(c_.cmdSelectWordsFile,
-                [](SettingsWindowController& engine) { engine.cmdSelectWordsFile_Click(); });
-  ConnectButton(c_.cmdClearWordsFile,
-                [](SettingsWindowController& engine) { engine.cmdClearWordsFile_Click(); });
+  connect(c_.wordsFileList, &QComboBox::activated, this, &SettingsWindow::WordsFileChosen);
+  ConnectButton(c_.selectWordsFileButton,
+                [](SettingsWindowController& engine) { engine.OnSelectWordsFileClicked(); });
+  ConnectButton(c_.clearWordsFilesButton,
+                [](SettingsWindowController& engine) { engine.OnClearWordsFilesClicked(); });
 
-  QLineEdit* box = c_.txbWordsToIgnoreOrCount;
+  QLineEdit* box = c_.extraWords;
   connect(box, &QLineEdit::textEdited, this,
-          [this](const QString& text) { settings().txbWordsToIgnoreOrCount = ToText(text); });
+          [this](const QString& text) { settings().extraWords = ToText(text); });
   hooks_->OnEnter(box, [this] { CommitExtraWords(); });
   hooks_->OnFocusOut(box, [this] {
     // Focus moved by the engine (the frame disabled for a count) is not the
@@ -154,55 +154,56 @@ void SettingsWindow::WireWordsToIgnore() {
     if (view_.Applying()) return;
     CommitExtraWords();
   });
-  connect(c_.cmdClearWordsToIgnoreOrCount, &QPushButton::clicked, this, [this] {
-    settings().txbWordsToIgnoreOrCount.clear();
-    SetText(c_.txbWordsToIgnoreOrCount, {});
-    Dispatch([](SettingsWindowController& engine) { engine.cmdClearWordsToIgnoreOrCount_Click(); });
+  connect(c_.clearExtraWordsButton, &QPushButton::clicked, this, [this] {
+    settings().extraWords.clear();
+    SetText(c_.extraWords, {});
+    Dispatch([](SettingsWindowController& engine) { engine.OnClearExtraWordsClicked(); });
   });
 }
 
 void SettingsWindow::WireSettingsFiles() {
-  ConnectButton(c_.cmdSaveState,
-                [](SettingsWindowController& engine) { engine.cmdSaveState_Click(); });
-  ConnectButton(c_.cmdInitialize,
-                [](SettingsWindowController& engine) { engine.cmdInitialize_Click(); });
+  ConnectButton(c_.saveSettingsButton,
+                [](SettingsWindowController& engine) { engine.OnSaveSettingsClicked(); });
+  ConnectButton(c_.reinitializeButton,
+                [](SettingsWindowController& engine) { engine.OnReinitializeClicked(); });
   for (int i = 0; i < 2; ++i) {
-    ConnectButton(c_.cmdSaveLoadState[static_cast<size_t>(i)],
-                  [i](SettingsWindowController& engine) { engine.cmdSaveLoadState_Click(i); });
+    ConnectButton(
+        c_.saveLoadButtons[static_cast<size_t>(i)],
+        [i](SettingsWindowController& engine) { engine.OnSaveOrLoadSettingsFileClicked(i); });
   }
 }
 
 void SettingsWindow::WireWindowButtons() {
   for (int i = 0; i < 2; ++i) {
     ConnectButton(
-        c_.cmdSetOrClearCheckboxes[static_cast<size_t>(i)],
-        [i](SettingsWindowController& engine) { engine.cmdSetOrClearCheckboxes_Click(i); });
+        c_.setOrClearCheckboxesButtons[static_cast<size_t>(i)],
+        [i](SettingsWindowController& engine) { engine.OnSetOrClearCheckboxesClicked(i); });
   }
-  connect(c_.cmdRestoreDefaults, &QPushButton::clicked, this, [this] {
-    Dispatch([](SettingsWindowController& engine) { engine.cmdRestoreDefaults_Click(); });
+  connect(c_.restoreDefaultsButton, &QPushButton::clicked, this, [this] {
+    Dispatch([](SettingsWindowController& engine) { engine.OnRestoreDefaultsClicked(); });
     FocusHideSettings();
   });
-  connect(c_.cmdClose, &QPushButton::clicked, this, &SettingsWindow::HideSettings);
-  connect(c_.cmdQuit, &QPushButton::clicked, this, &SettingsWindow::Quit);
+  connect(c_.closeButton, &QPushButton::clicked, this, &SettingsWindow::HideSettings);
+  connect(c_.quitButton, &QPushButton::clicked, this, &SettingsWindow::Quit);
 }
 
 void SettingsWindow::CommitExtraWords() {
-  settings().txbWordsToIgnoreOrCount = ToText(c_.txbWordsToIgnoreOrCount->text());
-  Dispatch([](SettingsWindowController& engine) { engine.txbWordsToIgnoreOrCount_LostFocus(); });
+  settings().extraWords = ToText(c_.extraWords->text());
+  Dispatch([](SettingsWindowController& engine) { engine.OnExtraWordsLeft(); });
 }
 
 void SettingsWindow::WordsFileChosen(int index) {
-  settings().cboWordsFile.index = index;
+  settings().wordsFileList.index = index;
   bool wanted = false;
   Dispatch(
-      [&wanted](SettingsWindowController& engine) { wanted = engine.cboWordsFile_ClickWanted(); });
-  const WordsFileList& files = settings().cboWordsFile;
+      [&wanted](SettingsWindowController& engine) { wanted = engine.WordsFileChoiceWanted(); });
+  const WordsFileList& files = settings().wordsFileList;
   if (!wanted || index < 0 || index >= static_cast<int>(files.entries.size())) return;
   if (loadRemove_ == nullptr) loadRemove_ = new LoadRemoveDialog(this);
   const LoadRemoveChoice choice =
       loadRemove_->Ask(ToQString(files.entries[static_cast<size_t>(index)]),
-                       LoadRemoveDialogPosition(this, c_.fraIgnoreTheseWords, c_.cboWordsFile));
-  Dispatch([choice](SettingsWindowController& engine) { engine.cboWordsFile_Chosen(choice); });
+                       LoadRemoveDialogPosition(this, c_.wordsToIgnoreGroup, c_.wordsFileList));
+  Dispatch([choice](SettingsWindowController& engine) { engine.OnWordsFileActionChosen(choice); });
 }
 
 void SettingsWindow::HideSettings() {
@@ -213,7 +214,7 @@ void SettingsWindow::HideSettings() {
 
 void SettingsWindow::Quit() {
   bool confirmed = false;
-  Dispatch([&confirmed](SettingsWindowController& engine) { confirmed = engine.cmdQuit_Click(); });
+  Dispatch([&confirmed](SettingsWindowController& engine) { confirmed = engine.OnQuitClicked(); });
   if (confirmed && quit_) quit_();
 }
 
@@ -231,8 +232,8 @@ void SettingsWindow::PlaceAndFocus() {
 }
 
 void SettingsWindow::FocusHideSettings() {
-  if (c_.cmdClose->isEnabled() && c_.cmdClose->isVisibleTo(this)) {
-    c_.cmdClose->setFocus(Qt::OtherFocusReason);
+  if (c_.closeButton->isEnabled() && c_.closeButton->isVisibleTo(this)) {
+    c_.closeButton->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -27,7 +27,7 @@ class SettingsWindow final : public QWidget {
   struct MainWindowParts {
     QWidget* window;          // frmMain: the owner, and where "Hide settings" returns
     QWidget* inputFileBox;    // txbFile_0
-    QWidget* settingsButton;  // cmdSetParameters
+    QWidget* settingsButton;  // settingsButton
   };
 
   // Builds the controls, registers them with `view` (which must be the view of

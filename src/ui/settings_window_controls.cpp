@@ -98,8 +98,8 @@ void AddInColumns(QGridLayout* grid, const std::vector<QCheckBox*>& boxes, int r
 }
 
 void ArrangeWordCharacters(SettingsWindowControls& c, QWidget* window) {
-  c.fraWordCharacters = Frame(window, "fraWordCharacters", "Allow 'words' with:");
-  auto* grid = new QGridLayout(c.fraWordCharacters);
+  c.wordCharactersGroup = Frame(window, "fraWordCharacters", "Allow 'words' with:");
+  auto* grid = new QGridLayout(c.wordCharactersGroup);
   std::vector<QCheckBox*> boxes = ChecksOf(c, CheckFrame::WordCharacters);
   QCheckBox* only7bit = boxes.back();
   boxes.pop_back();
@@ -107,27 +107,27 @@ void ArrangeWordCharacters(SettingsWindowControls& c, QWidget* window) {
   boxes.pop_back();
   constexpr int kRows = 6;
   AddInColumns(grid, boxes, kRows);
-  c.lblAlso = Label(c.fraWordCharacters, "lblAlso", "Also:");
-  grid->addWidget(c.lblAlso, kRows, 0, 1, 2);
+  c.alsoLabel = Label(c.wordCharactersGroup, "lblAlso", "Also:");
+  grid->addWidget(c.alsoLabel, kRows, 0, 1, 2);
   grid->addWidget(caseSignificant, kRows + 1, 0, 1, 2);
   grid->addWidget(only7bit, kRows + 2, 0, 1, 2);
-  grid->setRowMinimumHeight(kRows, c.lblAlso->sizeHint().height() * 3 / 2);
-  grid->setAlignment(c.lblAlso, Qt::AlignBottom | Qt::AlignLeft);
+  grid->setRowMinimumHeight(kRows, c.alsoLabel->sizeHint().height() * 3 / 2);
+  grid->setAlignment(c.alsoLabel, Qt::AlignBottom | Qt::AlignLeft);
 }
 
 void ArrangePhraseBoundaries(SettingsWindowControls& c, QWidget* window) {
-  c.fraPhraseBoundaries = Frame(window, "fraPhraseBoundaries", "A phrase must not go beyond:");
-  auto* grid = new QGridLayout(c.fraPhraseBoundaries);
+  c.phraseBoundariesGroup = Frame(window, "fraPhraseBoundaries", "A phrase must not go beyond:");
+  auto* grid = new QGridLayout(c.phraseBoundariesGroup);
   AddInColumns(grid, ChecksOf(c, CheckFrame::PhraseBoundaries), 2);
   grid->setColumnStretch(3, 1);
 }
 
 void ArrangeIgnoreWords(SettingsWindowControls& c, QWidget* window) {
-  c.fraIgnoreWords = Frame(window, "fraIgnoreWords", "Ignore words:");
-  QWidget* f = c.fraIgnoreWords;
-  c.cboShortWordSize =
+  c.ignoredWordShapesGroup = Frame(window, "fraIgnoreWords", "Ignore words:");
+  QWidget* f = c.ignoredWordShapesGroup;
+  c.shortWordSizeIndex =
       List(f, "cboShortWordSize", Numbers(kShortWordSizeBase, kShortWordSizeCount));
-  c.cboLongWordSize = List(f, "cboLongWordSize", Numbers(20, kLongWordSizeCount, 10));
+  c.longWordSizeIndex = List(f, "cboLongWordSize", Numbers(20, kLongWordSizeCount, 10));
   auto* longWords = Label(f, "lblLongWords", "with more than");
   // Lined up with the captions of the check boxes above and below it.
   const QStyle* style = f->style();
@@ -138,62 +138,63 @@ void ArrangeIgnoreWords(SettingsWindowControls& c, QWidget* window) {
   auto* grid = new QGridLayout(f);
   grid->addWidget(boxes[0], 0, 0, 1, 4);
   grid->addWidget(boxes[1], 1, 0);
-  grid->addWidget(c.cboShortWordSize, 1, 1);
+  grid->addWidget(c.shortWordSizeIndex, 1, 1);
   grid->addWidget(Label(f, "lblShortWordsCharacters", "characters"), 1, 2);
   grid->addWidget(longWords, 2, 0);
-  grid->addWidget(c.cboLongWordSize, 2, 1);
+  grid->addWidget(c.longWordSizeIndex, 2, 1);
   grid->addWidget(Label(f, "lblLongWordsCharacters", "characters"), 2, 2);
   grid->addWidget(boxes[2], 3, 0, 1, 4);
   grid->setColumnStretch(3, 1);
 }
 
 void ArrangeWordsToIgnore(SettingsWindowControls& c, QWidget* window) {
-  c.fraIgnoreTheseWords = Frame(window, "fraIgnoreTheseWords");
-  QWidget* f = c.fraIgnoreTheseWords;
-  c.cboCommonWordsLanguages = List(f, "cboCommonWordsLanguages", CommonWordsLanguages());
-  c.cmdSelectWordsFile =
+  c.wordsToIgnoreGroup = Frame(window, "fraIgnoreTheseWords");
+  QWidget* f = c.wordsToIgnoreGroup;
+  c.commonWordsLanguage = List(f, "cboCommonWordsLanguages", CommonWordsLanguages());
+  c.selectWordsFileButton =
       Button(f, Element("cmdSelectWordsFile", 0), "Words-to-ignore files (99)",
              "Click here to specify one or more files containing words (not phrases) which "
              "should be ignored.");
-  c.cboWordsFile = Named(new QComboBox(f), Element("cboWordsFile", 0),
-                         "To specify (or add) a file containing words to ignore, click on the "
-                         "button labelled 'Words-to-ignore files'.");
-  c.cboWordsFile->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  c.cboWordsFile->setMinimumContentsLength(kWordsFileListCharacters);
-  c.cmdClearWordsFile = Button(f, Element("cmdClearWordsFile", 0), "Clear");
+  c.wordsFileList = Named(new QComboBox(f), Element("cboWordsFile", 0),
+                          "To specify (or add) a file containing words to ignore, click on the "
+                          "button labelled 'Words-to-ignore files'.");
+  c.wordsFileList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c.wordsFileList->setMinimumContentsLength(kWordsFileListCharacters);
+  c.clearWordsFilesButton = Button(f, Element("cmdClearWordsFile", 0), "Clear");
 
-  c.txbWordsToIgnoreOrCount =
+  c.extraWords =
       Named(new QLineEdit(f), Element("txbWordsToIgnoreOrCount", 0),
             "Extra words to ignore (not phrases) may be added here. Spaces (not commas) should be "
             "used to separate them.  Case is not significant.");
   QFont fixed(QStringLiteral("Courier New"), 9);
   fixed.setStyleHint(QFont::TypeWriter);
-  c.txbWordsToIgnoreOrCount->setFont(fixed);
-  c.txbWordsToIgnoreOrCount->setMinimumWidth(
-      QFontMetrics(fixed).horizontalAdvance(QLatin1Char('x')) * kExtraWordsBoxCharacters);
-  c.cmdClearWordsToIgnoreOrCount = Button(f, Element("cmdClearWordsToIgnoreOrCount", 0), "Clear");
+  c.extraWords->setFont(fixed);
+  c.extraWords->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('x')) *
+                                kExtraWordsBoxCharacters);
+  c.clearExtraWordsButton = Button(f, Element("cmdClearWordsToIgnoreOrCount", 0), "Clear");
 
   auto* grid = new QGridLayout(f);
   grid->addWidget(Label(f, "lblCommonWords", "Ignore common words in:"), 0, 0);
-  grid->addWidget(c.cboCommonWordsLanguages, 0, 1, Qt::AlignLeft);
-  grid->addWidget(c.cmdSelectWordsFile, 1, 0);
-  grid->addWidget(c.cboWordsFile, 1, 1);
-  grid->addWidget(c.cmdClearWordsFile, 1, 2);
+  grid->addWidget(c.commonWordsLanguage, 0, 1, Qt::AlignLeft);
+  grid->addWidget(c.selectWordsFileButton, 1, 0);
+  grid->addWidget(c.wordsFileList, 1, 1);
+  grid->addWidget(c.clearWordsFilesButton, 1, 2);
   grid->addWidget(Label(f, "lblExtraWords", "Extra words to ignore:"), 2, 0);
-  grid->addWidget(c.txbWordsToIgnoreOrCount, 2, 1);
-  grid->addWidget(c.cmdClearWordsToIgnoreOrCount, 2, 2);
+  grid->addWidget(c.extraWords, 2, 1);
+  grid->addWidget(c.clearExtraWordsButton, 2, 2);
   grid->setColumnStretch(1, 1);
 }
 
 void ArrangeOptions(SettingsWindowControls& c, QWidget* window) {
-  c.fraOptions = Frame(window, "fraOptions");
+  c.optionsGroup = Frame(window, "fraOptions");
   const std::vector<QCheckBox*> boxes = ChecksOf(c, CheckFrame::Options);
-  auto* grid = new QGridLayout(c.fraOptions);
+  auto* grid = new QGridLayout(c.optionsGroup);
   // "Enable pattern matching" reads on into its label.
   auto* patternMatching = new QHBoxLayout;
   patternMatching->setSpacing(0);
   patternMatching->addWidget(boxes[0]);
-  patternMatching->addWidget(Label(c.fraOptions, "lblPatternMatching", "for words-to-ignore file"));
+  patternMatching->addWidget(
+      Label(c.optionsGroup, "lblPatternMatching", "for words-to-ignore file"));
   patternMatching->addStretch(1);
   grid->addLayout(patternMatching, 0, 0);
   for (size_t i = 1; i < boxes.size(); ++i)
@@ -201,49 +202,49 @@ void ArrangeOptions(SettingsWindowControls& c, QWidget* window) {
 }
 
 void ArrangeSettingsFiles(SettingsWindowControls& c, QWidget* window) {
-  c.fraSettings = Frame(window, "fraSettings");
-  QWidget* f = c.fraSettings;
-  c.cmdSaveState = Button(f, "cmdSaveState", "Save settings");
-  c.cmdInitialize = Button(f, "cmdInitialize", "Reinitialize");
-  c.cmdSaveLoadState = {Button(f, Element("cmdSaveLoadState", 0), "Save settings to file"),
-                        Button(f, Element("cmdSaveLoadState", 1), "Load settings from file")};
-  c.lblState = Label(f, "lblState");
-  c.txbStateFile = Named(new QLineEdit(f), "txbStateFile");
+  c.settingsFilesGroup = Frame(window, "fraSettings");
+  QWidget* f = c.settingsFilesGroup;
+  c.saveSettingsButton = Button(f, "cmdSaveState", "Save settings");
+  c.reinitializeButton = Button(f, "cmdInitialize", "Reinitialize");
+  c.saveLoadButtons = {Button(f, Element("cmdSaveLoadState", 0), "Save settings to file"),
+                       Button(f, Element("cmdSaveLoadState", 1), "Load settings from file")};
+  c.stateLabel = Label(f, "lblState");
+  c.stateFileBox = Named(new QLineEdit(f), "txbStateFile");
   // A text box keeps the toolkit's own font, not the window's.
-  c.txbStateFile->setFont(QApplication::font("QLineEdit"));
-  c.txbStateFile->setReadOnly(true);
+  c.stateFileBox->setFont(QApplication::font("QLineEdit"));
+  c.stateFileBox->setReadOnly(true);
   // The row keeps its height while the box is hidden, so nothing jumps.
-  QSizePolicy keep = c.txbStateFile->sizePolicy();
+  QSizePolicy keep = c.stateFileBox->sizePolicy();
   keep.setRetainSizeWhenHidden(true);
-  c.txbStateFile->setSizePolicy(keep);
-  c.txbStateFile->hide();
+  c.stateFileBox->setSizePolicy(keep);
+  c.stateFileBox->hide();
 
   auto* grid = new QGridLayout(f);
-  grid->addWidget(c.cmdSaveState, 0, 0);
-  grid->addWidget(c.cmdInitialize, 0, 1);
-  grid->addWidget(c.cmdSaveLoadState[1], 1, 0);
-  grid->addWidget(c.cmdSaveLoadState[0], 1, 1);
+  grid->addWidget(c.saveSettingsButton, 0, 0);
+  grid->addWidget(c.reinitializeButton, 0, 1);
+  grid->addWidget(c.saveLoadButtons[1], 1, 0);
+  grid->addWidget(c.saveLoadButtons[0], 1, 1);
   auto* state = new QHBoxLayout;
-  state->addWidget(c.lblState);
-  state->addWidget(c.txbStateFile, 1);
+  state->addWidget(c.stateLabel);
+  state->addWidget(c.stateFileBox, 1);
   grid->addLayout(state, 2, 0, 1, 3);
   grid->setColumnStretch(2, 1);
 }
 
 QHBoxLayout* CreateWindowButtons(SettingsWindowControls& c, QWidget* window) {
-  c.cmdSetOrClearCheckboxes = {
+  c.setOrClearCheckboxesButtons = {
       Button(window, Element("cmdSetOrClearCheckboxes", 0), "Clear all checkboxes"),
       Button(window, Element("cmdSetOrClearCheckboxes", 1), "Check all checkboxes")};
-  c.cmdRestoreDefaults = Button(window, "cmdRestoreDefaults", "Restore defaults");
-  c.cmdClose = Button(window, "cmdClose", "Hide settings");
-  c.cmdQuit = Button(window, "cmdQuit", "Quit");
+  c.restoreDefaultsButton = Button(window, "cmdRestoreDefaults", "Restore defaults");
+  c.closeButton = Button(window, "cmdClose", "Hide settings");
+  c.quitButton = Button(window, "cmdQuit", "Quit");
   auto* row = new QHBoxLayout;
-  row->addWidget(c.cmdSetOrClearCheckboxes[1]);
-  row->addWidget(c.cmdSetOrClearCheckboxes[0]);
-  row->addWidget(c.cmdRestoreDefaults);
+  row->addWidget(c.setOrClearCheckboxesButtons[1]);
+  row->addWidget(c.setOrClearCheckboxesButtons[0]);
+  row->addWidget(c.restoreDefaultsButton);
   row->addStretch(1);
-  row->addWidget(c.cmdClose);
-  row->addWidget(c.cmdQuit);
+  row->addWidget(c.closeButton);
+  row->addWidget(c.quitButton);
   return row;
 }
 
@@ -265,14 +266,14 @@ SettingsWindowControls CreateSettingsWindowControls(QWidget* window) {
   ArrangeSettingsFiles(c, window);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(c.fraWordCharacters);
-  left->addWidget(c.fraIgnoreWords);
+  left->addWidget(c.wordCharactersGroup);
+  left->addWidget(c.ignoredWordShapesGroup);
   left->addStretch(1);
   auto* right = new QVBoxLayout;
-  right->addWidget(c.fraPhraseBoundaries);
-  right->addWidget(c.fraIgnoreTheseWords);
-  right->addWidget(c.fraOptions);
-  right->addWidget(c.fraSettings);
+  right->addWidget(c.phraseBoundariesGroup);
+  right->addWidget(c.wordsToIgnoreGroup);
+  right->addWidget(c.optionsGroup);
+  right->addWidget(c.settingsFilesGroup);
   right->addStretch(1);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);
@@ -298,15 +299,16 @@ std::vector<QWidget*> SettingsWindowControls::TabOrder() const {
   for (size_t i = 0; i < table.size(); ++i) {
     if (table[i].frame == CheckFrame::IgnoreWords) shapes.push_back(checks[i]);
   }
-  order.insert(order.end(), {shapes[0], shapes[1], cboShortWordSize, cboLongWordSize, shapes[2]});
-  addChecks(CheckFrame::PhraseBoundaries);
   order.insert(order.end(),
-               {cboCommonWordsLanguages, cmdSelectWordsFile, cboWordsFile, cmdClearWordsFile,
-                txbWordsToIgnoreOrCount, cmdClearWordsToIgnoreOrCount});
+               {shapes[0], shapes[1], shortWordSizeIndex, longWordSizeIndex, shapes[2]});
+  addChecks(CheckFrame::PhraseBoundaries);
+  order.insert(order.end(), {commonWordsLanguage, selectWordsFileButton, wordsFileList,
+                             clearWordsFilesButton, extraWords, clearExtraWordsButton});
   addChecks(CheckFrame::Options);
-  order.insert(order.end(), {cmdSaveState, cmdInitialize, cmdSaveLoadState[1], cmdSaveLoadState[0],
-                             txbStateFile, cmdSetOrClearCheckboxes[1], cmdSetOrClearCheckboxes[0],
-                             cmdRestoreDefaults, cmdClose, cmdQuit});
+  order.insert(order.end(),
+               {saveSettingsButton, reinitializeButton, saveLoadButtons[1], saveLoadButtons[0],
+                stateFileBox, setOrClearCheckboxesButtons[1], setOrClearCheckboxesButtons[0],
+                restoreDefaultsButton, closeButton, quitButton});
   return order;
 }
 

@@ -23,39 +23,39 @@ class QWidget;
 namespace velt::ui {
 
 struct SettingsWindowControls {
-  QGroupBox* fraWordCharacters;
-  QLabel* lblAlso;
-  QGroupBox* fraPhraseBoundaries;
+  QGroupBox* wordCharactersGroup;
+  QLabel* alsoLabel;
+  QGroupBox* phraseBoundariesGroup;
 
   // Ignored word shapes.
-  QGroupBox* fraIgnoreWords;
-  QComboBox* cboShortWordSize;
-  QComboBox* cboLongWordSize;
+  QGroupBox* ignoredWordShapesGroup;
+  QComboBox* shortWordSizeIndex;
+  QComboBox* longWordSizeIndex;
 
   // Words to ignore.
-  QGroupBox* fraIgnoreTheseWords;
-  QComboBox* cboCommonWordsLanguages;
-  QPushButton* cmdSelectWordsFile;
-  QComboBox* cboWordsFile;
-  QPushButton* cmdClearWordsFile;
-  QLineEdit* txbWordsToIgnoreOrCount;
-  QPushButton* cmdClearWordsToIgnoreOrCount;
+  QGroupBox* wordsToIgnoreGroup;
+  QComboBox* commonWordsLanguage;
+  QPushButton* selectWordsFileButton;
+  QComboBox* wordsFileList;
+  QPushButton* clearWordsFilesButton;
+  QLineEdit* extraWords;
+  QPushButton* clearExtraWordsButton;
 
-  QGroupBox* fraOptions;
+  QGroupBox* optionsGroup;
 
   // Settings files.
-  QGroupBox* fraSettings;
-  QPushButton* cmdSaveState;
-  QPushButton* cmdInitialize;
-  std::array<QPushButton*, 2> cmdSaveLoadState;  // 0 save to file, 1 load from file
-  QLabel* lblState;
-  QLineEdit* txbStateFile;
+  QGroupBox* settingsFilesGroup;
+  QPushButton* saveSettingsButton;
+  QPushButton* reinitializeButton;
+  std::array<QPushButton*, 2> saveLoadButtons;  // 0 save to file, 1 load from file
+  QLabel* stateLabel;
+  QLineEdit* stateFileBox;
 
   // The window's buttons.
-  std::array<QPushButton*, 2> cmdSetOrClearCheckboxes;  // 0 clear all, 1 check all
-  QPushButton* cmdRestoreDefaults;
-  QPushButton* cmdClose;
-  QPushButton* cmdQuit;
+  std::array<QPushButton*, 2> setOrClearCheckboxesButtons;  // 0 clear all, 1 check all
+  QPushButton* restoreDefaultsButton;
+  QPushButton* closeButton;
+  QPushButton* quitButton;
 
   // The 26 check boxes, in the order of SettingsCheckBoxes().
   std::array<QCheckBox*, kSettingsCheckBoxCount> checks;

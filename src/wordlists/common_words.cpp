@@ -18,12 +18,12 @@ bool FileExists(const Text& path) {
 
 void SelectIgnoreMode(Session& session, IgnoreMode mode) {
   session.settings.ignoreMode = mode;
-  session.run.intIgnoreWordsOption = static_cast<int>(mode);
+  session.run.ignoreModeCode = static_cast<int>(mode);
   session.view.SettingsChanged();
 }
 
 int SelectedFileLanguage(const Session& session) {
-  const WordsFileList& list = session.settings.cboWordsFile;
+  const WordsFileList& list = session.settings.wordsFileList;
   return list.HasSelection() ? LanguageIndexOfFile(list.Selected()) : kNoLanguageIndex;
 }
 
@@ -45,34 +45,33 @@ Text CommonWordsPath(const Session& session, int languageIndex) {
 }
 
 void SyncLanguageWithWordsFile(Session& session) {
-  session.settings.cboCommonWordsLanguages = SelectedFileLanguage(session);
+  session.settings.commonWordsLanguage = SelectedFileLanguage(session);
   session.view.SettingsChanged();
 }
 
 void SetPathToCWDs_Eng(Session& session) {
-  WordsFileList& list = session.settings.cboWordsFile;
-  const GuardFlag adding(session.wordLists.blnAddingWordsFile);
+  WordsFileList& list = session.settings.wordsFileList;
+  const GuardFlag adding(session.wordLists.addingWordsFile);
   list.entries.push_back(CommonWordsPath(session, 0));
   list.index = static_cast<int>(list.entries.size()) - 1;
   session.view.SettingsChanged();
 }
 
-void cboCommonWordsLanguages_Click(Session& session, WordsFileSource& files) {
+void OnCommonWordsLanguageChosen(Session& session, WordsFileSource& files) {
   const WordListState& lists = session.wordLists;
-  if (!session.run.blnStartUpCompleted || lists.blnAddingWordsFile ||
-      lists.blnEnablingDisablingWordsFile) {
+  if (!session.run.startUpCompleted || lists.addingWordsFile || lists.clearingWordsFileSelection) {
     return;
   }
-  const int chosen = session.settings.cboCommonWordsLanguages;
+  const int chosen = session.settings.commonWordsLanguage;
   if (chosen < 0 || chosen > kNoLanguageIndex) return;
-  WordsFileList& list = session.settings.cboWordsFile;
+  WordsFileList& list = session.settings.wordsFileList;
   if (chosen == kNoLanguageIndex) {
     {
-      const GuardFlag resetting(session.wordLists.blnResettingWordsFile);
+      const GuardFlag resetting(session.wordLists.resettingWordsFileSelection);
       list.index = -1;
     }
-    session.wordLists.astrWordsToIgnore.Clear();
-    session.wordLists.strLoadedWordsFile[0].clear();
+    session.wordLists.fileWordsToIgnore.Clear();
+    session.wordLists.loadedWordsFile[0].clear();
     SetWordsToIgnoreNotice(session);
     SelectIgnoreMode(session, IgnoreMode::AllowAllIgnored);
     return;
@@ -106,14 +105,14 @@ void cboCommonWordsLanguages_Click(Session& session, WordsFileSource& files) {
     list.entries.erase(list.entries.begin() + static_cast<std::ptrdiff_t>(added));
     list.index = -1;
   }
-  session.settings.cboCommonWordsLanguages = LanguageIndexOfFile(path);
+  session.settings.commonWordsLanguage = LanguageIndexOfFile(path);
   session.view.SettingsChanged();
   SetWordsToIgnoreNotice(session);
   session.window.SetFocus(ControlId::frmParams_cmdSaveState);
 }
 
 void AskToUseCommonWords(Session& session, WordsFileSource& files) {
-  if (session.settings.cboWordsFile.entries.empty()) {
+  if (session.settings.wordsFileList.entries.empty()) {
     const Answer answer = session.Message(session.UIText(42), session.UIText(41),
                                           MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::Yes) {
@@ -121,7 +120,7 @@ void AskToUseCommonWords(Session& session, WordsFileSource& files) {
       AttemptToReadWords(session, files, 0);
       SetCountPhrasesCaption(session);
     } else {
-      session.settings.cboCommonWordsLanguages = kNoLanguageIndex;
+      session.settings.commonWordsLanguage = kNoLanguageIndex;
       session.view.SettingsChanged();
     }
   }

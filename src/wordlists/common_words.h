@@ -45,8 +45,8 @@ void SyncLanguageWithWordsFile(Session& session);
 // it (no duplicate test, no limit).
 void SetPathToCWDs_Eng(Session& session);
 
-// The user chose settings.cboCommonWordsLanguages in the language list.
-void cboCommonWordsLanguages_Click(Session& session, WordsFileSource& files);
+// The user chose settings.commonWordsLanguage in the language list.
+void OnCommonWordsLanguageChosen(Session& session, WordsFileSource& files);
 
 // Start-up, after the saved state is restored: with no words-to-ignore file
 // listed, asks whether to ignore the common English words (UI texts 41 and

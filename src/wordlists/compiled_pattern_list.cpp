@@ -116,7 +116,7 @@ CompiledPatternList::Part CompiledPatternList::Classify(TextView part) {
   return {PartKind::WildcardRegex, std::move(collapsed), static_cast<int>(regexes_.size() - 1)};
 }
 
-bool CompiledPatternList::Matches(TextView text, bool& blnInvalidRegExpMet) {
+bool CompiledPatternList::Matches(TextView text, bool& invalidExpressionMet) {
   if (numEntries_ == 0) return false;
   Text lowered;
   if (!caseSensitive_ && NeedsLowering(text)) {
@@ -124,13 +124,14 @@ bool CompiledPatternList::Matches(TextView text, bool& blnInvalidRegExpMet) {
     text = lowered;
   }
   // A word never holds "+": the common case needs no splitting.
-  if (text.find(kPartSeparator) == TextView::npos) return MatchesOnePart(text, blnInvalidRegExpMet);
+  if (text.find(kPartSeparator) == TextView::npos)
+    return MatchesOnePart(text, invalidExpressionMet);
   const std::vector<TextView> textParts = SplitPatternParts(text);
-  if (textParts.size() == 1) return MatchesOnePart(text, blnInvalidRegExpMet);
-  return MatchesParts(textParts, blnInvalidRegExpMet);
+  if (textParts.size() == 1) return MatchesOnePart(text, invalidExpressionMet);
+  return MatchesParts(textParts, invalidExpressionMet);
 }
 
-bool CompiledPatternList::MatchesOnePart(TextView text, bool& blnInvalidRegExpMet) {
+bool CompiledPatternList::MatchesOnePart(TextView text, bool& invalidExpressionMet) {
   uint32_t best = kNone;
   if (AcceptableForWildcards(text)) {
     const auto found = std::lower_bound(
@@ -142,7 +143,7 @@ bool CompiledPatternList::MatchesOnePart(TextView text, bool& blnInvalidRegExpMe
   for (const RegexEntry& entry : regexEntries_) {
     if (entry.index >= best) break;
     if (entry.kind == PartKind::InvalidRegExp) {
-      blnInvalidRegExpMet = true;
+      invalidExpressionMet = true;
       continue;
     }
     if (entry.kind == PartKind::WildcardRegex &&
@@ -157,12 +158,12 @@ bool CompiledPatternList::MatchesOnePart(TextView text, bool& blnInvalidRegExpMe
 }
 
 bool CompiledPatternList::MatchesParts(const std::vector<TextView>& textParts,
-                                       bool& blnInvalidRegExpMet) {
+                                       bool& invalidExpressionMet) {
   for (const MultiPartEntry& entry : multiPartEntries_) {
     if (entry.parts.size() != textParts.size()) continue;
     bool all = true;
     for (size_t i = 0; i < textParts.size() && all; ++i) {
-      all = PartMatches(entry.parts[i], textParts[i], blnInvalidRegExpMet);
+      all = PartMatches(entry.parts[i], textParts[i], invalidExpressionMet);
     }
     if (all) return true;
   }
@@ -170,7 +171,7 @@ bool CompiledPatternList::MatchesParts(const std::vector<TextView>& textParts,
 }
 
 bool CompiledPatternList::PartMatches(const Part& part, TextView textPart,
-                                      bool& blnInvalidRegExpMet) {
+                                      bool& invalidExpressionMet) {
   switch (part.kind) {
     case PartKind::Never:
       return false;
@@ -183,7 +184,7 @@ bool CompiledPatternList::PartMatches(const Part& part, TextView textPart,
     case PartKind::RegExp:
       return RegexFound(part.regex, textPart);
     case PartKind::InvalidRegExp:
-      blnInvalidRegExpMet = true;
+      invalidExpressionMet = true;
       return false;
   }
   return false;
@@ -195,15 +196,15 @@ bool CompiledPatternList::RegexFound(int regex, TextView text) {
 }
 
 bool MatchesPattern(TextView text, TextView pattern, bool caseSensitive,
-                    bool& blnInvalidRegExpMet) {
+                    bool& invalidExpressionMet) {
   CompiledPatternList single({Text(pattern)}, caseSensitive);
-  return single.Matches(text, blnInvalidRegExpMet);
+  return single.Matches(text, invalidExpressionMet);
 }
 
-bool MatchesPatternList(TextView word, CompiledPatternList& list, bool& blnInvalidRegExpMet) {
-  blnInvalidRegExpMet = false;
+bool MatchesPatternList(TextView word, CompiledPatternList& list, bool& invalidExpressionMet) {
+  invalidExpressionMet = false;
   if (word.empty()) return false;
-  return list.Matches(word, blnInvalidRegExpMet);
+  return list.Matches(word, invalidExpressionMet);
 }
 
 }  // namespace velt

@@ -28,10 +28,10 @@ class CompiledPatternList {
   bool empty() const { return numEntries_ == 0; }
 
   // The answer of trying the entries in list order with MatchesPattern: true
-  // when one matches. Sets blnInvalidRegExpMet when an entry whose regular
+  // when one matches. Sets invalidExpressionMet when an entry whose regular
   // expression is invalid is tried (before the first match); such an entry
   // never matches and the entries after it are still tried.
-  bool Matches(TextView text, bool& blnInvalidRegExpMet);
+  bool Matches(TextView text, bool& invalidExpressionMet);
 
  private:
   enum class PartKind {
@@ -67,9 +67,9 @@ class CompiledPatternList {
   };
 
   Part Classify(TextView part);
-  bool MatchesOnePart(TextView text, bool& blnInvalidRegExpMet);
-  bool MatchesParts(const std::vector<TextView>& textParts, bool& blnInvalidRegExpMet);
-  bool PartMatches(const Part& part, TextView textPart, bool& blnInvalidRegExpMet);
+  bool MatchesOnePart(TextView text, bool& invalidExpressionMet);
+  bool MatchesParts(const std::vector<TextView>& textParts, bool& invalidExpressionMet);
+  bool PartMatches(const Part& part, TextView textPart, bool& invalidExpressionMet);
   bool RegexFound(int regex, TextView text);
 
   bool caseSensitive_ = false;
@@ -87,11 +87,12 @@ class CompiledPatternList {
 
 // Whether text matches pattern (one entry), case-insensitively unless
 // caseSensitive. Compiles the pattern for this one call.
-bool MatchesPattern(TextView text, TextView pattern, bool caseSensitive, bool& blnInvalidRegExpMet);
+bool MatchesPattern(TextView text, TextView pattern, bool caseSensitive,
+                    bool& invalidExpressionMet);
 
 // The lookup of one word in a list: false for an empty word; otherwise the
-// entries are tried in order, case-insensitively. blnInvalidRegExpMet is
+// entries are tried in order, case-insensitively. invalidExpressionMet is
 // reset first, so it tells about this lookup only.
-bool MatchesPatternList(TextView word, CompiledPatternList& list, bool& blnInvalidRegExpMet);
+bool MatchesPatternList(TextView word, CompiledPatternList& list, bool& invalidExpressionMet);
 
 }  // namespace velt

@@ -21,10 +21,10 @@ TextView TrimSpaces(TextView text) {
 }
 
 TextView StripProhibitedEnds(TextView piece) {
-  while (!piece.empty() && strProhibitedInitialOrFinalChars.find(piece.front()) != TextView::npos) {
+  while (!piece.empty() && prohibitedEndChars.find(piece.front()) != TextView::npos) {
     piece.remove_prefix(1);
   }
-  while (!piece.empty() && strProhibitedInitialOrFinalChars.find(piece.back()) != TextView::npos) {
+  while (!piece.empty() && prohibitedEndChars.find(piece.back()) != TextView::npos) {
     piece.remove_suffix(1);
   }
   return piece;
@@ -88,10 +88,10 @@ Text NotAllowedMessage(char16_t c) {
 
 Text GetExtraWords(Session& session, int index) {
   if (index != 0) return {};
-  Text& box = session.settings.txbWordsToIgnoreOrCount;
+  Text& box = session.settings.extraWords;
   box = Text(TrimSpaces(box));
   if (box.empty()) {
-    session.wordLists.astrExtraWordsToIgnore.Clear();
+    session.wordLists.extraWordsToIgnore.Clear();
     session.view.SettingsChanged();
     // The notice must not keep claiming extra words that are gone.
     SetWordsToIgnoreNotice(session);
@@ -100,32 +100,32 @@ Text GetExtraWords(Session& session, int index) {
   std::vector<Text> pieces = SplitExtraWords(box);
   SortStringArray(pieces, 1, static_cast<int32_t>(pieces.size()), 1);
   box = Join(pieces);
-  session.wordLists.astrExtraWordsToIgnore.Assign(std::move(pieces));
+  session.wordLists.extraWordsToIgnore.Assign(std::move(pieces));
   session.view.SettingsChanged();
   CheckAllowedExtraChars(session);
   SetWordsToIgnoreNotice(session);
   return box;
 }
 
-void cmdClearWordsToIgnoreOrCount_Click(Session& session, int index) {
+void OnClearExtraWordsClicked(Session& session, int index) {
   if (index != 0) return;
-  session.settings.txbWordsToIgnoreOrCount.clear();
+  session.settings.extraWords.clear();
   GetExtraWords(session, index);
   SetWordsToIgnoreNotice(session);
   session.window.SetFocus(ControlId::cmdClose);
 }
 
 bool CheckAllowedExtraChars(Session& session) {
-  if (!session.run.blnStartUpCompleted || session.run.blnRestoring ||
-      session.wordLists.blnSettingAllCheckboxes) {
+  if (!session.run.startUpCompleted || session.run.restoring ||
+      session.wordLists.settingAllCheckboxes) {
     return true;
   }
-  const Text& box = session.settings.txbWordsToIgnoreOrCount;
+  const Text& box = session.settings.extraWords;
   if (box.empty()) return true;
   WordRules rules;
   rules.SetAllowedExtraChars1(session.settings);
   rules.SetAllowedExtraChars2(session.settings);
-  const Text allowed = rules.strExtraWordChars() + u"~?";
+  const Text allowed = rules.extraWordChars() + u"~?";
   bool inBrackets = false;
   for (const char16_t c : box) {
     if (c == u'<' || c == u'>') {

@@ -17,7 +17,7 @@ Text GetExtraWords(Session& session, int index);
 
 // The box's Clear button: empties the box, parses it, moves focus to "Hide
 // settings".
-void cmdClearWordsToIgnoreOrCount_Click(Session& session, int index);
+void OnClearExtraWordsClicked(Session& session, int index);
 
 // False (after a message) when a character of the extra-words box outside
 // angle brackets is neither a space, a letter, a wildcard nor a character the

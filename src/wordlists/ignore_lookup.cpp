@@ -5,20 +5,19 @@
 namespace velt {
 
 bool MatchesExtraWords(WordListState& lists, TextView word) {
-  lists.blnInvalidRegExpMet = false;
-  if (lists.intNumExtraWordsToIgnore() == 0) return false;
-  return MatchesPatternList(word, lists.astrExtraWordsToIgnore.patterns(),
-                            lists.blnInvalidRegExpMet);
+  lists.invalidExpressionMet = false;
+  if (lists.extraWordCount() == 0) return false;
+  return MatchesPatternList(word, lists.extraWordsToIgnore.patterns(), lists.invalidExpressionMet);
 }
 
 bool MatchesWordsFile(WordListState& lists, const Settings& settings, TextView word) {
-  lists.blnInvalidRegExpMet = false;
-  const int32_t n = lists.lngNumWordsToIgnore();
+  lists.invalidExpressionMet = false;
+  const int32_t n = lists.fileWordCount();
   if (n == 0) return false;
-  if (settings.chkPatternMatchingInWordsToIgnoreFile) {
-    return MatchesPatternList(word, lists.astrWordsToIgnore.patterns(), lists.blnInvalidRegExpMet);
+  if (settings.patternMatching) {
+    return MatchesPatternList(word, lists.fileWordsToIgnore.patterns(), lists.invalidExpressionMet);
   }
-  return FindString(word, lists.astrWordsToIgnore.entries(), n).found;
+  return FindString(word, lists.fileWordsToIgnore.entries(), n).found;
 }
 
 }  // namespace velt

@@ -13,20 +13,20 @@ namespace velt {
 bool MatchesExtraWords(WordListState& lists, TextView word);
 
 // Whether word is in the loaded words file: by pattern when
-// chkPatternMatchingInWordsToIgnoreFile is set, otherwise by exact binary search
+// patternMatching is set, otherwise by exact binary search
 // of the sorted entries.
 bool MatchesWordsFile(WordListState& lists, const Settings& settings, TextView word);
 
 // The lists in force as phrase assembly asks them. A lookup records in
-// blnInvalidRegExpMet whether it met an invalid expression, hence the
+// invalidExpressionMet whether it met an invalid expression, hence the
 // reference to the (mutable) lists behind the const interface.
 class WordListLookups final : public WordsToIgnore {
  public:
   WordListLookups(WordListState& lists, const Settings& settings)
       : lists_(lists), settings_(settings) {}
 
-  int NumExtraWords() const override { return lists_.intNumExtraWordsToIgnore(); }
-  int32_t NumFileWords() const override { return lists_.lngNumWordsToIgnore(); }
+  int NumExtraWords() const override { return lists_.extraWordCount(); }
+  int32_t NumFileWords() const override { return lists_.fileWordCount(); }
   bool MatchesExtraWords(TextView lowerWord) const override {
     return velt::MatchesExtraWords(lists_, lowerWord);
   }

@@ -11,8 +11,8 @@ constexpr ControlId kIgnoreModeOptions[] = {
 
 void SetWordsToIgnoreNotice(Session& session) {
   WordListState& lists = session.wordLists;
-  const bool any = lists.lngNumWordsToIgnore() > 0 || lists.intNumExtraWordsToIgnore() > 0;
-  lists.blnThereAreWordsToIgnore = any;
+  const bool any = lists.fileWordCount() > 0 || lists.extraWordCount() > 0;
+  lists.wordsToIgnoreInForce = any;
   session.window.SetCaption(
       ControlId::lblWordsToIgnoreNotice,
       any ? u"This operation uses the words-to-ignore specifications in the 'Settings' window."

@@ -5,7 +5,7 @@
 
 namespace velt {
 
-// Recomputes blnThereAreWordsToIgnore (words of the loaded file or extra
+// Recomputes wordsToIgnoreInForce (words of the loaded file or extra
 // words), shows the matching notice and enables the four ignore-mode options
 // exactly when there are words to ignore.
 void SetWordsToIgnoreNotice(Session& session);

@@ -32,20 +32,20 @@ class IgnoreList {
 };
 
 struct WordListState {
-  IgnoreList astrWordsToIgnore;       // the loaded file's entries: unique, ordinal order
-  IgnoreList astrExtraWordsToIgnore;  // the extra words: lower-case, sorted, duplicates kept
-  bool blnThereAreWordsToIgnore = false;
-  bool blnInvalidRegExpMet = false;        // the last lookup met an invalid regular expression
-  std::array<Text, 2> strLoadedWordsFile;  // per list: the path whose words are loaded
+  IgnoreList fileWordsToIgnore;   // the loaded file's entries: unique, ordinal order
+  IgnoreList extraWordsToIgnore;  // the extra words: lower-case, sorted, duplicates kept
+  bool wordsToIgnoreInForce = false;
+  bool invalidExpressionMet = false;    // the last lookup met an invalid regular expression
+  std::array<Text, 2> loadedWordsFile;  // per list: the path whose words are loaded
 
   // Guards that keep the list's click handler quiet during program changes.
-  bool blnAddingWordsFile = false;
-  bool blnResettingWordsFile = false;
-  bool blnEnablingDisablingWordsFile = false;
-  bool blnSettingAllCheckboxes = false;
+  bool addingWordsFile = false;
+  bool resettingWordsFileSelection = false;
+  bool clearingWordsFileSelection = false;
+  bool settingAllCheckboxes = false;
 
-  int32_t lngNumWordsToIgnore() const { return static_cast<int32_t>(astrWordsToIgnore.size()); }
-  int intNumExtraWordsToIgnore() const { return static_cast<int>(astrExtraWordsToIgnore.size()); }
+  int32_t fileWordCount() const { return static_cast<int32_t>(fileWordsToIgnore.size()); }
+  int extraWordCount() const { return static_cast<int>(extraWordsToIgnore.size()); }
 };
 
 // Sets a guard flag for the lifetime of the object and restores its value after.

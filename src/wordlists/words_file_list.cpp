@@ -43,8 +43,8 @@ void RemoveEntry(WordsFileList& list, size_t position) {
 
 // The words of the file leave force together with the record of their file.
 void DropFileWords(Session& session, int index) {
-  session.wordLists.astrWordsToIgnore.Clear();
-  session.wordLists.strLoadedWordsFile[ListIndex(index)].clear();
+  session.wordLists.fileWordsToIgnore.Clear();
+  session.wordLists.loadedWordsFile[ListIndex(index)].clear();
 }
 
 Text WordsFileButtonCaption(size_t count) {
@@ -63,8 +63,8 @@ Text NormalizePath(const Text& path) {
 
 bool AttemptToReadWords(Session& session, WordsFileSource& files, int index) {
   WordListState& lists = session.wordLists;
-  Text& loaded = lists.strLoadedWordsFile[ListIndex(index)];
-  const WordsFileList& list = session.settings.cboWordsFile;
+  Text& loaded = lists.loadedWordsFile[ListIndex(index)];
+  const WordsFileList& list = session.settings.wordsFileList;
   if (index != 0 || !list.HasSelection()) {
     loaded.clear();
     return false;
@@ -77,13 +77,13 @@ bool AttemptToReadWords(Session& session, WordsFileSource& files, int index) {
     }
     session.window.SetCaption(ControlId::lblNumberOfWords, u"");
     {
-      const GuardFlag adding(lists.blnAddingWordsFile);
+      const GuardFlag adding(lists.addingWordsFile);
       SyncLanguageWithWordsFile(session);
     }
     loaded = path;
     return true;
   }
-  if (session.run.blnStartUpCompleted) {
+  if (session.run.startUpCompleted) {
     session.Message(u"File not found", u"File for words-to-ignore not found.",
                     MessageIcon::Exclamation);
     if (session.window.Get(ControlId::frmParams).visible) {
@@ -98,7 +98,7 @@ bool AttemptToReadWords(Session& session, WordsFileSource& files, int index) {
 }
 
 bool AddWordsFile(Session& session, const Text& path) {
-  WordsFileList& list = session.settings.cboWordsFile;
+  WordsFileList& list = session.settings.wordsFileList;
   const Text normalized = NormalizePath(path);
   for (const Text& entry : list.entries) {
     if (!SameFile(entry, normalized)) continue;
@@ -108,16 +108,16 @@ bool AddWordsFile(Session& session, const Text& path) {
                     MessageIcon::Information);
     return false;
   }
-  const GuardFlag adding(session.wordLists.blnAddingWordsFile);
+  const GuardFlag adding(session.wordLists.addingWordsFile);
   list.entries.push_back(normalized);
   list.index = static_cast<int>(list.entries.size()) - 1;
   session.view.SettingsChanged();
   return true;
 }
 
-void cmdSelectWordsFile_Click(Session& session, WordsFileSource& files, int index) {
+void OnSelectWordsFileClicked(Session& session, WordsFileSource& files, int index) {
   if (index != 0) return;
-  WordsFileList& list = session.settings.cboWordsFile;
+  WordsFileList& list = session.settings.wordsFileList;
   if (list.entries.size() >= kMaxWordsFiles) {
     session.Message(WordsFileButtonCaption(list.entries.size()),
                     u"No more files may be added to this list.", MessageIcon::Information);
@@ -145,9 +145,9 @@ void cmdSelectWordsFile_Click(Session& session, WordsFileSource& files, int inde
   SetWordsToIgnoreNotice(session);
 }
 
-void cmdClearWordsFile_Click(Session& session, int index) {
+void OnClearWordsFilesClicked(Session& session, int index) {
   if (index != 0) return;
-  WordsFileList& list = session.settings.cboWordsFile;
+  WordsFileList& list = session.settings.wordsFileList;
   if (list.entries.empty()) {
     DropFileWords(session, index);
     return;
@@ -158,27 +158,27 @@ void cmdClearWordsFile_Click(Session& session, int index) {
   if (answer == Answer::Cancel) return;
   if (answer == Answer::Yes) list.entries.clear();
   {
-    const GuardFlag clearing(session.wordLists.blnEnablingDisablingWordsFile);
+    const GuardFlag clearing(session.wordLists.clearingWordsFileSelection);
     list.index = -1;
-    session.settings.cboCommonWordsLanguages = kNoLanguageIndex;
+    session.settings.commonWordsLanguage = kNoLanguageIndex;
   }
   session.view.SettingsChanged();
   DropFileWords(session, index);
   SetWordsToIgnoreNotice(session);
 }
 
-bool cboWordsFile_Click(const Session& session, int index) {
+bool WordsFileClickWanted(const Session& session, int index) {
   const WordListState& lists = session.wordLists;
-  return index == 0 && session.run.blnStartUpCompleted && !lists.blnAddingWordsFile &&
-         !lists.blnResettingWordsFile && !lists.blnEnablingDisablingWordsFile &&
-         !session.run.blnRestoring && !lists.blnSettingAllCheckboxes &&
-         session.settings.cboWordsFile.HasSelection();
+  return index == 0 && session.run.startUpCompleted && !lists.addingWordsFile &&
+         !lists.resettingWordsFileSelection && !lists.clearingWordsFileSelection &&
+         !session.run.restoring && !lists.settingAllCheckboxes &&
+         session.settings.wordsFileList.HasSelection();
 }
 
 void LoadRemoveChosen(Session& session, WordsFileSource& files, int index,
                       LoadRemoveChoice choice) {
   if (index != 0) return;
-  WordsFileList& list = session.settings.cboWordsFile;
+  WordsFileList& list = session.settings.wordsFileList;
   WordListState& lists = session.wordLists;
   switch (choice) {
     case LoadRemoveChoice::Load:
@@ -186,7 +186,7 @@ void LoadRemoveChosen(Session& session, WordsFileSource& files, int index,
         SyncLanguageWithWordsFile(session);
         SetWordsToIgnoreNotice(session);
       } else {
-        const GuardFlag resetting(lists.blnResettingWordsFile);
+        const GuardFlag resetting(lists.resettingWordsFileSelection);
         list.index = -1;
       }
       break;
@@ -199,8 +199,8 @@ void LoadRemoveChosen(Session& session, WordsFileSource& files, int index,
       SetWordsToIgnoreNotice(session);
       break;
     case LoadRemoveChoice::Cancel: {
-      const GuardFlag resetting(lists.blnResettingWordsFile);
-      const Text& loaded = lists.strLoadedWordsFile[ListIndex(index)];
+      const GuardFlag resetting(lists.resettingWordsFileSelection);
+      const Text& loaded = lists.loadedWordsFile[ListIndex(index)];
       list.index = -1;
       for (size_t i = 0; i < list.entries.size() && !loaded.empty(); ++i) {
         if (SameFile(list.entries[i], loaded)) {

@@ -14,7 +14,7 @@ Text NormalizePath(const Text& path);
 // Loads the file selected in the list of index. False when nothing is
 // selected, the file is missing (a message after start-up; during start-up
 // the English common-words file is appended instead) or cannot be read. On
-// success the language list follows the file and strLoadedWordsFile names it.
+// success the language list follows the file and loadedWordsFile names it.
 bool AttemptToReadWords(Session& session, WordsFileSource& files, int index);
 
 // Adds path (normalised) to the list and selects it, unless it is already
@@ -22,16 +22,16 @@ bool AttemptToReadWords(Session& session, WordsFileSource& files, int index);
 bool AddWordsFile(Session& session, const Text& path);
 
 // The list's file button: asks for a file, adds and loads it. At most 99 files.
-void cmdSelectWordsFile_Click(Session& session, WordsFileSource& files, int index);
+void OnSelectWordsFileClicked(Session& session, WordsFileSource& files, int index);
 
 // The list's Clear button: asks whether to remove all files (Yes/No/Cancel);
 // Yes and No both drop the words in force and the selection.
-void cmdClearWordsFile_Click(Session& session, int index);
+void OnClearWordsFilesClicked(Session& session, int index);
 
 // The user selected a listed file (the window has already written the new
 // selection into the settings). True when the Load/Remove dialog is to be
 // shown; false before start-up has completed and while a guard flag is set.
-bool cboWordsFile_Click(const Session& session, int index);
+bool WordsFileClickWanted(const Session& session, int index);
 
 enum class LoadRemoveChoice { Load, Remove, Cancel };
 

@@ -62,7 +62,7 @@ class EntrySink final : public WordSink {
 
  private:
   Text AsWritten(TextView word) const {
-    const Text& scanned = state_.strLine;
+    const Text& scanned = state_.currentLine;
     const bool inLine = word.data() >= scanned.data() && asWritten_ != nullptr &&
                         word.data() + word.size() <= scanned.data() + asWritten_->size();
     if (!inLine) return Text(word);
@@ -87,32 +87,32 @@ void ShowReadError(Session& session, const RunError& error) {
 
 // The user stopped: the file leaves the list and none of its words stay.
 void AbandonFile(Session& session, int index) {
-  WordsFileList& list = session.settings.cboWordsFile;
+  WordsFileList& list = session.settings.wordsFileList;
   if (list.HasSelection()) {
     list.entries.erase(list.entries.begin() + list.index);
     list.index = -1;
   }
-  session.wordLists.astrWordsToIgnore.Clear();
-  session.wordLists.strLoadedWordsFile[static_cast<size_t>(index)].clear();
-  session.run.blnWordsGot = false;
-  session.run.blnStop = false;
+  session.wordLists.fileWordsToIgnore.Clear();
+  session.wordLists.loadedWordsFile[static_cast<size_t>(index)].clear();
+  session.run.countAvailable = false;
+  session.run.stopRequested = false;
   session.view.SettingsChanged();
 }
 
 }  // namespace
 
 bool ReadWords(Session& session, WordsFileSource& files, int index) {
-  const WordsFileList& list = session.settings.cboWordsFile;
+  const WordsFileList& list = session.settings.wordsFileList;
   if (index != 0 || !list.HasSelection()) return false;
   const Text path = list.Selected();
   bool utf8 = false;
   if (!files.CheckTextFile(path, utf8)) return false;
 
-  session.run.blnReadingWords = true;
+  session.run.readingWordsFile = true;
   ScannerState state;
-  state.blnReadingWords = true;
+  state.readingWordsFile = true;
   SetCommentMarkers(MarkupMode::C, state.markers);
-  state.intWithinComment = -1;
+  state.commentState = -1;
   WordRules rules;
   rules.SetReadingExtraChars();
   WordSet words;
@@ -130,15 +130,15 @@ bool ReadWords(Session& session, WordsFileSource& files, int index) {
     return false;
   }
   EntrySink sink(session, state, words);
-  WordScanner scanner(state, rules, session.settings, session.pump, session.run.blnStop,
-                      session.run.blnStartUpCompleted, sink);
+  WordScanner scanner(state, rules, session.settings, session.pump, session.run.stopRequested,
+                      session.run.startUpCompleted, sink);
   Text raw;
   bool firstLine = true;
-  while (!session.run.blnStop && lines->ReadLfLine(raw)) {
+  while (!session.run.stopRequested && lines->ReadLfLine(raw)) {
     const Text line = PrepareLine(raw, utf8, firstLine);
     firstLine = false;
     if (!line.empty()) {
-      state.strLine = LowerCaseText(line) + u' ';
+      state.currentLine = LowerCaseText(line) + u' ';
       sink.SetLineAsWritten(&line);
       scanner.ScanLine();
       sink.SetLineAsWritten(nullptr);
@@ -146,7 +146,7 @@ bool ReadWords(Session& session, WordsFileSource& files, int index) {
     session.pump.Yield();
   }
 
-  if (session.run.blnStop) {
+  if (session.run.stopRequested) {
     AbandonFile(session, index);
     RestoreWindow(session);
     return false;
@@ -156,7 +156,7 @@ bool ReadWords(Session& session, WordsFileSource& files, int index) {
     ShowReadError(session, *error);
     return false;
   }
-  session.wordLists.astrWordsToIgnore.Assign(std::vector<Text>(words.begin(), words.end()));
+  session.wordLists.fileWordsToIgnore.Assign(std::vector<Text>(words.begin(), words.end()));
   RestoreWindow(session);
   return true;
 }

@@ -17,7 +17,7 @@
 namespace velt {
 
 // Reads the file selected in the words-file list of list index into
-// astrWordsToIgnore. False when the file fails the text-file check (nothing
+// fileWordsToIgnore. False when the file fails the text-file check (nothing
 // changes), on a read error (message; the previous list stays in force) and
 // when the user stops the reading (the file leaves the list and no file words
 // stay in force).

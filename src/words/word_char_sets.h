@@ -9,10 +9,10 @@ namespace velt {
 
 // Every optional word character a user may admit; also the extra set used while
 // a words-to-ignore list is read.
-inline constexpr TextView strAllPossibleExtraChars = u"'0123456789-_@:/.\\,()&";
+inline constexpr TextView allPossibleExtraChars = u"'0123456789-_@:/.\\,()&";
 
 // Characters a word may neither start nor end with.
-inline constexpr TextView strProhibitedInitialOrFinalChars = u"'.,()+-";
+inline constexpr TextView prohibitedEndChars = u"'.,()+-";
 
 // The letters of the lacks-a-letter test (119 characters).
 inline constexpr TextView LETTERS =
@@ -24,7 +24,7 @@ inline constexpr TextView UPPER_LETTERS =
     u"ABCDEFGHIJKLMNOPQRSTUVWXYZŠŒŸÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞ";
 
 // Stems whose "n't" ending splits off as a separate fragment (note the final space).
-inline constexpr TextView strContractionStems =
+inline constexpr TextView contractionStems =
     u"aren couldn didn doesn hadn hasn isn shouldn wasn weren wouldn ";
 
 static_assert(LETTERS.size() == 119);

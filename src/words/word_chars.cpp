@@ -26,37 +26,37 @@ StopFlags FlagsForStopChar(char16_t stop) {
 
 }  // namespace
 
-bool IsWordChar(char16_t c, bool blnAllowNumeric, TextView strAllowedExtraChars) {
+bool IsWordChar(char16_t c, bool allowNumerals, TextView allowedExtraChars) {
   const unsigned b = c & 0xFFu;
   if (IsAsciiLetter(b) || IsLatin1Letter(b)) return true;
-  if (blnAllowNumeric && b >= '0' && b <= '9') return true;
+  if (allowNumerals && b >= '0' && b <= '9') return true;
   const char16_t asCp1252 = Cp1252ToChar(static_cast<unsigned char>(b));
-  return strAllowedExtraChars.find(asCp1252) != TextView::npos;
+  return allowedExtraChars.find(asCp1252) != TextView::npos;
 }
 
-WordCharTable::WordCharTable(bool blnAllowNumeric, TextView strAllowedExtraChars) {
+WordCharTable::WordCharTable(bool allowNumerals, TextView allowedExtraChars) {
   for (unsigned b = 0; b < isWordChar_.size(); ++b) {
-    isWordChar_[b] = IsWordChar(static_cast<char16_t>(b), blnAllowNumeric, strAllowedExtraChars);
+    isWordChar_[b] = IsWordChar(static_cast<char16_t>(b), allowNumerals, allowedExtraChars);
   }
 }
 
-int32_t NumAlpha2(TextView strStr, size_t lngPos, const WordCharTable& wordChars,
+int32_t NumAlpha2(TextView scanText, size_t scanPosition, const WordCharTable& wordChars,
                   StopFlags& flags) {
-  if (lngPos >= strStr.size()) {
+  if (scanPosition >= scanText.size()) {
     flags = StopFlags{};
     return 0;
   }
-  const size_t limit = std::min(strStr.size(), lngPos + static_cast<size_t>(kMaxWordRun));
-  size_t end = lngPos;
-  while (end < limit && wordChars.Contains(strStr[end]))
+  const size_t limit = std::min(scanText.size(), scanPosition + static_cast<size_t>(kMaxWordRun));
+  size_t end = scanPosition;
+  while (end < limit && wordChars.Contains(scanText[end]))
     ++end;
-  flags = end < strStr.size() ? FlagsForStopChar(strStr[end]) : StopFlags{};
-  return static_cast<int32_t>(end - lngPos);
+  flags = end < scanText.size() ? FlagsForStopChar(scanText[end]) : StopFlags{};
+  return static_cast<int32_t>(end - scanPosition);
 }
 
-int32_t NumAlpha2(TextView strStr, size_t lngPos, bool blnAllowNumeric,
-                  TextView strAllowedExtraChars, StopFlags& flags) {
-  return NumAlpha2(strStr, lngPos, WordCharTable(blnAllowNumeric, strAllowedExtraChars), flags);
+int32_t NumAlpha2(TextView scanText, size_t scanPosition, bool allowNumerals,
+                  TextView allowedExtraChars, StopFlags& flags) {
+  return NumAlpha2(scanText, scanPosition, WordCharTable(allowNumerals, allowedExtraChars), flags);
 }
 
 }  // namespace velt

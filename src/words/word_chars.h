@@ -15,16 +15,16 @@ inline constexpr int32_t kMaxWordRun = 65000;
 
 // The word-character test. Only the low byte of c counts: letters A-Z and a-z,
 // the Latin-1 letters (not the multiplication and division signs), digits when
-// blnAllowNumeric, and any byte whose Windows-1252 character is in
-// strAllowedExtraChars. So U+0152 (low byte "R") is a word character and U+2018
+// allowNumerals, and any byte whose Windows-1252 character is in
+// allowedExtraChars. So U+0152 (low byte "R") is a word character and U+2018
 // is not, while an admitted U+2018 admits every character with low byte 145.
-bool IsWordChar(char16_t c, bool blnAllowNumeric, TextView strAllowedExtraChars);
+bool IsWordChar(char16_t c, bool allowNumerals, TextView allowedExtraChars);
 
 // IsWordChar for one digits flag and extra set, precomputed for all 256 low bytes.
 class WordCharTable {
  public:
   WordCharTable() = default;  // nothing is a word character
-  WordCharTable(bool blnAllowNumeric, TextView strAllowedExtraChars);
+  WordCharTable(bool allowNumerals, TextView allowedExtraChars);
 
   bool Contains(char16_t c) const { return isWordChar_[c & 0xFF]; }
 
@@ -32,13 +32,14 @@ class WordCharTable {
   std::array<bool, 256> isWordChar_{};
 };
 
-// Length of the run of word characters of strStr starting at index lngPos (at
+// Length of the run of word characters of scanText starting at index scanPosition (at
 // most kMaxWordRun); flags tell which character follows the run (all false at the
 // end of the text).
-int32_t NumAlpha2(TextView strStr, size_t lngPos, const WordCharTable& wordChars, StopFlags& flags);
+int32_t NumAlpha2(TextView scanText, size_t scanPosition, const WordCharTable& wordChars,
+                  StopFlags& flags);
 
 // The same for a digits flag and extra set given directly.
-int32_t NumAlpha2(TextView strStr, size_t lngPos, bool blnAllowNumeric,
-                  TextView strAllowedExtraChars, StopFlags& flags);
+int32_t NumAlpha2(TextView scanText, size_t scanPosition, bool allowNumerals,
+                  TextView allowedExtraChars, StopFlags& flags);
 
 }  // namespace velt

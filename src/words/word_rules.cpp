@@ -14,7 +14,7 @@ void AppendIf(Text& set, bool checked, TextView chars) {
 Text WithoutProhibitedInitialChars(TextView chars) {
   Text kept;
   for (const char16_t c : chars) {
-    if (strProhibitedInitialOrFinalChars.find(c) == TextView::npos) kept.push_back(c);
+    if (prohibitedEndChars.find(c) == TextView::npos) kept.push_back(c);
   }
   return kept;
 }
@@ -27,38 +27,38 @@ WordRules::WordRules() {
 
 void WordRules::SetAllowedExtraChars1(const Settings& settings) {
   Text set;
-  AppendIf(set, settings.chkAllowWordsWithHyphens, u"-");
-  AppendIf(set, settings.chkAllowWordsWithApostrophes, Text(u"'") + kLeftSingleQuote);
-  AppendIf(set, settings.chkAllowWordsWithUnderscores, u"_");
-  AppendIf(set, settings.chkAllowWordsWithColons, u":");
-  AppendIf(set, settings.chkAllowWordsWithBackslashes, u"\\");
-  AppendIf(set, settings.chkAllowWordsWithForwardslashes, u"/");
-  AppendIf(set, settings.chkAllowWordsWithPeriods, u".");
-  AppendIf(set, settings.chkAllowWordsWithAtSigns, u"@");
-  AppendIf(set, settings.chkAllowWordsWithNumerals, u"0123456789");
+  AppendIf(set, settings.allowHyphens, u"-");
+  AppendIf(set, settings.allowApostrophes, Text(u"'") + kLeftSingleQuote);
+  AppendIf(set, settings.allowUnderscores, u"_");
+  AppendIf(set, settings.allowColons, u":");
+  AppendIf(set, settings.allowBackslashes, u"\\");
+  AppendIf(set, settings.allowForwardSlashes, u"/");
+  AppendIf(set, settings.allowPeriods, u".");
+  AppendIf(set, settings.allowAtSigns, u"@");
+  AppendIf(set, settings.allowNumeralsInWords, u"0123456789");
   SetExtraWordChars(set);
 }
 
 void WordRules::SetAllowedExtraChars2(const Settings& settings) {
-  Text set = strExtraWordChars_;
-  AppendIf(set, settings.chkAllowWordsWithParentheses, u"()");
-  AppendIf(set, settings.chkAllowWordsWithAmpersands, u"&");
-  AppendIf(set, settings.chkAllowWordsWithCommas, u",");
+  Text set = extraWordChars_;
+  AppendIf(set, settings.allowParentheses, u"()");
+  AppendIf(set, settings.allowAmpersands, u"&");
+  AppendIf(set, settings.allowCommas, u",");
   SetExtraWordChars(set);
 }
 
 void WordRules::SetReadingExtraChars() {
-  SetExtraWordChars(Text(strAllPossibleExtraChars) + u"~?");
+  SetExtraWordChars(Text(allPossibleExtraChars) + u"~?");
 }
 
 void WordRules::SetExtraWordChars(TextView chars) {
-  strExtraWordChars_ = Text(chars);
+  extraWordChars_ = Text(chars);
   RebuildTables();
 }
 
 void WordRules::RebuildTables() {
-  wordChars_ = WordCharTable(false, strExtraWordChars_);
-  wordStarts_ = WordCharTable(false, WithoutProhibitedInitialChars(strExtraWordChars_));
+  wordChars_ = WordCharTable(false, extraWordChars_);
+  wordStarts_ = WordCharTable(false, WithoutProhibitedInitialChars(extraWordChars_));
 }
 
 }  // namespace velt

@@ -26,7 +26,7 @@ class WordRules {
   void SetReadingExtraChars();
 
   void SetExtraWordChars(TextView chars);
-  const Text& strExtraWordChars() const { return strExtraWordChars_; }
+  const Text& extraWordChars() const { return extraWordChars_; }
 
   // Word character under the current extra set (digits only through the set).
   bool IsWordChar(char16_t c) const { return wordChars_.Contains(c); }
@@ -35,14 +35,14 @@ class WordRules {
   // characters that may not start or end a word.
   bool IsWordStart(char16_t c) const { return wordStarts_.Contains(c); }
 
-  int32_t NumAlpha2(TextView strStr, size_t lngPos, StopFlags& flags) const {
-    return velt::NumAlpha2(strStr, lngPos, wordChars_, flags);
+  int32_t NumAlpha2(TextView scanText, size_t scanPosition, StopFlags& flags) const {
+    return velt::NumAlpha2(scanText, scanPosition, wordChars_, flags);
   }
 
  private:
   void RebuildTables();
 
-  Text strExtraWordChars_;
+  Text extraWordChars_;
   WordCharTable wordChars_;
   WordCharTable wordStarts_;
 };

@@ -20,126 +20,126 @@ constexpr int kCdataIndex = 3;
 }  // namespace
 
 WordScanner::WordScanner(ScannerState& state, const WordRules& rules, const Settings& settings,
-                         EventPump& pump, const bool& blnStop, const bool& blnStartUpCompleted,
+                         EventPump& pump, const bool& stopRequested, const bool& startUpCompleted,
                          WordSink& sink)
     : state_(state),
       rules_(rules),
       settings_(settings),
       pump_(pump),
-      blnStop_(blnStop),
-      blnStartUpCompleted_(blnStartUpCompleted),
+      stopRequested_(stopRequested),
+      startUpCompleted_(startUpCompleted),
       sink_(sink) {}
 
 void WordScanner::ScanLine() {
   PrepareLine();
-  const TextView line = state_.strLine;
-  state_.lngLP = 0;
+  const TextView line = state_.currentLine;
+  state_.linePosition = 0;
   // The appended final space is never a word start.
-  while (state_.lngLP + 1 < line.size()) {
+  while (state_.linePosition + 1 < line.size()) {
     Yield();
-    if (state_.blnCommentsPossible && !SkipSections()) return;
-    if (!IsWordStartAt(state_.lngLP)) {
+    if (state_.commentsPossible && !SkipSections()) return;
+    if (!IsWordStartAt(state_.linePosition)) {
       if (!SkipToNextNonSpace()) return;
       continue;
     }
-    const size_t wordStart = state_.lngLP;
+    const size_t wordStart = state_.linePosition;
     const TextView word = GetNextWord();
     Yield();
-    if (blnStop_) return;
+    if (stopRequested_) return;
     if (!word.empty()) {
       Emit(word);
-    } else if (state_.lngLP == wordStart) {
-      ++state_.lngLP;  // a "<" that opens no entry while a list is read
+    } else if (state_.linePosition == wordStart) {
+      ++state_.linePosition;  // a "<" that opens no entry while a list is read
     }
     Yield();
-    if (blnStop_) return;
+    if (stopRequested_) return;
   }
 }
 
 void WordScanner::PrepareLine() {
-  Text& line = state_.strLine;
-  NormaliseWhitespace(line, !state_.blnReadingWords);
-  if (state_.blnReadingWords) {
-    state_.blnCommentsPossible = true;
+  Text& line = state_.currentLine;
+  NormaliseWhitespace(line, !state_.readingWordsFile);
+  if (state_.readingWordsFile) {
+    state_.commentsPossible = true;
     return;
   }
-  state_.blnCommentsPossible = state_.markers.intNumCommentMarkers > 0;
+  state_.commentsPossible = state_.markers.markerPairCount > 0;
   SplitDoubleHyphens(line);
-  if (state_.blnCharacterEntitiesPossible) line = DecodeEntities(line);
+  if (state_.entitiesPossible) line = DecodeEntities(line);
 }
 
 bool WordScanner::SkipSections() {
-  const TextView line = state_.strLine;
-  if (state_.intWithinComment < 0) state_.intWithinComment = CommentStartIndex();
-  while (state_.intWithinComment >= 0) {
+  const TextView line = state_.currentLine;
+  if (state_.commentState < 0) state_.commentState = CommentStartIndex();
+  while (state_.commentState >= 0) {
     SkipCommentText();
-    if (state_.lngLP >= line.size()) return false;  // the section stays open
-    if (line.substr(state_.lngLP) == u" ") {
-      state_.intWithinComment = -1;
+    if (state_.linePosition >= line.size()) return false;  // the section stays open
+    if (line.substr(state_.linePosition) == u" ") {
+      state_.commentState = -1;
       return false;
     }
-    state_.intWithinComment = CommentStartIndex();
+    state_.commentState = CommentStartIndex();
     Yield();
   }
   return true;
 }
 
 bool WordScanner::IsWordStartAt(size_t pos) const {
-  const char16_t c = state_.strLine[pos];
-  return rules_.IsWordStart(c) || (state_.blnReadingWords && c == u'<');
+  const char16_t c = state_.currentLine[pos];
+  return rules_.IsWordStart(c) || (state_.readingWordsFile && c == u'<');
 }
 
 bool WordScanner::SkipToNextNonSpace() {
-  const size_t next = TextView(state_.strLine).find_first_not_of(u' ', state_.lngLP + 1);
+  const size_t next = TextView(state_.currentLine).find_first_not_of(u' ', state_.linePosition + 1);
   if (next == TextView::npos) return false;
-  state_.lngLP = next;
+  state_.linePosition = next;
   return true;
 }
 
 TextView WordScanner::GetNextWord() {
-  const TextView line = state_.strLine;
-  const size_t start = state_.lngLP;
-  if (state_.blnReadingWords && start < line.size() && line[start] == u'<') {
+  const TextView line = state_.currentLine;
+  const size_t start = state_.linePosition;
+  if (state_.readingWordsFile && start < line.size() && line[start] == u'<') {
     return GetBracketedEntry();
   }
   StopFlags flags;
   const size_t n = static_cast<size_t>(rules_.NumAlpha2(line, start, flags));
   SetStopFlags(flags);
   if (n == 0) return {};
-  state_.lngLP += n;
+  state_.linePosition += n;
   TextView word = line.substr(start, n);
-  if (state_.blnCharacterEntitiesPossible && flags.semicolon) {
+  if (state_.entitiesPossible && flags.semicolon) {
     word = TrimEntity(line.substr(start, n + 1));
     if (word.empty()) return {};
   }
   word = FinalTrim(word);
-  const bool dropFragments = !settings_.chkAllowWordsWithApostrophes && !state_.blnReadingWords;
+  const bool dropFragments = !settings_.allowApostrophes && !state_.readingWordsFile;
   if (dropFragments && IsContractionFragment(word)) return {};
   return word;
 }
 
 TextView WordScanner::GetBracketedEntry() {
-  const TextView line = state_.strLine;
-  const size_t start = state_.lngLP;
+  const TextView line = state_.currentLine;
+  const size_t start = state_.linePosition;
   SetStopFlags(StopFlags{});
   const size_t close = line.find(u'>', start + 1);
   if (close == TextView::npos) return {};
-  state_.lngLP = close + 1;
+  state_.linePosition = close + 1;
   return line.substr(start, close + 1 - start);
 }
 
 int WordScanner::CommentStartIndex() const {
   const MarkerTable& markers = state_.markers;
-  const TextView line = state_.strLine;
-  const size_t pos = state_.lngLP;
+  const TextView line = state_.currentLine;
+  const size_t pos = state_.linePosition;
   if (pos >= line.size()) return -1;
   const char16_t first = LowerChar(line[pos]);
-  for (int i = 0; i < markers.intNumCommentMarkers && i < kMaxCommentMarkers; ++i) {
-    const Text& start = markers.astrCommentStart[static_cast<size_t>(i)];
+  for (int i = 0; i < markers.markerPairCount && i < kMaxCommentMarkers; ++i) {
+    const Text& start = markers.commentStarts[static_cast<size_t>(i)];
     if (start.empty() || LowerChar(start[0]) != first) continue;
     if (!MatchesFoldedAt(line, pos, start, LowerChar)) continue;
-    const Text& end = markers.astrCommentEnd[static_cast<size_t>(i)];
-    if (start == u"&" && end == u";" && state_.blnCharacterEntitiesPossible) {
+    const Text& end = markers.commentEnds[static_cast<size_t>(i)];
+    if (start == u"&" && end == u";" && state_.entitiesPossible) {
       return IsEntityStart(line.substr(pos)) > 0 ? i : -1;
     }
     return MatchesFoldedAt(line, pos, kCdataOpening, UpperChar) ? kCdataIndex : i;
@@ -148,50 +148,49 @@ int WordScanner::CommentStartIndex() const {
 }
 
 void WordScanner::SkipCommentText() {
-  const TextView line = state_.strLine;
-  const int k = state_.intWithinComment;
+  const TextView line = state_.currentLine;
+  const int k = state_.commentState;
   if (k < 0 || k >= kMaxCommentMarkers) {
-    state_.intWithinComment = -1;
+    state_.commentState = -1;
     return;
   }
-  if (k == kCdataIndex && state_.markers.IsXmlMode() && !state_.blnReadingWords) {
-    state_.lngLP = std::min(state_.lngLP + kCdataOpening.size(), line.size());
-    state_.intWithinComment = -1;
+  if (k == kCdataIndex && state_.markers.IsXmlMode() && !state_.readingWordsFile) {
+    state_.linePosition = std::min(state_.linePosition + kCdataOpening.size(), line.size());
+    state_.commentState = -1;
     return;
   }
-  const Text& end = state_.markers.astrCommentEnd[static_cast<size_t>(k)];
+  const Text& end = state_.markers.commentEnds[static_cast<size_t>(k)];
   if (end.empty()) {
-    state_.lngLP = line.size();
-    state_.intWithinComment = -1;
+    state_.linePosition = line.size();
+    state_.commentState = -1;
     return;
   }
-  const size_t found = FindFolded(line, end, state_.lngLP, LowerChar);
+  const size_t found = FindFolded(line, end, state_.linePosition, LowerChar);
   if (found == TextView::npos) {
-    state_.lngLP = line.size();  // the section continues on the next line
+    state_.linePosition = line.size();  // the section continues on the next line
     return;
   }
-  state_.lngLP = found + end.size();
-  state_.intWithinComment = -1;
+  state_.linePosition = found + end.size();
+  state_.commentState = -1;
 }
 
 void WordScanner::Emit(TextView word) {
-  if (!state_.blnReadingWords &&
-      state_.lngTotalNumOccurrences < std::numeric_limits<int32_t>::max()) {
-    ++state_.lngTotalNumOccurrences;
+  if (!state_.readingWordsFile && state_.totalOccurrences < std::numeric_limits<int32_t>::max()) {
+    ++state_.totalOccurrences;
   }
   sink_.TakeWord(word, lastFlags_);
 }
 
 void WordScanner::Yield() {
-  if (blnStartUpCompleted_) pump_.Yield();
+  if (startUpCompleted_) pump_.Yield();
 }
 
 void WordScanner::SetStopFlags(const StopFlags& flags) {
   lastFlags_ = flags;
-  state_.blnStoppedAtPeriod = flags.period;
-  state_.blnStoppedAtDoubleQuote = flags.doubleQuote;
-  state_.blnStoppedAtTab = flags.tab;
-  state_.blnStoppedAtComma = flags.comma;
+  state_.stoppedAtPeriod = flags.period;
+  state_.stoppedAtDoubleQuote = flags.doubleQuote;
+  state_.stoppedAtTab = flags.tab;
+  state_.stoppedAtComma = flags.comma;
 }
 
 }  // namespace velt

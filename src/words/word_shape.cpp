@@ -17,8 +17,7 @@ char16_t UpperLetter(char16_t c) {
 }  // namespace
 
 bool IsShortWord(TextView word, const Settings& settings) {
-  return settings.chkIgnoreShortWords &&
-         word.size() < static_cast<size_t>(settings.ShortWordSize());
+  return settings.ignoreShortWords && word.size() < static_cast<size_t>(settings.ShortWordSize());
 }
 
 bool IsLongWord(TextView word, const Settings& settings) {
@@ -26,7 +25,7 @@ bool IsLongWord(TextView word, const Settings& settings) {
 }
 
 bool HasFourRepeatedLetters(TextView word, const Settings& settings) {
-  if (!settings.chkIgnoreRepetitions || word.size() <= 3) return false;
+  if (!settings.ignoreRepetitions || word.size() <= 3) return false;
   char16_t previous = 0;
   int runLength = 0;
   for (const char16_t c : word) {
@@ -39,7 +38,7 @@ bool HasFourRepeatedLetters(TextView word, const Settings& settings) {
 }
 
 bool LacksLetter(TextView word, const Settings& settings) {
-  return settings.chkIgnoreNoLetter &&
+  return settings.ignoreWordsWithoutLetter &&
          std::none_of(word.begin(), word.end(), [](char16_t c) { return kLetterSet.Contains(c); });
 }
 
@@ -49,7 +48,7 @@ bool HasIgnoredShape(TextView word, const Settings& settings) {
 }
 
 bool FailsSevenBitTest(TextView word, const Settings& settings) {
-  return settings.chkOnly7bitASCII &&
+  return settings.only7BitAscii &&
          std::any_of(word.begin(), word.end(), [](char16_t c) { return (c & 0xFF) >= 128; });
 }
 

@@ -7,17 +7,17 @@
 
 namespace velt {
 
-// chkIgnoreShortWords is set and the word has fewer characters than the short size.
+// ignoreShortWords is set and the word has fewer characters than the short size.
 bool IsShortWord(TextView word, const Settings& settings);
 
 // The word has more characters than the long size (always in force).
 bool IsLongWord(TextView word, const Settings& settings);
 
-// chkIgnoreRepetitions is set and, upper-cased, the word holds four equal
+// ignoreRepetitions is set and, upper-cased, the word holds four equal
 // letters in a row ("brrrr"; not "1111" or "a-a-a-a").
 bool HasFourRepeatedLetters(TextView word, const Settings& settings);
 
-// chkIgnoreNoLetter is set and no character of the word is a letter (an empty
+// ignoreWordsWithoutLetter is set and no character of the word is a letter (an empty
 // word lacks one).
 bool LacksLetter(TextView word, const Settings& settings);
 
@@ -25,7 +25,7 @@ bool LacksLetter(TextView word, const Settings& settings);
 // to ignore.
 bool HasIgnoredShape(TextView word, const Settings& settings);
 
-// chkOnly7bitASCII is set and some character's low byte is 128 or more.
+// only7BitAscii is set and some character's low byte is 128 or more.
 bool FailsSevenBitTest(TextView word, const Settings& settings);
 
 }  // namespace velt

@@ -16,7 +16,7 @@ TextView TrimEntity(TextView runWithSemicolon) {
 }
 
 TextView FinalTrim(TextView word) {
-  while (!word.empty() && strProhibitedInitialOrFinalChars.find(word.back()) != TextView::npos) {
+  while (!word.empty() && prohibitedEndChars.find(word.back()) != TextView::npos) {
     word.remove_suffix(1);
   }
   return word;
@@ -34,7 +34,7 @@ bool IsContractionFragment(TextView word) {
   for (size_t k = 0; k < word.size(); ++k)
     lowered[k] = LowerChar(word[k]);
   lowered[word.size()] = u' ';
-  return strContractionStems.find(TextView(lowered.data(), word.size() + 1)) != TextView::npos;
+  return contractionStems.find(TextView(lowered.data(), word.size() + 1)) != TextView::npos;
 }
 
 }  // namespace velt

@@ -15,7 +15,7 @@ TextView FinalTrim(TextView word);
 
 // True for the fragments a contraction leaves when apostrophes are not word
 // characters: "s", "t", and any word that, followed by a space, occurs in
-// strContractionStems (so "couldn", but also "n" and "ldn"). Case is ignored.
+// contractionStems (so "couldn", but also "n" and "ldn"). Case is ignored.
 bool IsContractionFragment(TextView word);
 
 }  // namespace velt

@@ -19,16 +19,16 @@ ChildResult RunBatchWith(const std::vector<std::string>& arguments, const std::s
 Settings SingleFileSettings(const std::string& input, const std::string& output) {
   Settings settings;
   settings.source = Source::SingleFile;
-  settings.txbFile[0] = FromUtf8(input);
-  settings.txbFile[1] = FromUtf8(output);
+  settings.filePaths[0] = FromUtf8(input);
+  settings.filePaths[1] = FromUtf8(output);
   return settings;
 }
 
 Settings FolderSettings(const std::string& folder, const std::string& output) {
   Settings settings;
   settings.source = Source::Folder;
-  settings.txbFolder = FromUtf8(folder);
-  settings.txbFile[1] = FromUtf8(output);
+  settings.inputFolder = FromUtf8(folder);
+  settings.filePaths[1] = FromUtf8(output);
   return settings;
 }
 

@@ -20,7 +20,7 @@ class ClipboardSource : public BatchTest {
 // the report file has no source header.
 TEST_F(ClipboardSource, StandardInputIsCountedAsOneLine) {
   Settings settings = ClipboardSettings(OutputPath());
-  settings.chkTerminatePhraseAtEndOfLine = true;
+  settings.endPhraseAtLineEnd = true;
 
   const ChildResult result =
       Run(settings, "Red\napple. Red\napple. CAF\xC3\x89 NOIR, caf\xC3\xA9 noir.");

@@ -85,8 +85,8 @@ TEST_F(FailurePaths, FolderWithoutMatchingFilesIsReported) {
   scratch_.Write("corpus/a.txt", "One two three. One two three.\r\n");
   scratch_.Write("corpus/sub/c.md", "One two three.\r\n");
   Settings settings = FolderSettings(scratch_ / "corpus", OutputPath());
-  settings.txbFileFilepathSpecifications[0] = u"*.xyz";
-  settings.chkIncludeSubfolders = true;
+  settings.pathPatterns[0] = u"*.xyz";
+  settings.includeSubfolders = true;
 
   const ChildResult result = Run(settings);
 
@@ -112,7 +112,7 @@ TEST_F(FailurePaths, ExclusionTextInTheFolderPathSkipsTheWholeFolder) {
   scratch_.Write("corpus.bak/a.txt", "One two three. One two three.\r\n");
   scratch_.Write("corpus.bak/b.txt", "One two three.\r\n");
   Settings settings = FolderSettings(scratch_ / "corpus.bak");
-  settings.txbFileFilepathSpecifications[1] = u"bak";
+  settings.pathPatterns[1] = u"bak";
 
   const ChildResult result = Run(settings);
 
@@ -126,7 +126,7 @@ TEST_F(FailurePaths, ExclusionTextInTheFolderPathSkipsTheWholeFolder) {
 TEST_F(FailurePaths, FilePatternWithAnInvalidCharacterStopsTheCount) {
   scratch_.Write("corpus/a.txt", "One two three. One two three.\r\n");
   Settings settings = FolderSettings(scratch_ / "corpus");
-  settings.txbFileFilepathSpecifications[0] = u"*.txt;";
+  settings.pathPatterns[0] = u"*.txt;";
 
   const ChildResult result = Run(settings);
 
@@ -142,7 +142,7 @@ TEST_F(FailurePaths, DocFilePatternGivesTheDocNotice) {
   scratch_.Write("corpus/a.txt", "One two three. One two three.\r\n");
   scratch_.Write("corpus/b.doc", "One two three. One two three.\r\n");
   Settings settings = FolderSettings(scratch_ / "corpus");
-  settings.txbFileFilepathSpecifications[0] = u"*.doc";
+  settings.pathPatterns[0] = u"*.doc";
 
   const ChildResult result = Run(settings);
 
@@ -156,7 +156,7 @@ TEST_F(FailurePaths, DocFilePatternGivesTheDocNotice) {
 // The extra-words box is checked when it is committed and again by the count.
 TEST_F(FailurePaths, ExtraWordWithACharacterNotAllowedStopsTheCount) {
   Settings settings = SingleFileSettings(scratch_.Write("in.txt", "One two three.\r\n"));
-  settings.txbWordsToIgnoreOrCount = u"user@host";
+  settings.extraWords = u"user@host";
 
   const ChildResult result = Run(settings);
 
@@ -171,7 +171,7 @@ TEST_F(FailurePaths, ExtraWordWithACharacterNotAllowedStopsTheCount) {
 TEST_F(FailurePaths, MaximumBelowMinimumPhraseLengthIsInvalid) {
   Settings settings =
       SingleFileSettings(scratch_.Write("in.txt", "One two three.\r\n"), OutputPath());
-  settings.cboPhraseLength = {3, 1};
+  settings.phraseLengthIndexes = {3, 1};
 
   const ChildResult result = Run(settings);
 

@@ -27,9 +27,9 @@ class FilterWordsTest : public BatchTest {
  protected:
   Settings FilteredSettings(const char16_t* words, FilterMode mode, int wordOrder) {
     Settings settings = SingleFileSettings(scratch_.Write("in.txt", kInput), OutputPath());
-    settings.cboPhraseLength = {0, 2};
-    settings.cboWordOrder = wordOrder;
-    settings.txbFilterWords = words;
+    settings.phraseLengthIndexes = {0, 2};
+    settings.wordOrder = wordOrder;
+    settings.filterWords = words;
     settings.filterMode = mode;
     return settings;
   }

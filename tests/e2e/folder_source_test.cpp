@@ -39,10 +39,10 @@ class FolderSource : public BatchTest {
   // Both files, lengths 2 to 4, listed by frequency into the output file.
   Settings CorpusSettings(int format) const {
     Settings settings = FolderSettings(Folder(), OutputPath());
-    settings.txbFileFilepathSpecifications[0] = u"*.txt";
-    settings.chkIncludeSubfolders = true;
-    settings.cboPhraseLength = {0, 2};
-    settings.cboDisplayFormat = format;
+    settings.pathPatterns[0] = u"*.txt";
+    settings.includeSubfolders = true;
+    settings.phraseLengthIndexes = {0, 2};
+    settings.displayFormat = format;
     return settings;
   }
 
@@ -69,7 +69,7 @@ TEST_F(FolderSource, Format10ListsFilesPerPhraseWithAnEmptyColumnInTheFile) {
 // 3 of the 5 occurrences is 60%, 2 of 5 is 40%.
 TEST_F(FolderSource, Format10WithRelativeFrequency) {
   Settings settings = CorpusSettings(10);
-  settings.chkDisplayRelativeFrequency = true;
+  settings.relativeFrequency = true;
 
   const ChildResult result = Run(settings);
 
@@ -142,9 +142,9 @@ TEST_F(FolderSource, Format12SortsThePerFileCountsOfEachPhrase) {
 // 3 of the 5 occurrences is 60%, 1 of 5 is 20%; no file is written.
 TEST_F(FolderSource, Format12WithRelativeFrequencyShowsPercentagesPerFile) {
   Settings settings = CorpusSettings(12);
-  settings.chkDisplayRelativeFrequency = true;
+  settings.relativeFrequency = true;
   // A named but disabled output file lets two files be read and is never written.
-  settings.chkDisableOutputToFile = true;
+  settings.outputToFileDisabled = true;
 
   const ChildResult result = Run(settings);
 
@@ -163,7 +163,7 @@ TEST_F(FolderSource, Format12WithRelativeFrequencyShowsPercentagesPerFile) {
 
 TEST_F(FolderSource, SortByNumberOfFilesPutsThePhraseOfTwoFilesFirst) {
   Settings settings = CorpusSettings(12);
-  settings.chkSortByNumberOfFiles = true;
+  settings.sortByNumberOfFiles = true;
 
   const ChildResult result = Run(settings);
 
@@ -182,7 +182,7 @@ TEST_F(FolderSource, SortByNumberOfFilesPutsThePhraseOfTwoFilesFirst) {
 // An excluded subfolder is still counted as a folder entered.
 TEST_F(FolderSource, ExclusionTextSkipsTheSubfolder) {
   Settings settings = CorpusSettings(0);
-  settings.txbFileFilepathSpecifications[1] = u"sub";
+  settings.pathPatterns[1] = u"sub";
 
   const ChildResult result = Run(settings);
 
@@ -202,8 +202,8 @@ TEST_F(FolderSource, ExclusionTextSkipsTheSubfolder) {
 // One matching file in one folder needs no output file.
 TEST_F(FolderSource, OneMatchingFileIsReadWithoutAnOutputFile) {
   Settings settings = CorpusSettings(0);
-  settings.txbFile[1].clear();
-  settings.chkIncludeSubfolders = false;
+  settings.filePaths[1].clear();
+  settings.includeSubfolders = false;
 
   const ChildResult result = Run(settings);
 
@@ -218,9 +218,9 @@ TEST_F(FolderSource, OneMatchingFileIsReadWithoutAnOutputFile) {
 // reset the minimum; velt-batch answers No and counts.
 TEST_F(FolderSource, MinimumOfOneOccurrenceIsQuestionedAndKept) {
   Settings settings = CorpusSettings(0);
-  settings.txbFile[1].clear();
-  settings.chkIncludeSubfolders = false;
-  settings.cboMinimumFrequency = 0;
+  settings.filePaths[1].clear();
+  settings.includeSubfolders = false;
+  settings.minimumFrequencyIndex = 0;
 
   const ChildResult result = Run(settings);
 
@@ -246,10 +246,10 @@ TEST(FolderSourceShortPath, ThirteenCharacterFolderIsNotAbbreviated) {
   WriteCorpus(corpus, "");
   const ScratchDir outputDir;
   Settings settings = FolderSettings(folder, outputDir / "out.txt");
-  settings.txbFileFilepathSpecifications[0] = u"*.txt";
-  settings.chkIncludeSubfolders = true;
-  settings.cboPhraseLength = {0, 2};
-  settings.cboDisplayFormat = 12;
+  settings.pathPatterns[0] = u"*.txt";
+  settings.includeSubfolders = true;
+  settings.phraseLengthIndexes = {0, 2};
+  settings.displayFormat = 12;
   const std::string settingsFile = outputDir.Write("settings.velt", FormatStateRecords(settings));
 
   const ChildResult result = RunBatchWith({settingsFile});

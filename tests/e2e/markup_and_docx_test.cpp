@@ -141,8 +141,8 @@ TEST_F(MarkupAndDocx, CSourceLosesItsComments) {
 TEST_F(MarkupAndDocx, DocxDocumentIsReadRunByRun) {
   const std::string document = CopyFixture("sample.docx");
   Settings settings = SingleFileSettings(document, OutputPath());
-  settings.cboPhraseLength = {0, 23};
-  settings.cboMinimumFrequency = 0;
+  settings.phraseLengthIndexes = {0, 23};
+  settings.minimumFrequencyIndex = 0;
 
   const ChildResult result = Run(settings);
 
@@ -180,8 +180,8 @@ TEST_F(MarkupAndDocx, WordProcessorBreaksKeepWordsApart) {
   for (const std::string name : {"breaks_pandoc.docx", "breaks_writer.docx"}) {
     const std::string document = CopyFixture(name);
     Settings settings = SingleFileSettings(document);
-    settings.cboPhraseLength = {0, 23};
-    settings.cboMinimumFrequency = 0;
+    settings.phraseLengthIndexes = {0, 23};
+    settings.minimumFrequencyIndex = 0;
 
     const ChildResult result = Run(settings);
 
@@ -229,8 +229,8 @@ TEST_F(MarkupAndDocx, DocxWithABadChecksumIsQuestionedAndRead) {
 TEST_F(MarkupAndDocx, DocxNameWithoutZipArchiveIsReadAsText) {
   const std::string document = CopyFixture("plain_text.docx");
   Settings settings = SingleFileSettings(document);
-  settings.cboPhraseLength = {0, 23};
-  settings.cboMinimumFrequency = 0;
+  settings.phraseLengthIndexes = {0, 23};
+  settings.minimumFrequencyIndex = 0;
 
   const ChildResult result = Run(settings);
 

@@ -25,8 +25,8 @@ class Paths : public BatchTest {
   Settings SingleFile(const std::string& native, const std::string& output = "") const {
     Settings settings;
     settings.source = Source::SingleFile;
-    settings.txbFile[0] = PathFromNative(native);
-    settings.txbFile[1] = PathFromNative(output);
+    settings.filePaths[0] = PathFromNative(native);
+    settings.filePaths[1] = PathFromNative(output);
     return settings;
   }
 };
@@ -70,7 +70,7 @@ TEST_F(Paths, TheSettingsFileAndTheWordsFileMayHaveSuchNamesToo) {
   const std::string input = scratch_.Write("in.txt", kPlain + std::string(kBad));
   const std::string words = scratch_.Write("ignore\xFE.txt", "broken\r\n");
   Settings settings = SingleFile(input);
-  settings.cboWordsFile = {{PathFromNative(words)}, 0};
+  settings.wordsFileList = {{PathFromNative(words)}, 0};
   settings.ignoreMode = IgnoreMode::ExcludeContainingIgnored;
   const std::string settingsFile = scratch_.Write("set\xFD.velt", FormatStateRecords(settings));
 
@@ -115,7 +115,7 @@ TEST_F(Paths, AWordsFileThatIsNoFileSaysWhatItIs) {
       {folder, "is a folder, not a file."}};
   for (const auto& [path, reason] : cases) {
     Settings settings = SingleFile(input);
-    settings.cboWordsFile = {{PathFromNative(path)}, 0};
+    settings.wordsFileList = {{PathFromNative(path)}, 0};
 
     const ChildResult result = Run(settings);
 

@@ -38,8 +38,8 @@ class ReportDelivery : public BatchTest {
  protected:
   Settings LinePhrases(const std::string& input, const std::string& output = "") const {
     Settings settings = SingleFileSettings(input, output);
-    settings.cboPhraseLength = {0, 0};
-    settings.chkTerminatePhraseAtEndOfLine = true;
+    settings.phraseLengthIndexes = {0, 0};
+    settings.endPhraseAtLineEnd = true;
     return settings;
   }
 

@@ -43,7 +43,7 @@ class SettingsFile : public BatchTest {
 TEST_F(SettingsFile, ShortFileKeepsTheRecordsReadAndCounts) {
   const std::string input = scratch_.Write("in.txt", kInput);
   Settings settings = SingleFileSettings(input, OutputPath());
-  settings.cboDisplayFormat = 8;  // not read: the first-start format 0 is used
+  settings.displayFormat = 8;  // not read: the first-start format 0 is used
 
   const ChildResult result = RunRecords(Joined(Records(settings), 6));
 

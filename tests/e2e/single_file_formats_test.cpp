@@ -208,9 +208,9 @@ TEST_P(SingleFileFormats, WindowAndFileFollowTheFormatTable) {
   const FormatCase& c = GetParam();
   const std::string input = scratch_.Write("in.txt", kInput);
   Settings settings = SingleFileSettings(input, OutputPath());
-  settings.cboDisplayFormat = c.format;
-  settings.cboWordOrder = c.wordOrder;
-  settings.chkDisplayRelativeFrequency = c.relative;
+  settings.displayFormat = c.format;
+  settings.wordOrder = c.wordOrder;
+  settings.relativeFrequency = c.relative;
 
   const ChildResult result = Run(settings);
 
@@ -233,8 +233,8 @@ TEST_F(OutputFileOptions, WarnOnOverwriteReplacesTheExistingOutputFile) {
   const std::string input = scratch_.Write("in.txt", kInput);
   scratch_.Write("out.txt", "old report\r\n");
   Settings settings = SingleFileSettings(input, OutputPath());
-  settings.chkWarnOnOverwrite = true;
-  settings.cboDisplayFormat = 8;
+  settings.warnOnOverwrite = true;
+  settings.displayFormat = 8;
 
   const ChildResult result = Run(settings);
 

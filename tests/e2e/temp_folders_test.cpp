@@ -38,7 +38,7 @@ TEST_F(TempFolders, ReadingADocumentLeavesOnlyWhatOtherProgramsKeep) {
   ASSERT_EQ(::flock(liveLock, LOCK_EX | LOCK_NB), 0);  // as its running program holds it
 
   Settings settings = SingleFileSettings(Document(), OutputPath());
-  settings.cboMinimumFrequency = 0;
+  settings.minimumFrequencyIndex = 0;
   const ChildResult result = Run(settings);
   ::close(liveLock);
 

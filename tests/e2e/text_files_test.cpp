@@ -12,9 +12,9 @@ class TextFiles : public BatchTest {
   // Two-word phrases, phrases may not cross a line end.
   Settings LineBoundSettings(const std::string& input, int minimumFrequencyIndex) const {
     Settings settings = SingleFileSettings(input);
-    settings.cboPhraseLength = {0, 0};
-    settings.cboMinimumFrequency = minimumFrequencyIndex;
-    settings.chkTerminatePhraseAtEndOfLine = true;
+    settings.phraseLengthIndexes = {0, 0};
+    settings.minimumFrequencyIndex = minimumFrequencyIndex;
+    settings.endPhraseAtLineEnd = true;
     return settings;
   }
 };
@@ -99,8 +99,8 @@ TEST_F(TextFiles, CaseSignificantSpellingsWithOneKeyFollowThePartitionOrder) {
   const std::string input = scratch_.Write(
       "case.txt", "APPLE PIE. Apple pie. apple pie. APPLE PIE. Apple pie. apple pie.\r\n");
   Settings settings = SingleFileSettings(input);
-  settings.chkCaseSignificant = true;
-  settings.cboWordOrder = 1;
+  settings.caseSignificant = true;
+  settings.wordOrder = 1;
 
   const ChildResult result = Run(settings);
 

@@ -87,12 +87,12 @@ TEST_F(Utf8Text, WordsFileWithoutMarkMatchesAccentedWords) {
                                            u"Köln. Œuvre complète für Noël.\r\n"));
   const std::string wordsFile = scratch_.Write("ignore.txt", ToUtf8(u"grüße\nŒuvre\n"));
   Settings settings = SingleFileSettings(input);
-  settings.cboPhraseLength = {0, 0};
-  settings.cboWordOrder = 1;
-  settings.cboDisplayFormat = 8;
+  settings.phraseLengthIndexes = {0, 0};
+  settings.wordOrder = 1;
+  settings.displayFormat = 8;
   settings.ignoreMode = IgnoreMode::ExcludeContainingIgnored;
-  settings.cboWordsFile.entries = {FromUtf8(wordsFile)};
-  settings.cboWordsFile.index = 0;
+  settings.wordsFileList.entries = {FromUtf8(wordsFile)};
+  settings.wordsFileList.index = 0;
 
   const ChildResult result = Run(settings);
 

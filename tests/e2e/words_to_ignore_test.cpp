@@ -17,9 +17,9 @@ constexpr char kInput[] = "The big dog barks then cat runs. The big dog barks th
 // Two-word phrases of at least two occurrences, listed alphabetically, phrases only.
 Settings TwoWordSettings(const std::string& input, IgnoreMode mode) {
   Settings settings = SingleFileSettings(input);
-  settings.cboPhraseLength = {0, 0};
-  settings.cboWordOrder = 1;
-  settings.cboDisplayFormat = 8;
+  settings.phraseLengthIndexes = {0, 0};
+  settings.wordOrder = 1;
+  settings.displayFormat = 8;
   settings.ignoreMode = mode;
   return settings;
 }
@@ -75,7 +75,7 @@ class ExtraWordsInEachMode : public BatchTest, public ::testing::WithParamInterf
 TEST_P(ExtraWordsInEachMode, WildcardAndRegularExpressionEntriesApply) {
   const IgnoreCase& c = GetParam();
   Settings settings = TwoWordSettings(scratch_.Write("in.txt", kInput), c.mode);
-  settings.txbWordsToIgnoreOrCount = u"th~ <^b[aeiou]g$>";
+  settings.extraWords = u"th~ <^b[aeiou]g$>";
 
   const ChildResult result = Run(settings);
 
@@ -118,8 +118,8 @@ class EveryWordIgnored : public BatchTest, public ::testing::WithParamInterface<
 TEST_P(EveryWordIgnored, SummarySuggestsCountingWithoutTheExclusion) {
   const NoPhrasesCase& c = GetParam();
   Settings settings = TwoWordSettings(scratch_.Write("in.txt", kInput), c.mode);
-  settings.txbFile[1] = FromUtf8(OutputPath());
-  settings.txbWordsToIgnoreOrCount = u"~";
+  settings.filePaths[1] = FromUtf8(OutputPath());
+  settings.extraWords = u"~";
   scratch_.Write("out.txt", "old report\r\n");
 
   const ChildResult result = Run(settings);
@@ -158,9 +158,9 @@ class WordsFile : public BatchTest {
                                                  "Cat\r\n");
     Settings settings =
         TwoWordSettings(scratch_.Write("in.txt", kInput), IgnoreMode::ExcludeContainingIgnored);
-    settings.cboWordsFile.entries = {FromUtf8(wordsFile)};
-    settings.cboWordsFile.index = 0;
-    settings.chkPatternMatchingInWordsToIgnoreFile = patternMatching;
+    settings.wordsFileList.entries = {FromUtf8(wordsFile)};
+    settings.wordsFileList.index = 0;
+    settings.patternMatching = patternMatching;
     return settings;
   }
 };

@@ -7,7 +7,7 @@ namespace {
 
 TEST_F(EngineTest, CountsASingleFileAndPublishesTheCounters) {
   UseFile(Write("in.txt", "The cat sat on the mat. The cat sat on the hat.\r\n"), 2, 6, 2);
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   EXPECT_TRUE(engine_->CountReachedListing());
   EXPECT_TRUE(dialogs_.messages.empty());
   EXPECT_EQ(session().textWindow.text(),
@@ -19,14 +19,14 @@ TEST_F(EngineTest, CountsASingleFileAndPublishesTheCounters) {
   EXPECT_EQ(session().window.Get(ControlId::lblNumWordsExcluded).caption,
             u"No. of instances of phrases in this list: 2");
   EXPECT_EQ(session().window.Get(ControlId::cmdCountPhrases).caption, session().UIText(21));
-  EXPECT_TRUE(session().run.blnWordsGot);
+  EXPECT_TRUE(session().run.countAvailable);
   EXPECT_FALSE(session().run.timer2Enabled);
 }
 
 TEST_F(EngineTest, MaximumBelowMinimumIsRefused) {
   UseFile(Write("in.txt", "a b c d e\r\n"), 5, 3, 1);
   session().textWindow.Set(u"earlier report");
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Invalid input");
   EXPECT_EQ(dialogs_.messages[0].text,
@@ -41,18 +41,19 @@ TEST_F(EngineTest, MaximumBelowMinimumIsRefused) {
 TEST_F(EngineTest, MinimumFrequencyWarningFollowsTheFileSize) {
   const auto textOf = [](size_t bytes) {
     std::string text;
-    while (text.size() < bytes) text += "lorem ipsum dolor sit amet ";
+    while (text.size() < bytes)
+      text += "lorem ipsum dolor sit amet ";
     text.resize(bytes);
     return text;
   };
   UseFile(Write("small.txt", textOf(40 * 1024)), 2, 2, 1);
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   EXPECT_TRUE(dialogs_.messages.empty());
   EXPECT_TRUE(engine_->CountReachedListing());
 
   UseFile(Write("big.txt", textOf(60 * 1024)), 2, 2, 1);
   dialogs_.answers = {Answer::Yes};
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Minimum number of occurrences");
   EXPECT_FALSE(engine_->CountReachedListing());
@@ -61,8 +62,8 @@ TEST_F(EngineTest, MinimumFrequencyWarningFollowsTheFileSize) {
 TEST_F(EngineTest, OutputFileEqualToInputIsRefusedBeforeItIsOpened) {
   const std::string path = Write("in.txt", "one two three one two three\r\n");
   UseFile(path, 2, 3, 2);
-  settings().txbFile[1] = FromUtf8(path);
-  engine_->cmdCountPhrases_Click();
+  settings().filePaths[1] = FromUtf8(path);
+  engine_->OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text, u"The output file cannot be the same as the input file.");
   EXPECT_EQ(Read(path), "one two three one two three\r\n");
@@ -72,22 +73,22 @@ TEST_F(EngineTest, OutputFileEqualToInputIsRefusedBeforeItIsOpened) {
 // lets the run go on; answered Yes, the phrases found so far are listed on
 // request, in phrase order (not sorted by key).
 TEST_F(EngineTest, StopRequestsDuringACount) {
-  settings().chkCaseSignificant = true;
+  settings().caseSignificant = true;
   settings().source = Source::Clipboard;
-  settings().cboPhraseLength = {0, 0};
-  settings().cboMinimumFrequency = 0;
-  settings().cboWordOrder = 1;
+  settings().phraseLengthIndexes = {0, 0};
+  settings().minimumFrequencyIndex = 0;
+  settings().wordOrder = 1;
   clipboard_.SetText(u"Zeta x Zeta x alpha y alpha y");
 
   bool asked = false;
   pump_.onYield = [&] {
-    if (!asked && engine_->table().lngNumWords() >= 2) {
+    if (!asked && engine_->table().phraseCount() >= 2) {
       asked = true;
-      engine_->cmdCountPhrases_Click();
+      engine_->OnCountClicked();
     }
   };
   dialogs_.answers = {Answer::No};
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   ASSERT_GE(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text, u"Really stop?");
   EXPECT_EQ(dialogs_.messages[0].defaultAnswer, Answer::No);
@@ -97,20 +98,20 @@ TEST_F(EngineTest, StopRequestsDuringACount) {
   dialogs_.messages.clear();
   asked = false;
   pump_.onYield = [&] {
-    if (!asked && engine_->table().lngNumWords() >= 5) {
+    if (!asked && engine_->table().phraseCount() >= 5) {
       asked = true;
-      engine_->cmdCountPhrases_Click();
+      engine_->OnCountClicked();
     }
   };
   dialogs_.answers = {Answer::Yes, Answer::Yes};
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(dialogs_.messages[1].title, u"Counting interrupted");
   EXPECT_EQ(dialogs_.messages[1].text,
             u"The operation was stopped before all phrases were counted.\r\n"
             u"Do you wish to list those which were found?");
-  EXPECT_TRUE(session().run.blnListIncomplete);
-  EXPECT_FALSE(session().run.blnWordsGot);
+  EXPECT_TRUE(session().run.listIncomplete);
+  EXPECT_FALSE(session().run.countAvailable);
   const Text& report = session().textWindow.text();
   const size_t upper = report.find(u"Zeta x");
   const size_t lower = report.find(u"alpha y");
@@ -126,11 +127,11 @@ TEST_F(EngineTest, StoppedBeforeAnyPhraseShowsStoppedOnly) {
   pump_.onYield = [&] {
     if (!asked) {
       asked = true;
-      engine_->cmdCountPhrases_Click();
+      engine_->OnCountClicked();
     }
   };
   dialogs_.answers = {Answer::Yes};
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(session().textWindow.text(), u"Stopped");
   EXPECT_FALSE(engine_->CountReachedListing());
@@ -139,12 +140,12 @@ TEST_F(EngineTest, StoppedBeforeAnyPhraseShowsStoppedOnly) {
 TEST_F(EngineTest, FolderWithoutMatchingFiles) {
   Write("folder/sub/a.txt", "some words here\r\n");
   settings().source = Source::Folder;
-  settings().txbFolder = FromUtf8((dir_ / "folder").string());
-  settings().chkIncludeSubfolders = true;
-  settings().txbFile[1] = FromUtf8((dir_ / "out.txt").string());
-  settings().txbFileFilepathSpecifications[0] = u"*.html";
-  engine_->mainWindow().txbFileFilepathSpecifications_LostFocus(0);
-  engine_->cmdCountPhrases_Click();
+  settings().inputFolder = FromUtf8((dir_ / "folder").string());
+  settings().includeSubfolders = true;
+  settings().filePaths[1] = FromUtf8((dir_ / "out.txt").string());
+  settings().pathPatterns[0] = u"*.html";
+  engine_->mainWindow().OnPathPatternsLeft(0);
+  engine_->OnCountClicked();
   ASSERT_FALSE(dialogs_.messages.empty());
   EXPECT_EQ(dialogs_.messages.back().title, u"No files found");
   EXPECT_EQ(dialogs_.messages.back().text,
@@ -152,11 +153,10 @@ TEST_F(EngineTest, FolderWithoutMatchingFiles) {
 }
 
 TEST_F(EngineTest, ElapsedTimeTick) {
-  session().run.blnElapsedTimeRunning = true;
-  session().run.lngSecondsElapsed = 1951;
+  session().run.elapsedTimeRunning = true;
+  session().run.secondsElapsed = 1951;
   engine_->Timer2_Tick();
-  EXPECT_EQ(session().window.Get(ControlId::lblTimeElapsed_1).caption,
-            u"Time elapsed: 32m 32s");
+  EXPECT_EQ(session().window.Get(ControlId::lblTimeElapsed_1).caption, u"Time elapsed: 32m 32s");
   EXPECT_EQ(session().window.Get(ControlId::lblNumberOfWords).caption,
             u"Number of different phrases found so far: 0");
 }

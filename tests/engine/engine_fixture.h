@@ -41,12 +41,12 @@ class EngineTest : public ::testing::Test {
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
-    engine_ = std::make_unique<Engine>(Seams{dialogs_, view_, pump_, clipboard_}, texts_,
-                                       EngineOptions{VELT_DATA_DIR, (dir_ / "state.usr").string(),
-                                                     NumberFormat()});
+    engine_ = std::make_unique<Engine>(
+        Seams{dialogs_, view_, pump_, clipboard_}, texts_,
+        EngineOptions{VELT_DATA_DIR, (dir_ / "state.usr").string(), NumberFormat()});
     engine_->SetBatchMode(true);
     engine_->SetUpBeforeShow();
-    session().run.blnStartUpCompleted = true;
+    session().run.startUpCompleted = true;
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -68,9 +68,9 @@ class EngineTest : public ::testing::Test {
   // Counts a single file with lengths min..max and the given minimum frequency.
   void UseFile(const std::string& path, int minLength, int maxLength, int minFrequency) {
     settings().source = Source::SingleFile;
-    settings().txbFile[0] = FromUtf8(path);
-    settings().cboPhraseLength = {minLength - 2, maxLength - 2};
-    settings().cboMinimumFrequency = minFrequency - 1;
+    settings().filePaths[0] = FromUtf8(path);
+    settings().phraseLengthIndexes = {minLength - 2, maxLength - 2};
+    settings().minimumFrequencyIndex = minFrequency - 1;
   }
 
   UiTextTable texts_;

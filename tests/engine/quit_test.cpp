@@ -20,9 +20,9 @@ TEST_F(EngineTest, QuitRemovesThePrivateTempFolderAndNothingElse) {
   const std::string docx = (dir_ / "sample.docx").string();
   fs::copy_file(std::string(VELT_TEST_DATA_DIR) + "/sample.docx", docx);
   UseFile(docx, 2, 6, 1);
-  settings().chkSaveStateOnQuit = false;
+  settings().saveStateOnQuit = false;
 
-  engine_->cmdCountPhrases_Click();
+  engine_->OnCountClicked();
   EXPECT_TRUE(engine_->CountReachedListing());
   const std::string area = session().sources.tempArea.path();
   EXPECT_EQ(fs::path(area).parent_path(), tmp);

@@ -13,12 +13,12 @@ namespace {
 class SourcePathsTest : public EngineTest {
  protected:
   void CountFolder() {
-    engine_->mainWindow().optSource_Click(Source::Folder);
-    settings().txbFolder = FromUtf8((dir_ / "folder").string());
-    settings().txbFile[1] = FromUtf8((dir_ / "out.txt").string());
-    settings().cboPhraseLength = {0, 4};
-    settings().cboMinimumFrequency = 1;
-    engine_->cmdCountPhrases_Click();
+    engine_->mainWindow().OnSourceChosen(Source::Folder);
+    settings().inputFolder = FromUtf8((dir_ / "folder").string());
+    settings().filePaths[1] = FromUtf8((dir_ / "out.txt").string());
+    settings().phraseLengthIndexes = {0, 4};
+    settings().minimumFrequencyIndex = 1;
+    engine_->OnCountClicked();
   }
 };
 
@@ -27,12 +27,12 @@ TEST_F(SourcePathsTest, AFolderCountLeavesTheSingleFileToTheUser) {
   const std::string a = Write("folder/a.txt", "Red fox jumps. Red fox jumps.\r\n");
   const std::string z = Write("folder/z\xFF.txt", "Blue whale swims. Blue whale swims.\r\n");
   settings().source = Source::SingleFile;
-  settings().txbFile[0] = chosen;
+  settings().filePaths[0] = chosen;
 
   CountFolder();
   ASSERT_TRUE(engine_->CountReachedListing());
-  EXPECT_EQ(settings().txbFile[0], chosen);
-  const std::vector<Text>& read = engine_->table().filesRead().astrFilesRead();
+  EXPECT_EQ(settings().filePaths[0], chosen);
+  const std::vector<Text>& read = engine_->table().filesRead().readPaths();
   EXPECT_EQ(std::set<Text>(read.begin() + 1, read.end()),
             (std::set<Text>{FromUtf8(a), PathFromNative(z)}));
   EXPECT_NE(session().textWindow.text().find(u"blue whale swims"), Text::npos);
@@ -40,11 +40,11 @@ TEST_F(SourcePathsTest, AFolderCountLeavesTheSingleFileToTheUser) {
   // A clipboard count that is refused while fetching the text goes back to
   // the single-file source, and the next count reads the user's file.
   clipboard_.SetText(Text(kMaxClipboardLength + 1, u'w'));
-  engine_->mainWindow().optSource_Click(Source::Clipboard);
-  engine_->cmdCountPhrases_Click();
+  engine_->mainWindow().OnSourceChosen(Source::Clipboard);
+  engine_->OnCountClicked();
   EXPECT_EQ(settings().source, Source::SingleFile);
-  EXPECT_EQ(settings().txbFile[0], chosen);
-  engine_->cmdCountPhrases_Click();
+  EXPECT_EQ(settings().filePaths[0], chosen);
+  engine_->OnCountClicked();
   ASSERT_TRUE(engine_->CountReachedListing());
   EXPECT_NE(session().textWindow.text().find(u"alpha beta gamma"), Text::npos);
   EXPECT_EQ(session().textWindow.text().find(u"fox"), Text::npos);

@@ -96,12 +96,12 @@ class TableListingTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    settings().txbFile[1] = FromUtf8((dir_ / "report.txt").string());
+    settings().filePaths[1] = FromUtf8((dir_ / "report.txt").string());
   }
 
   void Count(const std::string& text) {
     UseFile(Write("in.txt", text), 2, 2, 2);
-    engine_->cmdCountPhrases_Click();
+    engine_->OnCountClicked();
     ASSERT_TRUE(engine_->CountReachedListing());
   }
 
@@ -118,8 +118,8 @@ TEST_F(TableListingTest, ListsTheCurrentPhrasesInTheOrderAskedFor) {
   const std::vector<Counted> firstByFrequency = ByFrequency(firstPhrases);
   ExpectListed(firstByFrequency, firstByFrequency);
 
-  settings().cboWordOrder = 1;
-  cboWordOrder_Click(session(), engine_->listing());
+  settings().wordOrder = 1;
+  OnWordOrderChosen(session(), engine_->listing());
   ExpectListed(Alphabetically(firstPhrases), firstByFrequency);
 
   // Fewer phrases with other counts: nothing of the first count may remain.
@@ -128,8 +128,8 @@ TEST_F(TableListingTest, ListsTheCurrentPhrasesInTheOrderAskedFor) {
   const std::vector<Counted> secondByFrequency = ByFrequency(secondPhrases);
   ExpectListed(Alphabetically(secondPhrases), secondByFrequency);
 
-  settings().cboWordOrder = 0;
-  cboWordOrder_Click(session(), engine_->listing());
+  settings().wordOrder = 0;
+  OnWordOrderChosen(session(), engine_->listing());
   ExpectListed(secondByFrequency, secondByFrequency);
 }
 

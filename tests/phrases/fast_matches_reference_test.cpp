@@ -27,18 +27,17 @@ struct CountSetup {
 CountSetup RandomRun(std::mt19937& rng) {
   const auto chance = [&](int percent) { return static_cast<int>(rng() % 100) < percent; };
   CountSetup run;
-  run.settings.chkOnly7bitASCII = chance(25);
-  run.settings.chkTerminatePhraseAtComma = chance(50);
-  run.settings.chkTerminatePhraseAtPeriod = chance(70);
-  run.settings.chkIgnoreShortWords = chance(70);
+  run.settings.only7BitAscii = chance(25);
+  run.settings.endPhraseAtComma = chance(50);
+  run.settings.endPhraseAtPeriod = chance(70);
+  run.settings.ignoreShortWords = chance(70);
   PhraseRunParameters& p = run.params;
-  p.intMinNumWordsInPhrase = 2 + static_cast<int>(rng() % 3);
-  p.intMaxNumWordsInPhrase =
-      chance(15) ? 25 : p.intMinNumWordsInPhrase + static_cast<int>(rng() % 5);
-  p.intMFPThresholdFrequency = 1 + static_cast<int>(rng() % 3);
+  p.minPhraseLength = 2 + static_cast<int>(rng() % 3);
+  p.maxPhraseLength = chance(15) ? 25 : p.minPhraseLength + static_cast<int>(rng() % 5);
+  p.minimumFrequency = 1 + static_cast<int>(rng() % 3);
   p.SetIgnoreWordsOption(static_cast<IgnoreMode>(1 + rng() % 4));
-  p.blnThereAreWordsToIgnore = chance(70);
-  p.intNumPhraseSlots = p.intMaxNumWordsInPhrase * (p.blnStripPhrases ? 2 : 1);
+  p.wordsToIgnoreInForce = chance(70);
+  p.phraseSlotCount = p.maxPhraseLength * (p.removeIgnoredWords ? 2 : 1);
   run.mode = chance(40) ? TableMode::FolderCount : TableMode::Count;
   run.byNumberOfFiles = run.mode == TableMode::FolderCount && chance(50);
   return run;
@@ -47,12 +46,12 @@ CountSetup RandomRun(std::mt19937& rng) {
 // Sorts, thresholds, removes subphrases and chains both tables as a run does.
 void FinishBoth(PhraseTable& fast, reference::Table& slow, CountSetup& run) {
   NullEventPump pump;
-  const bool blnStop = false;
-  fast.SortPhraseTable(1, fast.lngNumWords(), 1);
-  slow.SortPhraseTable(1, slow.lngNumWords(), 1);
+  const bool stopRequested = false;
+  fast.SortPhraseTable(1, fast.phraseCount(), 1);
+  slow.SortPhraseTable(1, slow.phraseCount(), 1);
   ApplyThreshold(fast, run.params);
-  slow.ApplyThreshold(run.params.intMFPThresholdFrequency);
-  EXPECT_TRUE(ExcludeRedundantSubphrases(fast, blnStop, pump));
+  slow.ApplyThreshold(run.params.minimumFrequency);
+  EXPECT_TRUE(ExcludeRedundantSubphrases(fast, stopRequested, pump));
   slow.ExcludeRedundantSubphrases();
   const ListStatistics fastStats = ComputeListStatistics(fast, pump);
   const ListStatistics slowStats = slow.ComputeListStatistics();
@@ -60,7 +59,7 @@ void FinishBoth(PhraseTable& fast, reference::Table& slow, CountSetup& run) {
   int dots = 0;
   BuildFrequencyChain(fast, fastStats, run.byNumberOfFiles, pump, [&] { ++dots; });
   slow.BuildFrequencyChain(slowStats, run.byNumberOfFiles);
-  EXPECT_EQ(dots, (slowStats.lngNumWordsIncluded + 1) / 1000);
+  EXPECT_EQ(dots, (slowStats.includedPhraseCount + 1) / 1000);
   ExpectSameTables(fast, slow);
 }
 
@@ -71,13 +70,13 @@ TEST(FastMatchesReference, RandomWordStreams) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 rng(seed);
     CountSetup run = RandomRun(rng);
-    const bool blnStop = false;
-    const WordIgnoreTest ignoreTest(lists, run.settings, blnStop);
+    const bool stopRequested = false;
+    const WordIgnoreTest ignoreTest(lists, run.settings, stopRequested);
     NullEventPump pump;
     PhraseTable fast(pump);
     fast.filesRead().Reset();
     fast.Reset(run.mode);
-    PhraseAssembler assembler(fast, run.params, run.settings, ignoreTest, blnStop);
+    PhraseAssembler assembler(fast, run.params, run.settings, ignoreTest, stopRequested);
     CountingSink sink(assembler, run.params);
     reference::Table slow(run.mode);
     reference::Assembler slowAssembler(slow, run.params, run.settings, ignoreTest);
@@ -98,7 +97,7 @@ TEST(FastMatchesReference, RandomWordStreams) {
       slowAssembler.TakeWord(w.word, w.flags);
     }
     ExpectSameTables(fast, slow);  // between adds: ascending by phrase
-    EXPECT_EQ(fast.filesRead().astrFilesRead(), slow.filesRead());
+    EXPECT_EQ(fast.filesRead().readPaths(), slow.filesRead());
     FinishBoth(fast, slow, run);
     if (::testing::Test::HasFailure()) return;
   }
@@ -139,8 +138,8 @@ TEST(FastMatchesReference, RandomTablesOfAnyPhrases) {
     if (seed % 3 == 0) {  // sort a part from a later character first
       const int32_t first = 1 + static_cast<int32_t>(rng() % 5);
       const int c = 2 + static_cast<int>(rng() % 3);
-      fast.SortPhraseTable(first, fast.lngNumWords() - 1, c);
-      slow.SortPhraseTable(first, slow.lngNumWords() - 1, c);
+      fast.SortPhraseTable(first, fast.phraseCount() - 1, c);
+      slow.SortPhraseTable(first, slow.phraseCount() - 1, c);
       ExpectSameTables(fast, slow);
     }
     FinishBoth(fast, slow, run);

@@ -30,7 +30,7 @@ TEST(PhraseTable, KeepsPhraseOrderBetweenAddsAndKeyOrderAfterTheSort) {
     table.AddWordToList(phrase);
   }
   EXPECT_EQ(table.Phrase(1), u"Eclair x");  // code-unit order: capitals first
-  table.SortPhraseTable(1, table.lngNumWords(), 1);
+  table.SortPhraseTable(1, table.phraseCount(), 1);
   // Same key "eclair x" for three records, between "e x" and "ecm x"; the
   // partition procedure leaves the equal keys in this order.
   EXPECT_EQ(Listing(table), (std::vector<std::string>{"e x=1", "Éclair x=1", "eclair x=1",
@@ -44,12 +44,12 @@ TEST(PhraseTable, CountsPhrasesUpToOneHundredCharacters) {
   table.Reset(TableMode::Count);
   table.AddWordToList(Text(50, u'a') + u' ' + Text(49, u'b'));
   table.AddWordToList(Text(50, u'a') + u' ' + Text(50, u'b'));
-  ASSERT_EQ(table.lngNumWords(), 1);
+  ASSERT_EQ(table.phraseCount(), 1);
   EXPECT_EQ(table.PhraseLength(1), 100);
   // A word list has no length limit.
   table.Reset(TableMode::ReadingWords);
   table.AddWordToList(Text(300, u'z'));
-  EXPECT_EQ(table.lngNumWords(), 1);
+  EXPECT_EQ(table.phraseCount(), 1);
 }
 
 TEST(PhraseTable, KeepsPerFileDataOfFolderRuns) {
@@ -67,7 +67,7 @@ TEST(PhraseTable, KeepsPerFileDataOfFolderRuns) {
   for (const int file : {2, 3, 3, 4, 5, 6, 7})
     inFile(file, file == 3 || file == 7 ? 1 : 0);
   // Files without a counted phrase get no number: file 3 is number 2, file 7 number 3.
-  EXPECT_EQ(table.filesRead().astrFilesRead(),
+  EXPECT_EQ(table.filesRead().readPaths(),
             (std::vector<Text>{u"", u"/docs/file1", u"/docs/file3", u"/docs/file7"}));
   EXPECT_EQ(table.Files(1), (std::vector<FileTally>{{1, 1}}));
   EXPECT_EQ(table.Files(2), (std::vector<FileTally>{{2, 2}, {3, 1}}));
@@ -75,7 +75,7 @@ TEST(PhraseTable, KeepsPerFileDataOfFolderRuns) {
   // Paths are compared exactly: another case is another file.
   table.filesRead().SetCurrentFile(u"/DOCS/file7");
   table.AddWordToList(u"x y");
-  EXPECT_EQ(table.filesRead().lngFileNumber(), 4);
+  EXPECT_EQ(table.filesRead().currentFileNumber(), 4);
 }
 
 TEST(FileTallies, StopAtTheLimitsAndNumberFilesModuloOneHundredThousand) {
@@ -119,7 +119,7 @@ TEST(PhraseTable, PhrasesComeBackAsAddedOneByOneAndTogether) {
   EXPECT_EQ(phrases, expected);
 
   std::vector<int32_t> indices;
-  for (int32_t i = table.lngNumWords(); i >= 1; --i)
+  for (int32_t i = table.phraseCount(); i >= 1; --i)
     indices.push_back(i);
   Text chars;
   std::vector<size_t> ends;
@@ -148,7 +148,7 @@ TEST(PhraseTable, ReadsWordListsWithProgressCallbacks) {
   ASSERT_EQ(words.size(), 25u);
   EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));
   // A word list's records start without files; repeats are tallied.
-  EXPECT_EQ(table.FileCount(table.lngNumWords()), 0);  // "w9", added once
+  EXPECT_EQ(table.FileCount(table.phraseCount()), 0);  // "w9", added once
   EXPECT_EQ(table.Count(1), 26);                       // "w1"
 }
 

@@ -35,7 +35,7 @@ void Table::AddWordToList(TextView phrase) {
     r.key = MakePhraseKey(phrase);
     r.count = 1;
     if (reading) return;
-    r.files = FiveDigits(lngFileNumber_);
+    r.files = FiveDigits(currentFileNumber_);
     r.perFileCounts = u"00001";
     r.fileCount = 1;
   };
@@ -62,15 +62,15 @@ void Table::AddWordToList(TextView phrase) {
 }
 
 void Table::NoteCurrentFile() {
-  if (currentFile_ == filesRead_[lngFileNumber_]) return;
-  ++lngFileNumber_;
+  if (currentFile_ == filesRead_[currentFileNumber_]) return;
+  ++currentFileNumber_;
   filesRead_.push_back(currentFile_);
 }
 
 void Table::RecordFileOccurrence(int32_t r) {
   Record& record = records_[r];
   if (record.files.size() == 50000) return;
-  const Text file = FiveDigits(lngFileNumber_);
+  const Text file = FiveDigits(currentFileNumber_);
   if (record.files.size() < 5 || record.files.substr(record.files.size() - 5) != file) {
     record.files += file;
     record.perFileCounts += u"00000";
@@ -115,24 +115,24 @@ ListStatistics Table::ComputeListStatistics() const {
   for (int32_t i = 1; i <= numWords_; ++i) {
     const Record& r = records_[i];
     if (!r.included) {
-      ++s.lngNumWordsExcluded;
+      ++s.excludedPhraseCount;
       continue;
     }
-    ++s.lngNumWordsIncluded;
-    s.lngNumOccurrences += r.count;
-    if (r.count > s.lngMaxFrequency) {
-      s.lngMaxFrequency = r.count;
-      s.strTopPhrase = r.phrase;
+    ++s.includedPhraseCount;
+    s.occurrenceCount += r.count;
+    if (r.count > s.maxFrequency) {
+      s.maxFrequency = r.count;
+      s.topPhrase = r.phrase;
     }
-    if (r.fileCount > s.lngMaxNumFiles) {
-      s.lngMaxNumFiles = r.fileCount;
-      s.strTopPhrase = r.phrase;
+    if (r.fileCount > s.maxFileCount) {
+      s.maxFileCount = r.fileCount;
+      s.topPhrase = r.phrase;
     }
-    if (static_cast<int>(r.phrase.size()) > s.intMaxWordLengthFound) {
-      s.intMaxWordLengthFound = static_cast<int>(r.phrase.size());
+    if (static_cast<int>(r.phrase.size()) > s.longestPhraseLength) {
+      s.longestPhraseLength = static_cast<int>(r.phrase.size());
     }
-    if (CountWords(r.phrase) > s.intNumWordsInLongestPhrase) {
-      s.intNumWordsInLongestPhrase = CountWords(r.phrase);
+    if (CountWords(r.phrase) > s.wordsInLongestPhrase) {
+      s.wordsInLongestPhrase = CountWords(r.phrase);
     }
   }
   return s;
@@ -143,7 +143,7 @@ void Table::BuildFrequencyChain(const ListStatistics& stats, bool byNumberOfFile
     records_[i].rank = records_[i].next = 0;
   firstFreq_ = 0;
   int32_t counter = 0;
-  const int32_t maxValue = byNumberOfFiles ? stats.lngMaxNumFiles : stats.lngMaxFrequency;
+  const int32_t maxValue = byNumberOfFiles ? stats.maxFileCount : stats.maxFrequency;
   for (int32_t v = maxValue; v >= 1; --v) {
     for (int32_t i = 1; i <= numWords_; ++i) {
       const Record& r = records_[i];
@@ -163,7 +163,7 @@ void Table::BuildFrequencyChain(const ListStatistics& stats, bool byNumberOfFile
         break;
       }
     }
-    if (k == stats.lngNumWordsIncluded) break;
+    if (k == stats.includedPhraseCount) break;
   }
 }
 
@@ -173,10 +173,10 @@ Assembler::Assembler(Table& table, const PhraseRunParameters& params, const Sett
       params_(params),
       settings_(settings),
       ignoreTest_(ignoreTest),
-      slots_(params.intNumPhraseSlots + 1) {}
+      slots_(params.phraseSlotCount + 1) {}
 
 void Assembler::TakeWord(TextView word, const StopFlags& flags) {
-  if (params_.blnStripPhrases && ignoreTest_.StripPhrase(word).empty()) return;
+  if (params_.removeIgnoredWords && ignoreTest_.StripPhrase(word).empty()) return;
   GetWords2(word, flags);
 }
 
@@ -187,7 +187,7 @@ void Assembler::ResetPhrases() {
 
 void Assembler::GetWords2(TextView w, const StopFlags& flags) {
   if (FailsSevenBitTest(w, settings_)) return;
-  for (int c = 2; c <= params_.intNumPhraseSlots; ++c) {
+  for (int c = 2; c <= params_.phraseSlotCount; ++c) {
     Text& window = slots_[c];
     if (window.empty()) {
       window = w;
@@ -199,16 +199,16 @@ void Assembler::GetWords2(TextView w, const StopFlags& flags) {
       window += w;
     }
     if (static_cast<int>(SplitWindow(window).size()) != c) continue;
-    const int upper = params_.blnStripPhrases ? 2 * params_.intMaxNumWordsInPhrase
-                                              : params_.intMaxNumWordsInPhrase;
-    if (c < params_.intMinNumWordsInPhrase || c > upper) continue;
+    const int upper =
+        params_.removeIgnoredWords ? 2 * params_.maxPhraseLength : params_.maxPhraseLength;
+    if (c < params_.minPhraseLength || c > upper) continue;
     bool accepted;
-    if (!params_.blnThereAreWordsToIgnore) {
-      accepted = c <= params_.intMaxNumWordsInPhrase;
-    } else if (params_.blnStripPhrases) {
+    if (!params_.wordsToIgnoreInForce) {
+      accepted = c <= params_.maxPhraseLength;
+    } else if (params_.removeIgnoredWords) {
       const Text s = ignoreTest_.StripPhrase(window);
       const int words = s.empty() ? 0 : CountWords(s);
-      accepted = words >= params_.intMinNumWordsInPhrase && words <= params_.intMaxNumWordsInPhrase;
+      accepted = words >= params_.minPhraseLength && words <= params_.maxPhraseLength;
     } else {
       accepted = ignoreTest_.PhraseAcceptable(window, params_);
     }
@@ -218,10 +218,9 @@ void Assembler::GetWords2(TextView w, const StopFlags& flags) {
       ch = ch == u'+' ? u' ' : ch;
     table_.AddWordToList(phrase);
   }
-  if ((settings_.chkTerminatePhraseAtPeriod && flags.period) ||
-      (settings_.chkTerminatePhraseAtDoubleQuote && flags.doubleQuote) ||
-      (settings_.chkTerminatePhraseAtTab && flags.tab) ||
-      (settings_.chkTerminatePhraseAtComma && flags.comma)) {
+  if ((settings_.endPhraseAtPeriod && flags.period) ||
+      (settings_.endPhraseAtDoubleQuote && flags.doubleQuote) ||
+      (settings_.endPhraseAtTab && flags.tab) || (settings_.endPhraseAtComma && flags.comma)) {
     ResetPhrases();
   }
 }

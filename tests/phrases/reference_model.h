@@ -42,13 +42,13 @@ class Table {
 
   void ResetFileList() {
     filesRead_.assign(1, Text());
-    lngFileNumber_ = 0;
+    currentFileNumber_ = 0;
   }
   void SetCurrentFile(TextView path) { currentFile_ = path; }
 
-  int32_t lngNumWords() const { return numWords_; }
+  int32_t phraseCount() const { return numWords_; }
   const Record& record(int32_t i) const { return records_[i]; }
-  int32_t lngFirstFreq() const { return firstFreq_; }
+  int32_t firstInFrequencyOrder() const { return firstFreq_; }
   const std::vector<Text>& filesRead() const { return filesRead_; }
   int firstRecordCalls() const { return firstRecordCalls_; }
   const std::vector<int32_t>& wordsReadCalls() const { return wordsReadCalls_; }
@@ -62,7 +62,7 @@ class Table {
   int32_t numWords_ = 0;
   int32_t firstFreq_ = 0;
   std::vector<Text> filesRead_{Text()};
-  int32_t lngFileNumber_ = 0;
+  int32_t currentFileNumber_ = 0;
   Text currentFile_;
   int firstRecordCalls_ = 0;
   std::vector<int32_t> wordsReadCalls_;
@@ -83,7 +83,7 @@ class Assembler final : public WordSink {
   const PhraseRunParameters& params_;
   const Settings& settings_;
   const WordIgnoreTest& ignoreTest_;
-  std::vector<Text> slots_;  // index 1 to intNumPhraseSlots
+  std::vector<Text> slots_;  // index 1 to phraseSlotCount
 };
 
 // The files text of a record as (file number, count) pairs.

@@ -19,19 +19,19 @@ class AfterCountTest : public ::testing::Test {
   }
   // Sorts, applies the threshold and removes subphrases; the included phrases.
   std::vector<Text> Included(int threshold) {
-    table.SortPhraseTable(1, table.lngNumWords(), 1);
-    params.intMFPThresholdFrequency = threshold;
+    table.SortPhraseTable(1, table.phraseCount(), 1);
+    params.minimumFrequency = threshold;
     ApplyThreshold(table, params);
-    EXPECT_TRUE(ExcludeRedundantSubphrases(table, blnStop, pump));
+    EXPECT_TRUE(ExcludeRedundantSubphrases(table, stopRequested, pump));
     std::vector<Text> included;
-    for (int32_t i = 1; i <= table.lngNumWords(); ++i) {
+    for (int32_t i = 1; i <= table.phraseCount(); ++i) {
       if (table.Included(i)) included.push_back(table.Phrase(i));
     }
     return included;
   }
   std::vector<Text> Chain() {
     std::vector<Text> chain;
-    for (int32_t i = table.lngFirstFreq(); i != 0; i = table.Next(i))
+    for (int32_t i = table.firstInFrequencyOrder(); i != 0; i = table.Next(i))
       chain.push_back(table.Phrase(i));
     return chain;
   }
@@ -40,7 +40,7 @@ class AfterCountTest : public ::testing::Test {
   NullEventPump pump;
   PhraseTable table{pump};
   PhraseRunParameters params;
-  bool blnStop = false;
+  bool stopRequested = false;
 };
 
 TEST_F(AfterCountTest, ExcludesPhrasesInsideLongerOnesWithTheSameCount) {
@@ -76,16 +76,16 @@ TEST_F(AfterCountTest, StatisticsAndTheFrequencyChain) {
   Add(u"d d", 1);
   EXPECT_EQ(Included(2), (Phrases{u"a a", u"b b", u"c c c"}));
   const ListStatistics stats = ComputeListStatistics(table, pump);
-  EXPECT_EQ(stats.lngNumWordsIncluded, 3);
-  EXPECT_EQ(stats.lngNumWordsExcluded, 1);
-  EXPECT_EQ(stats.lngNumOccurrences, 17);
-  EXPECT_EQ(stats.lngMaxFrequency, 7);
-  EXPECT_EQ(stats.intMaxWordLengthFound, 5);
-  EXPECT_EQ(stats.intNumWordsInLongestPhrase, 3);
-  EXPECT_EQ(stats.strTopPhrase, u"c c c");
+  EXPECT_EQ(stats.includedPhraseCount, 3);
+  EXPECT_EQ(stats.excludedPhraseCount, 1);
+  EXPECT_EQ(stats.occurrenceCount, 17);
+  EXPECT_EQ(stats.maxFrequency, 7);
+  EXPECT_EQ(stats.longestPhraseLength, 5);
+  EXPECT_EQ(stats.wordsInLongestPhrase, 3);
+  EXPECT_EQ(stats.topPhrase, u"c c c");
   BuildFrequencyChain(table, stats, false, pump, {});
   EXPECT_EQ(Chain(), (Phrases{u"c c c", u"a a", u"b b"}));  // ties keep table order
-  EXPECT_EQ(table.Rank(table.lngFirstFreq()), 1);
+  EXPECT_EQ(table.Rank(table.firstInFrequencyOrder()), 1);
   // By number of files every phrase of a single-file count ties.
   BuildFrequencyChain(table, stats, true, pump, {});
   EXPECT_EQ(Chain(), (Phrases{u"a a", u"b b", u"c c c"}));
@@ -95,7 +95,7 @@ TEST_F(AfterCountTest, AChainOfOne) {
   Add(u"only one", 1);
   EXPECT_EQ(Included(1), (Phrases{u"only one"}));
   BuildFrequencyChain(table, ComputeListStatistics(table, pump), false, pump, {});
-  EXPECT_EQ(table.lngFirstFreq(), 1);
+  EXPECT_EQ(table.firstInFrequencyOrder(), 1);
   EXPECT_EQ(table.Next(1), 0);
 }
 
@@ -105,13 +105,13 @@ TEST_F(AfterCountTest, AStopEndsThePassWithOnlyRightExclusions) {
     table.AddWordToList(word + u" x");
     table.AddWordToList(word + u" x y");
   }
-  table.SortPhraseTable(1, table.lngNumWords(), 1);
-  params.intMFPThresholdFrequency = 1;
+  table.SortPhraseTable(1, table.phraseCount(), 1);
+  params.minimumFrequency = 1;
   ApplyThreshold(table, params);
-  testing::StoppingPump stopping(blnStop, 30);
-  EXPECT_FALSE(ExcludeRedundantSubphrases(table, blnStop, stopping));
+  testing::StoppingPump stopping(stopRequested, 30);
+  EXPECT_FALSE(ExcludeRedundantSubphrases(table, stopRequested, stopping));
   int excluded = 0;
-  for (int32_t i = 1; i <= table.lngNumWords(); ++i) {
+  for (int32_t i = 1; i <= table.phraseCount(); ++i) {
     if (table.Included(i)) continue;
     ++excluded;
     EXPECT_EQ(table.NumWords(i), 2);  // only "wN x" can go

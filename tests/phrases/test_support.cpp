@@ -76,16 +76,16 @@ std::vector<StreamWord> Words(TextView text) {
 
 std::vector<std::string> Listing(const PhraseTable& table) {
   std::vector<std::string> lines;
-  for (int32_t i = 1; i <= table.lngNumWords(); ++i) {
+  for (int32_t i = 1; i <= table.phraseCount(); ++i) {
     lines.push_back(ToUtf8(table.Phrase(i)) + "=" + std::to_string(table.Count(i)));
   }
   return lines;
 }
 
 void ExpectSameTables(const PhraseTable& fast, const reference::Table& slow) {
-  ASSERT_EQ(fast.lngNumWords(), slow.lngNumWords());
-  EXPECT_EQ(fast.lngFirstFreq(), slow.lngFirstFreq());
-  for (int32_t i = 1; i <= slow.lngNumWords(); ++i) {
+  ASSERT_EQ(fast.phraseCount(), slow.phraseCount());
+  EXPECT_EQ(fast.firstInFrequencyOrder(), slow.firstInFrequencyOrder());
+  for (int32_t i = 1; i <= slow.phraseCount(); ++i) {
     const reference::Record& r = slow.record(i);
     SCOPED_TRACE(ToUtf8(r.phrase) + " at " + std::to_string(i));
     ASSERT_EQ(fast.Phrase(i), r.phrase);
@@ -104,7 +104,7 @@ void ExpectSameTables(const PhraseTable& fast, const reference::Table& slow) {
 // in the buffer.
 void ExpectSameBatchPhrases(const PhraseTable& fast, const reference::Table& slow) {
   std::vector<int32_t> indices;
-  for (int32_t i = slow.lngNumWords(); i >= 1; --i)
+  for (int32_t i = slow.phraseCount(); i >= 1; --i)
     indices.insert(indices.end(), {i, i});
   Text chars = u"before";
   std::vector<size_t> ends;
@@ -122,14 +122,14 @@ void ExpectSameBatchPhrases(const PhraseTable& fast, const reference::Table& slo
 }
 
 void ExpectSameStatistics(const ListStatistics& fast, const ListStatistics& slow) {
-  EXPECT_EQ(fast.lngNumWordsIncluded, slow.lngNumWordsIncluded);
-  EXPECT_EQ(fast.lngNumWordsExcluded, slow.lngNumWordsExcluded);
-  EXPECT_EQ(fast.lngNumOccurrences, slow.lngNumOccurrences);
-  EXPECT_EQ(fast.lngMaxFrequency, slow.lngMaxFrequency);
-  EXPECT_EQ(fast.lngMaxNumFiles, slow.lngMaxNumFiles);
-  EXPECT_EQ(fast.intMaxWordLengthFound, slow.intMaxWordLengthFound);
-  EXPECT_EQ(fast.intNumWordsInLongestPhrase, slow.intNumWordsInLongestPhrase);
-  EXPECT_EQ(fast.strTopPhrase, slow.strTopPhrase);
+  EXPECT_EQ(fast.includedPhraseCount, slow.includedPhraseCount);
+  EXPECT_EQ(fast.excludedPhraseCount, slow.excludedPhraseCount);
+  EXPECT_EQ(fast.occurrenceCount, slow.occurrenceCount);
+  EXPECT_EQ(fast.maxFrequency, slow.maxFrequency);
+  EXPECT_EQ(fast.maxFileCount, slow.maxFileCount);
+  EXPECT_EQ(fast.longestPhraseLength, slow.longestPhraseLength);
+  EXPECT_EQ(fast.wordsInLongestPhrase, slow.wordsInLongestPhrase);
+  EXPECT_EQ(fast.topPhrase, slow.topPhrase);
 }
 
 }  // namespace velt::testing

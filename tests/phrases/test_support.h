@@ -34,14 +34,15 @@ class ListWordsToIgnore final : public WordsToIgnore {
 // Counts yields and sets a stop flag at the given yield.
 class StoppingPump final : public EventPump {
  public:
-  StoppingPump(bool& blnStop, int64_t stopAt) : blnStop_(blnStop), stopAt_(stopAt) {}
+  StoppingPump(bool& stopRequested, int64_t stopAt)
+      : stopRequested_(stopRequested), stopAt_(stopAt) {}
   void Yield() override {
-    if (++yields_ == stopAt_) blnStop_ = true;
+    if (++yields_ == stopAt_) stopRequested_ = true;
   }
   int64_t yields() const { return yields_; }
 
  private:
-  bool& blnStop_;
+  bool& stopRequested_;
   int64_t stopAt_;
   int64_t yields_ = 0;
 };

@@ -60,11 +60,11 @@ TEST(FilterWordsTest, ParsesRunsOfFilterWordCharacters) {
 }
 
 TEST_F(ReportTest, LosingTheFocusNormalisesTheBox) {
-  session.settings.txbFilterWords = u"  The,  Cat ÉTÉ ";
-  txbFilterWords_LostFocus(session);
-  EXPECT_EQ(session.settings.txbFilterWords, u"the cat été");
-  EXPECT_EQ(session.reports.strFilterWords, u"the,  cat été");
-  EXPECT_EQ(session.reports.intNumFilterWords, 3);
+  session.settings.filterWords = u"  The,  Cat ÉTÉ ";
+  OnFilterWordsLeft(session);
+  EXPECT_EQ(session.settings.filterWords, u"the cat été");
+  EXPECT_EQ(session.reports.filterWordsParsed, u"the,  cat été");
+  EXPECT_EQ(session.reports.filterWordCount, 3);
 }
 
 // the cat (5), black cat (2), the cat sat (2); "sat on" did not qualify.
@@ -77,30 +77,30 @@ class FilteredListing : public ReportTest {
  protected:
   FilteredListing() {
     session.settings.source = Source::Clipboard;
-    session.settings.cboDisplayFormat = 3;
-    session.run.strHowManyPhrases = u"Summary.\r\n";
-    session.run.blnWordsGot = true;
+    session.settings.displayFormat = 3;
+    session.run.summarySentence = u"Summary.\r\n";
+    session.run.countAvailable = true;
   }
   void Filter(const char16_t* box, FilterMode mode, int order) {
-    session.settings.txbFilterWords = box;
+    session.settings.filterWords = box;
     session.settings.filterMode = mode;
-    session.settings.cboWordOrder = order;
-    txbFilterWords_LostFocus(session);
-    cmdFilterResults_Click(session, table);
+    session.settings.wordOrder = order;
+    OnFilterWordsLeft(session);
+    OnFilterClicked(session, table);
   }
   InMemoryPhrases table = CatTable();
 };
 
 TEST_F(FilteredListing, EnterInTheBoxListsOnlyMatchingPhrasesUnderTheFilterHeader) {
-  session.settings.txbFilterWords = u"Cat,SAT";
-  session.settings.cboWordOrder = 0;
-  EXPECT_TRUE(txbFilterWords_KeyPress(session, table, u'\r'));
+  session.settings.filterWords = u"Cat,SAT";
+  session.settings.wordOrder = 0;
+  EXPECT_TRUE(FilterWordsKeyPress(session, table, u'\r'));
   EXPECT_EQ(Window(),
             "Summary.\r\nPhrase filtering (all filter words) has been applied.\r\n"
             "Filter words: cat sat\r\n\r\n"
             "     Rank  Phrase [longest has 11 characters]\r\n" +
                 S(8) + "3  the cat sat\r\n");
-  EXPECT_FALSE(session.reports.blnFilterActive);
+  EXPECT_FALSE(session.reports.filterActive);
 }
 
 TEST_F(FilteredListing, NoMatchMessagesDependOnModeOrderAndSink) {
@@ -127,8 +127,8 @@ TEST_F(FilteredListing, NoMatchMessagesDependOnModeOrderAndSink) {
 }
 
 TEST_F(FilteredListing, UnfilteredListingIgnoresTheBox) {
-  session.settings.txbFilterWords = u"dog";
-  txbFilterWords_LostFocus(session);
+  session.settings.filterWords = u"dog";
+  OnFilterWordsLeft(session);
   ListWords(session, table);
   EXPECT_EQ(Window().find("filter"), std::string::npos);
   EXPECT_NE(Window().find("the cat sat"), std::string::npos);
@@ -137,34 +137,34 @@ TEST_F(FilteredListing, UnfilteredListingIgnoresTheBox) {
 TEST_F(FilteredListing, FilterButtonDoesNothingWithoutWordsOrCompleteCount) {
   Filter(u"", FilterMode::AllWords, 0);
   EXPECT_EQ(Window(), "");
-  session.run.blnWordsGot = false;
-  session.run.blnListIncomplete = true;
+  session.run.countAvailable = false;
+  session.run.listIncomplete = true;
   Filter(u"cat", FilterMode::AllWords, 0);
   EXPECT_EQ(Window(), "");
 }
 
 TEST_F(ReportTest, FilteringIsOfferedOnlyForTheIgnoreModeOfTheLastCount) {
-  session.reports.strFilterWords = u"the cat";
-  session.run.intIgnoreWordsOptionCounted = 2;
-  session.run.intIgnoreWordsOption = 4;
+  session.reports.filterWordsParsed = u"the cat";
+  session.run.ignoreModeCodeCounted = 2;
+  session.run.ignoreModeCode = 4;
   EnableFilterResults(session);
   EXPECT_FALSE(session.window.Get(ControlId::cmdFilterResults).enabled);
   EXPECT_FALSE(session.window.Get(ControlId::txbFilterWords).enabled);
-  EXPECT_EQ(session.settings.txbFilterWords, u"");
+  EXPECT_EQ(session.settings.filterWords, u"");
 
-  session.run.intIgnoreWordsOption = 2;
+  session.run.ignoreModeCode = 2;
   EnableFilterResults(session);
   EXPECT_TRUE(session.window.Get(ControlId::cmdFilterResults).enabled);
-  EXPECT_EQ(session.settings.txbFilterWords, u"the cat");
+  EXPECT_EQ(session.settings.filterWords, u"the cat");
 }
 
 TEST_F(ReportTest, ClearEmptiesTheBoxAndOtherKeysEnableIt) {
   InMemoryPhrases table({});
-  session.settings.txbFilterWords = u"cat";
-  cmdClear_Click(session);
-  EXPECT_EQ(session.settings.txbFilterWords, u"");
+  session.settings.filterWords = u"cat";
+  OnClearFilterClicked(session);
+  EXPECT_EQ(session.settings.filterWords, u"");
   EXPECT_FALSE(session.window.Get(ControlId::cmdClear).enabled);
-  EXPECT_FALSE(txbFilterWords_KeyPress(session, table, u'c'));
+  EXPECT_FALSE(FilterWordsKeyPress(session, table, u'c'));
   EXPECT_TRUE(session.window.Get(ControlId::cmdClear).enabled);
 }
 

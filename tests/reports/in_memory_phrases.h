@@ -39,7 +39,7 @@ class InMemoryPhrases final : public ListedPhrases {
     BuildFrequencyChain(false);
   }
 
-  int32_t lngNumWords() const override { return static_cast<int32_t>(rows_.size()); }
+  int32_t phraseCount() const override { return static_cast<int32_t>(rows_.size()); }
   bool Included(int32_t i) const override { return Row(i).included; }
   Text Phrase(int32_t i) const override { return Row(i).phrase; }
   int32_t Count(int32_t i) const override { return Row(i).count; }
@@ -51,19 +51,19 @@ class InMemoryPhrases final : public ListedPhrases {
   void SetRelativeValue(int32_t i, float value) override {
     relativeValues[static_cast<size_t>(i)] = value;
   }
-  int32_t lngFirstFreq() const override { return firstFreq_; }
-  int32_t lngNumWordsIncluded() const override { return numIncluded_; }
-  int32_t lngNumOccurrences() const override { return occurrences_; }
-  int32_t lngMaxFrequency() const override { return maxFrequency_; }
-  int32_t lngMaxNumFiles() const override { return 0; }
-  int intMaxWordLengthFound() const override { return maxWordLength_; }
-  int intNumWordsInLongestPhrase() const override { return wordsInLongest_; }
-  const std::vector<Text>& astrFilesRead() const override { return filesRead_; }
+  int32_t firstInFrequencyOrder() const override { return firstFreq_; }
+  int32_t includedPhraseCount() const override { return numIncluded_; }
+  int32_t occurrenceCount() const override { return occurrences_; }
+  int32_t maxFrequency() const override { return maxFrequency_; }
+  int32_t maxFileCount() const override { return 0; }
+  int longestPhraseLength() const override { return maxWordLength_; }
+  int wordsInLongestPhrase() const override { return wordsInLongest_; }
+  const std::vector<Text>& readPaths() const override { return filesRead_; }
 
   void BuildFrequencyChain(bool byNumberOfFiles) override {
     ++chainBuilds;
     std::vector<int32_t> order;
-    for (int32_t i = 1; i <= lngNumWords(); ++i) {
+    for (int32_t i = 1; i <= phraseCount(); ++i) {
       if (Included(i)) order.push_back(i);
     }
     const auto key = [&](int32_t i) { return byNumberOfFiles ? FileCount(i) : Count(i); };

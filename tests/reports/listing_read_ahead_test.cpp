@@ -40,15 +40,15 @@ std::vector<Seen> Pass(ListedPhrases& phrases, ListingReadAhead* records, bool a
     seen.push_back({i, phrases.Phrase(i), phrases.Rank(i), phrases.Count(i)});
   };
   if (records != nullptr) records->Rewind();
-  const int32_t last = phrases.lngNumWords();
+  const int32_t last = phrases.phraseCount();
   if (alphabetical) {
     for (int32_t i = 1; i <= last; ++i) {
       if (phrases.Included(i)) visit(i);
     }
     return seen;
   }
-  int32_t i = phrases.lngFirstFreq();
-  for (int32_t k = 0; k < phrases.lngNumWordsIncluded() && i >= 1 && i <= last; ++k) {
+  int32_t i = phrases.firstInFrequencyOrder();
+  for (int32_t k = 0; k < phrases.includedPhraseCount() && i >= 1 && i <= last; ++k) {
     visit(i);
     i = phrases.Next(i);
   }
@@ -141,7 +141,7 @@ TEST_P(ListingReadAheadTest, AChainRebuildThroughItIsFollowed) {
   EXPECT_NE(byFiles, byCount);
 
   records.Rewind();
-  int32_t i = records.lngFirstFreq();
+  int32_t i = records.firstInFrequencyOrder();
   for (int k = 0; k < 1500 && i != 0; ++k) {
     if (k == 700) records.BuildFrequencyChain(false);
     records.Visit(i);

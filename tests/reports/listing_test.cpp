@@ -25,9 +25,9 @@ class ListingTest : public ReportTest {
  protected:
   ListingTest() {
     session.settings.source = Source::Clipboard;
-    session.settings.cboDisplayFormat = 8;
-    session.run.strHowManyPhrases = u"S.\r\n";
-    session.run.blnWordsGot = true;
+    session.settings.displayFormat = 8;
+    session.run.summarySentence = u"S.\r\n";
+    session.run.countAvailable = true;
   }
   void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -45,13 +45,13 @@ TEST_F(ListingTest, NoQualifyingPhraseShowsTheMessageAndLeavesTheFileAlone) {
 
 TEST_F(ListingTest, SingleFileReportStartsWithTheInputPath) {
   session.settings.source = Source::SingleFile;
-  session.settings.txbFile[0] = u"/home/Ann/Texts/Moby Dick.txt";
+  session.settings.filePaths[0] = u"/home/Ann/Texts/Moby Dick.txt";
   SetOutputFile(tempDir / "out.txt");
   ListWords(session, table);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "File: /home/Ann/Texts/Moby Dick.txt\r\n" + kFileReport);
   EXPECT_EQ(Window(), kWindowReport);
-  EXPECT_TRUE(session.reports.blnOutputFileWritten);
-  EXPECT_FALSE(session.reports.blnOutputFile);
+  EXPECT_TRUE(session.reports.outputFileWritten);
+  EXPECT_FALSE(session.reports.writingOutputFile);
 }
 
 // A stopped file pass leaves no part of a report behind: an old file stays as
@@ -59,15 +59,15 @@ TEST_F(ListingTest, SingleFileReportStartsWithTheInputPath) {
 TEST_F(ListingTest, StopDuringTheFilePassEndsTheListingThere) {
   SetOutputFile(tempDir / "out.txt");
   pump.triggerAt = 2;
-  pump.action = [&] { session.run.blnStop = true; };
+  pump.action = [&] { session.run.stopRequested = true; };
   ListWords(session, table);
   EXPECT_EQ(Window(), "Output to file was terminated.\r\nNo output file was written.\r\n");
   EXPECT_FALSE(std::filesystem::exists(tempDir / "out.txt"));
-  EXPECT_FALSE(session.reports.blnOutputFileWritten);
+  EXPECT_FALSE(session.reports.outputFileWritten);
   EXPECT_TRUE(session.reports.outputFileMissed);
 
   WriteFile(tempDir / "out.txt", "old report");
-  session.run.blnStop = false;
+  session.run.stopRequested = false;
   pump.yields = 0;
   ListWords(session, table);
   EXPECT_EQ(Window(), "Output to file was terminated.\r\nThe output file was left as it was.\r\n");
@@ -79,7 +79,7 @@ TEST_F(ListingTest, StopDuringTheFilePassEndsTheListingThere) {
 
 TEST_F(ListingTest, StopDuringTheWindowPassKeepsWhatWasListed) {
   pump.triggerAt = 1;
-  pump.action = [&] { session.run.blnStop = true; };
+  pump.action = [&] { session.run.stopRequested = true; };
   ListWords(session, table);
   EXPECT_EQ(Window(),
             "S.\r\nPhrase [longest has 11 characters]\r\nthe cat\r\n\r\nListing stopped.\r\n");
@@ -88,7 +88,7 @@ TEST_F(ListingTest, StopDuringTheWindowPassKeepsWhatWasListed) {
 class OverwritePrompt : public ListingTest {
  protected:
   OverwritePrompt() {
-    session.settings.chkWarnOnOverwrite = true;
+    session.settings.warnOnOverwrite = true;
     WriteFile(tempDir / "out.txt", "old");
     SetOutputFile(tempDir / "out.txt");
   }
@@ -103,8 +103,8 @@ TEST_F(OverwritePrompt, CancelDisablesFileOutputAndStillListsIntoTheWindow) {
             u"To overwrite the current output file click on 'OK'.\r\n"
             u"To write to a different file edit the filepath below.\r\n"
             u"To disable file output click on 'Cancel'.");
-  EXPECT_EQ(dialogs.inputs[0].defaultText, session.settings.txbFile[1]);
-  EXPECT_TRUE(session.settings.chkDisableOutputToFile);
+  EXPECT_EQ(dialogs.inputs[0].defaultText, session.settings.filePaths[1]);
+  EXPECT_TRUE(session.settings.outputToFileDisabled);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old");
   EXPECT_EQ(Window(), kWindowReport);
 }
@@ -113,7 +113,7 @@ TEST_F(OverwritePrompt, AnEditedPathIsTrimmedButKeepsItsCase) {
   const std::string other = (tempDir / "New Report.TXT").string();
   dialogs.inputAnswers.push_back(FromUtf8("  " + other + " "));
   ListWords(session, table);
-  EXPECT_EQ(Utf8(session.settings.txbFile[1]), other);
+  EXPECT_EQ(Utf8(session.settings.filePaths[1]), other);
   EXPECT_EQ(ReadFile(other), kFileReport);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old");
 }
@@ -125,7 +125,7 @@ TEST_F(OverwritePrompt, APathInAMissingFolderIsRefused) {
   EXPECT_EQ(dialogs.messages[0].title, u"Error");
   EXPECT_EQ(dialogs.messages[0].text, u"Folder does not exist.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(session.settings.chkDisableOutputToFile);
+  EXPECT_TRUE(session.settings.outputToFileDisabled);
   EXPECT_EQ(Window(), kWindowReport);
 }
 
@@ -140,9 +140,9 @@ class UnwritableOutput : public ListingTest {
     EXPECT_EQ(dialogs.messages[0].title, title);
     EXPECT_EQ(dialogs.messages[0].text, text);
     EXPECT_EQ(Window(), kWindowReport);
-    EXPECT_FALSE(session.reports.blnOutputFileWritten);
+    EXPECT_FALSE(session.reports.outputFileWritten);
     EXPECT_TRUE(session.reports.outputFileMissed);
-    EXPECT_FALSE(session.reports.blnOutputFile);
+    EXPECT_FALSE(session.reports.writingOutputFile);
   }
   Text PathText(const std::filesystem::path& path) { return FromUtf8(path.string()); }
 };
@@ -229,13 +229,13 @@ TEST_F(ListingTest, CheckBeforeCountLeavesTheFileAloneOrExplainsWhyItCannot) {
             1);
 
   SetOutputFile(tempDir / "missing" / "out.txt");
-  session.settings.chkDisableOutputToFile = true;
+  session.settings.outputToFileDisabled = true;
   EXPECT_TRUE(CheckOutputFileBeforeCount(session));
 
-  session.settings.chkDisableOutputToFile = false;
-  session.run.blnStop = true;
+  session.settings.outputToFileDisabled = false;
+  session.run.stopRequested = true;
   EXPECT_FALSE(CheckOutputFileBeforeCount(session));
-  EXPECT_FALSE(session.run.blnStop);
+  EXPECT_FALSE(session.run.stopRequested);
   const std::string missing = (tempDir / "missing").string();
   EXPECT_EQ(Window(), "Error: No such file or directory\r\n" + missing +
                           "/out.txt: No such file or directory (the folder " + missing +

@@ -39,8 +39,8 @@ class ReportTest : public ::testing::Test {
   ReportTest()
       : session(Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}) {
     EXPECT_GT(texts.Load(UiTextFilePath(VELT_DATA_DIR)), 0);
-    session.run.blnStartUpCompleted = true;
-    session.settings.chkIgnoreShortWords = false;
+    session.run.startUpCompleted = true;
+    session.settings.ignoreShortWords = false;
     tempDir = std::filesystem::temp_directory_path() /
               ("velt_reports_" + std::to_string(::getpid()) + "_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -50,8 +50,8 @@ class ReportTest : public ::testing::Test {
 
   // Sends the output file to path (empty: no file output).
   void SetOutputFile(const std::filesystem::path& path) {
-    session.settings.txbFile[1] = FromUtf8(path.string());
-    session.settings.chkDisableOutputToFile = false;
+    session.settings.filePaths[1] = FromUtf8(path.string());
+    session.settings.outputToFileDisabled = false;
   }
 
   std::string Window() const { return Utf8(session.textWindow.text()); }

@@ -52,17 +52,17 @@ TEST_P(FormatGolden, WindowAndFileShowTheTableInTheFormat) {
   const FormatCase& c = GetParam();
   InMemoryPhrases table = CatTable();
   session.settings.source = Source::Clipboard;
-  session.settings.cboDisplayFormat = c.format;
-  session.settings.cboWordOrder = c.order;
-  session.settings.chkDisplayRelativeFrequency = c.relative;
-  session.run.strHowManyPhrases = u"Summary.\r\n";
+  session.settings.displayFormat = c.format;
+  session.settings.wordOrder = c.order;
+  session.settings.relativeFrequency = c.relative;
+  session.run.summarySentence = u"Summary.\r\n";
   SetOutputFile(tempDir / "out.txt");
 
   ListWords(session, table);
 
   EXPECT_EQ(Window(), Golden(c.window));
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), Golden(c.file));
-  EXPECT_TRUE(session.reports.blnOutputFileWritten);
+  EXPECT_TRUE(session.reports.outputFileWritten);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -265,14 +265,14 @@ TEST_P(FolderFormatGolden, WindowAndFileShowPerFileData) {
   const FolderCase& c = GetParam();
   InMemoryPhrases table = FolderTable(c.folder);
   session.settings.source = Source::Folder;
-  session.settings.txbFolder = FromUtf8(c.folder);
-  session.settings.chkIncludeSubfolders = true;
-  session.sources.lngNumFiles = 3;
-  session.sources.intNumFolders = 2;
-  session.settings.cboDisplayFormat = c.format;
-  session.settings.chkDisplayRelativeFrequency = c.relative;
-  session.settings.chkSortByNumberOfFiles = c.byFiles;
-  session.run.strHowManyPhrases = u"Summary.\r\n";
+  session.settings.inputFolder = FromUtf8(c.folder);
+  session.settings.includeSubfolders = true;
+  session.sources.fileCount = 3;
+  session.sources.folderCount = 2;
+  session.settings.displayFormat = c.format;
+  session.settings.relativeFrequency = c.relative;
+  session.settings.sortByNumberOfFiles = c.byFiles;
+  session.run.summarySentence = u"Summary.\r\n";
   SetOutputFile(tempDir / "out.txt");
 
   ListWords(session, table);

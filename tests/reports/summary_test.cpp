@@ -14,19 +14,19 @@ struct SummaryCase {
 
 PhraseSummary Make(int32_t n, int minLength, int maxLength, int minFrequency, int longest = 0) {
   PhraseSummary s;
-  s.lngNumWordsIncluded = n;
-  s.intMinNumWordsInPhrase = minLength;
-  s.intMaxNumWordsInPhrase = maxLength;
-  s.intMFPThresholdFrequency = minFrequency;
-  s.intNumWordsInLongestPhrase = longest;
+  s.includedPhraseCount = n;
+  s.minPhraseLength = minLength;
+  s.maxPhraseLength = maxLength;
+  s.minimumFrequency = minFrequency;
+  s.wordsInLongestPhrase = longest;
   return s;
 }
 
 PhraseSummary WithIgnoreMode(PhraseSummary s, int mode) {
-  s.blnThereAreWordsToIgnore = true;
-  s.blnStripPhrases = mode == 3;
-  s.blnExcludePhrasesContainingAWordToIgnore = mode == 4;
-  s.blnExcludePhrasesConsistingOnlyOfWordsToIgnore = mode == 2;
+  s.wordsToIgnoreInForce = true;
+  s.removeIgnoredWords = mode == 3;
+  s.excludePhrasesWithIgnoredWord = mode == 4;
+  s.excludePhrasesOfIgnoredWordsOnly = mode == 2;
   return s;
 }
 
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryCase{"NoAdviceWithoutWordsToIgnore",
                     [] {
                       PhraseSummary s = WithIgnoreMode(Make(0, 2, 3, 2), 2);
-                      s.blnThereAreWordsToIgnore = false;
+                      s.wordsToIgnoreInForce = false;
                       return s;
                     }(),
                     "There are no phrases with 2 to 3 words which occur at least twice.\r\n"},
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ReportTest, SummaryIsKeptForTheHeaderOrShownWhenNothingQualified) {
   session.window.SetCaption(ControlId::lblNumberOfWords, u"Number of phrases in this list: 9");
   SetHowManyPhrases(session, Make(2, 2, 2, 2));
-  EXPECT_EQ(Utf8(session.run.strHowManyPhrases),
+  EXPECT_EQ(Utf8(session.run.summarySentence),
             "There are 2 phrases of 2 words which occur at least twice.\r\n");
   EXPECT_EQ(Window(), "");
 
@@ -96,8 +96,8 @@ TEST_F(ReportTest, NoPhrasesMessageMentionsTheShortWordSizeWhenShortWordsAreIgno
   ReportNoPhrases(session);
   EXPECT_EQ(Window(), "No phrases satisfying the specified conditions were found.");
   session.textWindow.Clear();
-  session.settings.chkIgnoreShortWords = true;
-  session.settings.cboShortWordSize = 2;
+  session.settings.ignoreShortWords = true;
+  session.settings.shortWordSizeIndex = 2;
   ReportNoPhrases(session);
   EXPECT_EQ(Window(),
             "No phrases with at least 4 characters\r\n"
@@ -106,11 +106,11 @@ TEST_F(ReportTest, NoPhrasesMessageMentionsTheShortWordSizeWhenShortWordsAreIgno
 
 TEST_F(ReportTest, FilesScannedNoticeGroupsAndChoosesSingularOrPlural) {
   const auto notice = [&](int32_t files, int folders, bool incomplete) {
-    session.sources.lngNumFiles = files;
-    session.sources.intNumFolders = folders;
-    session.run.blnListIncomplete = incomplete;
+    session.sources.fileCount = files;
+    session.sources.folderCount = folders;
+    session.run.listIncomplete = incomplete;
     SetFilesScannedNotice(session);
-    return Utf8(session.reports.strOutput);
+    return Utf8(session.reports.pendingOutput);
   };
   EXPECT_EQ(notice(1204, 17, false), "1,204 files (in 17 folders) were scanned.\r\n");
   EXPECT_EQ(notice(1, 1, false), "1 file (in 1 folder) was scanned.\r\n");

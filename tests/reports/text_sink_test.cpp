@@ -11,23 +11,23 @@ namespace velt::testing {
 namespace {
 
 TEST_F(ReportTest, AnAppendThatCannotLengthenAnOverfullWindowMarksItFull) {
-  session.reports.lngTextboxCapacity = 10;
+  session.reports.textWindowCapacity = 10;
   SetTextWindow(session, u"0123456789AB");
   OutputToTxb(session, u"C");  // over the capacity but still growing: not full
-  EXPECT_FALSE(session.reports.blnTextboxFull);
+  EXPECT_FALSE(session.reports.textWindowFull);
 
-  session.sources.blnListingFiles = true;
-  session.sources.lngNumFiles = 17;
-  session.sources.intNumFolders = 3;
+  session.sources.listingFiles = true;
+  session.sources.fileCount = 17;
+  session.sources.folderCount = 3;
   OutputToTxb(session, u"");
-  EXPECT_TRUE(session.reports.blnTextboxFull);
+  EXPECT_TRUE(session.reports.textWindowFull);
   EXPECT_EQ(Window(),
             "0123456789ABC\r\n\r\nTextbox is full.\r\n\r\nTo this point: 17 files in 3 folders");
   OutputToTxb(session, u"more");
   EXPECT_TRUE(Window().ends_with("folders"));
 
   ClearTextbox(session);
-  EXPECT_FALSE(session.reports.blnTextboxFull);
+  EXPECT_FALSE(session.reports.textWindowFull);
   OutputToTxb(session, u"x");
   EXPECT_EQ(Window(), "x");
 }
@@ -38,11 +38,11 @@ TEST_F(ReportTest, TheWindowRefusesTextPastItsLimitAndOnlyThenIsFull) {
   const Text piece(kTextWindowLimitMargin / 4, u'x');
   for (int i = 0; i < 4; ++i) {
     OutputToTxb(session, piece);  // past the capacity, within the limit
-    EXPECT_FALSE(session.reports.blnTextboxFull);
+    EXPECT_FALSE(session.reports.textWindowFull);
   }
   const size_t before = session.textWindow.length();
   OutputToTxb(session, u"0123456789A");  // one character too many: refused
-  EXPECT_TRUE(session.reports.blnTextboxFull);
+  EXPECT_TRUE(session.reports.textWindowFull);
   EXPECT_TRUE(Window().ends_with(std::string(10, 'x') + "\r\n\r\nTextbox is full."));
   EXPECT_EQ(session.textWindow.length(), before - 256 + 20);
 
@@ -51,25 +51,25 @@ TEST_F(ReportTest, TheWindowRefusesTextPastItsLimitAndOnlyThenIsFull) {
   ClearTextbox(session);
   for (int i = 0; i < 100; ++i)
     OutputToTxb(session, piece);
-  EXPECT_FALSE(session.reports.blnTextboxFull);
+  EXPECT_FALSE(session.reports.textWindowFull);
   EXPECT_EQ(session.textWindow.length(), 100 * piece.size());
 }
 
 TEST_F(ReportTest, ClearOutputForgetsTheCount) {
-  session.run.blnWordsGot = true;
+  session.run.countAvailable = true;
   OutputToTxb(session, u"report");
-  cmdClearOutput_Click(session);
+  OnClearOutputClicked(session);
   EXPECT_EQ(Window(), "");
-  EXPECT_FALSE(session.run.blnWordsGot);
+  EXPECT_FALSE(session.run.countAvailable);
   EXPECT_FALSE(session.window.Get(ControlId::lblNumberOfWords).visible);
 }
 
 TEST_F(ReportTest, ReportErrorNamesTheLocationAndStopsTheClock) {
   session.run.timer2Enabled = true;
-  session.run.blnElapsedTimeRunning = true;
+  session.run.elapsedTimeRunning = true;
   ReportError(session, 5, u"Invalid procedure call", u"DoIt B");
-  session.reports.blnOutputFileWritten = true;
-  session.reports.blnTextboxFull = true;
+  session.reports.outputFileWritten = true;
+  session.reports.textWindowFull = true;
   ReportError(session, 53, u"File not found", u"DoItFromFile");
 
   ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -82,15 +82,15 @@ TEST_F(ReportTest, ReportErrorNamesTheLocationAndStopsTheClock) {
             u"The whole report has been written to the output file.");
   EXPECT_EQ(dialogs.messages[1].title, u"Text window full");
   EXPECT_FALSE(session.run.timer2Enabled);
-  EXPECT_FALSE(session.run.blnElapsedTimeRunning);
+  EXPECT_FALSE(session.run.elapsedTimeRunning);
 }
 
 class WindowFullNotice : public ReportTest {
  protected:
   WindowFullNotice() {
     session.settings.source = Source::Clipboard;
-    session.settings.cboDisplayFormat = 8;
-    session.run.strHowManyPhrases = u"S.\r\n";
+    session.settings.displayFormat = 8;
+    session.run.summarySentence = u"S.\r\n";
   }
   // "S.\r\nPhrase [longest has 11 characters]\r\n" (40 characters), then
   // the cat, black cat, the cat sat (9 + 11 + 13 characters with line ends).
@@ -98,22 +98,22 @@ class WindowFullNotice : public ReportTest {
 };
 
 TEST_F(WindowFullNotice, ReportLongerThanTheCapacityEndsWithTheNotice) {
-  session.reports.lngTextboxCapacity = 60;
+  session.reports.textWindowCapacity = 60;
   ListWords(session, table);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Text window full");
   EXPECT_EQ(dialogs.messages[0].text,
             u"Text window full  To keep the whole report, specify an output file and list "
             u"again.");
-  EXPECT_TRUE(session.reports.blnTextboxFull);
+  EXPECT_TRUE(session.reports.textWindowFull);
   EXPECT_TRUE(Window().ends_with("the cat sat\r\n"));  // short windows are not cut back
 }
 
 TEST_F(WindowFullNotice, TellsWhetherTheFileHasTheWholeReport) {
-  session.reports.lngTextboxCapacity = 60;
+  session.reports.textWindowCapacity = 60;
   SetOutputFile(tempDir / "out.txt");
   ListWords(session, table);
-  session.settings.chkDisableOutputToFile = true;
+  session.settings.outputToFileDisabled = true;
   ListWords(session, table);
   ASSERT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(dialogs.messages[0].text,
@@ -124,7 +124,7 @@ TEST_F(WindowFullNotice, TellsWhetherTheFileHasTheWholeReport) {
 }
 
 TEST_F(WindowFullNotice, ABufferThatNeverReachedTheWindowIsShownFromItsStart) {
-  session.reports.lngTextboxCapacity = 20;
+  session.reports.textWindowCapacity = 20;
   ListWords(session, table);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
@@ -139,7 +139,7 @@ TEST_F(WindowFullNotice, LongWindowIsCutBackToAWholeLine) {
     rows.push_back({Text(u"phrase ").append(Decimal(i)), 1});
   InMemoryPhrases many(std::move(rows));
   // Above the 2,048-character batches, so the report reaches the window.
-  session.reports.lngTextboxCapacity = 3000;
+  session.reports.textWindowCapacity = 3000;
   ListWords(session, many);
   // 32 characters off the end take "phrase 399", "phrase 398" and part of
   // "phrase 397"; the window then ends before the last line end.
@@ -148,19 +148,19 @@ TEST_F(WindowFullNotice, LongWindowIsCutBackToAWholeLine) {
 }
 
 TEST_F(ReportTest, MouseClicksExplainWhatTheProgramIsDoing) {
-  txbOutput_LeftClick(session);
-  txbOutput_RightClick(session);
+  OnOutputLeftClicked(session);
+  OnOutputRightClicked(session);
   EXPECT_TRUE(dialogs.messages.empty());
 
-  session.sources.blnListingFiles = true;
-  txbOutput_LeftClick(session);
-  session.sources.blnListingFiles = false;
-  session.sources.blnReadingFiles = true;
-  txbOutput_LeftClick(session);  // words are not shown as found: no message
-  session.settings.chkSuppressWords = false;
-  txbOutput_LeftClick(session);
+  session.sources.listingFiles = true;
+  OnOutputLeftClicked(session);
+  session.sources.listingFiles = false;
+  session.sources.readingFiles = true;
+  OnOutputLeftClicked(session);  // words are not shown as found: no message
+  session.settings.suppressWordsAsFound = false;
+  OnOutputLeftClicked(session);
   session.settings.source = Source::Clipboard;
-  txbOutput_RightClick(session);
+  OnOutputRightClicked(session);
 
   EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{u"Listing files to be scanned", u"Scanning files",
                                                  u"Text on clipboard"}));

@@ -58,7 +58,7 @@ TEST_F(SettingsFilesTest, SavedFileLoadsBackEveryField) {
 
   session.settings = Settings{};
   bool restoringSeen = false;
-  hooks.onLanguageSelected = [&] { restoringSeen = session.run.blnRestoring; };
+  hooks.onLanguageSelected = [&] { restoringSeen = session.run.restoring; };
   dialogs.openFileAnswers = {Path("mine.velt")};
   LoadSettingsFromFile(session, stateFile, hooks);
   const FileDialogRequest& open = dialogs.fileDialogs[1];
@@ -67,7 +67,7 @@ TEST_F(SettingsFilesTest, SavedFileLoadsBackEveryField) {
   EXPECT_TRUE(open.mustExist);
   EXPECT_EQ(session.settings, NonDefaultSettings());
   EXPECT_TRUE(restoringSeen);
-  EXPECT_FALSE(session.run.blnRestoring);
+  EXPECT_FALSE(session.run.restoring);
   EXPECT_TRUE(dialogs.messages.empty());  // no words-file question while loading
   EXPECT_EQ(State(ControlId::lblState).caption, u"Settings loaded from");
   EXPECT_EQ(hooks.calls.back(), "ShowSettingsWindow");
@@ -91,7 +91,7 @@ TEST_F(SettingsFilesTest, CancellingChangesNothing) {
 
 TEST_F(SettingsFilesTest, FaultyFilesAreReportedAndReinitialize) {
   std::vector<std::string> lines = NonDefaultLines();
-  lines[29] = "-1";  // cboWordOrder without a selection
+  lines[29] = "-1";  // wordOrder without a selection
   testing::WriteBytes(dir / "nolist.velt", JoinLines(lines));
   lines = NonDefaultLines();
   lines[49] = "9";  // no such language
@@ -158,7 +158,7 @@ TEST_F(SettingsFilesTest, Reinitialize) {
   session.window.SetVisible(ControlId::txbStateFile, true);
   hooks.onInitialize = [&] { session.settings = Settings{}; };
   session.settings = NonDefaultSettings();
-  session.run.blnStartUpCompleted = false;
+  session.run.startUpCompleted = false;
   Reinitialize(session, stateFile, hooks);
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Initialize"}));
   EXPECT_EQ(testing::ReadBytes(stateFile.defaultPath()), FormatStateRecords(Settings{}));
@@ -168,7 +168,7 @@ TEST_F(SettingsFilesTest, Reinitialize) {
   fs::remove(stateFile.defaultPath());
   hooks.calls.clear();
   session.window.SetVisible(ControlId::txbStateFile, true);
-  session.run.blnStartUpCompleted = true;
+  session.run.startUpCompleted = true;
   Reinitialize(session, stateFile, hooks);
   EXPECT_EQ(hooks.calls,
             (std::vector<std::string>{"Initialize", "Popup cmdInitialize Program reinitialized"}));

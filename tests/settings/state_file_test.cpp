@@ -29,12 +29,12 @@ size_t FileCount(const fs::path& folder) {
 
 class StateFileTest : public ::testing::Test {
  protected:
-  RestoreResult Restore(const std::string& bytes, bool blnRestoring = false) {
+  RestoreResult Restore(const std::string& bytes, bool restoring = false) {
     WriteBytes(file, bytes);
-    return RestoreFrom(file, blnRestoring);
+    return RestoreFrom(file, restoring);
   }
-  RestoreResult RestoreFrom(const std::string& path, bool blnRestoring = false) {
-    return stateFile.RestoreSavedState({settings, dialogs, hooks, blnRestoring}, path);
+  RestoreResult RestoreFrom(const std::string& path, bool restoring = false) {
+    return stateFile.RestoreSavedState({settings, dialogs, hooks, restoring}, path);
   }
 
   testing::ScratchDir dir;
@@ -131,9 +131,9 @@ TEST_F(StateFileTest, CompleteRestoreAndTheWordsFileQuestion) {
   hooks.calls.clear();
   dialogs.answers = {Answer::No};
   EXPECT_EQ(Restore(JoinLines(NonDefaultLines())).code, restore_result::kRestored);
-  EXPECT_EQ(settings.cboWordsFile.index, -1);
-  EXPECT_EQ(settings.cboWordsFile.entries.size(), 2u);
-  EXPECT_EQ(settings.cboCommonWordsLanguages, 7);
+  EXPECT_EQ(settings.wordsFileList.index, -1);
+  EXPECT_EQ(settings.wordsFileList.entries.size(), 2u);
+  EXPECT_EQ(settings.commonWordsLanguage, 7);
   EXPECT_EQ(settings.ignoreMode, IgnoreMode::AllowAllIgnored);
   EXPECT_EQ(Calls(hooks.calls.end() - 3, hooks.calls.end()),
             (Calls{"CommitExtraWords", "ClearFileWordsInForce", "SetWordsToIgnoreNotice"}));
@@ -144,7 +144,7 @@ TEST_F(StateFileTest, WhatFollowsAFullRead) {
   // selected one.
   EXPECT_EQ(Restore(JoinLines(NonDefaultLines()), true).code, restore_result::kRestored);
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(settings.cboWordsFile.index, 1);
+  EXPECT_EQ(settings.wordsFileList.index, 1);
   EXPECT_EQ(hooks.calls.back(), "AttemptToReadWords");
 
   // Empty file boxes: "Disable" unchecked and unavailable, no input-name check.
@@ -153,7 +153,7 @@ TEST_F(StateFileTest, WhatFollowsAFullRead) {
   lines[4] = "  ";
   hooks.calls.clear();
   EXPECT_EQ(Restore(JoinLines(lines), true).code, restore_result::kRestored);
-  EXPECT_FALSE(settings.chkDisableOutputToFile);
+  EXPECT_FALSE(settings.outputToFileDisabled);
   EXPECT_EQ(Calls(hooks.calls.begin() + 6, hooks.calls.end()),
             (Calls{"DisableOutputSwitch", "FolderBoxLostFocus", "CommitExtraWords",
                    "AttemptToReadWords"}));
@@ -191,7 +191,7 @@ TEST_F(StateFileTest, ShortFiles) {
               u"Saving the settings should fix the 'Input past end of file' error.");
     EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
   }
-  EXPECT_EQ(settings.cboDisplayFormat, 12);  // read before the end: kept
+  EXPECT_EQ(settings.displayFormat, 12);  // read before the end: kept
   EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "SetDefaultValues"), 0);
   EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "FolderBoxLostFocus"), 0);
 
@@ -204,7 +204,7 @@ TEST_F(StateFileTest, FilesThatCannotBeRestored) {
   RestoreResult result = Restore(JoinLines(NonDefaultLines(), 32) + "100\r\n");
   EXPECT_EQ(result.code, restore_result::kError);
   EXPECT_EQ(result.description, u"Invalid data");
-  EXPECT_TRUE(settings.chkOnly7bitASCII);  // the record before it
+  EXPECT_TRUE(settings.only7BitAscii);  // the record before it
   EXPECT_TRUE(dialogs.messages.empty());
 
   fs::create_directory(dir / "folder.velt");
@@ -215,7 +215,7 @@ TEST_F(StateFileTest, FilesThatCannotBeRestored) {
   result = Restore("\"/f\"\r\n" + std::string(10 << 20, '7') + "\r\n");
   EXPECT_EQ(result.code, restore_result::kError);
   EXPECT_EQ(result.description, u"Invalid data");
-  EXPECT_EQ(settings.txbFolder, u"/f");
+  EXPECT_EQ(settings.inputFolder, u"/f");
 
   // Garbage without line ends is one text record, then the end of the file.
   std::string garbage;
@@ -224,7 +224,7 @@ TEST_F(StateFileTest, FilesThatCannotBeRestored) {
   std::erase_if(garbage, [](char c) { return c == '\r' || c == '\n' || c == '"' || c == ','; });
   EXPECT_EQ(Restore(garbage).code, restore_result::kRestored);
   EXPECT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_EQ(settings.txbFolder, PathFromNative(garbage.substr(garbage.find_first_not_of(' '))));
+  EXPECT_EQ(settings.inputFolder, PathFromNative(garbage.substr(garbage.find_first_not_of(' '))));
 }
 
 // Runs the action as an unprivileged user when the tests run as root, whom

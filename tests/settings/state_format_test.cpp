@@ -51,20 +51,20 @@ TEST(StateFormatTest, ReadingBackRestoresEveryField) {
 
 TEST(StateFormatTest, TextValues) {
   Settings s;
-  s.txbFolder = u"say \"hi\"";
-  s.txbFilterWords = u"\"";
-  s.txbFile[0] = u"a\r\nb\nc";
+  s.inputFolder = u"say \"hi\"";
+  s.filterWords = u"\"";
+  s.filePaths[0] = u"a\r\nb\nc";
   const std::string bytes = FormatStateRecords(s);
   EXPECT_TRUE(bytes.starts_with("\"say \"hi\"\"\r\n"));
   Settings read;
   ASSERT_EQ(ParseStateRecords(bytes, read).status, ParseStatus::Complete);
-  EXPECT_EQ(read.txbFolder, u"say \"hi\"");
-  EXPECT_EQ(read.txbFilterWords, u"\"");
-  EXPECT_EQ(read.txbFile[0], u"a  b c");  // a line break cannot stand in a record
+  EXPECT_EQ(read.inputFolder, u"say \"hi\"");
+  EXPECT_EQ(read.filterWords, u"\"");
+  EXPECT_EQ(read.filePaths[0], u"a  b c");  // a line break cannot stand in a record
 
   // In a text record, bytes that are not UTF-8 are Windows-1252.
   ASSERT_EQ(ParseStateRecords(WithLine(2, "\"caf\xE9 \x80\""), read).status, ParseStatus::Complete);
-  EXPECT_EQ(read.txbWordsToIgnoreOrCount, u"caf\u00E9 \u20AC");
+  EXPECT_EQ(read.extraWords, u"caf\u00E9 \u20AC");
 
   const std::pair<std::string_view, std::string_view> cases[] = {
       {"\"\"", ""},       {"  \"a\"b\"  ", "a\"b"}, {"\"open", "open"},
@@ -90,11 +90,11 @@ TEST(StateFormatTest, PathRecordsKeepTheirBytes) {
   lines[33] = "\"" + entry + "\"";
   Settings read;
   ASSERT_EQ(ParseStateRecords(JoinLines(lines), read).status, ParseStatus::Complete);
-  EXPECT_EQ(PathToNative(read.txbFolder), folder);
-  EXPECT_EQ(PathToNative(read.txbFile[0]), input);
-  EXPECT_EQ(PathToNative(read.txbFile[1]), output);
-  EXPECT_EQ(PathToNative(read.cboWordsFile.entries[0]), entry);
-  EXPECT_EQ(read.txbWordsToIgnoreOrCount, u"caf\u00E9");  // not a path: Windows-1252
+  EXPECT_EQ(PathToNative(read.inputFolder), folder);
+  EXPECT_EQ(PathToNative(read.filePaths[0]), input);
+  EXPECT_EQ(PathToNative(read.filePaths[1]), output);
+  EXPECT_EQ(PathToNative(read.wordsFileList.entries[0]), entry);
+  EXPECT_EQ(read.extraWords, u"caf\u00E9");  // not a path: Windows-1252
 
   const std::string written = FormatStateRecords(read);
   for (const std::string& path : {folder, input, output, entry}) {
@@ -177,20 +177,20 @@ TEST(StateFormatTest, ValuesTheirFieldsTakeOrNot) {
     }
     EXPECT_EQ(outcome.status, ParseStatus::InvalidData) << label;
     EXPECT_EQ(outcome.description, u"Invalid data");
-    EXPECT_EQ(s.txbFolder, u"/home/ann/corpus") << label;             // read before: applied
+    EXPECT_EQ(s.inputFolder, u"/home/ann/corpus") << label;           // read before: applied
     EXPECT_EQ(s.ignoreMode, IgnoreMode::ExcludeAllIgnored) << label;  // after: not read
   }
   // The failing field keeps its old value.
   Settings s;
   ASSERT_EQ(ParseStateRecords(WithLine(8, "9"), s).status, ParseStatus::InvalidData);
-  EXPECT_EQ(s.cboShortWordSize, 4);
-  EXPECT_EQ(s.cboLongWordSize, Settings{}.cboLongWordSize);
+  EXPECT_EQ(s.shortWordSizeIndex, 4);
+  EXPECT_EQ(s.longWordSizeIndex, Settings{}.longWordSizeIndex);
   // With N = 0 the selected-index record is read but not applied.
   std::vector<std::string> noList = NonDefaultLines();
   noList.erase(noList.begin() + 32, noList.begin() + 36);
   noList.insert(noList.begin() + 32, {"0", "5"});
   ASSERT_EQ(ParseStateRecords(JoinLines(noList), s).status, ParseStatus::Complete);
-  EXPECT_EQ(s.cboWordsFile, WordsFileList{});
+  EXPECT_EQ(s.wordsFileList, WordsFileList{});
 }
 
 TEST(StateFormatTest, ShortFilesKeepWhatWasRead) {
@@ -204,22 +204,22 @@ TEST(StateFormatTest, ShortFilesKeepWhatWasRead) {
   }
   // The list is emptied when N is read and filled entry by entry.
   Settings s;
-  s.cboWordsFile = {{u"/old"}, 0};
+  s.wordsFileList = {{u"/old"}, 0};
   ParseStateRecords(JoinLines(lines, 34), s);
-  EXPECT_EQ(s.cboWordsFile, (WordsFileList{{u"/w/a.txt"}, -1}));
+  EXPECT_EQ(s.wordsFileList, (WordsFileList{{u"/w/a.txt"}, -1}));
 }
 
 TEST(StateFormatTest, WordsFileListOfMoreThan99Entries) {
   Settings s;
   for (int k = 0; k < 100; ++k)
-    s.cboWordsFile.entries.push_back(u"/f" + T(std::to_string(k)));
+    s.wordsFileList.entries.push_back(u"/f" + T(std::to_string(k)));
   for (const int selected : {99, 3}) {
-    s.cboWordsFile.index = selected;
+    s.wordsFileList.index = selected;
     Settings read;
     ASSERT_EQ(ParseStateRecords(FormatStateRecords(s), read).status, ParseStatus::Complete);
-    ASSERT_EQ(read.cboWordsFile.entries.size(), 99u);
-    EXPECT_EQ(read.cboWordsFile.Selected(), s.cboWordsFile.Selected());
-    EXPECT_EQ(read.cboWordsFile.entries[97], u"/f97");
+    ASSERT_EQ(read.wordsFileList.entries.size(), 99u);
+    EXPECT_EQ(read.wordsFileList.Selected(), s.wordsFileList.Selected());
+    EXPECT_EQ(read.wordsFileList.entries[97], u"/f97");
   }
 }
 

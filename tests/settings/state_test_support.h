@@ -19,26 +19,26 @@ namespace velt::testing {
 
 inline Settings NonDefaultSettings() {
   Settings s;
-  s.txbFolder = u"/home/ann/corpus";
-  s.txbWordsToIgnoreOrCount = u"ibid vide";
-  s.txbFile = {u"/home/ann/in.txt", u"/home/ann/out.txt"};
-  s.txbFileFilepathSpecifications = {u"*.txt *.htm", u"draft"};
-  s.cboShortWordSize = 4;
-  s.cboLongWordSize = 5;
+  s.inputFolder = u"/home/ann/corpus";
+  s.extraWords = u"ibid vide";
+  s.filePaths = {u"/home/ann/in.txt", u"/home/ann/out.txt"};
+  s.pathPatterns = {u"*.txt *.htm", u"draft"};
+  s.shortWordSizeIndex = 4;
+  s.longWordSizeIndex = 5;
   for (bool* box : s.SettingsCheckboxes())
     *box = !*box;
-  s.chkDisableOutputToFile = true;
-  s.chkIncludeSubfolders = true;
-  s.cboWordOrder = 1;
-  s.cboDisplayFormat = 12;
-  s.cboWordsFile = {{u"/w/a.txt", u"/w/cwds_fr.txt"}, 1};
+  s.outputToFileDisabled = true;
+  s.includeSubfolders = true;
+  s.wordOrder = 1;
+  s.displayFormat = 12;
+  s.wordsFileList = {{u"/w/a.txt", u"/w/cwds_fr.txt"}, 1};
   s.source = Source::Folder;
-  s.cboPhraseLength = {3, 10};
-  s.cboMinimumFrequency = 7;
-  s.chkDisplayRelativeFrequency = true;
-  s.chkSortByNumberOfFiles = true;
-  s.cboCommonWordsLanguages = 5;
-  s.txbFilterWords = u"\u00E9t\u00E9 \u00E7a";
+  s.phraseLengthIndexes = {3, 10};
+  s.minimumFrequencyIndex = 7;
+  s.relativeFrequency = true;
+  s.sortByNumberOfFiles = true;
+  s.commonWordsLanguage = 5;
+  s.filterWords = u"\u00E9t\u00E9 \u00E7a";
   s.filterMode = FilterMode::Subphrase;
   s.ignoreMode = IgnoreMode::RemoveIgnored;
   return s;

@@ -15,7 +15,7 @@ class ClipboardTest : public testing::SourceTest {
 
 TEST_F(ClipboardTest, AtMostOneHundredThousandCharacters) {
   EXPECT_TRUE(Fetch(Text(100000, u'a')));
-  EXPECT_EQ(session.sources.strClipboardText.size(), 100000u);
+  EXPECT_EQ(session.sources.clipboardText.size(), 100000u);
   EXPECT_FALSE(Fetch(Text(100001, u'a')));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Too much clipboard text");
@@ -23,7 +23,7 @@ TEST_F(ClipboardTest, AtMostOneHundredThousandCharacters) {
             u"There are 100,001 characters in the text on the clipboard.\r\n"
             u"The maximum permitted is 100,000.  If possible,\r\n"
             u"count word frequencies for this text using an input file.");
-  EXPECT_TRUE(session.sources.strClipboardText.empty());
+  EXPECT_TRUE(session.sources.clipboardText.empty());
   EXPECT_FALSE(Fetch(u""));
   EXPECT_EQ(dialogs.messages.back().text, session.UIText(213));
   // A message without a title of its own carries the program's name.
@@ -44,11 +44,11 @@ TEST_F(ClipboardTest, NaturalTextAllowsWhitespaceAndLooksAtTheSampleOnly) {
 }
 
 TEST_F(ClipboardTest, TextIsScannedAsOneLowerCasedLineWithoutMarkers) {
-  hooks.scanner.markers.intNumCommentMarkers = 6;
+  hooks.scanner.markers.markerPairCount = 6;
   ASSERT_TRUE(Fetch(u"First LINE\r\nSecond \u00C9t\u00C9"));
   EXPECT_TRUE(DoItFromClipboard(context));
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"first line\r\nsecond \u00E9t\u00E9"});
-  EXPECT_EQ(hooks.scanner.markers.intNumCommentMarkers, 0);
+  EXPECT_EQ(hooks.scanner.markers.markerPairCount, 0);
   EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{false});
   EXPECT_EQ(hooks.phraseResets, 0);
   EXPECT_EQ(session.window.Get(ControlId::cmdCountPhrases).caption, session.UIText(25));

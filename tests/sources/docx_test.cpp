@@ -31,7 +31,7 @@ std::vector<Text> Runs(Session& session, TextView xml) {
 class DocxTest : public testing::SourceTest {
  protected:
   // An output file is named, so large documents bring no output-file question.
-  DocxTest() { session.settings.txbFile[1] = FromUtf8(dir.File("out.txt")); }
+  DocxTest() { session.settings.filePaths[1] = FromUtf8(dir.File("out.txt")); }
 
   std::string Docx(const std::string& name, const std::vector<ZipMember>& members) {
     return dir.Write(name, BuildZip(members));
@@ -108,21 +108,21 @@ TEST_F(DocxTest, WordProcessorDocumentsKeepWordsApartAtEveryBreak) {
 }
 
 TEST_F(DocxTest, StopRequestEndsTheConversion) {
-  session.run.blnStop = true;
-  session.run.lngSecondsElapsed = 3;
+  session.run.stopRequested = true;
+  session.run.secondsElapsed = 3;
   EXPECT_TRUE(Runs(session, u"<w:t>a</w:t><w:t>b</w:t>").empty());
   EXPECT_TRUE(dialogs.messages.empty());
 
-  session.run.lngSecondsElapsed = 12;
+  session.run.secondsElapsed = 12;
   dialogs.answers = {Answer::No};
   EXPECT_EQ(Runs(session, u"<w:t>a</w:t><w:t>b</w:t>").size(), 2u);
-  EXPECT_FALSE(session.run.blnStop);
+  EXPECT_FALSE(session.run.stopRequested);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, session.UIText(362) + u"\r\n" + session.UIText(363));
 }
 
 TEST_F(DocxTest, DocumentIsReadThroughATemporaryTextFileThatIsRemovedAfterwards) {
-  session.settings.chkExtractTextFromDocx = true;
+  session.settings.keepDocxText = true;
   const std::string docx = dir.File("Sample.DOCX");
   std::filesystem::copy_file(testing::TestData("sample.docx"), docx);
   EXPECT_EQ(ReadSingle(docx), 0);
@@ -156,9 +156,9 @@ TEST_F(DocxTest, TooBigDocumentInAFolderIsReportedOnceAndTheScanGoesOn) {
   dir.Write("folder/a.txt", "plain words\r\n");
   SetSkippedExtensions(session.sources);
   session.settings.source = Source::Folder;
-  session.settings.txbFolder = FromUtf8(dir.File("folder"));
+  session.settings.inputFolder = FromUtf8(dir.File("folder"));
   EXPECT_TRUE(ScanFolderFiles(context));
-  EXPECT_EQ(session.sources.lngTotalNumFiles, 2);
+  EXPECT_EQ(session.sources.totalFileCount, 2);
   EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"plain words"});
   EXPECT_NE(session.textWindow.text().find(u"a.txt [13 bytes]"), Text::npos);
@@ -188,13 +188,13 @@ TEST_F(DocxTest, DamagedArchivesAndMissingBodiesReportAConversionError) {
   const std::string bodiless = Docx("nobody.docx", {StoredMember("word/styles.xml", "<x/>")});
   for (const std::string& path : {truncated, bodiless}) {
     dialogs.messages.clear();
-    session.run.blnStop = false;
+    session.run.stopRequested = false;
     EXPECT_EQ(ReadSingle(path), 0);
     ASSERT_EQ(dialogs.messages.size(), 1u) << path;
     EXPECT_EQ(dialogs.messages[0].title, u"Error");
     const Text tail = u" when processing \r\n" + FromUtf8(path);
     EXPECT_EQ(dialogs.messages[0].text.substr(dialogs.messages[0].text.size() - tail.size()), tail);
-    EXPECT_TRUE(session.run.blnStop);
+    EXPECT_TRUE(session.run.stopRequested);
     EXPECT_TRUE(LeftoverTempFolders().empty());
   }
   EXPECT_NE(dialogs.Texts()[0].find(u"has no word/document.xml"), Text::npos);

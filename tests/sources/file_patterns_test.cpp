@@ -41,20 +41,20 @@ TEST(MatchFilePattern, BaseAndExtensionAreMatchedSeparately) {
 TEST(FileMatchesPatterns, SkippedExtensionsExclusionsAndPatterns) {
   SourceState state;
   SetSkippedExtensions(state);
-  EXPECT_EQ(state.astrSkippedExtensions.size(), 26u);
+  EXPECT_EQ(state.skippedExtensions.size(), 26u);
   EXPECT_FALSE(FileMatchesPatterns(state, u"/d/letter.DOC"));
   EXPECT_TRUE(FileMatchesPatterns(state, u"/d/letter.docx"));
   EXPECT_FALSE(FileMatchesPatterns(state, u"/d/site.js"));
   EXPECT_TRUE(FileMatchesPatterns(state, u"/d/README"));
 
-  state.astrExclusionTexts = {u"bak"};
+  state.exclusionTexts = {u"bak"};
   EXPECT_FALSE(FileMatchesPatterns(state, u"/d/notes.BAK.txt"));
   EXPECT_TRUE(FileMatchesPatterns(state, u"/bak/notes.txt"));  // folders are ScanFolder's
 
-  state.astrFilePatterns = {u"*"};
+  state.filePatterns = {u"*"};
   EXPECT_TRUE(FileMatchesPatterns(state, u"/d/README"));
   EXPECT_FALSE(FileMatchesPatterns(state, u"/d/a.txt"));
-  state.astrFilePatterns = {u"*.htm*", u"*.txt"};
+  state.filePatterns = {u"*.htm*", u"*.txt"};
   EXPECT_TRUE(FileMatchesPatterns(state, u"/d/A.TXT"));
   EXPECT_FALSE(FileMatchesPatterns(state, u"/d/index.shtml"));
   EXPECT_TRUE(FileMatchesPatterns(state, u"/d/index.html"));
@@ -63,41 +63,41 @@ TEST(FileMatchesPatterns, SkippedExtensionsExclusionsAndPatterns) {
 class PatternBoxTest : public testing::SourceTest {};
 
 TEST_F(PatternBoxTest, ItemsAreNormalisedStoredLowerCasedAndValidated) {
-  session.settings.txbFileFilepathSpecifications[0] = u"  *.TXT,,a*.htm*   b.xml , ";
-  txbFileFilepathSpecifications_LostFocus(session, 0);
-  EXPECT_EQ(session.settings.txbFileFilepathSpecifications[0], u"*.TXT, a*.htm*, b.xml");
-  EXPECT_EQ(session.sources.astrFilePatterns, (std::vector<Text>{u"*.txt", u"a*.htm*", u"b.xml"}));
+  session.settings.pathPatterns[0] = u"  *.TXT,,a*.htm*   b.xml , ";
+  OnPathPatternsLeft(session, 0);
+  EXPECT_EQ(session.settings.pathPatterns[0], u"*.TXT, a*.htm*, b.xml");
+  EXPECT_EQ(session.sources.filePatterns, (std::vector<Text>{u"*.txt", u"a*.htm*", u"b.xml"}));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(session.window.Get(ControlId::txbFileFilepathSpecifications_0).tooltip, u"");
   EXPECT_EQ(session.window.Get(ControlId::txbFileFilepathSpecifications_1).tooltip,
             u"E.g., copy, bak");
 
-  session.settings.txbFileFilepathSpecifications[1] = u"draft* old";
-  txbFileFilepathSpecifications_LostFocus(session, 1);
+  session.settings.pathPatterns[1] = u"draft* old";
+  OnPathPatternsLeft(session, 1);
   EXPECT_EQ(dialogs.Texts(),
             std::vector<Text>{u"Folder pattern 'draft*' contains an invalid character."});
   EXPECT_FALSE(CheckFilePatterns(session));
 
-  session.settings.txbFileFilepathSpecifications[1] = u"";
-  txbFileFilepathSpecifications_LostFocus(session, 1);
-  EXPECT_TRUE(session.sources.astrExclusionTexts.empty());
-  session.settings.txbFileFilepathSpecifications[0] = u"dir/*.txt";
-  txbFileFilepathSpecifications_LostFocus(session, 0);
+  session.settings.pathPatterns[1] = u"";
+  OnPathPatternsLeft(session, 1);
+  EXPECT_TRUE(session.sources.exclusionTexts.empty());
+  session.settings.pathPatterns[0] = u"dir/*.txt";
+  OnPathPatternsLeft(session, 0);
   EXPECT_EQ(dialogs.Texts().back(), u"File pattern 'dir/*.txt' contains an invalid character.");
   EXPECT_EQ(dialogs.Titles().back(), u"Invalid input");
 }
 
 TEST_F(PatternBoxTest, DocPatternsAreExplainedAndLongTextsBecomeTooltips) {
-  session.settings.txbFileFilepathSpecifications[0] = u"*.doc";
-  txbFileFilepathSpecifications_LostFocus(session, 0);
+  session.settings.pathPatterns[0] = u"*.doc";
+  OnPathPatternsLeft(session, 0);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Match file patterns");
   EXPECT_EQ(dialogs.messages[0].text,
             u"This software does not process .doc files.  To process\r\n"
             u"Word .doc files they should first be converted to .docx files.");
 
-  session.settings.txbFileFilepathSpecifications[0] = u"*.docx, *.txt, *.html, chapter*.xml";
-  txbFileFilepathSpecifications_LostFocus(session, 0);
+  session.settings.pathPatterns[0] = u"*.docx, *.txt, *.html, chapter*.xml";
+  OnPathPatternsLeft(session, 0);
   EXPECT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(session.window.Get(ControlId::txbFileFilepathSpecifications_0).tooltip,
             u"*.docx, *.txt, *.html, chapter*.xml");

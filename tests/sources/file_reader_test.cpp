@@ -20,21 +20,21 @@ class FileReaderTest : public testing::SourceTest {
 };
 
 TEST_F(FileReaderTest, LinesAreTrimmedLowerCasedAndEmptyOnesSkipped) {
-  session.settings.chkTerminatePhraseAtEndOfLine = true;
+  session.settings.endPhraseAtLineEnd = true;
   EXPECT_EQ(ReadSingle(testing::TestData("crlf.txt")), 0);
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"first line of text", u"second line here",
                                             u"third line indented"}));
   EXPECT_EQ(hooks.phraseResets, 3);  // none for the empty line
   EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{false});
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"");
-  EXPECT_FALSE(session.sources.blnReadingFiles);
+  EXPECT_FALSE(session.sources.readingFiles);
   EXPECT_EQ(Label(ControlId::lblFilesize).caption, u"Filesize: 64 bytes");
   EXPECT_EQ(hooks.buttonStates, std::vector<bool>{false});
   EXPECT_EQ(Label(ControlId::cmdCountPhrases).caption, session.UIText(25));
 }
 
 TEST_F(FileReaderTest, EachLineEndTypeIsReadLineByLine) {
-  session.settings.chkCaseSignificant = true;
+  session.settings.caseSignificant = true;
   EXPECT_EQ(ReadSingle(testing::TestData("lf.txt")), 0);
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"alpha beta", u"gamma delta", u"epsilon zeta"}));
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Unix-type file.");
@@ -50,7 +50,7 @@ TEST_F(FileReaderTest, EachLineEndTypeIsReadLineByLine) {
 }
 
 TEST_F(FileReaderTest, Utf8FileIsRepairedWith7BitSwitchedOffForItsDuration) {
-  session.settings.chkOnly7bitASCII = true;
+  session.settings.only7BitAscii = true;
   const std::string path = dir.Write("utf8.txt",
                                      "\xEF\xBB\xBF\xE2\x80\x9C"
                                      "Caf\xC3\xA9\xE2\x80\x9D\nsecond \xE2\x80\x94 line\n");
@@ -59,7 +59,7 @@ TEST_F(FileReaderTest, Utf8FileIsRepairedWith7BitSwitchedOffForItsDuration) {
   // line by line.
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"\"caf\u00E9\"", u"second  --  line"}));
   EXPECT_EQ(hooks.sevenBitDuringLine, (std::vector<bool>{false, false}));
-  EXPECT_TRUE(session.settings.chkOnly7bitASCII);
+  EXPECT_TRUE(session.settings.only7BitAscii);
   EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).caption, u"This is a UTF8 file.");
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Unix-type file.");
 }
@@ -70,16 +70,16 @@ TEST_F(FileReaderTest, HtmlHeadIsSkippedAndItsCharsetTurnsOnTheRepairs) {
             (std::vector<Text>{u"<p>before the doctype</p>", u"<body>",
                                u"<p>caf&eacute; and \"quoted\" words</p>",
                                u"<p>the caf\u00E9 serves coffee</p>", u"</body>", u"</html>"}));
-  EXPECT_TRUE(hooks.scanner.blnCharacterEntitiesPossible);
-  EXPECT_EQ(hooks.scanner.markers.intNumCommentMarkers, 6);
+  EXPECT_TRUE(hooks.scanner.entitiesPossible);
+  EXPECT_EQ(hooks.scanner.markers.markerPairCount, 6);
 }
 
 TEST_F(FileReaderTest, MarkupModeFollowsTheExtension) {
-  hooks.scanner.intWithinComment = 2;
+  hooks.scanner.commentState = 2;
   EXPECT_EQ(ReadSingle(testing::TestData("prog.c")), 0);
-  EXPECT_EQ(hooks.scanner.markers.intNumCommentMarkers, 2);
-  EXPECT_FALSE(hooks.scanner.blnCharacterEntitiesPossible);
-  EXPECT_EQ(hooks.scanner.intWithinComment, -1);
+  EXPECT_EQ(hooks.scanner.markers.markerPairCount, 2);
+  EXPECT_FALSE(hooks.scanner.entitiesPossible);
+  EXPECT_EQ(hooks.scanner.commentState, -1);
   EXPECT_EQ(hooks.lines.size(), 6u);
 }
 
@@ -93,9 +93,9 @@ TEST_F(FileReaderTest, RtfAndOneToFourByteFilesAreReadAsSingleByteText) {
 
 TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
   EXPECT_EQ(ReadSingle(""), input_file::kZeroLength);
-  EXPECT_TRUE(session.run.blnStop);
+  EXPECT_TRUE(session.run.stopRequested);
   EXPECT_EQ(ReadSingle(dir.path() + "/"), input_file::kEndsWithSlash);
-  EXPECT_FALSE(session.run.blnStop);
+  EXPECT_FALSE(session.run.stopRequested);
   EXPECT_EQ(ReadSingle(dir.File("missing.txt")), input_file::kMissing);
   EXPECT_EQ(ReadSingle(testing::TestData("empty.txt")), input_file::kZeroLength);
   EXPECT_TRUE(hooks.lines.empty());
@@ -104,12 +104,12 @@ TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
 
 TEST_F(FileReaderTest, OutputFileEqualToInputIsRefusedOnlyWhileOutputIsEnabled) {
   const std::string path = dir.Write("notes.txt", "some words\r\n");
-  session.settings.txbFile[1] = FromUtf8(dir.path() + "/./notes.txt");
+  session.settings.filePaths[1] = FromUtf8(dir.path() + "/./notes.txt");
   EXPECT_EQ(ReadSingle(path), input_file::kOutputIsInput);
-  EXPECT_TRUE(session.run.blnStop);
+  EXPECT_TRUE(session.run.stopRequested);
   EXPECT_TRUE(hooks.lines.empty());
 
-  session.settings.chkDisableOutputToFile = true;
+  session.settings.outputToFileDisabled = true;
   EXPECT_EQ(ReadSingle(path), 0);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"some words"});
 }
@@ -126,14 +126,14 @@ TEST_F(FileReaderTest, BinaryFileIsReportedForSingleFileAndSkippedInFolder) {
       message.text.find(u"The percentage of such anomalous bytes in the first 16384 bytes is "),
       Text::npos);
   EXPECT_EQ(message.text.find(u"You could try"), Text::npos);  // far above 9 percent
-  EXPECT_FALSE(session.sources.blnReadingFiles);
+  EXPECT_FALSE(session.sources.readingFiles);
   EXPECT_TRUE(hooks.lines.empty());
 
   session.settings.source = Source::Folder;
   session.sources.currentFile = FromUtf8(path);  // a folder pass names the file there
-  session.run.blnStop = true;
+  session.run.stopRequested = true;
   EXPECT_EQ(DoItFromFile(context), 0);
-  EXPECT_FALSE(session.run.blnStop);
+  EXPECT_FALSE(session.run.stopRequested);
   EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
@@ -163,16 +163,16 @@ TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
   EXPECT_EQ(dialogs.messages[0].title, u"Large input file");
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
   EXPECT_TRUE(hooks.lines.empty());
-  EXPECT_FALSE(session.sources.blnReadingFiles);
+  EXPECT_FALSE(session.sources.readingFiles);
 
   dialogs.answers = {Answer::Yes};
   dialogs.saveFileAnswers = {FromUtf8(dir.File("out.txt"))};
   EXPECT_EQ(ReadSingle(large), 6);  // went on to the classifier
-  EXPECT_EQ(session.settings.txbFile[1], FromUtf8(dir.File("out.txt")));
+  EXPECT_EQ(session.settings.filePaths[1], FromUtf8(dir.File("out.txt")));
   EXPECT_EQ(dialogs.messages.size(), 3u);
   EXPECT_EQ(dialogs.messages[2].title, u"Not a text file");
 
-  session.settings.txbFile[1].clear();
+  session.settings.filePaths[1].clear();
   EXPECT_EQ(ReadSingle(sparse("limit.txt", kLargeInputFileSize)), 6);  // not larger: no question
   EXPECT_EQ(dialogs.messages.size(), 4u);
   EXPECT_EQ(dialogs.messages[3].title, u"Not a text file");
@@ -192,13 +192,13 @@ TEST_F(FileReaderTest, ProgressBarRunsForFilesAbove10240Bytes) {
 
 TEST_F(FileReaderTest, StopRequestEndsTheLineLoop) {
   pump.triggerAt = 3;
-  pump.action = [this] { session.run.blnStop = true; };
+  pump.action = [this] { session.run.stopRequested = true; };
   EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), 0);
   EXPECT_EQ(hooks.lines.size(), 2u);
 }
 
 TEST_F(FileReaderTest, LineWithoutLineEndIsReadInBoundedPiecesWithoutLosingWords) {
-  session.settings.chkTerminatePhraseAtEndOfLine = true;
+  session.settings.endPhraseAtLineEnd = true;
   std::string text = "\t ";
   while (text.size() < 3 * LineReader::kMaxPiece)
     text += "many words\tin one line ";

@@ -21,7 +21,7 @@ class FolderScanTest : public testing::SourceTest {
   FolderScanTest() {
     SetSkippedExtensions(session.sources);
     session.settings.source = Source::Folder;
-    session.settings.txbFolder = FromUtf8(root);
+    session.settings.inputFolder = FromUtf8(root);
   }
 
   // A tree with a subfolder, a link loop, a FIFO, a binary file, a skipped
@@ -49,18 +49,18 @@ class FolderScanTest : public testing::SourceTest {
 
 TEST_F(FolderScanTest, ReadsMatchingFilesDepthFirstAndPassesOverLinksFifosAndBins) {
   MakeTree();
-  session.settings.chkIncludeSubfolders = true;
-  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  session.settings.includeSubfolders = true;
+  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_EQ(hooks.lines.size(), 3u);
   EXPECT_EQ(LineFileNames(), (std::set<Text>{u"a.txt", u"README", u"b.txt"}));
   EXPECT_EQ(hooks.lineFiles.back(), FromUtf8(root + "/sub/b.txt"));  // files before subfolders
-  EXPECT_EQ(session.sources.lngTotalNumFiles, 3);  // the binary file is not counted
-  EXPECT_EQ(session.sources.lngNumFiles, 3);
-  EXPECT_EQ(session.sources.intNumFolders, 2);
+  EXPECT_EQ(session.sources.totalFileCount, 3);  // the binary file is not counted
+  EXPECT_EQ(session.sources.fileCount, 3);
+  EXPECT_EQ(session.sources.folderCount, 2);
   EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{true});
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_FALSE(session.sources.blnReadingFiles);
+  EXPECT_FALSE(session.sources.readingFiles);
   EXPECT_NE(session.textWindow.text().find(u"{Folder}/sub/b.txt [12 bytes]\r\n"), Text::npos);
   EXPECT_EQ(session.window.Get(ControlId::lblNumOccurrences).caption, u"");
   EXPECT_EQ(session.window.Get(ControlId::lblNumOccurrences).align, Align::Right);
@@ -68,8 +68,8 @@ TEST_F(FolderScanTest, ReadsMatchingFilesDepthFirstAndPassesOverLinksFifosAndBin
 
 TEST_F(FolderScanTest, ListingShowsTheFilesAndReadsNothing) {
   MakeTree();
-  session.settings.chkIncludeSubfolders = true;
-  cmdListFiles_Click(context);
+  session.settings.includeSubfolders = true;
+  OnListFilesClicked(context);
   const Text& shown = session.textWindow.text();
   const Text head = u"{Folder} = " + FromUtf8(root) + u"\r\n\r\n";
   EXPECT_EQ(shown.substr(0, head.size()), head);
@@ -77,7 +77,7 @@ TEST_F(FolderScanTest, ListingShowsTheFilesAndReadsNothing) {
   EXPECT_EQ(shown.find(u"letter.doc"), Text::npos);
   EXPECT_EQ(shown.substr(shown.size() - 41), u"\r\n3 files in 2 folders will be scanned.\r\n");
   EXPECT_TRUE(hooks.lines.empty());
-  EXPECT_FALSE(session.sources.blnListingFiles);
+  EXPECT_FALSE(session.sources.listingFiles);
   EXPECT_FALSE(session.window.Get(ControlId::txbFile_0).visible);
   EXPECT_EQ(hooks.buttonStates, (std::vector<bool>{false, true}));
 }
@@ -109,7 +109,7 @@ TEST_F(FolderScanTest, StopWhileCountingReportsTheCountSoFar) {
   dir.Write("root/a.txt", "one\r\n");
   dir.Write("root/b.txt", "two\r\n");
   pump.triggerAt = 1;
-  pump.action = [this] { session.run.blnStop = true; };
+  pump.action = [this] { session.run.stopRequested = true; };
   EXPECT_FALSE(ScanFolderFiles(context));
   EXPECT_EQ(session.textWindow.text(),
             u"Stopped while counting files (so far: 1 file in 1 folder).\r\n");
@@ -131,7 +131,7 @@ TEST_F(FolderScanTest, FilesThatVanishAreSkippedOrReportedAndTheScanGoesOn) {
   Session scanSession{Seams{dialogs, view, callbackPump, clipboard}, texts, VELT_DATA_DIR,
                       NumberFormat{}};
   scanSession.settings = session.settings;
-  scanSession.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  scanSession.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   scanSession.sources = session.sources;
   testing::RecordingHooks scanHooks(scanSession);
   SourceContext scanContext{scanSession, scanHooks, zip};
@@ -152,7 +152,7 @@ TEST_F(FolderScanTest, FilesThatVanishAreSkippedOrReportedAndTheScanGoesOn) {
     }
   };
   EXPECT_TRUE(ScanFolderFiles(scanContext));
-  EXPECT_EQ(scanSession.sources.lngTotalNumFiles, 3);
+  EXPECT_EQ(scanSession.sources.totalFileCount, 3);
   ASSERT_EQ(scanHooks.errors.size(), 1u);
   EXPECT_EQ(scanHooks.errors[0].number, 2);
   EXPECT_EQ(scanHooks.errors[0].label, u"DoItFromFile");
@@ -165,13 +165,13 @@ TEST_F(FolderScanTest, ExclusionTextsSkipWholeFoldersIncludingTheChosenOne) {
   dir.Write("root/notes.txt", "kept\r\n");
   dir.Write("root/backup/old.txt", "old\r\n");
   dir.Write("root/Bak/x.txt", "skipped\r\n");
-  session.settings.chkIncludeSubfolders = true;
-  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
-  session.sources.astrExclusionTexts = {u"bak"};
+  session.settings.includeSubfolders = true;
+  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  session.sources.exclusionTexts = {u"bak"};
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_EQ(LineFileNames(), (std::set<Text>{u"notes.txt", u"old.txt"}));
 
-  session.settings.txbFolder = FromUtf8(root + "/Bak");
+  session.settings.inputFolder = FromUtf8(root + "/Bak");
   hooks.lines.clear();
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_TRUE(hooks.lines.empty());
@@ -180,20 +180,20 @@ TEST_F(FolderScanTest, ExclusionTextsSkipWholeFoldersIncludingTheChosenOne) {
 TEST_F(FolderScanTest, FullTextWindowEndsTheScan) {
   for (int i = 0; i < 5; ++i)
     dir.Write("root/f" + std::to_string(i) + ".txt", "words\r\n");
-  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   hooks.textboxCapacity = 40;
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_LT(hooks.lines.size(), 5u);
-  EXPECT_LE(session.sources.lngNumFiles, 2);
+  EXPECT_LE(session.sources.fileCount, 2);
 }
 
 TEST_F(FolderScanTest, FolderChecksAndOutputFileConflicts) {
-  session.settings.txbFolder = u"  ";
+  session.settings.inputFolder = u"  ";
   EXPECT_FALSE(CheckFolderSource(session));
-  session.settings.txbFolder = FromUtf8(dir.File("nowhere"));
+  session.settings.inputFolder = FromUtf8(dir.File("nowhere"));
   EXPECT_FALSE(CheckFolderSource(session));
   fs::create_directories(root + "/sub");
-  session.settings.txbFolder = FromUtf8(root);
+  session.settings.inputFolder = FromUtf8(root);
   EXPECT_FALSE(CheckFolderSource(session));
   EXPECT_EQ(dialogs.Texts(), (std::vector<Text>{u"Folder not specified.", u"Folder does not exist",
                                                 u"Folder contains no files."}));
@@ -201,13 +201,13 @@ TEST_F(FolderScanTest, FolderChecksAndOutputFileConflicts) {
 
   dir.Write("root/a.txt", "x\r\n");
   dialogs.messages.clear();
-  session.settings.txbFile[1] = FromUtf8(root + "/out.txt");
+  session.settings.filePaths[1] = FromUtf8(root + "/out.txt");
   EXPECT_FALSE(CheckFolderSource(session));
-  session.settings.txbFile[1] = FromUtf8(root + "/sub/out.txt");
+  session.settings.filePaths[1] = FromUtf8(root + "/sub/out.txt");
   EXPECT_TRUE(CheckFolderSource(session));  // subfolders are not read
-  session.settings.chkIncludeSubfolders = true;
+  session.settings.includeSubfolders = true;
   EXPECT_FALSE(CheckFolderSource(session));
-  session.settings.chkDisableOutputToFile = true;
+  session.settings.outputToFileDisabled = true;
   EXPECT_TRUE(CheckFolderSource(session));
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>(2, u"The output file cannot be in the folder or a subfolder.")));
@@ -219,8 +219,8 @@ TEST_F(FolderScanTest, TheInputBoxKeepsTheUsersPathInEveryOutcome) {
   dir.Write("root/a.txt", "one two\r\n");
   dir.Write("root/b.txt", "three four\r\n");
   const Text chosen = u"/home/ann/chosen.txt";
-  session.settings.txbFile[0] = chosen;
-  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  session.settings.filePaths[0] = chosen;
+  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   std::vector<Text> shownWhileReading;
   pump.triggerAt = 4;  // the first file of the reading pass
   pump.action = [&] {
@@ -228,7 +228,7 @@ TEST_F(FolderScanTest, TheInputBoxKeepsTheUsersPathInEveryOutcome) {
                          session.sources.currentFile};
   };
   const auto expectUntouched = [&](const char* outcome) {
-    EXPECT_EQ(session.settings.txbFile[0], chosen) << outcome;
+    EXPECT_EQ(session.settings.filePaths[0], chosen) << outcome;
     EXPECT_EQ(session.window.Get(ControlId::txbFile_0).caption, chosen) << outcome;
     EXPECT_FALSE(session.window.Get(ControlId::txbFile_0).visible) << outcome;
     EXPECT_TRUE(session.sources.currentFile.empty()) << outcome;
@@ -243,17 +243,17 @@ TEST_F(FolderScanTest, TheInputBoxKeepsTheUsersPathInEveryOutcome) {
 
   pump.triggerAt = 4;
   pump.yields = 0;
-  pump.action = [&] { session.run.blnStop = true; };
+  pump.action = [&] { session.run.stopRequested = true; };
   EXPECT_TRUE(ScanFolderFiles(context));
   expectUntouched("stopped while reading");
 
-  session.settings.txbFile[1].clear();
+  session.settings.filePaths[1].clear();
   dialogs.answers = {Answer::Cancel};
   pump.triggerAt = -1;
   EXPECT_FALSE(ScanFolderFiles(context));  // warned: several files, no output file
   expectUntouched("ended by the warning");
 
-  cmdListFiles_Click(context);
+  OnListFilesClicked(context);
   expectUntouched("listed");
 }
 
@@ -262,9 +262,9 @@ TEST_F(FolderScanTest, NamesThatAreNotUtf8AreReadUnderTheirOwnBytes) {
   dir.Write("root/bad\xFF.txt", "bad words\r\n");
   dir.Write("root/latin\xE9.txt", "latin words\r\n");
   dir.Write("root/caf\xC3\xA9.txt", "utf words\r\n");
-  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   EXPECT_TRUE(ScanFolderFiles(context));
-  EXPECT_EQ(session.sources.lngTotalNumFiles, 4);
+  EXPECT_EQ(session.sources.totalFileCount, 4);
   EXPECT_TRUE(hooks.errors.empty());
   EXPECT_EQ(std::set<Text>(hooks.lines.begin(), hooks.lines.end()),
             (std::set<Text>{u"plain words", u"bad words", u"latin words", u"utf words"}));
@@ -338,8 +338,8 @@ TEST_F(FolderScanTest, PathsTooLongToOpenAreCountedAndReported) {
   chain.Write(fileLevel, std::string(116, 'f') + ".bin", "skipped anyway\r\n");
   chain.Write(fileLevel - 3, "near.txt", "near words\r\n");  // still short enough
 
-  session.settings.chkIncludeSubfolders = true;
-  session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+  session.settings.includeSubfolders = true;
+  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_EQ(std::set<Text>(hooks.lines.begin(), hooks.lines.end()),
             (std::set<Text>{u"top words", u"near words"}));
@@ -352,7 +352,7 @@ TEST_F(FolderScanTest, PathsTooLongToOpenAreCountedAndReported) {
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
 
   dialogs.messages.clear();
-  cmdListFiles_Click(context);  // a listing says so too
+  OnListFilesClicked(context);  // a listing says so too
   EXPECT_EQ(dialogs.Titles(), std::vector<Text>{u"Paths too long"});
 }
 

@@ -23,8 +23,8 @@ class InputChecksTest : public testing::SourceTest {
   // The messages of the box losing the focus and of a count starting.
   std::vector<Text> MessagesFor(const std::string& path) {
     dialogs.messages.clear();
-    session.settings.txbFile[0] = PathFromNative(path);
-    txbFile_LostFocus(session, 0);
+    session.settings.filePaths[0] = PathFromNative(path);
+    OnFilePathLeft(session, 0);
     EXPECT_FALSE(CheckSourceBeforeCount(session)) << path;
     return dialogs.Texts();
   }
@@ -68,10 +68,10 @@ TEST_F(InputChecksTest, PermissionDeniedOnTheFileOrOnTheWayToIt) {
   // Root is not bound by file permissions: check as an ordinary user.
   const bool root = ::geteuid() == 0;
   ASSERT_TRUE(!root || ::seteuid(65534) == 0);
-  session.settings.txbFile[0] = FromUtf8(locked);
+  session.settings.filePaths[0] = FromUtf8(locked);
   const bool lockedPasses = CheckSourceBeforeCount(session);
   const int lockedCode = DoItFromFile(context);
-  session.settings.txbFile[0] = FromUtf8(behind);
+  session.settings.filePaths[0] = FromUtf8(behind);
   const bool behindPasses = CheckSourceBeforeCount(session);
   ASSERT_TRUE(!root || ::seteuid(0) == 0);
   ::chmod(closed.c_str(), 0700);

@@ -24,10 +24,10 @@ TEST(MarkupModeTest, ExtensionChoosesTablesAndEntities) {
     SetCommentMarkers(MarkupMode::Php, table);  // leftovers must not survive
     bool entities = !c.entities;
     SetMarkupMode(c.extension, table, entities);
-    EXPECT_EQ(table.intNumCommentMarkers, c.numMarkers) << TextView(c.extension).size();
+    EXPECT_EQ(table.markerPairCount, c.numMarkers) << TextView(c.extension).size();
     EXPECT_EQ(entities, c.entities);
-    EXPECT_EQ(table.astrCommentStart[0], c.firstStart);
-    EXPECT_TRUE(table.astrCommentStart[static_cast<size_t>(c.numMarkers)].empty());
+    EXPECT_EQ(table.commentStarts[0], c.firstStart);
+    EXPECT_TRUE(table.commentStarts[static_cast<size_t>(c.numMarkers)].empty());
   }
 }
 

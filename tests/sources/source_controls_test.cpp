@@ -35,7 +35,7 @@ TEST_F(SourceControlsTest, InputNameCodesAndTheirMessages) {
 
   for (int code = 1; code <= 4; ++code)
     ShowInputFileMessage(session, code);
-  session.settings.txbFile[0] = u"x";
+  session.settings.filePaths[0] = u"x";
   ShowInputFileMessage(session, 3);
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>{u"Invalid input file specification.", u"Input file does not exist.",
@@ -53,12 +53,12 @@ TEST_F(SourceControlsTest, CheckBeforeCountLooksAtTheSelectedSource) {
   EXPECT_TRUE(CheckSourceBeforeCount(session));
 
   session.settings.source = Source::SingleFile;
-  session.settings.txbFile[0] = u"   ";
+  session.settings.filePaths[0] = u"   ";
   EXPECT_FALSE(CheckSourceBeforeCount(session));
-  EXPECT_EQ(session.settings.txbFile[0], u"");
-  session.settings.txbFile[0] = FromUtf8(testing::TestData("empty.txt"));
+  EXPECT_EQ(session.settings.filePaths[0], u"");
+  session.settings.filePaths[0] = FromUtf8(testing::TestData("empty.txt"));
   EXPECT_FALSE(CheckSourceBeforeCount(session));
-  session.settings.txbFile[0] = FromUtf8(dir.File("missing.txt"));
+  session.settings.filePaths[0] = FromUtf8(dir.File("missing.txt"));
   EXPECT_TRUE(CheckSourceBeforeCount(session));  // the run reports the missing file
 
   session.settings.source = Source::Folder;
@@ -71,38 +71,38 @@ TEST_F(SourceControlsTest, CheckBeforeCountLooksAtTheSelectedSource) {
 }
 
 TEST_F(SourceControlsTest, SwitchingSourcesKeepsTheBoxesOfEachSource) {
-  session.settings.txbFile[0] = u"/data/typed.txt";
-  optSource_Click(session, Source::Folder);
+  session.settings.filePaths[0] = u"/data/typed.txt";
+  OnSourceChosen(session, Source::Folder);
   EXPECT_TRUE(Control(ControlId::txbFolder).visible);
   EXPECT_FALSE(Control(ControlId::txbFile_0).visible);
   EXPECT_TRUE(Control(ControlId::chkFileList).enabled);
-  session.settings.txbFolder = FromUtf8(dir.path());
-  session.settings.txbFile[0] = u"/data/scanned/file.txt";  // the walk writes here
-  optSource_Click(session, Source::SingleFile);
-  EXPECT_EQ(session.settings.txbFile[0], u"/data/typed.txt");
+  session.settings.inputFolder = FromUtf8(dir.path());
+  session.settings.filePaths[0] = u"/data/scanned/file.txt";  // the walk writes here
+  OnSourceChosen(session, Source::SingleFile);
+  EXPECT_EQ(session.settings.filePaths[0], u"/data/typed.txt");
   EXPECT_FALSE(Control(ControlId::txbFolder).visible);
   EXPECT_TRUE(Control(ControlId::cmdFile_0).enabled);
   EXPECT_FALSE(Control(ControlId::cmdFolder).enabled);
-  optSource_Click(session, Source::Clipboard);
+  OnSourceChosen(session, Source::Clipboard);
   EXPECT_FALSE(Control(ControlId::txbFile_0).visible);
   EXPECT_FALSE(Control(ControlId::cmdClipboardViewer).visible);
-  optSource_Click(session, Source::Folder);
-  EXPECT_EQ(session.settings.txbFolder, FromUtf8(dir.path()));
-  EXPECT_FALSE(session.run.blnWordsGot);
+  OnSourceChosen(session, Source::Folder);
+  EXPECT_EQ(session.settings.inputFolder, FromUtf8(dir.path()));
+  EXPECT_FALSE(session.run.countAvailable);
 }
 
 TEST_F(SourceControlsTest, IncludeSubfoldersIsAvailableOnlyForAFolderWithSubfolders) {
   session.settings.source = Source::Folder;
-  session.settings.chkIncludeSubfolders = true;
-  session.settings.txbFolder = FromUtf8(dir.path());
+  session.settings.includeSubfolders = true;
+  session.settings.inputFolder = FromUtf8(dir.path());
   dir.Write("file.txt", "x");
   UpdateIncludeSubfolders(session);
   EXPECT_FALSE(Control(ControlId::chkIncludeSubfolders).enabled);
-  EXPECT_FALSE(session.settings.chkIncludeSubfolders);
+  EXPECT_FALSE(session.settings.includeSubfolders);
   dir.Write("sub/file.txt", "x");
   UpdateIncludeSubfolders(session);
   EXPECT_TRUE(Control(ControlId::chkIncludeSubfolders).enabled);
-  session.settings.txbFolder.clear();
+  session.settings.inputFolder.clear();
   UpdateIncludeSubfolders(session);
   EXPECT_FALSE(Control(ControlId::chkIncludeSubfolders).enabled);
 }
@@ -111,55 +111,55 @@ TEST_F(SourceControlsTest, ChoosersFillTheBoxesAndRefuseAnOutputFileInTheFolder)
   const std::string input = dir.Write("chosen.txt", "text");
   session.settings.source = Source::Clipboard;
   dialogs.openFileAnswers = {FromUtf8(input)};
-  cmdFile_Click(context, 0);
+  OnFileButtonClicked(context, 0);
   EXPECT_EQ(dialogs.fileDialogs[0].title, session.UIText(46));
   EXPECT_TRUE(dialogs.fileDialogs[0].mustExist);
   EXPECT_EQ(session.settings.source, Source::SingleFile);
-  EXPECT_EQ(session.settings.txbFile[0], FromUtf8(input));
+  EXPECT_EQ(session.settings.filePaths[0], FromUtf8(input));
   EXPECT_EQ(Control(ControlId::lblFilesize).caption, u"Filesize: 4 bytes");
   EXPECT_EQ(hooks.previousResultsCleared, 1);
 
-  optSource_Click(session, Source::Folder);
-  session.settings.txbFolder = FromUtf8(dir.path());
+  OnSourceChosen(session, Source::Folder);
+  session.settings.inputFolder = FromUtf8(dir.path());
   dialogs.saveFileAnswers = {FromUtf8(dir.File("sub/out.txt")), FromUtf8("/elsewhere/out.txt")};
-  cmdFile_Click(context, 1);
+  OnFileButtonClicked(context, 1);
   EXPECT_EQ(dialogs.Texts(),
             std::vector<Text>{u"The output file cannot be in the folder or a subfolder"});
-  EXPECT_EQ(session.settings.txbFile[1], u"");
-  session.settings.chkDisableOutputToFile = true;
-  cmdFile_Click(context, 1);
-  EXPECT_EQ(session.settings.txbFile[1], u"/elsewhere/out.txt");
-  EXPECT_FALSE(session.settings.chkDisableOutputToFile);
+  EXPECT_EQ(session.settings.filePaths[1], u"");
+  session.settings.outputToFileDisabled = true;
+  OnFileButtonClicked(context, 1);
+  EXPECT_EQ(session.settings.filePaths[1], u"/elsewhere/out.txt");
+  EXPECT_FALSE(session.settings.outputToFileDisabled);
   EXPECT_TRUE(Control(ControlId::chkDisableOutputToFile).enabled);
 
   dialogs.folderAnswers = {FromUtf8("/some/folder")};
-  cmdFolder_Click(context);
-  EXPECT_EQ(session.settings.txbFolder, u"/some/folder");
-  EXPECT_TRUE(session.settings.chkDisableOutputToFile);
+  OnFolderButtonClicked(context);
+  EXPECT_EQ(session.settings.inputFolder, u"/some/folder");
+  EXPECT_TRUE(session.settings.outputToFileDisabled);
 }
 
 TEST_F(SourceControlsTest, BoxesLosingTheFocusAndClearButtons) {
-  session.settings.txbFile[0] = u" " + FromUtf8(dir.path()) + u"/ ";
-  txbFile_LostFocus(session, 0);
+  session.settings.filePaths[0] = u" " + FromUtf8(dir.path()) + u"/ ";
+  OnFilePathLeft(session, 0);
   EXPECT_EQ(dialogs.Texts(), std::vector<Text>{u"Invalid input file specification."});
-  session.settings.txbFile[1] = u"";
-  session.settings.chkDisableOutputToFile = true;
-  txbFile_LostFocus(session, 1);
-  EXPECT_FALSE(session.settings.chkDisableOutputToFile);
+  session.settings.filePaths[1] = u"";
+  session.settings.outputToFileDisabled = true;
+  OnFilePathLeft(session, 1);
+  EXPECT_FALSE(session.settings.outputToFileDisabled);
   EXPECT_FALSE(Control(ControlId::chkDisableOutputToFile).enabled);
 
-  session.settings.txbFolder = FromUtf8(dir.File("missing"));
-  txbFolder_LostFocus(session);
+  session.settings.inputFolder = FromUtf8(dir.File("missing"));
+  OnFolderLeft(session);
   EXPECT_EQ(dialogs.Texts().back(), session.UIText(48));
 
-  session.settings.txbFile[1] = u"/out.txt";
-  session.settings.chkDisableOutputToFile = true;
-  cmdClearFile_Click(session, 1);
-  EXPECT_EQ(session.settings.txbFile[1], u"");
-  EXPECT_FALSE(session.settings.chkDisableOutputToFile);
+  session.settings.filePaths[1] = u"/out.txt";
+  session.settings.outputToFileDisabled = true;
+  OnClearFileClicked(session, 1);
+  EXPECT_EQ(session.settings.filePaths[1], u"");
+  EXPECT_FALSE(session.settings.outputToFileDisabled);
   EXPECT_EQ(view.focusRequests.back(), ControlId::cmdFile_1);
-  cmdClearFolder_Click(session);
-  EXPECT_EQ(session.settings.txbFolder, u"");
+  OnClearFolderClicked(session);
+  EXPECT_EQ(session.settings.inputFolder, u"");
   EXPECT_EQ(view.focusRequests.back(), ControlId::cmdFolder);
 }
 

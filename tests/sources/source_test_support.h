@@ -64,7 +64,7 @@ class RecordingHooks final : public SourceHooks {
   ScannerState scanner;
   std::vector<Text> lines;
   std::vector<Text> lineFiles;           // the file being read when each line arrived
-  std::vector<bool> sevenBitDuringLine;  // chkOnly7bitASCII when each line arrived
+  std::vector<bool> sevenBitDuringLine;  // only7BitAscii when each line arrived
   int phraseResets = 0;
   std::vector<bool> wordStoreResets;  // folderRun of each reset
   std::vector<Error> errors;
@@ -76,18 +76,18 @@ class RecordingHooks final : public SourceHooks {
   void ProcessLine(Text line) override {
     lines.push_back(std::move(line));
     lineFiles.push_back(session_.sources.currentFile);
-    sevenBitDuringLine.push_back(session_.settings.chkOnly7bitASCII);
+    sevenBitDuringLine.push_back(session_.settings.only7BitAscii);
   }
   void ResetPhrases() override { ++phraseResets; }
   void ResetWordStore(bool folderRun) override { wordStoreResets.push_back(folderRun); }
   void OutputToTxb(TextView text) override {
-    if (session_.reports.blnTextboxFull) return;
+    if (session_.reports.textWindowFull) return;
     session_.textWindow.Append(text);
-    if (session_.textWindow.length() > textboxCapacity) session_.reports.blnTextboxFull = true;
+    if (session_.textWindow.length() > textboxCapacity) session_.reports.textWindowFull = true;
   }
   void ClearTextbox() override {
     session_.textWindow.Clear();
-    session_.reports.blnTextboxFull = false;
+    session_.reports.textWindowFull = false;
   }
   void ReportError(int number, const Text& description, const Text& label) override {
     errors.push_back({number, description, label});
@@ -108,7 +108,7 @@ inline UiTextTable LoadTexts() {
 class SourceTest : public ::testing::Test {
  protected:
   SourceTest() {
-    session.run.blnStartUpCompleted = true;
+    session.run.startUpCompleted = true;
     setenv("TMPDIR", tempRoot.path().c_str(), 1);
   }
   ~SourceTest() override { unsetenv("TMPDIR"); }
@@ -131,7 +131,7 @@ class SourceTest : public ::testing::Test {
 
   void UseSingleFile(const std::string& path) {
     session.settings.source = Source::SingleFile;
-    session.settings.txbFile[0] = FromUtf8(path);
+    session.settings.filePaths[0] = FromUtf8(path);
   }
 
   TempDir dir;

@@ -263,8 +263,8 @@ class DocxTempFoldersTest : public testing::SourceTest {
     const std::string docx = dir.File("sample.docx");
     if (!fs::exists(docx)) fs::copy_file(testing::TestData("sample.docx"), docx);
     session.settings.source = Source::SingleFile;
-    session.settings.txbFile[0] = FromUtf8(docx);
-    session.settings.txbFile[1] = FromUtf8(dir.File("out.txt"));
+    session.settings.filePaths[0] = FromUtf8(docx);
+    session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
     return DoItFromFile(context);
   }
 };
@@ -281,8 +281,8 @@ TEST_F(DocxTempFoldersTest, ReadingKeepsOnePrivateFolderThatListingFilesRemoves)
 
   dir.Write("folder/a.txt", "plain words\r\n");
   SetSkippedExtensions(session.sources);
-  session.settings.txbFolder = FromUtf8(dir.File("folder"));
-  cmdListFiles_Click(context);
+  session.settings.inputFolder = FromUtf8(dir.File("folder"));
+  OnListFilesClicked(context);
   EXPECT_FALSE(fs::exists(area));
   EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()), std::vector<std::string>{"VELT001"});
   EXPECT_TRUE(fs::exists(tempRoot.File("VELT001/theirs.txt")));

@@ -84,7 +84,7 @@ struct EngineHarness {
     window = std::make_unique<ui::MainWindow>(engine->mainWindow(), view);
     settingsWindow = new ui::SettingsWindow(
         engine->settingsWindow(), view,
-        {window.get(), window->controls().txbFile[0], window->controls().cmdSetParameters},
+        {window.get(), window->controls().filePaths[0], window->controls().settingsButton},
         [this] { window->close(); });
     pump.SetBeforeEvents([this] { window->SyncTimer2(); });
     window->ShowAndStartUp();

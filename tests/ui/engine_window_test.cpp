@@ -134,7 +134,7 @@ void EngineWindowTest::maximumBelowMinimumIsInvalidInput() {
                 u"minimum number."));
   QCOMPARE(w.Output(), before);
   QVERIFY(!w.Output().contains(QStringLiteral("the cat sat")));
-  QCOMPARE(w.engine->table().lngNumWords(), 0);
+  QCOMPARE(w.engine->table().phraseCount(), 0);
   QCOMPARE(w.CountCaption(), w.UiText(21));
 }
 

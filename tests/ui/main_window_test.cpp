@@ -123,7 +123,7 @@ void MainWindowTest::controlHasItsCaption() {
 void MainWindowTest::everyEngineControlExists() {
   WindowHarness h;
   QCOMPARE(h.window.windowTitle(), QStringLiteral("VELT phrase counter"));
-  // The main window's controls come first in the engine's list, up to chkFileList.
+  // The main window's controls come first in the engine's list, up to fileListFormat.
   for (size_t i = 0; i <= static_cast<size_t>(ControlId::chkFileList); ++i) {
     const auto id = static_cast<ControlId>(i);
     QVERIFY2(h.view.Widget(id) != nullptr, velt::ControlName(id).data());
@@ -216,12 +216,12 @@ void MainWindowTest::clickWritesSettingThenCallsOperationOnce() {
       {"optIncludeAllWordsInSameOrder", "optFilterMode_Click(1)",
        [](const S& s) { return s.filterMode == FilterMode::SameOrder; }},
       {"chkDisableOutputToFile", "chkDisableOutputToFile_Click",
-       [](const S& s) { return s.chkDisableOutputToFile; }},
+       [](const S& s) { return s.outputToFileDisabled; }},
       {"chkDisplayRelativeFrequency", "chkDisplayRelativeFrequency_Click",
-       [](const S& s) { return s.chkDisplayRelativeFrequency; }},
+       [](const S& s) { return s.relativeFrequency; }},
       {"chkSortByNumberOfFiles", "chkSortByNumberOfFiles_Click",
-       [](const S& s) { return s.chkSortByNumberOfFiles; }},
-      {"chkFileList", "chkFileList_Click", [](const S& s) { return s.chkFileList; }},
+       [](const S& s) { return s.sortByNumberOfFiles; }},
+      {"chkFileList", "chkFileList_Click", [](const S& s) { return s.fileListFormat; }},
       {"cmdFile_1", "cmdFile_Click(1)", nullptr},
       {"cmdClearFile_0", "cmdClearFile_Click(0)", nullptr},
       {"cmdCountPhrases", "cmdCountPhrases_Click", nullptr},
@@ -250,15 +250,15 @@ void MainWindowTest::listChoiceWritesIndexThenCallsOperation() {
   maximum->setFocus();
   QTest::keyClick(maximum, Qt::Key_Down);
   QCOMPARE(h.engine.calls, std::vector<std::string>{"cboPhraseLength_Click(1)"});
-  QCOMPARE(h.engine.LastSettings().cboPhraseLength[1], 5);
+  QCOMPARE(h.engine.LastSettings().phraseLengthIndexes[1], 5);
 
   QTest::keyClick(h.Find<QComboBox>("cboDisplayFormat"), Qt::Key_Down);
   QCOMPARE(h.engine.calls.back(), std::string("cboDisplayFormat_Click"));
-  QCOMPARE(h.engine.LastSettings().cboDisplayFormat, 1);
+  QCOMPARE(h.engine.LastSettings().displayFormat, 1);
 
   QTest::keyClick(h.Find<QComboBox>("cboMinimumFrequency"), Qt::Key_Up);
   QCOMPARE(h.engine.calls.back(), std::string("cboMinimumFrequency_Click"));
-  QCOMPARE(h.engine.LastSettings().cboMinimumFrequency, 0);
+  QCOMPARE(h.engine.LastSettings().minimumFrequencyIndex, 0);
   QCOMPARE(int(h.engine.calls.size()), 3);
 }
 
@@ -270,10 +270,10 @@ void MainWindowTest::typedPathIsCommittedWhenTheBoxLosesFocus() {
   output->setFocus(Qt::TabFocusReason);
   QTest::keyClicks(output, "out.txt");
   QVERIFY(h.engine.calls.empty());
-  QCOMPARE(h.session().settings.txbFile[1], Text(u"out.txt"));
+  QCOMPARE(h.session().settings.filePaths[1], Text(u"out.txt"));
   h.Find("cmdCountPhrases")->setFocus(Qt::TabFocusReason);
   QCOMPARE(h.engine.calls, std::vector<std::string>{"txbFile_LostFocus(1)"});
-  QCOMPARE(h.engine.LastSettings().txbFile[1], Text(u"out.txt"));
+  QCOMPARE(h.engine.LastSettings().filePaths[1], Text(u"out.txt"));
 }
 
 void MainWindowTest::enterInPatternBoxCommitsIt() {
@@ -283,7 +283,7 @@ void MainWindowTest::enterInPatternBoxCommitsIt() {
   QTest::keyClicks(patterns, "*.txt");
   QTest::keyClick(patterns, Qt::Key_Return);
   QCOMPARE(h.engine.calls, std::vector<std::string>{"txbFileFilepathSpecifications_LostFocus(0)"});
-  QCOMPARE(h.engine.LastSettings().txbFileFilepathSpecifications[0], Text(u"*.txt"));
+  QCOMPARE(h.engine.LastSettings().pathPatterns[0], Text(u"*.txt"));
   QCOMPARE(returnPressed.count(), 0);
 }
 
@@ -296,7 +296,7 @@ void MainWindowTest::filterBoxKeys() {
   QSignalSpy returnPressed(filter, &QLineEdit::returnPressed);
   QTest::keyClicks(filter, "Cat");
   QCOMPARE(h.engine.Count("txbFilterWords_Changed"), 3);
-  QCOMPARE(h.engine.LastSettings().txbFilterWords, Text(u"Cat"));
+  QCOMPARE(h.engine.LastSettings().filterWords, Text(u"Cat"));
 
   QTest::keyClick(filter, Qt::Key_Enter);
   QCOMPARE(h.engine.calls.back(), std::string("txbFilterWords_Enter"));
@@ -315,9 +315,9 @@ void MainWindowTest::engineRefreshRaisesNoUserEvents() {
   velt::Settings& s = h.session().settings;
   s.source = velt::Source::Folder;
   s.ignoreMode = velt::IgnoreMode::None;
-  s.cboDisplayFormat = 12;
-  s.chkSortByNumberOfFiles = true;
-  s.txbFolder = u"/data/texts";
+  s.displayFormat = 12;
+  s.sortByNumberOfFiles = true;
+  s.inputFolder = u"/data/texts";
   s.filterMode = velt::FilterMode::Subphrase;
   h.session().view.SettingsChanged();
 

@@ -35,7 +35,7 @@ Text LongReport() {
   return ReportLines(1, 4 * static_cast<int>(TextWindowMirror::kStep) / 40);
 }
 
-// Lets the event loop run until txbOutput shows the whole text window.
+// Lets the event loop run until outputText shows the whole text window.
 void CatchUp(WindowHarness& h) {
   for (int pass = 0; pass < 10000 && h.view.TextWindowWaiting() > 0; ++pass)
     QCoreApplication::processEvents();

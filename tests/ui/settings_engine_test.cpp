@@ -53,7 +53,7 @@ class SettingsEngineTest : public QObject {
 void SettingsEngineTest::wordRuleAfterCountAnsweredNoSwitchesBack() {
   EngineSettings e;
   e.CountCatText();
-  QVERIFY2(e.session().run.blnWordsGot, qPrintable(e.MessageLog()));
+  QVERIFY2(e.session().run.countAvailable, qPrintable(e.MessageLog()));
   e.OpenSettings();
   e.dialogs.messages.clear();
   e.dialogs.answers = {Answer::No};
@@ -67,14 +67,14 @@ void SettingsEngineTest::wordRuleAfterCountAnsweredNoSwitchesBack() {
                                             u"this OK?"));
   QCOMPARE(e.dialogs.messages[0].buttons, velt::MessageButtons::YesNo);
   QVERIFY(!box->isChecked());
-  QVERIFY(!e.settings().chkAllowWordsWithPeriods);
-  QVERIFY(e.session().run.blnWordsGot);
+  QVERIFY(!e.settings().allowPeriods);
+  QVERIFY(e.session().run.countAvailable);
 }
 
 void SettingsEngineTest::wordRuleAfterCountAnsweredYesNeedsNewCount() {
   EngineSettings e;
   e.CountCatText();
-  QVERIFY2(e.session().run.blnWordsGot, qPrintable(e.MessageLog()));
+  QVERIFY2(e.session().run.countAvailable, qPrintable(e.MessageLog()));
   e.OpenSettings();
   e.dialogs.messages.clear();
   e.dialogs.answers = {Answer::Yes};
@@ -86,21 +86,21 @@ void SettingsEngineTest::wordRuleAfterCountAnsweredYesNeedsNewCount() {
   QCOMPARE(e.dialogs.messages[0].text, Text(u"Changing this entails reading the file anew.  Is "
                                             u"this OK?"));
   QVERIFY(box->isChecked());
-  QVERIFY(e.settings().chkAllowWordsWithPeriods);
-  QVERIFY(!e.session().run.blnWordsGot);
+  QVERIFY(e.settings().allowPeriods);
+  QVERIFY(!e.session().run.countAvailable);
 
   // With no count in hand the next box changes without a question.
   e.dialogs.messages.clear();
   e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->click();
   QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
-  QVERIFY(e.settings().chkAllowWordsWithNumerals);
+  QVERIFY(e.settings().allowNumeralsInWords);
 }
 
 void SettingsEngineTest::frenchCommonWordsThenNoLanguage() {
   EngineSettings e;
   e.OpenSettings();
   e.dialogs.messages.clear();
-  QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+  QVERIFY(e.session().wordLists.fileWordsToIgnore.empty());
   const int french =
       e.ListItems(QStringLiteral("cboCommonWordsLanguages")).indexOf(QStringLiteral("French"));
   QVERIFY(french >= 0);
@@ -123,10 +123,10 @@ void SettingsEngineTest::frenchCommonWordsThenNoLanguage() {
   QCOMPARE(QFileInfo(items[0]).canonicalFilePath(),
            QFileInfo(QStringLiteral(VELT_BIN_DIR "/cwds_fr.txt")).canonicalFilePath());
   QCOMPARE(e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"))->currentIndex(), 0);
-  QCOMPARE(e.settings().cboWordsFile.index, 0);
-  QVERIFY(!e.session().wordLists.astrWordsToIgnore.empty());
-  QCOMPARE(Q(e.session().wordLists.strLoadedWordsFile[0]), items[0]);
-  QCOMPARE(e.settings().cboCommonWordsLanguages, french);
+  QCOMPARE(e.settings().wordsFileList.index, 0);
+  QVERIFY(!e.session().wordLists.fileWordsToIgnore.empty());
+  QCOMPARE(Q(e.session().wordLists.loadedWordsFile[0]), items[0]);
+  QCOMPARE(e.settings().commonWordsLanguage, french);
   QVERIFY(e.Find<QRadioButton>(QStringLiteral("optExcludePhrasesAllWordsToIgnore"))->isChecked());
   QVERIFY(!e.Find<QRadioButton>(QStringLiteral("optAllowPhrasesAllWordsToIgnore"))->isChecked());
   // The Settings window's own "Save settings" takes the focus, not the main
@@ -139,9 +139,9 @@ void SettingsEngineTest::frenchCommonWordsThenNoLanguage() {
 
   QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
   QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), items);  // the entry stays
-  QCOMPARE(e.settings().cboWordsFile.index, -1);
+  QCOMPARE(e.settings().wordsFileList.index, -1);
   QCOMPARE(e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"))->currentIndex(), -1);
-  QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+  QVERIFY(e.session().wordLists.fileWordsToIgnore.empty());
   QVERIFY(e.Find<QRadioButton>(QStringLiteral("optAllowPhrasesAllWordsToIgnore"))->isChecked());
   QCOMPARE(e.settings().ignoreMode, velt::IgnoreMode::AllowAllIgnored);
 }
@@ -192,8 +192,8 @@ void SettingsEngineTest::clearingTheWordsFileList() {
   e.OpenSettings();
   const QStringList before = e.ListItems(QStringLiteral("cboWordsFile_0"));
   QCOMPARE(before.size(), 1);
-  QCOMPARE(e.settings().cboWordsFile.index, 0);
-  QVERIFY(!e.session().wordLists.astrWordsToIgnore.empty());
+  QCOMPARE(e.settings().wordsFileList.index, 0);
+  QVERIFY(!e.session().wordLists.fileWordsToIgnore.empty());
   e.dialogs.messages.clear();
   e.dialogs.answers = {answer};
 
@@ -205,19 +205,19 @@ void SettingsEngineTest::clearingTheWordsFileList() {
   auto* list = e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"));
   if (answer == Answer::Cancel) {
     QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), before);
-    QCOMPARE(e.settings().cboWordsFile.index, 0);
+    QCOMPARE(e.settings().wordsFileList.index, 0);
     QCOMPARE(list->currentIndex(), 0);
-    QVERIFY(!e.session().wordLists.astrWordsToIgnore.empty());
+    QVERIFY(!e.session().wordLists.fileWordsToIgnore.empty());
   } else if (answer == Answer::No) {
     QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), before);
-    QCOMPARE(e.settings().cboWordsFile.index, -1);
+    QCOMPARE(e.settings().wordsFileList.index, -1);
     QCOMPARE(list->currentIndex(), -1);
-    QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+    QVERIFY(e.session().wordLists.fileWordsToIgnore.empty());
   } else {
     QCOMPARE(list->count(), 0);
-    QVERIFY(e.settings().cboWordsFile.entries.empty());
-    QCOMPARE(e.settings().cboWordsFile.index, -1);
-    QVERIFY(e.session().wordLists.astrWordsToIgnore.empty());
+    QVERIFY(e.settings().wordsFileList.entries.empty());
+    QCOMPARE(e.settings().wordsFileList.index, -1);
+    QVERIFY(e.session().wordLists.fileWordsToIgnore.empty());
   }
 }
 
@@ -245,8 +245,8 @@ void SettingsEngineTest::loadRemoveDialogChoices() {
   const QStringList files = AddTwoWordsFiles(e);
   QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
   QCOMPARE(files.size(), 2);
-  QCOMPARE(e.settings().cboWordsFile.index, 1);
-  QCOMPARE(e.session().wordLists.astrWordsToIgnore.entries(), std::vector<Text>{u"gamma"});
+  QCOMPARE(e.settings().wordsFileList.index, 1);
+  QCOMPARE(e.session().wordLists.fileWordsToIgnore.entries(), std::vector<Text>{u"gamma"});
 
   QVERIFY(e.ChooseWordsFile(0, option));
   QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
@@ -255,21 +255,21 @@ void SettingsEngineTest::loadRemoveDialogChoices() {
   const auto& words = e.session().wordLists;
   if (option == QLatin1String("optLoadThisFile")) {
     QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), files);
-    QCOMPARE(e.settings().cboWordsFile.index, 0);
+    QCOMPARE(e.settings().wordsFileList.index, 0);
     QCOMPARE(list->currentIndex(), 0);
-    QCOMPARE(words.astrWordsToIgnore.entries(), (std::vector<Text>{u"alpha", u"beta"}));
-    QCOMPARE(Q(words.strLoadedWordsFile[0]), files[0]);
+    QCOMPARE(words.fileWordsToIgnore.entries(), (std::vector<Text>{u"alpha", u"beta"}));
+    QCOMPARE(Q(words.loadedWordsFile[0]), files[0]);
   } else if (option == QLatin1String("optRemoveThisFile")) {
     QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), QStringList{files[1]});
-    QVERIFY(e.settings().cboWordsFile.entries.size() == 1);
-    QVERIFY(!e.settings().cboWordsFile.HasSelection());
-    QVERIFY(words.astrWordsToIgnore.empty());
+    QVERIFY(e.settings().wordsFileList.entries.size() == 1);
+    QVERIFY(!e.settings().wordsFileList.HasSelection());
+    QVERIFY(words.fileWordsToIgnore.empty());
   } else {
     QCOMPARE(e.ListItems(QStringLiteral("cboWordsFile_0")), files);
-    QCOMPARE(e.settings().cboWordsFile.index, 1);
+    QCOMPARE(e.settings().wordsFileList.index, 1);
     QCOMPARE(list->currentIndex(), 1);
-    QCOMPARE(words.astrWordsToIgnore.entries(), std::vector<Text>{u"gamma"});
-    QCOMPARE(Q(words.strLoadedWordsFile[0]), files[1]);
+    QCOMPARE(words.fileWordsToIgnore.entries(), std::vector<Text>{u"gamma"});
+    QCOMPARE(Q(words.loadedWordsFile[0]), files[1]);
   }
 }
 
@@ -279,9 +279,9 @@ void SettingsEngineTest::settingsFileWithListWithoutSelectionRestoresDefaults() 
   e.dialogs.messages.clear();
 
   velt::Settings written;
-  written.cboShortWordSize = -1;
-  written.chkAllowWordsWithNumerals = true;
-  written.chkIgnoreShortWords = false;
+  written.shortWordSizeIndex = -1;
+  written.allowNumeralsInWords = true;
+  written.ignoreShortWords = false;
   const std::string bytes = velt::FormatStateRecords(written);
   const QString path = WriteFile(e.Path(QStringLiteral("broken.settings")),
                                  QByteArray(bytes.data(), qsizetype(bytes.size())));
@@ -299,13 +299,13 @@ void SettingsEngineTest::settingsFileWithListWithoutSelectionRestoresDefaults() 
   }
   QVERIFY2(invalid == 1, qPrintable(e.MessageLog()));
   const velt::Settings defaults;
-  QCOMPARE(e.settings().cboShortWordSize, defaults.cboShortWordSize);
-  QCOMPARE(e.settings().chkAllowWordsWithNumerals, defaults.chkAllowWordsWithNumerals);
-  QCOMPARE(e.settings().chkIgnoreShortWords, defaults.chkIgnoreShortWords);
+  QCOMPARE(e.settings().shortWordSizeIndex, defaults.shortWordSizeIndex);
+  QCOMPARE(e.settings().allowNumeralsInWords, defaults.allowNumeralsInWords);
+  QCOMPARE(e.settings().ignoreShortWords, defaults.ignoreShortWords);
   QCOMPARE(e.Find<QComboBox>(QStringLiteral("cboShortWordSize"))->currentIndex(),
-           defaults.cboShortWordSize);
+           defaults.shortWordSizeIndex);
   QCOMPARE(e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->isChecked(),
-           defaults.chkAllowWordsWithNumerals);
+           defaults.allowNumeralsInWords);
 }
 
 void SettingsEngineTest::savedSettingsComeBackInANewProgram() {
@@ -315,17 +315,17 @@ void SettingsEngineTest::savedSettingsComeBackInANewProgram() {
     EngineSettings e(velt::testing::HarnessOptions().StateFolder(shared.path()));
     e.OpenSettings();
     e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->click();
-    QVERIFY(e.settings().chkAllowWordsWithNumerals);
+    QVERIFY(e.settings().allowNumeralsInWords);
     e.Type(QStringLiteral("txbFile_1"), output);
-    QCOMPARE(Q(e.settings().txbFile[1]), output);
+    QCOMPARE(Q(e.settings().filePaths[1]), output);
     e.dialogs.messages.clear();
     e.Click(QStringLiteral("cmdSaveState"));
     QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
     QVERIFY(QFile::exists(e.StatePath()));
   }
   EngineSettings again(velt::testing::HarnessOptions().StateFolder(shared.path()));
-  QVERIFY(again.settings().chkAllowWordsWithNumerals);
-  QCOMPARE(Q(again.settings().txbFile[1]), output);
+  QVERIFY(again.settings().allowNumeralsInWords);
+  QCOMPARE(Q(again.settings().filePaths[1]), output);
   QCOMPARE(again.Find<QLineEdit>(QStringLiteral("txbFile_1"))->text(), output);
   again.OpenSettings();
   QVERIFY(again.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->isChecked());

@@ -59,28 +59,30 @@ class RecordingSettingsEngine final : public velt::SettingsWindowController {
   bool quitConfirmed = false;
 
   velt::Session& session() override { return session_; }
-  void chkWordRule_Click(WordRuleBox box) override { Record("chkWordRule_Click", int(box)); }
-  void cmdSetOrClearCheckboxes_Click(int i) override { Record("cmdSetOrClearCheckboxes_Click", i); }
-  void cmdRestoreDefaults_Click() override { Record("cmdRestoreDefaults_Click"); }
-  bool cmdQuit_Click() override {
+  void OnWordRuleClicked(WordRuleBox box) override { Record("chkWordRule_Click", int(box)); }
+  void OnSetOrClearCheckboxesClicked(int i) override { Record("cmdSetOrClearCheckboxes_Click", i); }
+  void OnRestoreDefaultsClicked() override { Record("cmdRestoreDefaults_Click"); }
+  bool OnQuitClicked() override {
     Record("cmdQuit_Click");
     return quitConfirmed;
   }
-  bool cboWordsFile_ClickWanted() override {
+  bool WordsFileChoiceWanted() override {
     Record("cboWordsFile_ClickWanted");
     return clickWanted;
   }
-  void cboWordsFile_Chosen(LoadRemoveChoice c) override { Record("cboWordsFile_Chosen", int(c)); }
-  void cmdSelectWordsFile_Click() override { Record("cmdSelectWordsFile_Click"); }
-  void cmdClearWordsFile_Click() override { Record("cmdClearWordsFile_Click"); }
-  void cboCommonWordsLanguages_Click() override { Record("cboCommonWordsLanguages_Click"); }
-  void txbWordsToIgnoreOrCount_LostFocus() override { Record("txbWordsToIgnoreOrCount_LostFocus"); }
-  void cmdClearWordsToIgnoreOrCount_Click() override {
-    Record("cmdClearWordsToIgnoreOrCount_Click");
+  void OnWordsFileActionChosen(LoadRemoveChoice c) override {
+    Record("cboWordsFile_Chosen", int(c));
   }
-  void cmdSaveState_Click() override { Record("cmdSaveState_Click"); }
-  void cmdSaveLoadState_Click(int index) override { Record("cmdSaveLoadState_Click", index); }
-  void cmdInitialize_Click() override { Record("cmdInitialize_Click"); }
+  void OnSelectWordsFileClicked() override { Record("cmdSelectWordsFile_Click"); }
+  void OnClearWordsFilesClicked() override { Record("cmdClearWordsFile_Click"); }
+  void OnCommonWordsLanguageChosen() override { Record("cboCommonWordsLanguages_Click"); }
+  void OnExtraWordsLeft() override { Record("txbWordsToIgnoreOrCount_LostFocus"); }
+  void OnClearExtraWordsClicked() override { Record("cmdClearWordsToIgnoreOrCount_Click"); }
+  void OnSaveSettingsClicked() override { Record("cmdSaveState_Click"); }
+  void OnSaveOrLoadSettingsFileClicked(int index) override {
+    Record("cmdSaveLoadState_Click", index);
+  }
+  void OnReinitializeClicked() override { Record("cmdInitialize_Click"); }
 
  private:
   void Record(std::string call, std::optional<int> argument = std::nullopt) {
@@ -146,34 +148,34 @@ struct BoxField {
   bool Settings::*field;
 };
 const BoxField kWordRuleBoxes[] = {
-    {"chkAllowWordsWithHyphens", &Settings::chkAllowWordsWithHyphens},
-    {"chkAllowWordsWithApostrophes", &Settings::chkAllowWordsWithApostrophes},
-    {"chkAllowWordsWithUnderscores", &Settings::chkAllowWordsWithUnderscores},
-    {"chkAllowWordsWithColons", &Settings::chkAllowWordsWithColons},
-    {"chkAllowWordsWithBackslashes", &Settings::chkAllowWordsWithBackslashes},
-    {"chkAllowWordsWithForwardslashes", &Settings::chkAllowWordsWithForwardslashes},
-    {"chkAllowWordsWithParentheses", &Settings::chkAllowWordsWithParentheses},
-    {"chkAllowWordsWithAmpersands", &Settings::chkAllowWordsWithAmpersands},
-    {"chkAllowWordsWithPeriods", &Settings::chkAllowWordsWithPeriods},
-    {"chkAllowWordsWithCommas", &Settings::chkAllowWordsWithCommas},
-    {"chkAllowWordsWithAtSigns", &Settings::chkAllowWordsWithAtSigns},
-    {"chkAllowWordsWithNumerals", &Settings::chkAllowWordsWithNumerals},
-    {"chkCaseSignificant", &Settings::chkCaseSignificant},
+    {"chkAllowWordsWithHyphens", &Settings::allowHyphens},
+    {"chkAllowWordsWithApostrophes", &Settings::allowApostrophes},
+    {"chkAllowWordsWithUnderscores", &Settings::allowUnderscores},
+    {"chkAllowWordsWithColons", &Settings::allowColons},
+    {"chkAllowWordsWithBackslashes", &Settings::allowBackslashes},
+    {"chkAllowWordsWithForwardslashes", &Settings::allowForwardSlashes},
+    {"chkAllowWordsWithParentheses", &Settings::allowParentheses},
+    {"chkAllowWordsWithAmpersands", &Settings::allowAmpersands},
+    {"chkAllowWordsWithPeriods", &Settings::allowPeriods},
+    {"chkAllowWordsWithCommas", &Settings::allowCommas},
+    {"chkAllowWordsWithAtSigns", &Settings::allowAtSigns},
+    {"chkAllowWordsWithNumerals", &Settings::allowNumeralsInWords},
+    {"chkCaseSignificant", &Settings::caseSignificant},
 };  // in WordRuleBox order
 const BoxField kQuietBoxes[] = {
-    {"chkOnly7bitASCII", &Settings::chkOnly7bitASCII},
-    {"chkTerminatePhraseAtDoubleQuote", &Settings::chkTerminatePhraseAtDoubleQuote},
-    {"chkTerminatePhraseAtComma", &Settings::chkTerminatePhraseAtComma},
-    {"chkTerminatePhraseAtTab", &Settings::chkTerminatePhraseAtTab},
-    {"chkTerminatePhraseAtPeriod", &Settings::chkTerminatePhraseAtPeriod},
-    {"chkTerminatePhraseAtEndOfLine", &Settings::chkTerminatePhraseAtEndOfLine},
-    {"chkIgnoreNoLetter", &Settings::chkIgnoreNoLetter},
-    {"chkIgnoreShortWords", &Settings::chkIgnoreShortWords},
-    {"chkIgnoreRepetitions", &Settings::chkIgnoreRepetitions},
-    {"chkPatternMatchingInWordsToIgnoreFile", &Settings::chkPatternMatchingInWordsToIgnoreFile},
-    {"chkExtractTextFromDocx", &Settings::chkExtractTextFromDocx},
-    {"chkSaveStateOnQuit", &Settings::chkSaveStateOnQuit},
-    {"chkWarnOnOverwrite", &Settings::chkWarnOnOverwrite},
+    {"chkOnly7bitASCII", &Settings::only7BitAscii},
+    {"chkTerminatePhraseAtDoubleQuote", &Settings::endPhraseAtDoubleQuote},
+    {"chkTerminatePhraseAtComma", &Settings::endPhraseAtComma},
+    {"chkTerminatePhraseAtTab", &Settings::endPhraseAtTab},
+    {"chkTerminatePhraseAtPeriod", &Settings::endPhraseAtPeriod},
+    {"chkTerminatePhraseAtEndOfLine", &Settings::endPhraseAtLineEnd},
+    {"chkIgnoreNoLetter", &Settings::ignoreWordsWithoutLetter},
+    {"chkIgnoreShortWords", &Settings::ignoreShortWords},
+    {"chkIgnoreRepetitions", &Settings::ignoreRepetitions},
+    {"chkPatternMatchingInWordsToIgnoreFile", &Settings::patternMatching},
+    {"chkExtractTextFromDocx", &Settings::keepDocxText},
+    {"chkSaveStateOnQuit", &Settings::saveStateOnQuit},
+    {"chkWarnOnOverwrite", &Settings::warnOnOverwrite},
 };
 
 std::vector<BoxField> AllBoxes() {
@@ -464,12 +466,12 @@ void SettingsWindowTest::listsWriteTheirIndexAndOnlyTheLanguageListCalls() {
   Harness h;
   QTest::keyClick(h.Find("cboShortWordSize"), Qt::Key_Down);
   QTest::keyClick(h.Find("cboLongWordSize"), Qt::Key_Up);
-  QCOMPARE(h.settings().cboShortWordSize, 2);
-  QCOMPARE(h.settings().cboLongWordSize, 1);
+  QCOMPARE(h.settings().shortWordSizeIndex, 2);
+  QCOMPARE(h.settings().longWordSizeIndex, 1);
   QVERIFY(h.engine.calls.empty());
   QTest::keyClick(h.Find("cboCommonWordsLanguages"), Qt::Key_End);
   QCOMPARE(h.engine.calls, std::vector<std::string>{"cboCommonWordsLanguages_Click"});
-  QCOMPARE(h.engine.settingsAtCall[0].cboCommonWordsLanguages, 7);
+  QCOMPARE(h.engine.settingsAtCall[0].commonWordsLanguage, 7);
 }
 
 void SettingsWindowTest::buttonCallsItsOperation_data() {
@@ -505,11 +507,11 @@ void SettingsWindowTest::buttonCallsItsOperation() {
 
 void SettingsWindowTest::clearExtraWordsEmptiesTheBoxThenCalls() {
   Harness h;
-  h.settings().txbWordsToIgnoreOrCount = u"ibid vide";
+  h.settings().extraWords = u"ibid vide";
   h.view.SettingsChanged();
   h.Find<QPushButton>("cmdClearWordsToIgnoreOrCount_0")->click();
   QCOMPARE(h.engine.calls, std::vector<std::string>{"cmdClearWordsToIgnoreOrCount_Click"});
-  QVERIFY(h.engine.settingsAtCall[0].txbWordsToIgnoreOrCount.empty());
+  QVERIFY(h.engine.settingsAtCall[0].extraWords.empty());
   QVERIFY(h.Find<QLineEdit>("txbWordsToIgnoreOrCount_0")->text().isEmpty());
 }
 
@@ -518,12 +520,12 @@ void SettingsWindowTest::enterInExtraWordsBoxCommitsItAndIsSwallowed() {
   auto* box = h.Find<QLineEdit>("txbWordsToIgnoreOrCount_0");
   QSignalSpy returnPressed(box, &QLineEdit::returnPressed);
   QTest::keyClicks(box, "ibid,  vide");
-  QCOMPARE(h.settings().txbWordsToIgnoreOrCount, Text(u"ibid,  vide"));  // typing writes the field
+  QCOMPARE(h.settings().extraWords, Text(u"ibid,  vide"));  // typing writes the field
   QVERIFY(h.engine.calls.empty());
 
   QTest::keyClick(box, Qt::Key_Return);
   QCOMPARE(h.engine.calls, std::vector<std::string>{"txbWordsToIgnoreOrCount_LostFocus"});
-  QCOMPARE(h.engine.settingsAtCall[0].txbWordsToIgnoreOrCount, Text(u"ibid,  vide"));
+  QCOMPARE(h.engine.settingsAtCall[0].extraWords, Text(u"ibid,  vide"));
   QCOMPARE(returnPressed.count(), 0);  // the key went no further
   QTest::keyClick(box, Qt::Key_Enter);
   QCOMPARE(h.engine.calls.size(), size_t{2});
@@ -539,7 +541,7 @@ void SettingsWindowTest::leavingExtraWordsBoxCommitsItUnlessTheEngineMovedTheFoc
   QTest::keyClicks(box, "viz");
   h.Find("cboWordsFile_0")->setFocus(Qt::TabFocusReason);
   QCOMPARE(h.engine.calls, std::vector<std::string>{"txbWordsToIgnoreOrCount_LostFocus"});
-  QCOMPARE(h.engine.settingsAtCall[0].txbWordsToIgnoreOrCount, Text(u"viz"));
+  QCOMPARE(h.engine.settingsAtCall[0].extraWords, Text(u"viz"));
 
   // A count starts: the engine disables the frame, which takes the focus away.
   box->setFocus(Qt::MouseFocusReason);
@@ -554,10 +556,10 @@ void SettingsWindowTest::refreshShowsProgramChangesWithoutCalls() {
   Settings changed = h.settings();
   for (const BoxField& box : AllBoxes())
     changed.*box.field = !(changed.*box.field);
-  changed.cboShortWordSize = 18;
-  changed.cboLongWordSize = 6;
-  changed.cboCommonWordsLanguages = 5;
-  changed.txbWordsToIgnoreOrCount = u"ibid vide viz";
+  changed.shortWordSizeIndex = 18;
+  changed.longWordSizeIndex = 6;
+  changed.commonWordsLanguage = 5;
+  changed.extraWords = u"ibid vide viz";
   h.settings() = changed;
   h.view.SettingsChanged();
 
@@ -574,22 +576,22 @@ void SettingsWindowTest::refreshShowsProgramChangesWithoutCalls() {
 void SettingsWindowTest::refreshShowsWordsFileEntriesAndSelection() {
   Harness h;
   auto* list = h.Find<QComboBox>("cboWordsFile_0");
-  h.settings().cboWordsFile = {{u"/data/cwds_en.txt", u"/home/ann/names.txt"}, 1};
+  h.settings().wordsFileList = {{u"/data/cwds_en.txt", u"/home/ann/names.txt"}, 1};
   h.view.SettingsChanged();
   QCOMPARE(Items(list), QStringList({"/data/cwds_en.txt", "/home/ann/names.txt"}));
   QCOMPARE(list->currentIndex(), 1);
 
-  h.settings().cboWordsFile.index = -1;  // the selection cleared
+  h.settings().wordsFileList.index = -1;  // the selection cleared
   h.view.SettingsChanged();
   QCOMPARE(list->currentIndex(), -1);
   QCOMPARE(list->count(), 2);
 
-  h.settings().cboWordsFile = {{u"/home/ann/names.txt"}, 0};  // an entry removed
+  h.settings().wordsFileList = {{u"/home/ann/names.txt"}, 0};  // an entry removed
   h.view.SettingsChanged();
   QCOMPARE(Items(list), QStringList({"/home/ann/names.txt"}));
   QCOMPARE(list->currentText(), QStringLiteral("/home/ann/names.txt"));
   QVERIFY(h.engine.calls.empty());
-  QCOMPARE(h.settings().cboWordsFile.index, 0);
+  QCOMPARE(h.settings().wordsFileList.index, 0);
 }
 
 void SettingsWindowTest::pickedWordsFilePassesTheDialogsChoice_data() {
@@ -605,7 +607,7 @@ void SettingsWindowTest::pickedWordsFilePassesTheDialogsChoice() {
   QFETCH(LoadRemoveChoice, choice);
   Harness h;
   QVERIFY(h.ShowActive());
-  h.settings().cboWordsFile = {{u"/a/one.txt", u"/b/two.txt", u"/c/three.txt"}, 0};
+  h.settings().wordsFileList = {{u"/a/one.txt", u"/b/two.txt", u"/c/three.txt"}, 0};
   h.view.SettingsChanged();
 
   QString shownPath;
@@ -627,7 +629,7 @@ void SettingsWindowTest::pickedWordsFilePassesTheDialogsChoice() {
            (std::vector<std::string>{
                "cboWordsFile_ClickWanted",
                "cboWordsFile_Chosen(" + std::to_string(static_cast<int>(choice)) + ")"}));
-  QCOMPARE(h.engine.settingsAtCall[0].cboWordsFile.index, 1);
+  QCOMPARE(h.engine.settingsAtCall[0].wordsFileList.index, 1);
   QVERIFY(wasModal);
   QCOMPARE(shownPath, QStringLiteral("/b/two.txt"));
   // 750 twips below the list's top, 150 twips right of its left edge in its frame.
@@ -643,7 +645,7 @@ void SettingsWindowTest::pickedWordsFilePassesTheDialogsChoice() {
 void SettingsWindowTest::unwantedListClickShowsNoDialog() {
   Harness h;
   h.engine.clickWanted = false;  // the engine is changing the list itself
-  h.settings().cboWordsFile = {{u"/a/one.txt", u"/b/two.txt"}, 0};
+  h.settings().wordsFileList = {{u"/a/one.txt", u"/b/two.txt"}, 0};
   h.view.SettingsChanged();
   QTest::keyClick(h.Find("cboWordsFile_0"), Qt::Key_Down);
   QCOMPARE(h.engine.calls, std::vector<std::string>{"cboWordsFile_ClickWanted"});
@@ -654,7 +656,7 @@ void SettingsWindowTest::hideSettingsOnlyHides() {
   Harness h;
   QVERIFY(h.ShowActive());
   QVERIFY(h.engine.session().window.Get(ControlId::frmParams).visible);
-  h.settings().txbWordsToIgnoreOrCount = u"sans";
+  h.settings().extraWords = u"sans";
   h.view.SettingsChanged();
   h.Find<QPushButton>("cmdClose")->click();
   QVERIFY(!h.window->isVisible());
@@ -726,7 +728,7 @@ void SettingsWindowTest::activationReplacesTheWindowButReturningFromADialogDoesN
   QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
   h.window->move(placed + QPoint(40, 30));
   elsewhere->setFocus();
-  h.settings().cboWordsFile = {{u"/a/one.txt", u"/b/two.txt"}, 0};
+  h.settings().wordsFileList = {{u"/a/one.txt", u"/b/two.txt"}, 0};
   h.view.SettingsChanged();
   bool dialogShown = false;
   QTimer::singleShot(0, h.window.get(), [&] {

@@ -44,42 +44,42 @@ class RecordingController final : public MainWindowController {
     windowVisibleAtStartUp = session_.window.Get(ControlId::frmMain).visible;
     Record("StartUp");
   }
-  void cmdQuit_Click() override { Record("cmdQuit_Click"); }
-  void cmdCountPhrases_Click() override { Record("cmdCountPhrases_Click"); }
-  void cmdClearOutput_Click() override { Record("cmdClearOutput_Click"); }
-  void cmdSaveState_Click() override { Record("cmdSaveState_Click"); }
-  void cmdCopyToClipboard_Click(const Text& selectedText) override {
+  void OnQuitClicked() override { Record("cmdQuit_Click"); }
+  void OnCountClicked() override { Record("cmdCountPhrases_Click"); }
+  void OnClearOutputClicked() override { Record("cmdClearOutput_Click"); }
+  void OnSaveSettingsClicked() override { Record("cmdSaveState_Click"); }
+  void OnCopyClicked(const Text& selectedText) override {
     copiedSelection = selectedText;
     Record("cmdCopyToClipboard_Click");
   }
-  void txbOutput_LeftClick() override { Record("txbOutput_LeftClick"); }
-  void txbOutput_RightClick() override { Record("txbOutput_RightClick"); }
-  void optSource_Click(Source source) override { Record("optSource_Click", int(source)); }
-  void cmdFile_Click(int index) override { Record("cmdFile_Click", index); }
-  void cmdClearFile_Click(int index) override { Record("cmdClearFile_Click", index); }
-  void txbFile_LostFocus(int index) override { Record("txbFile_LostFocus", index); }
-  void cmdFolder_Click() override { Record("cmdFolder_Click"); }
-  void cmdClearFolder_Click() override { Record("cmdClearFolder_Click"); }
-  void txbFolder_LostFocus() override { Record("txbFolder_LostFocus"); }
-  void txbFileFilepathSpecifications_LostFocus(int index) override {
+  void OnOutputLeftClicked() override { Record("txbOutput_LeftClick"); }
+  void OnOutputRightClicked() override { Record("txbOutput_RightClick"); }
+  void OnSourceChosen(Source source) override { Record("optSource_Click", int(source)); }
+  void OnFileButtonClicked(int index) override { Record("cmdFile_Click", index); }
+  void OnClearFileClicked(int index) override { Record("cmdClearFile_Click", index); }
+  void OnFilePathLeft(int index) override { Record("txbFile_LostFocus", index); }
+  void OnFolderButtonClicked() override { Record("cmdFolder_Click"); }
+  void OnClearFolderClicked() override { Record("cmdClearFolder_Click"); }
+  void OnFolderLeft() override { Record("txbFolder_LostFocus"); }
+  void OnPathPatternsLeft(int index) override {
     Record("txbFileFilepathSpecifications_LostFocus", index);
   }
-  void cmdListFiles_Click() override { Record("cmdListFiles_Click"); }
-  void chkDisableOutputToFile_Click() override { Record("chkDisableOutputToFile_Click"); }
-  void cboPhraseLength_Click(int index) override { Record("cboPhraseLength_Click", index); }
-  void cboMinimumFrequency_Click() override { Record("cboMinimumFrequency_Click"); }
-  void optIgnoreMode_Click(IgnoreMode mode) override { Record("optIgnoreMode_Click", int(mode)); }
-  void cboWordOrder_Click() override { Record("cboWordOrder_Click"); }
-  void cboDisplayFormat_Click() override { Record("cboDisplayFormat_Click"); }
-  void chkDisplayRelativeFrequency_Click() override { Record("chkDisplayRelativeFrequency_Click"); }
-  void chkSortByNumberOfFiles_Click() override { Record("chkSortByNumberOfFiles_Click"); }
-  void chkFileList_Click() override { Record("chkFileList_Click"); }
-  void txbFilterWords_LostFocus() override { Record("txbFilterWords_LostFocus"); }
-  void txbFilterWords_Enter() override { Record("txbFilterWords_Enter"); }
-  void txbFilterWords_Changed() override { Record("txbFilterWords_Changed"); }
-  void cmdFilterResults_Click() override { Record("cmdFilterResults_Click"); }
-  void cmdClear_Click() override { Record("cmdClear_Click"); }
-  void optFilterMode_Click(FilterMode mode) override { Record("optFilterMode_Click", int(mode)); }
+  void OnListFilesClicked() override { Record("cmdListFiles_Click"); }
+  void OnDisableOutputToFileClicked() override { Record("chkDisableOutputToFile_Click"); }
+  void OnPhraseLengthChosen(int index) override { Record("cboPhraseLength_Click", index); }
+  void OnMinimumFrequencyChosen() override { Record("cboMinimumFrequency_Click"); }
+  void OnIgnoreModeChosen(IgnoreMode mode) override { Record("optIgnoreMode_Click", int(mode)); }
+  void OnWordOrderChosen() override { Record("cboWordOrder_Click"); }
+  void OnDisplayFormatChosen() override { Record("cboDisplayFormat_Click"); }
+  void OnRelativeFrequencyClicked() override { Record("chkDisplayRelativeFrequency_Click"); }
+  void OnSortByNumberOfFilesClicked() override { Record("chkSortByNumberOfFiles_Click"); }
+  void OnFileListFormatClicked() override { Record("chkFileList_Click"); }
+  void OnFilterWordsLeft() override { Record("txbFilterWords_LostFocus"); }
+  void OnFilterWordsEntered() override { Record("txbFilterWords_Enter"); }
+  void OnFilterWordsEdited() override { Record("txbFilterWords_Changed"); }
+  void OnFilterClicked() override { Record("cmdFilterResults_Click"); }
+  void OnClearFilterClicked() override { Record("cmdClear_Click"); }
+  void OnFilterModeChosen(FilterMode mode) override { Record("optFilterMode_Click", int(mode)); }
   void Timer1_Tick() override { Record("Timer1_Tick"); }
   void Timer2_Tick() override { Record("Timer2_Tick"); }
 

@@ -30,10 +30,10 @@ class CommonWordsTest : public testing::WordListsTest {
                                std::filesystem::copy_options::overwrite_existing);
   }
   void Choose(int language) {
-    session().settings.cboCommonWordsLanguages = language;
-    cboCommonWordsLanguages_Click(session(), files);
+    session().settings.commonWordsLanguage = language;
+    OnCommonWordsLanguageChosen(session(), files);
   }
-  WordsFileList& List() { return session().settings.cboWordsFile; }
+  WordsFileList& List() { return session().settings.wordsFileList; }
 };
 
 TEST_F(CommonWordsTest, ChoosingALanguageLoadsItsFile) {
@@ -44,9 +44,9 @@ TEST_F(CommonWordsTest, ChoosingALanguageLoadsItsFile) {
   EXPECT_EQ(dialogs.Titles(), Words{u"Load common words file"});
   EXPECT_EQ(List().entries, Words{CommonWordsPath(session(), 5)});
   EXPECT_TRUE(MatchesWordsFile(session().wordLists, session().settings, u"les"));
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, 5);
+  EXPECT_EQ(session().settings.commonWordsLanguage, 5);
   EXPECT_EQ(session().settings.ignoreMode, IgnoreMode::ExcludeAllIgnored);
-  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_TRUE(session().wordLists.wordsToIgnoreInForce);
   EXPECT_EQ(view.focusRequests.back(), ControlId::frmParams_cmdSaveState);
 
   // The language of the file in force: nothing to ask or load.
@@ -57,14 +57,14 @@ TEST_F(CommonWordsTest, ChoosingALanguageLoadsItsFile) {
 TEST_F(CommonWordsTest, DecliningOrMissingFiles) {
   dialogs.answers = {Answer::No};
   Choose(2);
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, kNoLanguageIndex) << "back to the file's";
+  EXPECT_EQ(session().settings.commonWordsLanguage, kNoLanguageIndex) << "back to the file's";
   EXPECT_TRUE(List().entries.empty());
 
   dialogs.answers = {Answer::Yes};
   Choose(3);
   EXPECT_EQ(dialogs.messages.back().text, CommonWordsPath(session(), 3) + u" not found.");
   EXPECT_EQ(dialogs.messages.back().title, u"Error");
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, 3) << "the list keeps the choice";
+  EXPECT_EQ(session().settings.commonWordsLanguage, 3) << "the list keeps the choice";
   EXPECT_TRUE(List().entries.empty());
 }
 
@@ -77,52 +77,52 @@ TEST_F(CommonWordsTest, AlreadyListedFileIsNotLoadedAgain) {
   Choose(1);
   EXPECT_EQ(dialogs.messages.back().title, u"Already present");
   EXPECT_EQ(List().entries.size(), 2u);
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, kNoLanguageIndex);
+  EXPECT_EQ(session().settings.commonWordsLanguage, kNoLanguageIndex);
 }
 
 TEST_F(CommonWordsTest, NoLanguageDropsFileWordsButKeepsExtraWords) {
   Ship(0);
   dialogs.answers = {Answer::Yes};
   Choose(0);
-  session().settings.txbWordsToIgnoreOrCount = u"ibid";
+  session().settings.extraWords = u"ibid";
   GetExtraWords(session(), 0);
   Choose(kNoLanguageIndex);
   EXPECT_FALSE(List().HasSelection());
-  EXPECT_EQ(session().wordLists.lngNumWordsToIgnore(), 0);
+  EXPECT_EQ(session().wordLists.fileWordCount(), 0);
   EXPECT_TRUE(MatchesExtraWords(session().wordLists, u"ibid"));
-  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_TRUE(session().wordLists.wordsToIgnoreInForce);
   EXPECT_EQ(session().settings.ignoreMode, IgnoreMode::AllowAllIgnored);
 }
 
 TEST_F(CommonWordsTest, StartUpQuestion) {
   Ship(0);
-  session().run.blnStartUpCompleted = false;
+  session().run.startUpCompleted = false;
   dialogs.answers = {Answer::Yes};
   AskToUseCommonWords(session(), files);
   EXPECT_EQ(dialogs.messages[0].title, session().UIText(42));
   EXPECT_EQ(dialogs.messages[0].text, session().UIText(41));
   EXPECT_EQ(List().entries, Words{CommonWordsPath(session(), 0)});
   EXPECT_TRUE(MatchesWordsFile(session().wordLists, session().settings, u"the"));
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, 0);
+  EXPECT_EQ(session().settings.commonWordsLanguage, 0);
   EXPECT_EQ(session().window.Get(ControlId::cmdCountPhrases).caption, session().UIText(21));
-  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_TRUE(session().wordLists.wordsToIgnoreInForce);
 
   AskToUseCommonWords(session(), files);
   EXPECT_EQ(dialogs.messages.size(), 1u) << "with a file listed there is no question";
 
   List().entries.clear();
-  session().wordLists.astrWordsToIgnore.Clear();
+  session().wordLists.fileWordsToIgnore.Clear();
   dialogs.answers = {Answer::No};
   AskToUseCommonWords(session(), files);
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, kNoLanguageIndex);
-  EXPECT_FALSE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_EQ(session().settings.commonWordsLanguage, kNoLanguageIndex);
+  EXPECT_FALSE(session().wordLists.wordsToIgnoreInForce);
 }
 
 TEST_F(CommonWordsTest, ShippedFilesReadCleanly) {
   const TextView samples[] = {u"the", u"und", u"el", u"não", u"il", u"les", u"über"};
   for (int language = 0; language < kNoLanguageIndex; ++language) {
     Ship(language);
-    session().settings.cboWordsFile = {{CommonWordsPath(session(), language)}, 0};
+    session().settings.wordsFileList = {{CommonWordsPath(session(), language)}, 0};
     ASSERT_TRUE(ReadWords(session(), files, 0)) << language;
     EXPECT_GT(FileWords().size(), 500u);
     EXPECT_TRUE(MatchesWordsFile(session().wordLists, session().settings,

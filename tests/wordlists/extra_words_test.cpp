@@ -12,19 +12,17 @@ class ExtraWordsTest : public testing::WordListsTest {
   // Commits text as the box's new content and returns the message texts shown.
   std::vector<Text> Commit(TextView text) {
     dialogs.messages.clear();
-    session().settings.txbWordsToIgnoreOrCount = Text(text);
+    session().settings.extraWords = Text(text);
     GetExtraWords(session(), 0);
     return dialogs.Texts();
   }
-  const std::vector<Text>& Entries() {
-    return session().wordLists.astrExtraWordsToIgnore.entries();
-  }
+  const std::vector<Text>& Entries() { return session().wordLists.extraWordsToIgnore.entries(); }
   bool Ignored(TextView word) { return MatchesExtraWords(session().wordLists, word); }
 };
 
 TEST_F(ExtraWordsTest, CommasAndSpacesSeparateSortedEntries) {
   EXPECT_TRUE(Commit(u"  viz,  ibid, vide ").empty());
-  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"ibid vide viz");
+  EXPECT_EQ(session().settings.extraWords, u"ibid vide viz");
   EXPECT_EQ(Entries(), (std::vector<Text>{u"ibid", u"vide", u"viz"}));
   EXPECT_TRUE(Ignored(u"vide"));
   EXPECT_FALSE(Ignored(u"video"));
@@ -32,15 +30,15 @@ TEST_F(ExtraWordsTest, CommasAndSpacesSeparateSortedEntries) {
 
 TEST_F(ExtraWordsTest, CaseOfTheBoxAndOfExpressions) {
   Commit(u"Ibid <\\D{3}> ibid");
-  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"<\\D{3}> ibid ibid");
+  EXPECT_EQ(session().settings.extraWords, u"<\\D{3}> ibid ibid");
   EXPECT_EQ(Entries().size(), 3u) << "duplicates are kept";
   EXPECT_TRUE(Ignored(u"abc"));
   EXPECT_FALSE(Ignored(u"123"));
 
   // The entries are lower-cased whatever the case setting, and the box shows them.
-  session().settings.chkCaseSignificant = true;
+  session().settings.caseSignificant = true;
   Commit(u"Ibid");
-  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"ibid");
+  EXPECT_EQ(session().settings.extraWords, u"ibid");
   EXPECT_TRUE(Ignored(u"ibid"));
 }
 
@@ -49,14 +47,14 @@ TEST_F(ExtraWordsTest, CommittingTheBoxAgainChangesNothing) {
   // pieces are lower-cased, or the box changes at every commit.
   for (const TextView typed : {u"<Q 1>", u"Zed <Ab Cd> x<Y z>W", u"b> <A", u"<\\D{3}> Ibid"}) {
     Commit(typed);
-    const Text once = session().settings.txbWordsToIgnoreOrCount;
+    const Text once = session().settings.extraWords;
     const std::vector<Text> entries = Entries();
     Commit(once);
-    EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, once) << ToUtf8(typed);
+    EXPECT_EQ(session().settings.extraWords, once) << ToUtf8(typed);
     EXPECT_EQ(Entries(), entries) << ToUtf8(typed);
   }
   Commit(u"<Q 1>");
-  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"1> <q");
+  EXPECT_EQ(session().settings.extraWords, u"1> <q");
 }
 
 TEST_F(ExtraWordsTest, EntriesAreAlwaysPatterns) {
@@ -69,18 +67,18 @@ TEST_F(ExtraWordsTest, EntriesAreAlwaysPatterns) {
 
 TEST_F(ExtraWordsTest, EmptyBoxDropsTheWordsAndTheNotice) {
   Commit(u"ibid");
-  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_TRUE(session().wordLists.wordsToIgnoreInForce);
   Commit(u"   ");
-  EXPECT_EQ(session().wordLists.intNumExtraWordsToIgnore(), 0);
-  EXPECT_FALSE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_EQ(session().wordLists.extraWordCount(), 0);
+  EXPECT_FALSE(session().wordLists.wordsToIgnoreInForce);
   EXPECT_FALSE(Ignored(u"ibid"));
   // A piece made only of characters that may not end a word is no entry.
   Commit(u"- ibid ,");
   EXPECT_EQ(Entries(), std::vector<Text>{u"ibid"});
-  EXPECT_EQ(session().settings.txbWordsToIgnoreOrCount, u"ibid");
+  EXPECT_EQ(session().settings.extraWords, u"ibid");
 
-  cmdClearWordsToIgnoreOrCount_Click(session(), 0);
-  EXPECT_TRUE(session().settings.txbWordsToIgnoreOrCount.empty());
+  OnClearExtraWordsClicked(session(), 0);
+  EXPECT_TRUE(session().settings.extraWords.empty());
   EXPECT_FALSE(Ignored(u"ibid"));
   EXPECT_EQ(view.focusRequests.back(), ControlId::cmdClose);
 }
@@ -98,9 +96,9 @@ TEST_F(ExtraWordsTest, NoticeAndIgnoreModeOptions) {
   for (const ControlId id : options)
     EXPECT_FALSE(session().window.Get(id).enabled);
   // File words count as well.
-  session().wordLists.astrWordsToIgnore.Assign({u"the"});
+  session().wordLists.fileWordsToIgnore.Assign({u"the"});
   SetWordsToIgnoreNotice(session());
-  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_TRUE(session().wordLists.wordsToIgnoreInForce);
   for (const ControlId id : options)
     EXPECT_TRUE(session().window.Get(id).enabled);
 }
@@ -137,22 +135,22 @@ TEST_F(ExtraWordsTest, CharacterChecks) {
   EXPECT_EQ(Commit(u"a*b;c").size(), 1u);
 
   // Admitted by the word rules, the same characters pass.
-  session().settings.chkAllowWordsWithHyphens = true;
-  session().settings.chkAllowWordsWithNumerals = true;
-  session().settings.chkAllowWordsWithCommas = true;
+  session().settings.allowHyphens = true;
+  session().settings.allowNumeralsInWords = true;
+  session().settings.allowCommas = true;
   EXPECT_TRUE(Commit(u"e-mail abc1 ibid,vide").empty());
 }
 
 TEST_F(ExtraWordsTest, WordsFileLookupWithAndWithoutPatterns) {
-  session().wordLists.astrWordsToIgnore.Assign({u"the", u"wh~"});
+  session().wordLists.fileWordsToIgnore.Assign({u"the", u"wh~"});
   Settings& settings = session().settings;
   WordListState& lists = session().wordLists;
-  settings.chkPatternMatchingInWordsToIgnoreFile = false;
+  settings.patternMatching = false;
   EXPECT_TRUE(MatchesWordsFile(lists, settings, u"the"));
   for (const TextView word : {u"what", u"which", u"wh", u"th"}) {
     EXPECT_FALSE(MatchesWordsFile(lists, settings, word)) << ToUtf8(word);
   }
-  settings.chkPatternMatchingInWordsToIgnoreFile = true;
+  settings.patternMatching = true;
   for (const TextView word : {u"what", u"which", u"wh", u"the"}) {
     EXPECT_TRUE(MatchesWordsFile(lists, settings, word)) << ToUtf8(word);
   }

@@ -45,7 +45,7 @@ class WordListsTest : public ::testing::Test {
         hooks_(session_),
         files(session_, hooks_) {
     std::filesystem::create_directories(dir_ / "data");
-    session_.run.blnStartUpCompleted = true;
+    session_.run.startUpCompleted = true;
   }
   ~WordListsTest() override {
     std::error_code ignored;
@@ -64,12 +64,12 @@ class WordListsTest : public ::testing::Test {
 
   // Lists path and selects it, as the user's choice does.
   void Select(const Text& path) {
-    WordsFileList& list = session_.settings.cboWordsFile;
+    WordsFileList& list = session_.settings.wordsFileList;
     list.entries.push_back(path);
     list.index = static_cast<int>(list.entries.size()) - 1;
   }
 
-  const std::vector<Text>& FileWords() { return session_.wordLists.astrWordsToIgnore.entries(); }
+  const std::vector<Text>& FileWords() { return session_.wordLists.fileWordsToIgnore.entries(); }
 
   RecordingDialogs dialogs;
   RecordingView view;

@@ -10,13 +10,13 @@ using Words = std::vector<Text>;
 
 class WordsFileListTest : public testing::WordListsTest {
  protected:
-  WordsFileList& List() { return session().settings.cboWordsFile; }
-  const Text& Loaded() { return session().wordLists.strLoadedWordsFile[0]; }
+  WordsFileList& List() { return session().settings.wordsFileList; }
+  const Text& Loaded() { return session().wordLists.loadedWordsFile[0]; }
 
   // The file button, with the dialog answering path.
   void AddThroughButton(const Text& path) {
     dialogs.openFileAnswers.push_back(path);
-    cmdSelectWordsFile_Click(session(), files, 0);
+    OnSelectWordsFileClicked(session(), files, 0);
   }
 };
 
@@ -33,14 +33,14 @@ TEST_F(WordsFileListTest, AddingAFileLoadsAndSelectsIt) {
   EXPECT_EQ(List().index, 0);
   EXPECT_EQ(Loaded(), path);
   EXPECT_EQ(FileWords(), (Words{u"la", u"le", u"les"}));
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, 5) << "a French file from any folder";
-  EXPECT_TRUE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_EQ(session().settings.commonWordsLanguage, 5) << "a French file from any folder";
+  EXPECT_TRUE(session().wordLists.wordsToIgnoreInForce);
 }
 
 TEST_F(WordsFileListTest, NoHundredthFile) {
   for (int i = 0; i < 99; ++i)
     List().entries.push_back(PathOf("f" + std::to_string(i)));
-  cmdSelectWordsFile_Click(session(), files, 0);
+  OnSelectWordsFileClicked(session(), files, 0);
   EXPECT_TRUE(dialogs.fileDialogs.empty());
   EXPECT_EQ(List().entries.size(), 99u);
   EXPECT_EQ(dialogs.Texts(), Words{u"No more files may be added to this list."});
@@ -77,7 +77,7 @@ TEST_F(WordsFileListTest, FailuresToLoad) {
   EXPECT_EQ(dialogs.Titles(), Words{u"File not found"});
 
   // During start-up the English common-words file takes its place, once.
-  session().run.blnStartUpCompleted = false;
+  session().run.startUpCompleted = false;
   EXPECT_FALSE(AttemptToReadWords(session(), files, 0));
   EXPECT_EQ(List().entries, (Words{PathOf("gone.txt"), CommonWordsPath(session(), 0)}));
   EXPECT_EQ(List().index, 1);
@@ -90,21 +90,21 @@ TEST_F(WordsFileListTest, ClearingTheList) {
   const Text path = WriteFile("w.txt", "one\r\n");
   AddThroughButton(path);
   dialogs.answers = {Answer::Cancel};
-  cmdClearWordsFile_Click(session(), 0);
+  OnClearWordsFilesClicked(session(), 0);
   EXPECT_EQ(dialogs.Texts(), Words{u"Do you wish to remove ALL files from this list?"});
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
   EXPECT_EQ(FileWords(), Words{u"one"});
 
   dialogs.answers = {Answer::No};
-  cmdClearWordsFile_Click(session(), 0);
+  OnClearWordsFilesClicked(session(), 0);
   EXPECT_EQ(List().entries, Words{path});
   EXPECT_FALSE(List().HasSelection());
   EXPECT_TRUE(FileWords().empty());
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, kNoLanguageIndex);
-  EXPECT_FALSE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_EQ(session().settings.commonWordsLanguage, kNoLanguageIndex);
+  EXPECT_FALSE(session().wordLists.wordsToIgnoreInForce);
 
   dialogs.answers = {Answer::Yes};
-  cmdClearWordsFile_Click(session(), 0);
+  OnClearWordsFilesClicked(session(), 0);
   EXPECT_TRUE(List().entries.empty());
 }
 
@@ -114,7 +114,7 @@ TEST_F(WordsFileListTest, LoadRemoveAndCancel) {
   AddThroughButton(first);
   List().entries.push_back(second);
   List().index = 1;
-  EXPECT_TRUE(cboWordsFile_Click(session(), 0));
+  EXPECT_TRUE(WordsFileClickWanted(session(), 0));
   LoadRemoveChosen(session(), files, 0, LoadRemoveChoice::Cancel);
   EXPECT_EQ(List().index, 0) << "back to the file whose words are loaded";
 
@@ -122,14 +122,14 @@ TEST_F(WordsFileListTest, LoadRemoveAndCancel) {
   LoadRemoveChosen(session(), files, 0, LoadRemoveChoice::Load);
   EXPECT_EQ(FileWords(), (Words{u"das", u"der", u"die"}));
   EXPECT_EQ(Loaded(), second);
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, 1);
+  EXPECT_EQ(session().settings.commonWordsLanguage, 1);
 
   LoadRemoveChosen(session(), files, 0, LoadRemoveChoice::Remove);
   EXPECT_EQ(List().entries, Words{first});
   EXPECT_TRUE(FileWords().empty());
   EXPECT_TRUE(Loaded().empty());
-  EXPECT_EQ(session().settings.cboCommonWordsLanguages, kNoLanguageIndex);
-  EXPECT_FALSE(session().wordLists.blnThereAreWordsToIgnore);
+  EXPECT_EQ(session().settings.commonWordsLanguage, kNoLanguageIndex);
+  EXPECT_FALSE(session().wordLists.wordsToIgnoreInForce);
 
   WriteFile("first.txt", "");  // now fails the text check
   List().index = 0;

@@ -61,16 +61,16 @@ TEST_F(WordsFileReaderTest, ProgressAndCaptions) {
 }
 
 TEST_F(WordsFileReaderTest, StopRemovesTheFileAndLeavesNoFileWords) {
-  session().wordLists.astrWordsToIgnore.Assign({u"old"});
+  session().wordLists.fileWordsToIgnore.Assign({u"old"});
   const Text other = WriteFile("other.txt", "x\n");
   Select(other);
   pump.triggerAt = 3;
-  pump.action = [&] { session().run.blnStop = true; };
+  pump.action = [&] { session().run.stopRequested = true; };
   EXPECT_FALSE(Read("a b c\nd e f\ng h i\n"));
-  EXPECT_EQ(session().settings.cboWordsFile.entries, Words{other});
-  EXPECT_FALSE(session().settings.cboWordsFile.HasSelection());
+  EXPECT_EQ(session().settings.wordsFileList.entries, Words{other});
+  EXPECT_FALSE(session().settings.wordsFileList.HasSelection());
   EXPECT_TRUE(FileWords().empty());
-  EXPECT_FALSE(session().run.blnStop);
+  EXPECT_FALSE(session().run.stopRequested);
 }
 
 // Reads the real file but fails after its first line.
@@ -97,7 +97,7 @@ class FailingFiles final : public WordsFileSource {
 };
 
 TEST_F(WordsFileReaderTest, ReadErrorKeepsThePreviousList) {
-  session().wordLists.astrWordsToIgnore.Assign({u"old"});
+  session().wordLists.fileWordsToIgnore.Assign({u"old"});
   Select(WriteFile("words.txt", "new\nnewer\n"));
   FailingFiles failing(files);
   EXPECT_FALSE(ReadWords(session(), failing, 0));
@@ -116,10 +116,10 @@ TEST_F(WordsFileReaderTest, FilesThatAreNotTextAreRefusedWithTheClassifiersMessa
                    15),
        nullptr}};
   for (const auto& [bytes, tail] : cases) {
-    session().wordLists.astrWordsToIgnore.Assign({u"old"});
+    session().wordLists.fileWordsToIgnore.Assign({u"old"});
     dialogs.messages.clear();
     const Text path = WriteFile("bad.txt", bytes);
-    session().settings.cboWordsFile = {{path}, 0};
+    session().settings.wordsFileList = {{path}, 0};
     EXPECT_FALSE(ReadWords(session(), files, 0));
     EXPECT_EQ(FileWords(), Words{u"old"});
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -145,9 +145,9 @@ TEST_F(WordsFileReaderTest, WhatIsNoFileIsRefusedWithItsReason) {
       {base + "loop", u"cannot be reached: too many levels of symbolic links."}};
   for (const auto& [native, reason] : cases) {
     const Text path = PathFromNative(native);
-    session().wordLists.astrWordsToIgnore.Assign({u"old"});
-    session().wordLists.strLoadedWordsFile[0] = u"/earlier.txt";
-    session().settings.cboWordsFile = {{path}, 0};
+    session().wordLists.fileWordsToIgnore.Assign({u"old"});
+    session().wordLists.loadedWordsFile[0] = u"/earlier.txt";
+    session().settings.wordsFileList = {{path}, 0};
     dialogs.messages.clear();
     EXPECT_FALSE(AttemptToReadWords(session(), files, 0)) << native;
     ASSERT_EQ(dialogs.messages.size(), 1u) << native;
@@ -155,12 +155,12 @@ TEST_F(WordsFileReaderTest, WhatIsNoFileIsRefusedWithItsReason) {
     EXPECT_EQ(dialogs.messages[0].text, u"File " + path + u"\r\n" + reason);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(FileWords(), Words{u"old"});
-    EXPECT_TRUE(session().wordLists.strLoadedWordsFile[0].empty());
+    EXPECT_TRUE(session().wordLists.loadedWordsFile[0].empty());
   }
 
   // A file that is not there keeps its own message.
   dialogs.messages.clear();
-  session().settings.cboWordsFile = {{PathOf("missing.txt")}, 0};
+  session().settings.wordsFileList = {{PathOf("missing.txt")}, 0};
   EXPECT_FALSE(AttemptToReadWords(session(), files, 0));
   EXPECT_EQ(dialogs.Texts(), Words{u"File for words-to-ignore not found."});
 }
@@ -168,11 +168,11 @@ TEST_F(WordsFileReaderTest, WhatIsNoFileIsRefusedWithItsReason) {
 TEST_F(WordsFileReaderTest, ANameThatIsNotUtf8IsRead) {
   const std::string native = PathToNative(PathOf("")) + "list\xFE.txt";
   WriteFile("list\xFE.txt", "Fourscore seven\r\n");
-  session().settings.cboWordsFile = {{PathFromNative(native)}, 0};
+  session().settings.wordsFileList = {{PathFromNative(native)}, 0};
   EXPECT_TRUE(AttemptToReadWords(session(), files, 0));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(FileWords(), (Words{u"fourscore", u"seven"}));
-  EXPECT_EQ(PathToNative(session().wordLists.strLoadedWordsFile[0]), native);
+  EXPECT_EQ(PathToNative(session().wordLists.loadedWordsFile[0]), native);
 }
 
 }  // namespace

@@ -40,21 +40,21 @@ TEST(WordRulesTest, ExtraSetAndWordStarts) {
     *box = true;
   WordRules rules;
   rules.SetAllowedExtraChars1(s);
-  EXPECT_EQ(rules.strExtraWordChars(), u"-'\u2018_:\\/.@0123456789");
+  EXPECT_EQ(rules.extraWordChars(), u"-'\u2018_:\\/.@0123456789");
   rules.SetAllowedExtraChars2(s);
-  EXPECT_EQ(rules.strExtraWordChars(), u"-'\u2018_:\\/.@0123456789()&,");
+  EXPECT_EQ(rules.extraWordChars(), u"-'\u2018_:\\/.@0123456789()&,");
   for (const char16_t c : TextView(u"'.,()-")) {
     EXPECT_TRUE(rules.IsWordChar(c) && !rules.IsWordStart(c)) << static_cast<char>(c);
   }
   for (const char16_t c : TextView(u"a9@&\\_"))
     EXPECT_TRUE(rules.IsWordStart(c));
 
-  s.chkAllowWordsWithCommas = false;
+  s.allowCommas = false;
   rules.SetAllowedExtraChars1(s);
   rules.SetAllowedExtraChars2(s);
   EXPECT_FALSE(rules.IsWordChar(u','));  // the tables follow every change
   rules.SetReadingExtraChars();
-  EXPECT_EQ(rules.strExtraWordChars(), u"'0123456789-_@:/.\\,()&~?");
+  EXPECT_EQ(rules.extraWordChars(), u"'0123456789-_@:/.\\,()&~?");
 }
 
 TEST(WordTrimsTest, EntityTrimAndContractionFragments) {
@@ -72,13 +72,13 @@ TEST(WordTrimsTest, EntityTrimAndContractionFragments) {
 
 TEST(WordShapeTest, RulesAndTheirBoxes) {
   Settings on;  // short words under 3, long words over 20
-  on.chkIgnoreShortWords = on.chkIgnoreRepetitions = on.chkIgnoreNoLetter = true;
-  on.chkOnly7bitASCII = true;
-  on.cboShortWordSize = 1;
-  on.cboLongWordSize = 0;
+  on.ignoreShortWords = on.ignoreRepetitions = on.ignoreWordsWithoutLetter = true;
+  on.only7BitAscii = true;
+  on.shortWordSizeIndex = 1;
+  on.longWordSizeIndex = 0;
   Settings off = on;
-  off.chkIgnoreShortWords = off.chkIgnoreRepetitions = off.chkIgnoreNoLetter = false;
-  off.chkOnly7bitASCII = false;
+  off.ignoreShortWords = off.ignoreRepetitions = off.ignoreWordsWithoutLetter = false;
+  off.only7BitAscii = false;
   const Text long21(21, u'a');
 
   EXPECT_TRUE(IsShortWord(u"ab", on) && !IsShortWord(u"abc", on) && !IsShortWord(u"ab", off));

@@ -48,8 +48,8 @@ class WordScannerTest : public ::testing::Test {
   }
 
   void UseExtension(TextView extension) {
-    SetMarkupMode(extension, state.markers, state.blnCharacterEntitiesPossible);
-    state.intWithinComment = -1;
+    SetMarkupMode(extension, state.markers, state.entitiesPossible);
+    state.commentState = -1;
   }
 
   // Scans the lines as the sources hand them over (one space appended) and
@@ -57,7 +57,7 @@ class WordScannerTest : public ::testing::Test {
   Words Scan(std::initializer_list<TextView> lines) {
     sink.marked.clear();
     for (const TextView line : lines) {
-      state.strLine = Text(line) + u' ';
+      state.currentLine = Text(line) + u' ';
       scanner.ScanLine();
     }
     return sink.marked;
@@ -67,21 +67,19 @@ class WordScannerTest : public ::testing::Test {
   WordRules rules;
   ScannerState state;
   testing::ScriptedPump pump;
-  bool blnStop = false;
-  bool blnStartUpCompleted = true;
+  bool stopRequested = false;
+  bool startUpCompleted = true;
   RecordingSink sink;
-  WordScanner scanner{state, rules, settings, pump, blnStop, blnStartUpCompleted, sink};
+  WordScanner scanner{state, rules, settings, pump, stopRequested, startUpCompleted, sink};
 };
 
 TEST_F(WordScannerTest, CutsWordsUnderTheWordRules) {
   const auto none = [](Settings&) {};
-  const auto hyphens = [](Settings& s) { s.chkAllowWordsWithHyphens = true; };
-  const auto periods = [](Settings& s) { s.chkAllowWordsWithPeriods = true; };
-  const auto numerals = [](Settings& s) { s.chkAllowWordsWithNumerals = true; };
-  const auto numbers = [](Settings& s) {
-    s.chkAllowWordsWithNumerals = s.chkAllowWordsWithPeriods = true;
-  };
-  const auto apostrophes = [](Settings& s) { s.chkAllowWordsWithApostrophes = true; };
+  const auto hyphens = [](Settings& s) { s.allowHyphens = true; };
+  const auto periods = [](Settings& s) { s.allowPeriods = true; };
+  const auto numerals = [](Settings& s) { s.allowNumeralsInWords = true; };
+  const auto numbers = [](Settings& s) { s.allowNumeralsInWords = s.allowPeriods = true; };
+  const auto apostrophes = [](Settings& s) { s.allowApostrophes = true; };
   const struct {
     std::function<void(Settings&)> admit;
     Text line;
@@ -101,9 +99,7 @@ TEST_F(WordScannerTest, CutsWordsUnderTheWordRules) {
       {none,
        u"say \"stop\" end . next end. x,y a\tb c;",
        {u"say", u"stop\"", u"end", u"next", u"end.", u"x,", u"y", u"a\t", u"b", u"c;"}},
-      {[](Settings& s) { s.chkAllowWordsWithPeriods = s.chkAllowWordsWithCommas = true; },
-       u"end. x,",
-       {u"end", u"x"}},
+      {[](Settings& s) { s.allowPeriods = s.allowCommas = true; }, u"end. x,", {u"end", u"x"}},
       {none,
        Text(u"a\0b\u0001c\u007f d\be\r\nf\fg\u00A0h", 18),
        {u"a", u"b", u"c", u"de", u"f", u"g", u"h"}},
@@ -112,7 +108,7 @@ TEST_F(WordScannerTest, CutsWordsUnderTheWordRules) {
     Admit(c.admit);
     EXPECT_EQ(Scan({c.line}), c.words) << c.line.size();
   }
-  EXPECT_FALSE(state.blnStoppedAtPeriod || state.blnStoppedAtComma);
+  EXPECT_FALSE(state.stoppedAtPeriod || state.stoppedAtComma);
 }
 
 TEST_F(WordScannerTest, LongRunContinuesAsNextWord) {
@@ -131,7 +127,7 @@ TEST_F(WordScannerTest, MarkupSectionsAndEntities) {
             (Words{u"before", u"after"}));
   // Outside XML a CDATA opening starts the noscript section.
   EXPECT_EQ(Scan({u"<![CDATA[x]]> hidden /noscript> after"}), (Words{u"after"}));
-  Admit([](Settings& s) { s.chkAllowWordsWithAmpersands = true; });
+  Admit([](Settings& s) { s.allowAmpersands = true; });
   EXPECT_EQ(Scan({u"a&amp;b at&t a&mdash;b"}), (Words{u"a&b", u"at&t", u"a;", u"b"}));
 
   UseExtension(u"txt");
@@ -148,31 +144,31 @@ TEST_F(WordScannerTest, MarkupSectionsAndEntities) {
 
 TEST_F(WordScannerTest, ReadingAListAndCountingOccurrences) {
   Scan({u"one two it's"});
-  EXPECT_EQ(state.lngTotalNumOccurrences, 3);
+  EXPECT_EQ(state.totalOccurrences, 3);
 
-  state.blnReadingWords = true;
+  state.readingWordsFile = true;
   rules.SetReadingExtraChars();
   UseExtension(u"c");
   EXPECT_EQ(Scan({u"a < b", u"<", u"<\\b[a-z]{3}> <x", u"wh~ ?at it's s -x-", u"k // c /* d */"}),
             (Words{u"a", u"b", u"<\\b[a-z]{3}>", u"x", u"wh~", u"?at", u"it's", u"s", u"x", u"k"}));
   EXPECT_EQ(Scan({u"x\ty well--known"}), (Words{u"x", u"y", u"well--known"}));  // tab is a space
-  EXPECT_EQ(state.lngTotalNumOccurrences, 3);
+  EXPECT_EQ(state.totalOccurrences, 3);
 }
 
 TEST_F(WordScannerTest, StopAndYield) {
-  sink.onWord = [this](TextView word) { blnStop = word == u"two"; };
+  sink.onWord = [this](TextView word) { stopRequested = word == u"two"; };
   EXPECT_EQ(Scan({u"one two three"}), (Words{u"one", u"two"}));
   EXPECT_GT(pump.yields, 0);
 
   // A stop arriving at the yield right after a word is cut drops that word.
-  blnStop = false;
+  stopRequested = false;
   sink.onWord = nullptr;
   pump.triggerAt = pump.yields + 2;  // the first yield is at the top of the loop
-  pump.action = [this] { blnStop = true; };
+  pump.action = [this] { stopRequested = true; };
   EXPECT_EQ(Scan({u"one two"}), Words{});
 
-  blnStop = false;
-  blnStartUpCompleted = false;
+  stopRequested = false;
+  startUpCompleted = false;
   const long yields = pump.yields;
   Scan({u"one two"});
   EXPECT_EQ(pump.yields, yields);
@@ -182,23 +178,23 @@ TEST_F(WordScannerTest, UnterminatedSectionsAndStrayMarkers) {
   UseExtension(u"html");
   EXPECT_EQ(Scan({u"&", u"word &", u"--", u"a --", u"<!-- never closed", u"still hidden"}),
             (Words{u"word", u"a"}));
-  EXPECT_EQ(state.intWithinComment, 4);
+  EXPECT_EQ(state.commentState, 4);
   UseExtension(u"html");
   EXPECT_EQ(Scan({u"<", u"x> y"}), (Words{u"y"}));  // a tag may span lines
   UseExtension(u"xml");
   EXPECT_EQ(Scan({u"<![CDATA[", u"<![CDATA[text"}), (Words{u"text"}));
-  state.strLine.clear();  // a caller that appended nothing
+  state.currentLine.clear();  // a caller that appended nothing
   scanner.ScanLine();
-  EXPECT_EQ(state.lngLP, 0u);
+  EXPECT_EQ(state.linePosition, 0u);
 }
 
 TEST_F(WordScannerTest, HugeLinesStayLinear) {
   // Any step that rescans the rest of the line makes these take minutes.
   constexpr size_t kSize = 5'000'000;
   UseExtension(u"html");
-  Admit([](Settings& s) { s.chkAllowWordsWithAmpersands = s.chkAllowWordsWithHyphens = true; });
+  Admit([](Settings& s) { s.allowAmpersands = s.allowHyphens = true; });
   for (const char16_t c : TextView(u"&<-a\0 ", 6)) {
-    state.intWithinComment = -1;
+    state.commentState = -1;
     Scan({Text(kSize, c)});
   }
   const Text repetition = u"word <b>tag</b> &amp;x a&b; --y-- &#9; <!-- c --> ";
