@@ -19,7 +19,7 @@
 #include "phrases/redundant_subphrases.h"
 #include "platform/event_pump.h"
 #include "settings/settings.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
 #include "words/scanner_state.h"
 #include "words/word_rules.h"
 #include "words/word_scanner.h"

@@ -18,7 +18,7 @@
 #include "settings/settings.h"
 #include "sources/line_normalise.h"
 #include "sources/markup.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
 #include "words/word_scanner.h"
 
 namespace velt {

@@ -13,9 +13,9 @@
 #include "engine/batch_dialogs.h"
 #include "engine/engine.h"
 #include "platform/data_dir.h"
-#include "platform/run_error.h"
 #include "reports/report_error.h"
 #include "settings/ui_text_table.h"
+#include "text/run_error.h"
 
 namespace {
 

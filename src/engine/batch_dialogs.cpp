@@ -1,4 +1,5 @@
 #include "engine/batch_dialogs.h"
+#include "text/text.h"
 
 #include <unistd.h>
 

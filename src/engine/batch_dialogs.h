@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "text/text.h"
 
 namespace velt {
 

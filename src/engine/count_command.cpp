@@ -21,7 +21,8 @@
 #include "sources/folder_scan.h"
 #include "sources/input_checks.h"
 #include "sources/source_controls.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/strings.h"
 #include "wordlists/extra_words.h"
 
 namespace velt {
@@ -240,10 +241,10 @@ bool Engine::ReadSource() {
       return ScanFolderFiles(sourceContext_);
     case Source::SingleFile: {
       Text notice = u"Now counting phrases in";
-      notice += kCrLf;
+      notice += kLineEnd;
       notice += s.settings.filePaths[0];
-      notice += kCrLf;
-      notice += kCrLf;
+      notice += kLineEnd;
+      notice += kLineEnd;
       ShowText(s, std::move(notice));
       const int code = DoItFromFile(sourceContext_);
       ResetProgressLabel(s.window);

@@ -10,12 +10,12 @@
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/event_pump.h"
-#include "platform/number_format.h"
 #include "platform/view.h"
 #include "reports/report_state.h"
 #include "settings/settings.h"
 #include "settings/ui_text_table.h"
 #include "sources/source_state.h"
+#include "text/number_format.h"
 #include "wordlists/word_list_state.h"
 
 namespace velt {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

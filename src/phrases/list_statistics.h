@@ -9,7 +9,7 @@
 #include "phrases/phrase_table.h"
 #include "phrases/run_parameters.h"
 #include "platform/event_pump.h"
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -2,7 +2,7 @@
 // lower-casing, so that "Éclair" sorts next to "eclair".
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -21,7 +21,7 @@
 #include "phrases/trie_order.h"
 #include "phrases/word_store.h"
 #include "platform/event_pump.h"
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/number_format.h"
+#include "text/number_format.h"
 
 namespace velt {
 
@@ -35,8 +35,8 @@ void ShowFileProgress(WindowModel& window, int lineType, int64_t& bytesRead, int
                       int64_t fileSize) {
   bytesRead += lineLength + 2;
   if (fileSize <= 0) return;
-  int64_t filled = RoundHalfEven(40.0 * static_cast<double>(bytesRead) /
-                                 static_cast<double>(fileSize));
+  int64_t filled =
+      RoundHalfEven(40.0 * static_cast<double>(bytesRead) / static_cast<double>(fileSize));
   if (lineType == 2) filled = RoundHalfEven(static_cast<double>(filled) * 1.2);
   filled = std::min<int64_t>(filled, kProgressBarWidth);
   window.SetCaption(ControlId::lblTotalNumOccurrences,

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "platform/text.h"
 #include "platform/view.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "phrases/sorted_search.h"
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

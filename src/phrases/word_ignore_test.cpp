@@ -1,6 +1,6 @@
 #include "phrases/word_ignore_test.h"
 
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
 #include "words/word_shape.h"
 
 namespace velt {

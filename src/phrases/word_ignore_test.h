@@ -7,8 +7,8 @@
 
 #include "phrases/run_parameters.h"
 #include "phrases/words_to_ignore.h"
-#include "platform/text.h"
 #include "settings/settings.h"
+#include "text/text.h"
 
 namespace velt {
 

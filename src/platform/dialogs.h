@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/text.h"
+#include <string>
+#include <string_view>
 
 namespace velt {
 
@@ -16,8 +17,8 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct MessageRequest {
-  Text title;
-  Text text;  // lines separated by CR LF, as the program shows them
+  std::u16string title;
+  std::u16string text;  // lines separated by CR LF, as the program shows them
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
   // The button that has the focus when the box opens. When unset: the first
@@ -27,21 +28,21 @@ struct MessageRequest {
   Answer DefaultAnswer() const {
     if (defaultAnswer) return *defaultAnswer;
     return (buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel) ? Answer::Ok
-                                                                                   : Answer::Yes;
+                                                                                  : Answer::Yes;
   }
 };
 
 struct InputRequest {
-  Text title;
-  Text prompt;
-  Text defaultText;
+  std::u16string title;
+  std::u16string prompt;
+  std::u16string defaultText;
 };
 
 struct FileDialogRequest {
-  Text title;
+  std::u16string title;
   // Name and pattern pairs, e.g. {"VELT settings files (*.velt)", "*.velt"}.
-  std::vector<std::pair<Text, Text>> filters;
-  Text fileName;
+  std::vector<std::pair<std::u16string, std::u16string>> filters;
+  std::u16string fileName;
   bool mustExist = false;         // the file and its path must exist
   bool confirmOverwrite = false;  // save dialogs: ask before overwriting
 };
@@ -53,12 +54,12 @@ class Dialogs {
   virtual Answer Message(const MessageRequest& request) = 0;
 
   // The text entered, or nothing when the box was cancelled.
-  virtual std::optional<Text> InputBox(const InputRequest& request) = 0;
+  virtual std::optional<std::u16string> InputBox(const InputRequest& request) = 0;
 
   // The chosen path, or nothing when the dialog was cancelled.
-  virtual std::optional<Text> OpenFile(const FileDialogRequest& request) = 0;
-  virtual std::optional<Text> SaveFile(const FileDialogRequest& request) = 0;
-  virtual std::optional<Text> BrowseFolder(const Text& title) = 0;
+  virtual std::optional<std::u16string> OpenFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::u16string> SaveFile(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::u16string> BrowseFolder(const std::u16string& title) = 0;
 };
 
 }  // namespace velt

@@ -21,7 +21,7 @@ struct JitStackFree {
   void operator()(pcre2_jit_stack* stack) const { pcre2_jit_stack_free(stack); }
 };
 
-PCRE2_SPTR Units(TextView text) {
+PCRE2_SPTR Units(std::u16string_view text) {
   return reinterpret_cast<PCRE2_SPTR>(text.data());
 }
 
@@ -31,7 +31,7 @@ void Regex::CodeFree::operator()(pcre2_real_code_16* code) const {
   pcre2_code_free(code);
 }
 
-std::optional<Regex> Regex::Compile(TextView pattern, bool caseless) {
+std::optional<Regex> Regex::Compile(std::u16string_view pattern, bool caseless) {
   const std::unique_ptr<pcre2_compile_context, CompileContextFree> context(
       pcre2_compile_context_create(nullptr));
   if (!context) return std::nullopt;
@@ -77,7 +77,7 @@ RegexEngine::~RegexEngine() = default;
 RegexEngine::RegexEngine(RegexEngine&&) noexcept = default;
 RegexEngine& RegexEngine::operator=(RegexEngine&&) noexcept = default;
 
-RegexOutcome RegexEngine::Search(const Regex& regex, TextView subject) {
+RegexOutcome RegexEngine::Search(const Regex& regex, std::u16string_view subject) {
   Resources& r = *resources_;
   // Without its limits a search could run away, so without a context there
   // is no search.

@@ -14,7 +14,8 @@
 #include <memory>
 #include <optional>
 
-#include "platform/text.h"
+#include <string>
+#include <string_view>
 
 // PCRE2's opaque types (pcre2_code_16 and friends), declared here so that
 // the header does not pull in pcre2.h.
@@ -46,7 +47,7 @@ struct RegexLimits {
 class Regex {
  public:
   // Compiles pattern; nothing when it is not a valid expression.
-  static std::optional<Regex> Compile(TextView pattern, bool caseless);
+  static std::optional<Regex> Compile(std::u16string_view pattern, bool caseless);
 
   Regex(Regex&&) noexcept = default;
   Regex& operator=(Regex&&) noexcept = default;
@@ -72,7 +73,7 @@ class RegexEngine {
   RegexEngine& operator=(RegexEngine&&) noexcept;
 
   // Looks for a match of regex anywhere in subject.
-  RegexOutcome Search(const Regex& regex, TextView subject);
+  RegexOutcome Search(const Regex& regex, std::u16string_view subject);
 
  private:
   struct Resources;

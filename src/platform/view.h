@@ -5,8 +5,9 @@
 
 #include <array>
 
+#include <string>
+#include <string_view>
 #include "platform/controls.h"
-#include "platform/text.h"
 
 namespace velt {
 
@@ -20,8 +21,8 @@ struct LabelFont {
 };
 
 struct ControlState {
-  Text caption;
-  Text tooltip;
+  std::u16string caption;
+  std::u16string tooltip;
   bool enabled = true;
   bool visible = true;
   Align align = Align::Left;
@@ -42,7 +43,8 @@ class View {
   virtual void SetFocus(ControlId id) = 0;
   // A transient confirmation shown for 2 seconds just below the given button;
   // widthTwips <= 0 means the button's width minus 50 twips.
-  virtual void ShowPopUp(ControlId /*below*/, const Text& /*message*/, int /*widthTwips*/) {}
+  virtual void ShowPopUp(ControlId /*below*/, const std::u16string& /*message*/,
+                         int /*widthTwips*/) {}
   // True when the user has made the main window wider than it was at the end
   // of start-up (long phrases then fit the text window).
   virtual bool MainWindowWidened() const { return false; }
@@ -67,7 +69,7 @@ class TextWindow {
 
   explicit TextWindow(View& view) : view_(&view) {}
 
-  const Text& text() const { return text_; }
+  const std::u16string& text() const { return text_; }
   size_t length() const { return text_.size(); }
   size_t caret() const { return caret_; }
   size_t limit() const { return limit_; }
@@ -75,7 +77,7 @@ class TextWindow {
   // The most characters the window takes; a longer text set later is cut.
   void SetLimit(size_t limit) { limit_ = limit; }
 
-  void Set(Text text) {
+  void Set(std::u16string text) {
     text_ = std::move(text);
     if (text_.size() > limit_) text_.resize(limit_);
     caret_ = 0;
@@ -83,19 +85,19 @@ class TextWindow {
   }
   // Appends more and moves the caret to the end; refuses (false, nothing
   // changes) when that would take the window past its limit.
-  bool Append(TextView more) {
+  bool Append(std::u16string_view more) {
     if (more.size() > limit_ || text_.size() > limit_ - more.size()) return false;
     AppendAnyway(more);
     return true;
   }
   // Appends whatever the limit: the program's own notes about a full window.
-  void AppendAnyway(TextView more) {
+  void AppendAnyway(std::u16string_view more) {
     const size_t from = text_.size();
     text_.append(more);
     caret_ = text_.size();
     view_->TextWindowChanged(from);
   }
-  void Clear() { Set(Text()); }
+  void Clear() { Set(std::u16string()); }
   void SetCaret(size_t position) {
     caret_ = position > text_.size() ? text_.size() : position;
     view_->TextWindowChanged(0);
@@ -109,7 +111,7 @@ class TextWindow {
 
  private:
   View* view_;
-  Text text_;
+  std::u16string text_;
   size_t caret_ = 0;
   size_t limit_ = kNoLimit;
 };
@@ -121,11 +123,11 @@ class WindowModel {
 
   const ControlState& Get(ControlId id) const { return states_[Index(id)]; }
 
-  void SetCaption(ControlId id, TextView caption) {
-    Update(id, [&](ControlState& s) { s.caption = Text(caption); });
+  void SetCaption(ControlId id, std::u16string_view caption) {
+    Update(id, [&](ControlState& s) { s.caption = std::u16string(caption); });
   }
-  void SetTooltip(ControlId id, TextView tooltip) {
-    Update(id, [&](ControlState& s) { s.tooltip = Text(tooltip); });
+  void SetTooltip(ControlId id, std::u16string_view tooltip) {
+    Update(id, [&](ControlState& s) { s.tooltip = std::u16string(tooltip); });
   }
   void SetEnabled(ControlId id, bool enabled) {
     Update(id, [&](ControlState& s) { s.enabled = enabled; });

@@ -2,7 +2,7 @@
 
 #include "reports/relisting.h"
 #include "reports/report_options.h"
-#include "reports/report_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

@@ -5,8 +5,8 @@
 #include "reports/file_block.h"
 #include "reports/filter_words.h"
 #include "reports/line_formatter.h"
-#include "reports/report_text.h"
 #include "reports/text_sink.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "reports/report_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

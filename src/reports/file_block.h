@@ -2,7 +2,7 @@
 // lines arranged so that the file with the most occurrences comes first.
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

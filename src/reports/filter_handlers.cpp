@@ -2,8 +2,8 @@
 
 #include "reports/filter_words.h"
 #include "reports/listing.h"
-#include "reports/report_text.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/strings.h"
 
 namespace velt {
 

@@ -1,6 +1,6 @@
 #include "reports/filter_words.h"
 
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
 
 namespace velt {
 namespace {

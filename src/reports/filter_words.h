@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "platform/text.h"
 #include "settings/settings.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "reports/report_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

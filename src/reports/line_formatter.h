@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "platform/number_format.h"
 #include "reports/listed_phrases.h"
 #include "reports/report_options.h"
+#include "text/number_format.h"
 
 namespace velt {
 

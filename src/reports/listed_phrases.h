@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -9,9 +9,9 @@
 #include "reports/output_file_checks.h"
 #include "reports/relisting.h"
 #include "reports/report_error.h"
-#include "reports/report_text.h"
 #include "reports/summary.h"
 #include "reports/text_sink.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {
@@ -126,7 +126,7 @@ PassEnd Traverse(ListingPass& pass, bool alphabetical) {
     BeginTraversal(pass);
     if (alphabetical) {
       VisitTableOrder(pass);
-      if (EndsWithText(reports.pendingOutput, u", ")) {
+      if (EndsWith(reports.pendingOutput, u", ")) {
         reports.pendingOutput.resize(reports.pendingOutput.size() - 2);
         reports.pendingOutput.append(kLineEnd);
       }
@@ -288,7 +288,7 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
   }
   TextWindow& window = session.textWindow;
   if (options.displayFormat == kCommaList && window.length() > 2 &&
-      EndsWithText(window.text(), u", ")) {
+      EndsWith(window.text(), u", ")) {
     window.RemoveLast(2);
   }
   // The traversal has shown the full notice already when it found the window

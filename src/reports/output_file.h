@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/run_error.h"
-#include "platform/text.h"
 #include "platform/unique_fd.h"
+#include "text/run_error.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -3,8 +3,8 @@
 #include <cerrno>
 
 #include "reports/report_error.h"
-#include "reports/report_text.h"
 #include "reports/text_sink.h"
+#include "text/strings.h"
 
 namespace velt {
 

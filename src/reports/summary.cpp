@@ -1,7 +1,7 @@
 #include "reports/summary.h"
 
-#include "reports/report_text.h"
 #include "reports/text_sink.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

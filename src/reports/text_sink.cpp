@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/window_actions.h"
-#include "reports/report_text.h"
 #include "reports/summary.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

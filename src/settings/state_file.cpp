@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "platform/regular_file.h"
-#include "platform/run_error.h"
 #include "settings/atomic_write.h"
 #include "settings/state_format.h"
+#include "text/run_error.h"
 
 namespace velt {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "platform/dialogs.h"
-#include "platform/text.h"
 #include "settings/settings.h"
 #include "settings/state_file_hooks.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/controls.h"
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text.h"
 #include "settings/record_lines.h"
 #include "settings/settings.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -2,10 +2,10 @@
 #include <optional>
 #include <string>
 
-#include "platform/run_error.h"
 #include "settings/record_values.h"
 #include "settings/state_format.h"
 #include "settings/state_record_order.h"
+#include "text/run_error.h"
 
 namespace velt {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

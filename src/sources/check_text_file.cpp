@@ -3,7 +3,8 @@
 #include "platform/regular_file.h"
 #include "sources/file_classifier.h"
 #include "sources/not_a_file.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {
@@ -50,8 +51,8 @@ bool CheckTextFile(Session& session, SourceHooks& hooks, TextView path, bool /*q
   const FileStatus status = ExamineFile(NativePath(path));
   if (const std::optional<Text> reason = NotAFileReason(status)) {
     // Never opened: a FIFO would have nothing to give, a folder no lines.
-    session.Message(u"Invalid words-to-ignore file", u"File " + Text(path) + Text(kCrLf) + *reason,
-                    MessageIcon::Exclamation);
+    session.Message(u"Invalid words-to-ignore file",
+                    u"File " + Text(path) + Text(kLineEnd) + *reason, MessageIcon::Exclamation);
     code = encoding::kCannotOpen;
     return false;
   }

@@ -4,9 +4,9 @@
 #include <new>
 
 #include "engine/window_actions.h"
-#include "platform/run_error.h"
 #include "sources/markup.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/run_error.h"
 
 namespace velt {
 namespace {

@@ -8,10 +8,11 @@
 #include <cerrno>
 
 #include "platform/regular_file.h"
-#include "platform/run_error.h"
 #include "sources/docx_runs.h"
-#include "sources/source_text.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/path_text.h"
+#include "text/run_error.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "platform/regular_file.h"
-#include "platform/run_error.h"
 #include "sources/docx_extract.h"
 #include "sources/file_classifier.h"
 #include "sources/input_checks.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/run_error.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace fs = std::filesystem;

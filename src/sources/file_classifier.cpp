@@ -7,9 +7,10 @@
 #include <string_view>
 
 #include "platform/regular_file.h"
-#include "platform/run_error.h"
 #include "sources/line_reader.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/run_error.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {
@@ -60,7 +61,7 @@ bool ReadFirstLines(const std::string& path, Text& joined) {
     int lines = 0;
     while (lines < kSniffLines && reader.ReadLine(line, complete)) {
       if (line.empty()) continue;
-      if (lines > 0) joined += kCrLf;
+      if (lines > 0) joined += kLineEnd;
       joined += line;
       ++lines;
     }

@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include "sources/source_text.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/path_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

@@ -7,14 +7,15 @@
 #include "phrases/run_progress.h"
 #include "platform/path_compare.h"
 #include "platform/regular_file.h"
-#include "platform/run_error.h"
 #include "sources/docx_reading.h"
 #include "sources/file_classifier.h"
 #include "sources/folder_scan.h"
 #include "sources/input_checks.h"
 #include "sources/line_feed.h"
 #include "sources/source_controls.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/run_error.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

@@ -11,8 +11,9 @@
 #include "sources/file_patterns.h"
 #include "sources/file_reader.h"
 #include "sources/source_controls.h"
-#include "sources/source_text.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/path_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace fs = std::filesystem;
@@ -98,7 +99,7 @@ bool IsCountingOnly(const SourceState& state) {
 // Writes CR LF first unless the text window is empty or ends a line.
 void StartFreshLine(SourceContext& context) {
   const Text& shown = context.session.textWindow.text();
-  if (!shown.empty() && !EndsWith(shown, kCrLf)) context.hooks.OutputToTxb(kCrLf);
+  if (!shown.empty() && !EndsWith(shown, kLineEnd)) context.hooks.OutputToTxb(kLineEnd);
 }
 
 Text DisplayName(const Session& session, TextView path) {

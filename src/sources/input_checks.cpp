@@ -3,7 +3,8 @@
 #include "platform/regular_file.h"
 #include "sources/folder_scan.h"
 #include "sources/not_a_file.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {
@@ -27,7 +28,7 @@ FileFacts FactsOf(TextView path) {
 bool RefuseNonFile(Session& session, TextView path) {
   const std::optional<Text> reason = NotAFileReason(path);
   if (!reason) return false;
-  session.Message(u"Invalid input file", Text(path) + Text(kCrLf) + *reason,
+  session.Message(u"Invalid input file", Text(path) + Text(kLineEnd) + *reason,
                   MessageIcon::Exclamation);
   return true;
 }

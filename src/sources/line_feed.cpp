@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "phrases/run_progress.h"
-#include "sources/folded_search.h"
 #include "sources/line_normalise.h"
 #include "sources/line_reader.h"
 #include "sources/markup.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/folded_search.h"
 
 namespace velt {
 namespace {

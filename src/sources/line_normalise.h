@@ -2,7 +2,7 @@
 // of control characters and the repairs of UTF-8 sequences read as single bytes.
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

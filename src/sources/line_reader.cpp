@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "platform/regular_file.h"
-#include "platform/run_error.h"
+#include "text/run_error.h"
 
 namespace velt {
 namespace {

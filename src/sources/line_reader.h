@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/text.h"
 #include "platform/unique_fd.h"
+#include "text/text.h"
 
 namespace velt {
 

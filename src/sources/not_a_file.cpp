@@ -1,8 +1,9 @@
 #include "sources/not_a_file.h"
 
-#include "platform/run_error.h"
-#include "sources/source_text.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/path_text.h"
+#include "text/run_error.h"
+#include "text/strings.h"
 
 namespace velt {
 

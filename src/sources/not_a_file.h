@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/regular_file.h"
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -6,7 +6,8 @@
 #include "engine/window_actions.h"
 #include "platform/path_compare.h"
 #include "sources/input_checks.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace fs = std::filesystem;

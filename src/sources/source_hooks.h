@@ -3,8 +3,8 @@
 #pragma once
 
 #include "engine/session.h"
-#include "platform/text.h"
 #include "platform/zip_reader.h"
+#include "text/text.h"
 #include "words/scanner_state.h"
 
 namespace velt {

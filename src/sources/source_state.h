@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/text.h"
 #include "sources/temp_area.h"
+#include "text/text.h"
 
 namespace velt {
 

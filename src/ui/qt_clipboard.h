@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/clipboard.h"
+#include "text/text.h"
 
 namespace velt::ui {
 

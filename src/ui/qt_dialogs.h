@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "text/text.h"
 
 namespace velt::ui {
 

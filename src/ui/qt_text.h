@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt::ui {
 

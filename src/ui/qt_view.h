@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/view.h"
+#include "text/text.h"
 #include "ui/text_window_mirror.h"
 
 class QWidget;

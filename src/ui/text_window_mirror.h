@@ -18,6 +18,7 @@
 #include <chrono>
 
 #include "platform/view.h"
+#include "text/text.h"
 
 class QPlainTextEdit;
 

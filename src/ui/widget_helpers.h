@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 #include <QString>
 
-#include "platform/text.h"
+#include "text/text.h"
 #include "ui/qt_text.h"
 
 namespace velt::ui {

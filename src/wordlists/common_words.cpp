@@ -1,9 +1,9 @@
 #include "wordlists/common_words.h"
 
 #include "engine/window_actions.h"
+#include "text/case_mapping.h"
 #include "wordlists/ignore_notice.h"
 #include "wordlists/words_file_list.h"
-#include "words/case_mapping.h"
 
 #include <filesystem>
 #include <system_error>

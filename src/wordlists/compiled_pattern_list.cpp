@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "text/case_mapping.h"
 #include "wordlists/pattern_syntax.h"
-#include "words/case_mapping.h"
 
 namespace velt {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/regex_engine.h"
-#include "platform/text.h"
+#include "text/text.h"
 #include "wordlists/glob_index.h"
 
 namespace velt {

@@ -1,6 +1,7 @@
 #include "wordlists/extra_words.h"
 
 #include "phrases/string_arrays.h"
+#include "text/strings.h"
 #include "wordlists/ignore_notice.h"
 #include "wordlists/pattern_syntax.h"
 #include "words/word_char_sets.h"
@@ -12,13 +13,6 @@ namespace {
 // Characters that no word rule can admit: the message leaves out "currently
 // set as" for them.
 constexpr TextView kNeverWordChars = u"+;<>*?\"~^";
-constexpr TextView kCrLf = u"\r\n";
-
-TextView TrimSpaces(TextView text) {
-  const size_t first = text.find_first_not_of(u' ');
-  if (first == TextView::npos) return {};
-  return text.substr(first, text.find_last_not_of(u' ') - first + 1);
-}
 
 TextView StripProhibitedEnds(TextView piece) {
   while (!piece.empty() && prohibitedEndChars.find(piece.front()) != TextView::npos) {
@@ -65,20 +59,20 @@ Text NotAllowedMessage(char16_t c) {
   text += c;
   text += u"' occurs in some extra ";
   text += u"word-to-ignore";
-  text += kCrLf;
+  text += kLineEnd;
   text += u"but is not ";
   if (kNeverWordChars.find(c) == TextView::npos) text += u"currently set as ";
   text += u"a character allowed in a word.";
   if (c == u',') {
-    text += kCrLf;
-    text += kCrLf;
+    text += kLineEnd;
+    text += kLineEnd;
     text += u"Words-to-ignore must be separated by a space, not by a comma.";
   } else if (c == u'^') {
-    text += kCrLf;
-    text += kCrLf;
+    text += kLineEnd;
+    text += kLineEnd;
     text += u"Perhaps some Word-to-ignore";
     text += u" is a regular expression";
-    text += kCrLf;
+    text += kLineEnd;
     text += u"without angle brackets.";
   }
   return text;
@@ -89,7 +83,7 @@ Text NotAllowedMessage(char16_t c) {
 Text GetExtraWords(Session& session, int index) {
   if (index != 0) return {};
   Text& box = session.settings.extraWords;
-  box = Text(TrimSpaces(box));
+  box = TrimSpaces(box);
   if (box.empty()) {
     session.wordLists.extraWordsToIgnore.Clear();
     session.view.SettingsChanged();

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

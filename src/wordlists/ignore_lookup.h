@@ -3,8 +3,8 @@
 #pragma once
 
 #include "phrases/words_to_ignore.h"
-#include "platform/text.h"
 #include "settings/settings.h"
+#include "text/text.h"
 #include "wordlists/word_list_state.h"
 
 namespace velt {

@@ -2,7 +2,8 @@
 
 #include "sources/check_text_file.h"
 #include "sources/line_reader.h"
-#include "sources/source_text.h"
+#include "text/path_text.h"
+#include "text/strings.h"
 
 namespace velt {
 namespace {

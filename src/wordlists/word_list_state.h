@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/text.h"
+#include "text/text.h"
 #include "wordlists/compiled_pattern_list.h"
 
 namespace velt {

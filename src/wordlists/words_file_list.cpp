@@ -5,6 +5,7 @@
 
 #include "platform/path_compare.h"
 #include "platform/regular_file.h"
+#include "text/strings.h"
 #include "wordlists/common_words.h"
 #include "wordlists/ignore_notice.h"
 #include "wordlists/words_file_reader.h"
@@ -13,8 +14,6 @@ namespace velt {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr char16_t kCrLf[] = u"\r\n";
 
 fs::path FsPath(const Text& path) {
   return fs::path(PathToNative(path));
@@ -103,8 +102,9 @@ bool AddWordsFile(Session& session, const Text& path) {
   for (const Text& entry : list.entries) {
     if (!SameFile(entry, normalized)) continue;
     session.Message(u"Already present",
-                    normalized + kCrLf + u"is already in this list. If the file has changed" +
-                        kCrLf + u"select it from the drop-down list and reload it.",
+                    normalized + Text(kLineEnd) +
+                        u"is already in this list. If the file has changed\r\n"
+                        u"select it from the drop-down list and reload it.",
                     MessageIcon::Information);
     return false;
   }

@@ -3,10 +3,10 @@
 #include <set>
 
 #include "engine/window_actions.h"
-#include "sources/line_cleanup.h"
 #include "sources/line_normalise.h"
 #include "sources/markup.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/line_cleanup.h"
 #include "words/scanner_state.h"
 #include "words/word_rules.h"
 #include "words/word_scanner.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "platform/run_error.h"
-#include "platform/text.h"
+#include "text/run_error.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/text.h"
-#include "sources/markup.h"
+#include "text/markup_markers.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/text.h"
+#include "text/text.h"
 #include "words/word_sink.h"
 
 namespace velt {

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "platform/text.h"
 #include "settings/settings.h"
+#include "text/text.h"
 #include "words/word_chars.h"
 
 namespace velt {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 
-#include "sources/entities.h"
-#include "sources/folded_search.h"
-#include "sources/line_cleanup.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/entities.h"
+#include "text/folded_search.h"
+#include "text/line_cleanup.h"
 #include "words/word_trims.h"
 
 namespace velt {

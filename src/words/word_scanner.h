@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/event_pump.h"
-#include "platform/text.h"
 #include "settings/settings.h"
+#include "text/text.h"
 #include "words/scanner_state.h"
 #include "words/word_rules.h"
 #include "words/word_sink.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
 #include "words/word_char_sets.h"
 
 namespace velt {

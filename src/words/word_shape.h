@@ -2,8 +2,8 @@
 // for the seven-bit rule, drops), judged on the lower-cased word.
 #pragma once
 
-#include "platform/text.h"
 #include "settings/settings.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -1,7 +1,7 @@
 // Where the word scanner sends each word it cuts out of a line.
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

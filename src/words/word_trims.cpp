@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "sources/entities.h"
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
+#include "text/entities.h"
 #include "words/word_char_sets.h"
 
 namespace velt {

@@ -1,7 +1,7 @@
 // The trims and drops applied to a run of word characters before it counts as a word.
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -1,4 +1,5 @@
 #include "doubles/recording_dialogs.h"
+#include "text/text.h"
 
 namespace velt::testing {
 namespace {
@@ -44,13 +45,15 @@ std::optional<Text> RecordingDialogs::BrowseFolder(const Text& title) {
 
 std::vector<Text> RecordingDialogs::Texts() const {
   std::vector<Text> texts;
-  for (const MessageRequest& m : messages) texts.push_back(m.text);
+  for (const MessageRequest& m : messages)
+    texts.push_back(m.text);
   return texts;
 }
 
 std::vector<Text> RecordingDialogs::Titles() const {
   std::vector<Text> titles;
-  for (const MessageRequest& m : messages) titles.push_back(m.title);
+  for (const MessageRequest& m : messages)
+    titles.push_back(m.title);
   return titles;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "text/text.h"
 
 namespace velt::testing {
 

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/text.h"
 #include "settings/state_format.h"
+#include "text/text.h"
 
 namespace velt::e2e {
 

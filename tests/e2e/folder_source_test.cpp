@@ -4,8 +4,8 @@
 #include <string>
 
 #include "e2e/batch_test.h"
-#include "platform/text.h"
 #include "settings/state_format.h"
+#include "text/text.h"
 
 namespace velt::e2e {
 namespace {

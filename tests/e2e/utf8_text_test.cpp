@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "e2e/batch_test.h"
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt::e2e {
 namespace {

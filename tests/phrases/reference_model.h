@@ -11,8 +11,8 @@
 #include "phrases/phrase_table.h"
 #include "phrases/run_parameters.h"
 #include "phrases/word_ignore_test.h"
-#include "platform/text.h"
 #include "settings/settings.h"
+#include "text/text.h"
 #include "words/word_sink.h"
 
 namespace velt::reference {

@@ -10,8 +10,8 @@
 #include "phrases/phrase_table.h"
 #include "phrases/words_to_ignore.h"
 #include "platform/event_pump.h"
-#include "platform/text.h"
 #include "reference_model.h"
+#include "text/text.h"
 #include "words/word_sink.h"
 
 namespace velt::testing {

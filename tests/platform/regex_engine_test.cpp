@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "platform/regex_engine.h"
+#include "text/text.h"
 
 namespace velt {
 namespace {

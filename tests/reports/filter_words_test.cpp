@@ -4,7 +4,7 @@
 #include "report_fixture.h"
 #include "reports/filter_handlers.h"
 #include "reports/listing.h"
-#include "reports/report_text.h"
+#include "text/strings.h"
 
 namespace velt::testing {
 namespace {
@@ -111,17 +111,17 @@ TEST_F(FilteredListing, NoMatchMessagesDependOnModeOrderAndSink) {
   Filter(u"dog", FilterMode::Subphrase, 1);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"),
             header + "\r\nNo phrase containing all filter words as subphrase found.\r\n");
-  EXPECT_TRUE(EndsWithText(session.textWindow.text(),
-                           u"characters]\r\n\r\nNo phrase containing all filter words as a "
-                           u"subphrase found."));
+  EXPECT_TRUE(EndsWith(session.textWindow.text(),
+                       u"characters]\r\n\r\nNo phrase containing all filter words as a "
+                       u"subphrase found."));
 
   Filter(u"dog", FilterMode::SameOrder, 1);
-  EXPECT_TRUE(EndsWithText(session.textWindow.text(),
-                           u"\r\n\r\nNo phrase containing all filter words in same order found."));
+  EXPECT_TRUE(EndsWith(session.textWindow.text(),
+                       u"\r\n\r\nNo phrase containing all filter words in same order found."));
 
   Filter(u"dog", FilterMode::AllWords, 0);
-  EXPECT_TRUE(EndsWithText(session.textWindow.text(),
-                           u"\r\n\r\nNo phrase containing filter word(s) found."));
+  EXPECT_TRUE(
+      EndsWith(session.textWindow.text(), u"\r\n\r\nNo phrase containing filter word(s) found."));
   // By frequency the message reaches the text window only.
   EXPECT_TRUE(ReadFile(tempDir / "out.txt").ends_with("[longest has 11 characters]\r\n"));
 }

@@ -1,7 +1,7 @@
 #include "sources/line_reader.h"
 
-#include "platform/run_error.h"
 #include "sources/source_test_support.h"
+#include "text/run_error.h"
 
 namespace velt {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "sources/line_cleanup.h"
 #include "sources/markup.h"
+#include "text/line_cleanup.h"
 
 namespace velt {
 namespace {

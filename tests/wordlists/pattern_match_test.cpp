@@ -4,9 +4,9 @@
 #include <random>
 
 #include "platform/regex_engine.h"
+#include "text/case_mapping.h"
 #include "wordlists/compiled_pattern_list.h"
 #include "wordlists/pattern_syntax.h"
-#include "words/case_mapping.h"
 
 namespace velt {
 namespace {

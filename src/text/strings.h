@@ -1,12 +1,12 @@
-// Small text helpers of the report code: line ends, trimming of spaces and
-// right alignment. (Named apart from the helpers of other subsystems, as both
-// live in namespace velt.)
+// Small helpers on texts that every layer uses: the line end, trimming of
+// spaces and alignment.
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 
+// The line end of the program's texts, windows and files.
 inline constexpr TextView kLineEnd = u"\r\n";
 
 // Trimming removes spaces only, never TABs or other characters.
@@ -16,9 +16,17 @@ inline TextView TrimmedOfSpaces(TextView text) {
   return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
+inline Text TrimSpaces(TextView text) {
+  return Text(TrimmedOfSpaces(text));
+}
+
 inline TextView RightTrimmedOfSpaces(TextView text) {
   const size_t last = text.find_last_not_of(u' ');
   return last == TextView::npos ? TextView() : text.substr(0, last + 1);
+}
+
+inline bool EndsWith(TextView text, TextView suffix) {
+  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
 // Right-aligns text in a column of `width` characters; wider text stays whole.
@@ -27,10 +35,6 @@ inline Text RightAligned(TextView text, size_t width) {
   if (text.size() < width) out.assign(width - text.size(), u' ');
   out.append(text);
   return out;
-}
-
-inline bool EndsWithText(TextView text, TextView tail) {
-  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
 }  // namespace velt

@@ -1,7 +1,7 @@
 // Length-preserving case mapping of 16-bit text.
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 
@@ -15,13 +15,15 @@ char16_t UpperChar(char16_t c);
 // both the standard lower-casing and the lower-casing with the extra pairs.
 inline Text LowerCaseText(TextView text) {
   Text out(text);
-  for (char16_t& c : out) c = LowerChar(c);
+  for (char16_t& c : out)
+    c = LowerChar(c);
   return out;
 }
 
 inline Text UpperCaseText(TextView text) {
   Text out(text);
-  for (char16_t& c : out) c = UpperChar(c);
+  for (char16_t& c : out)
+    c = UpperChar(c);
   return out;
 }
 

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

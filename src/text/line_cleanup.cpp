@@ -1,4 +1,4 @@
-#include "sources/line_cleanup.h"
+#include "text/line_cleanup.h"
 
 namespace velt {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -1,7 +1,7 @@
 // Line clean-up before the word scanner cuts words: whitespace and dashes.
 #pragma once
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

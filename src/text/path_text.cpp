@@ -1,14 +1,8 @@
-#include "sources/source_text.h"
+#include "text/path_text.h"
 
-#include "words/case_mapping.h"
+#include "text/case_mapping.h"
 
 namespace velt {
-
-Text TrimSpaces(TextView text) {
-  const size_t first = text.find_first_not_of(u' ');
-  if (first == TextView::npos) return Text();
-  return Text(text.substr(first, text.find_last_not_of(u' ') - first + 1));
-}
 
 TextView FileNamePart(TextView path) {
   const size_t slash = path.rfind(u'/');
@@ -23,10 +17,6 @@ Text LowerExtension(TextView path) {
 
 std::string NativePath(TextView path) {
   return PathToNative(path);
-}
-
-bool EndsWith(TextView text, TextView suffix) {
-  return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
 }  // namespace velt

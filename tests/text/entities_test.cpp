@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sources/entities.h"
+#include "text/entities.h"
 
 namespace velt {
 namespace {

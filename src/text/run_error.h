@@ -6,7 +6,7 @@
 #include <exception>
 #include <utility>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

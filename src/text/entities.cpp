@@ -1,4 +1,4 @@
-#include "sources/entities.h"
+#include "text/entities.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "platform/number_format.h"
+#include "text/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@ TEST(NumberFormat, GroupingAndFixedDecimals) {
 
   EXPECT_EQ(f.Fixed(0.5, 2), u"0.50");
   EXPECT_EQ(f.Fixed(12.345678, 2), u"12.35");
-  EXPECT_EQ(f.Fixed(9.765625, 2), u"9.77");     // 10000 bytes in Kb
-  EXPECT_EQ(f.Fixed(0.125, 2), u"0.13");        // half away from zero
-  EXPECT_EQ(f.Fixed(1.005, 2), u"1.01");        // decided on the decimal form
+  EXPECT_EQ(f.Fixed(9.765625, 2), u"9.77");  // 10000 bytes in Kb
+  EXPECT_EQ(f.Fixed(0.125, 2), u"0.13");     // half away from zero
+  EXPECT_EQ(f.Fixed(1.005, 2), u"1.01");     // decided on the decimal form
   EXPECT_EQ(f.Fixed(99.999, 2), u"100.00");
   EXPECT_EQ(f.Fixed(0.0004, 3), u"0.000");
   EXPECT_EQ(f.Fixed(1234567.891, 2, true), u"1,234,567.89");

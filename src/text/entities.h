@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "platform/regular_file.h"
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
 namespace {

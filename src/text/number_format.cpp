@@ -1,4 +1,4 @@
-#include "platform/number_format.h"
+#include "text/number_format.h"
 
 #include <langinfo.h>
 #include <locale.h>
@@ -75,7 +75,8 @@ Text NumberFormat::Fixed(double value, int decimals, bool grouping) const {
   if (mantissa[keep] >= '5') {
     // Round the decimal digit string up by one unit in its last place.
     int i = static_cast<int>(digits.size()) - 1;
-    while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
+    while (i >= 0 && digits[static_cast<size_t>(i)] == '9')
+      digits[static_cast<size_t>(i--)] = '0';
     if (i >= 0) {
       ++digits[static_cast<size_t>(i)];
     } else {
@@ -98,7 +99,9 @@ Text NumberFormat::Fixed(double value, int decimals, bool grouping) const {
   return out;
 }
 
-Text Decimal(int64_t value) { return T(std::to_string(value)); }
+Text Decimal(int64_t value) {
+  return T(std::to_string(value));
+}
 
 Text Str(int64_t value) {
   Text out;
@@ -107,6 +110,8 @@ Text Str(int64_t value) {
   return out;
 }
 
-int64_t RoundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+int64_t RoundHalfEven(double value) {
+  return static_cast<int64_t>(std::nearbyint(value));
+}
 
 }  // namespace velt

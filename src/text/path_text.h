@@ -1,16 +1,11 @@
-// Small text helpers of the text sources: trimming and the parts of a path.
+// Paths held as text: their parts, and their bytes for the file system.
 #pragma once
 
 #include <string>
 
-#include "platform/text.h"
+#include "text/text.h"
 
 namespace velt {
-
-inline constexpr TextView kCrLf = u"\r\n";
-
-// Removes spaces (only spaces) from both ends.
-Text TrimSpaces(TextView text);
 
 // The name part of a path: the text after its last "/".
 TextView FileNamePart(TextView path);
@@ -21,8 +16,5 @@ Text LowerExtension(TextView path);
 // The path as the file system spells it: its bytes, also those of a name that
 // is not valid UTF-8 (PathToNative).
 std::string NativePath(TextView path);
-
-// True when text ends with suffix.
-bool EndsWith(TextView text, TextView suffix);
 
 }  // namespace velt

@@ -1,4 +1,4 @@
-#include "platform/run_error.h"
+#include "text/run_error.h"
 
 #include <cerrno>
 #include <cstring>
