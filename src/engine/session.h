@@ -1,74 +1,61 @@
-// The engine's session: every piece of state of a running program, grouped by
-// the subsystem that uses it, and the seams through which it reaches the
-// outside world. The windows hold a reference to it, edit its Settings record
-// and call its operations; velt-batch and the tests drive it without windows.
+// The engine's session: the seams to the outside world (the shell) and the
+// state of each subsystem, which the engine hands to the subsystems it owns.
 #pragma once
 
 #include <string>
 
 #include "phrases/run_state.h"
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
-#include "platform/event_pump.h"
-#include "platform/view.h"
 #include "reports/report_state.h"
 #include "settings/settings.h"
-#include "settings/ui_text_table.h"
+#include "settings/shell.h"
 #include "sources/source_state.h"
-#include "text/number_format.h"
 #include "wordlists/word_list_state.h"
 
 namespace velt {
-
-struct Seams {
-  Dialogs& dialogs;
-  View& view;
-  EventPump& pump;
-  Clipboard& clipboard;
-};
 
 class Session {
  public:
   Session(Seams seams, const UiTextTable& texts, std::string dataDir,
           NumberFormat numbers = NumberFormat::FromEnvironment())
-      : dialogs(seams.dialogs),
-        view(seams.view),
-        pump(seams.pump),
-        clipboard(seams.clipboard),
-        texts(texts),
-        dataDir(std::move(dataDir)),
-        numbers(numbers),
-        window(seams.view),
-        textWindow(seams.view) {
+      : shell(seams, texts, std::move(dataDir), numbers),
+        dialogs(shell.dialogs),
+        view(shell.view),
+        pump(shell.pump),
+        clipboard(shell.clipboard),
+        texts(shell.texts),
+        dataDir(shell.dataDir),
+        numbers(shell.numbers),
+        window(shell.window),
+        textWindow(shell.textWindow) {
     textWindow.SetLimit(TextWindowLimit(reports.textWindowCapacity));
   }
 
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  Text UIText(int n) const { return texts.UIText(n); }
+  Text UIText(int n) const { return shell.UIText(n); }
 
-  // Shows a message box and returns the answer. A message without a title
-  // carries the program's name, as the platform's own message boxes do.
   Answer Message(Text title, Text text, MessageIcon icon,
                  MessageButtons buttons = MessageButtons::Ok,
                  std::optional<Answer> defaultAnswer = std::nullopt) {
-    if (title.empty()) title = UIText(kProgramNameText);
-    return dialogs.Message({std::move(title), std::move(text), icon, buttons, defaultAnswer});
+    return shell.Message(std::move(title), std::move(text), icon, buttons, defaultAnswer);
   }
 
+  // The seams to the outside world, which the subsystems receive.
+  Shell shell;
+  // The shell's parts, as the engine's own code names them.
   Dialogs& dialogs;
   View& view;
   EventPump& pump;
   Clipboard& clipboard;
   const UiTextTable& texts;
-  const std::string dataDir;
-  const NumberFormat numbers;
+  const std::string& dataDir;
+  const NumberFormat& numbers;
+  WindowModel& window;
+  TextWindow& textWindow;
 
+  // The state of each subsystem.
   Settings settings;
-  WindowModel window;
-  TextWindow textWindow;
-
   RunState run;
   ReportState reports;
   SourceState sources;
