@@ -9,6 +9,7 @@ packages=(
   libzip-dev libpcre2-dev
   libgtest-dev googletest libbenchmark-dev
   fonts-liberation
+  clang-format python3
 )
 
 missing=()

@@ -24,12 +24,14 @@ void SetTheFocus(Session& session) {
 }
 
 void EraseNumWords(Session& session) {
-  for (const ControlId id : kCounterLabels) session.window.SetCaption(id, u"");
+  for (const ControlId id : kCounterLabels)
+    session.window.SetCaption(id, u"");
 }
 
 void ConcealNumWords(Session& session, bool erase) {
   if (erase) EraseNumWords(session);
-  for (const ControlId id : kCounterLabels) session.window.SetVisible(id, false);
+  for (const ControlId id : kCounterLabels)
+    session.window.SetVisible(id, false);
 }
 
 bool CountButtonShowsStop(const Session& session) {

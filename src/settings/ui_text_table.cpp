@@ -31,7 +31,9 @@ Text Unescape(TextView raw) {
   return out;
 }
 
-int LineCode(int base, int line) { return base - (line > kMaxReportedLine ? kMaxReportedLine : line); }
+int LineCode(int base, int line) {
+  return base - (line > kMaxReportedLine ? kMaxReportedLine : line);
+}
 
 }  // namespace
 
@@ -57,8 +59,7 @@ int UiTextTable::Load(const std::string& path) {
     while (digits < line.size() && digits < 9 && line[digits] >= '0' && line[digits] <= '9') {
       ++digits;
     }
-    if (digits == 0 || digits >= line.size() || line[digits] != '\t' ||
-        digits + 1 == line.size()) {
+    if (digits == 0 || digits >= line.size() || line[digits] != '\t' || digits + 1 == line.size()) {
       return LineCode(ui_text_load::kMissingStringBase, lineNumber);
     }
     const int number = std::stoi(line.substr(0, digits));

@@ -10,8 +10,9 @@ namespace {
 TEST(BatchDialogs, PrintsMessagesAndGivesTheRunsAnswers) {
   std::ostringstream err;
   BatchDialogs dialogs(err);
-  EXPECT_EQ(dialogs.Message({u"Minimum number of occurrences", u"If you...\r\n\r\nDo you wish to reset it?",
-                             MessageIcon::None, MessageButtons::YesNo, std::nullopt}),
+  EXPECT_EQ(dialogs.Message({u"Minimum number of occurrences",
+                             u"If you...\r\n\r\nDo you wish to reset it?", MessageIcon::None,
+                             MessageButtons::YesNo, std::nullopt}),
             Answer::No);
   EXPECT_EQ(dialogs.Message({u"Filter results?", u"Do you wish to keep the filter settings?",
                              MessageIcon::None, MessageButtons::YesNo, std::nullopt}),

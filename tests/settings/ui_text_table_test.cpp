@@ -86,13 +86,15 @@ TEST(UiTextLoadErrorMessage, BoundariesOfTheLineRanges) {
 TEST(ShippedUiTexts, CompleteAndConsistent) {
   UiTextTable table;
   ASSERT_GT(table.Load(std::string(VELT_DATA_DIR) + "/velt.dat"), 0);
-  const int numbers[] = {1,  9,  19, 21, 22, 23, 25, 34, 37, 38,  39,  40,  41,  42,  43,  44,
-                         45, 46, 47, 48, 50, 51, 52, 53, 54, 55,  56,  57,  58,  59,  60,  62,
-                         63, 64, 90, 91, 92, 93, 94, 95, 96, 97,  213, 351, 362, 363, 364, 365,
-                         366, 367, 368, 369, 374};
-  for (const int n : numbers) EXPECT_FALSE(table.UIText(n).empty()) << "UI text " << n;
+  const int numbers[] = {1,   9,   19,  21,  22,  23,  25,  34,  37,  38,  39, 40, 41, 42,
+                         43,  44,  45,  46,  47,  48,  50,  51,  52,  53,  54, 55, 56, 57,
+                         58,  59,  60,  62,  63,  64,  90,  91,  92,  93,  94, 95, 96, 97,
+                         213, 351, 362, 363, 364, 365, 366, 367, 368, 369, 374};
+  for (const int n : numbers)
+    EXPECT_FALSE(table.UIText(n).empty()) << "UI text " << n;
   const auto lower = [](Text t) {
-    for (char16_t& c : t) c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+    for (char16_t& c : t)
+      c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
     return t;
   };
   EXPECT_NE(lower(table.UIText(25)).find(u"stop"), Text::npos);
