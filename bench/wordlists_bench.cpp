@@ -1,6 +1,7 @@
 // Words-to-ignore lookups per second: 200 wildcard patterns with pattern
-// matching on, and a 10,000-word plain list with it off and on. Build in
-// Release to measure.
+// matching on, and a 10,000-word plain list with it off and on; and how long a
+// runaway expression takes to end at its match limit. Build in Release to
+// measure.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "settings/settings.h"
+#include "wordlists/compiled_pattern_list.h"
 #include "wordlists/ignore_lookup.h"
 
 namespace {
@@ -100,5 +102,17 @@ int main() {
   Measure("10,000 plain words, pattern matching on", words,
           [&](const Text& w) { return velt::MatchesWordsFile(lists, settings, w); });
   std::printf("(preparing the 10,000-word list took %.1f ms)\n", prepared);
+
+  // "(a+)+$" against 3,000 a's and a "!" backtracks without end but for the
+  // match limit; the entry after it must still be tried.
+  velt::CompiledPatternList runaway({u"<(a+)+$>", u"<^z>"});
+  const Text word = Text(3000, u'a') + u'!';
+  bool invalid = false;
+  const auto start = std::chrono::steady_clock::now();
+  const bool matched = velt::MatchesPatternList(word, runaway, invalid);
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  std::printf("runaway expression ended at its match limit in %.2f ms (matched: %s)\n", ms,
+              matched ? "yes" : "no");
   return 0;
 }

@@ -13,8 +13,11 @@ namespace velt::ui {
 class QtEventPump final : public EventPump {
  public:
   using Clock = std::chrono::steady_clock;
+  // Where the pump reads the time: the steady clock, or a test's own clock.
+  using Now = Clock::time_point (*)();
 
-  explicit QtEventPump(std::chrono::milliseconds interval = std::chrono::milliseconds(25));
+  explicit QtEventPump(std::chrono::milliseconds interval = std::chrono::milliseconds(25),
+                       Now now = &Clock::now);
 
   // Runs just before pending events are processed (the main window uses it to
   // start its elapsed-time timer as soon as a run asks for it).
@@ -24,6 +27,7 @@ class QtEventPump final : public EventPump {
 
  private:
   const Clock::duration interval_;
+  const Now now_;
   Clock::time_point next_;
   std::function<void()> beforeEvents_;
 };

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "platform/regex_engine.h"
 #include "text/text.h"
 
@@ -38,13 +36,11 @@ TEST(RegexEngineTest, MatchesAnywhereWithAsciiClassesAndEcmaEscapes) {
   EXPECT_EQ(Search(u"^abc$", u"abc\n"), RegexOutcome::NoMatch);
 }
 
-TEST(RegexEngineTest, CatastrophicBacktrackingEndsQuicklyAsFailure) {
+// The match limit ends a runaway expression as a failure (how quickly is
+// measured by bench/wordlists_bench).
+TEST(RegexEngineTest, CatastrophicBacktrackingEndsAsFailure) {
   const Text word = Text(5000, u'a') + u'!';
-  const auto start = std::chrono::steady_clock::now();
-  const RegexOutcome outcome = Search(u"(a+)+$", word);
-  const auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_EQ(outcome, RegexOutcome::Failed);
-  EXPECT_LT(elapsed, std::chrono::milliseconds(50));
+  EXPECT_EQ(Search(u"(a+)+$", word), RegexOutcome::Failed);
 }
 
 }  // namespace
