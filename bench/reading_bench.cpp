@@ -55,11 +55,15 @@ class DiscardingHooks final : public SourceHooks {
   void ResetWordStore(bool) override {}
   void OutputToTxb(TextView) override {}
   void ClearTextbox() override {}
+  bool TextWindowFull() const override { return false; }
   void ReportError(int number, const Text& description, const Text&) override {
     std::fprintf(stderr, "error %d: %s\n", number, ToUtf8(description).c_str());
   }
   void EnableDisableButtons(bool) override {}
   void ClearPreviousResults() override {}
+  void ConcealCounters(bool) override {}
+  void EraseCounters() override {}
+  void FocusCountButton() override {}
 
  private:
   ScannerState scanner_;
@@ -115,7 +119,7 @@ void Measure(const char* label, const std::string& path) {
   session.settings.outputToFileDisabled = true;
   DiscardingHooks hooks;
   LibzipReader zip;
-  SourceContext context{session, hooks, zip};
+  SourceContext context{session.shell, session.settings, session.run, session.sources, hooks, zip};
 
   const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1048576.0;
   const auto start = std::chrono::steady_clock::now();
@@ -201,7 +205,8 @@ void MeasureClassifierShare(const std::string& path) {
     session.settings.outputToFileDisabled = true;
     DiscardingHooks hooks;
     LibzipReader zip;
-    SourceContext context{session, hooks, zip};
+    SourceContext context{
+        session.shell, session.settings, session.run, session.sources, hooks, zip};
     const auto readStart = std::chrono::steady_clock::now();
     result = DoItFromFile(context);
     bestReading = std::min(bestReading, Seconds(std::chrono::steady_clock::now() - readStart));

@@ -223,7 +223,8 @@ struct Bench {
 
 void Appending(Bench& b, const Text& report) {
   velt::Session& s = b.session();
-  velt::ClearTextbox(s);
+  velt::TextSink& sink = b.engine->textSink();
+  sink.ClearTextbox();
   Bench::Settle();
   b.pump.Reset();
   Clock::duration longestAppend{};
@@ -237,13 +238,13 @@ void Appending(Bench& b, const Text& report) {
     lineStart = lineEnd;
     if (s.reports.pendingOutput.size() > kFlushAbove) {
       const Clock::time_point before = Clock::now();
-      velt::FlushOutput(s);
+      sink.FlushOutput();
       longestAppend = std::max(longestAppend, Clock::now() - before);
       ++appends;
     }
     b.pump.Yield();
   }
-  velt::FlushOutput(s);
+  sink.FlushOutput();
   const double appended = Since(start);
   const Clock::time_point top = Clock::now();
   s.textWindow.SetCaret(0);
@@ -270,15 +271,16 @@ void Appending(Bench& b, const Text& report) {
 
 void Replacing(Bench& b, const Text& report) {
   velt::Session& s = b.session();
+  velt::TextSink& sink = b.engine->textSink();
   const size_t full = s.textWindow.length();
   const Clock::time_point clear = Clock::now();
-  velt::ClearTextbox(s);
+  sink.ClearTextbox();
   Bench::Settle();
   std::printf("(b) clearing the window of %zu characters (as every listing begins): %.0f ms\n",
               full, Since(clear));
   const double cpuStart = CpuMs();
   const Clock::time_point start = Clock::now();
-  velt::SetTextWindow(s, report);
+  sink.SetTextWindow(report);
   const double set = Since(start);
   const auto [caughtUp, longestPass] = b.CatchUp();
   const double cpu = CpuMs() - cpuStart;

@@ -93,7 +93,7 @@ int Run(const velt::BatchArgs& args) {
   } catch (const std::bad_alloc&) {
     // Memory ran out outside the steps that report it themselves.
     const velt::RunError error = velt::OutOfMemoryError();
-    velt::ReportError(engine.session(), error.number, error.description, u"velt-batch");
+    velt::ReportError(engine.reportContext(), error.number, error.description, u"velt-batch");
     return kEndedEarly;
   }
 }

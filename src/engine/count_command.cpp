@@ -5,16 +5,15 @@
 #include <new>
 
 #include "engine/engine.h"
+#include "engine/main_window_controller.h"
 #include "engine/window_actions.h"
 #include "phrases/redundant_subphrases.h"
 #include "phrases/run_progress.h"
 #include "reports/display_format.h"
-#include "reports/filter_handlers.h"
 #include "reports/listing.h"
 #include "reports/output_file_checks.h"
 #include "reports/report_error.h"
 #include "reports/summary.h"
-#include "reports/text_sink.h"
 #include "sources/clipboard_source.h"
 #include "sources/file_patterns.h"
 #include "sources/file_reader.h"
@@ -28,9 +27,9 @@
 namespace velt {
 namespace {
 
-void ShowText(Session& session, Text text) {
-  SetTextWindow(session, std::move(text));
-  session.window.Repaint(ControlId::txbOutput);
+void ShowText(ReportContext& reports, Text text) {
+  reports.sink.SetTextWindow(std::move(text));
+  reports.shell.window.Repaint(ControlId::txbOutput);
 }
 
 // Rounds to the nearest integer, halves away from zero (file size in Kb).
@@ -49,7 +48,7 @@ void Engine::OnCountClicked() {
     const Answer answer = s.Message(s.UIText(21), u"Really stop?", MessageIcon::Question,
                                     MessageButtons::YesNo, Answer::No);
     if (answer == Answer::No) return;
-    SetTextWindow(s, u"Counting of all phrases was stopped.");
+    textSink_.SetTextWindow(u"Counting of all phrases was stopped.");
     s.run.stopRequested = true;
     s.window.SetCaption(ControlId::cmdCountPhrases, s.UIText(21));
     s.run.elapsedTimeRunning = false;
@@ -59,7 +58,7 @@ void Engine::OnCountClicked() {
   }
   countReachedListing_ = false;
   s.reports.errorsReported = 0;
-  if (!CheckSourceBeforeCount(s)) return;
+  if (!CheckSourceBeforeCount(s.shell, s.settings)) return;
   s.run.summarySentence.clear();
 
   s.run.timer2Enabled = true;
@@ -107,7 +106,7 @@ void Engine::OnCountClicked() {
   s.settings.filterWords = TrimSpaces(s.settings.filterWords);
   s.reports.filterActive = !s.settings.filterWords.empty();
   s.reports.filterWordFound = false;
-  velt::OnClearOutputClicked(s);
+  mainWindow_->OnClearOutputClicked();
 
   params_.phraseSlotCount = params_.maxPhraseLength;
   s.run.ignoreModeCodeCounted = code;
@@ -124,7 +123,7 @@ void Engine::OnCountClicked() {
   if (s.settings.filterWords.empty()) {
     s.reports.filterWordCount = 0;
   } else {
-    OnFilterWordsLeft(s);
+    mainWindow_->OnFilterWordsLeft();
   }
   s.run.cancelRequested = false;
   s.view.SettingsChanged();
@@ -146,12 +145,12 @@ void Engine::RunCount() {
   Session& s = session_;
   // Compared before the output file is opened: opening it would empty the input.
   if (OutputIsInputFile()) {
-    ShowInputFileMessage(s, input_file::kOutputIsInput);
+    ShowInputFileMessage(s.shell, s.settings, input_file::kOutputIsInput);
     s.run.stopRequested = false;
     s.run.timer2Enabled = false;
     return;
   }
-  if (!CheckOutputFileBeforeCount(s)) {
+  if (!CheckOutputFileBeforeCount(reportContext_)) {
     s.run.stopRequested = false;
     s.run.timer2Enabled = false;
     return;
@@ -172,9 +171,9 @@ void Engine::RunCount() {
   try {
     CountPhrases();
   } catch (const std::bad_alloc&) {
-    velt::ReportError(s, 7, u"Out of memory", u"DoIt B");
+    velt::ReportError(reportContext_, 7, u"Out of memory", u"DoIt B");
   } catch (const std::exception& error) {
-    velt::ReportError(s, 51, FromUtf8(error.what()), u"DoIt B");
+    velt::ReportError(reportContext_, 51, FromUtf8(error.what()), u"DoIt B");
   }
   countingSink_.reset();
   assembler_.reset();
@@ -212,8 +211,8 @@ void Engine::CountPhrases() {
   s.reports.outputFileWritten = false;
   s.reports.minColumnWidth = 8;
 
-  if (!CheckDisplayFormatAvailable(s, listing_)) return;
-  if (s.settings.source != Source::Clipboard && !CheckFilePatterns(s)) return;
+  if (!CheckDisplayFormatAvailable(reportContext_)) return;
+  if (s.settings.source != Source::Clipboard && !CheckFilePatterns(s.shell, s.sources)) return;
   if (!CheckAllowedExtraChars(s)) {
     ShowSettingsWindow();
     return;
@@ -245,17 +244,16 @@ bool Engine::ReadSource() {
       notice += s.settings.filePaths[0];
       notice += kLineEnd;
       notice += kLineEnd;
-      ShowText(s, std::move(notice));
+      ShowText(reportContext_, std::move(notice));
       const int code = DoItFromFile(sourceContext_);
       ResetProgressLabel(s.window);
       s.window.Repaint(ControlId::txbOutput);
       if (code <= 0) return true;
       if (code >= input_file::kEndsWithSlash && code <= input_file::kOutputIsInput) {
-        ShowInputFileMessage(s, code);
+        ShowInputFileMessage(s.shell, s.settings, code);
         if (code == input_file::kZeroLength) {
-          SetTextWindow(s, TrimSpaces(s.settings.filePaths[0]).empty()
-                               ? Text()
-                               : u"Input file is zero length!");
+          textSink_.SetTextWindow(
+              TrimSpaces(s.settings.filePaths[0]).empty() ? Text() : u"Input file is zero length!");
         }
       }
       EnableDisableButtons(true);
@@ -265,7 +263,8 @@ bool Engine::ReadSource() {
       s.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
       if (!GetClipboardText(sourceContext_)) {
         s.settings.source = Source::SingleFile;
-        OnSourceChosen(s, Source::SingleFile);
+        SelectSource(sourceContext_, Source::SingleFile);
+        SetTheFocus(s);
         s.view.SettingsChanged();
         return false;
       }
@@ -277,13 +276,13 @@ bool Engine::ReadSource() {
 void Engine::FinishCount() {
   Session& s = session_;
   if (table_.phraseCount() > 1 && !s.run.stopRequested) {
-    if (table_.phraseCount() > 1000) ShowText(s, u"Now sorting ...");
+    if (table_.phraseCount() > 1000) ShowText(reportContext_, u"Now sorting ...");
     table_.SortPhraseTable(1, table_.phraseCount(), 1);
   }
 
   if (s.run.stopRequested) {
     s.run.stopRequested = false;
-    SetTextWindow(s, u"Stopped");
+    textSink_.SetTextWindow(u"Stopped");
     if (table_.phraseCount() == 0) {
       EnableDisableButtons(true);
       SetCountPhrasesCaption(s);
@@ -321,7 +320,7 @@ void Engine::FinishCount() {
     s.window.SetCaption(ControlId::lblFilesize, u"");
     s.window.SetCaption(ControlId::lblXMLsize, u"");
   }
-  SetTextWindow(s, u"Processing . . .");
+  textSink_.SetTextWindow(u"Processing . . .");
   s.window.SetCaption(ControlId::lblNumWordsExcluded, u"");
   s.window.SetCaption(ControlId::cmdCountPhrases, s.UIText(25));
   s.window.SetEnabled(ControlId::cmdCountPhrases, true);
@@ -331,23 +330,23 @@ void Engine::FinishCount() {
 
   ApplyThreshold(table_, params_);
 
-  ShowText(s, Text());
-  ShowText(s, u"Excluding redundant subphrases . . . ");
+  ShowText(reportContext_, Text());
+  ShowText(reportContext_, u"Excluding redundant subphrases . . . ");
   s.run.excludingSubphrases = true;
   ExcludeRedundantSubphrases(table_, s.run.stopRequested, s.pump);
   s.run.excludingSubphrases = false;
 
   if (s.run.stopRequested) {
-    SetTextWindow(s, u"Counting of phrases was stopped.");
+    textSink_.SetTextWindow(u"Counting of phrases was stopped.");
     s.run.stopRequested = false;
     return;
   }
 
   stats_ = ComputeListStatistics(table_, s.pump);
-  ShowText(s, u"Now setting up frequency chain . . .");
+  ShowText(reportContext_, u"Now setting up frequency chain . . .");
   BuildFrequencyChain(table_, stats_, s.settings.sortByNumberOfFiles, s.pump,
-                      [&s] { velt::OutputToTxb(s, u" ."); });
-  SetTextWindow(s, Text());
+                      [this] { textSink_.OutputToTxb(u" ."); });
+  textSink_.SetTextWindow(Text());
   PublishCounts();
   s.run.countDone = true;
 
@@ -361,9 +360,9 @@ void Engine::FinishCount() {
   summary.removeIgnoredWords = params_.removeIgnoredWords;
   summary.excludePhrasesWithIgnoredWord = params_.excludePhrasesWithIgnoredWord;
   summary.excludePhrasesOfIgnoredWordsOnly = params_.excludePhrasesOfIgnoredWordsOnly;
-  SetHowManyPhrases(s, summary);
+  SetHowManyPhrases(reportContext_, summary);
   countReachedListing_ = true;
-  if (stats_.includedPhraseCount > 0) ListWords(s, listing_);
+  if (stats_.includedPhraseCount > 0) ListWords(reportContext_, listing_);
   s.window.SetEnabled(ControlId::cmdCountPhrases, true);
 }
 

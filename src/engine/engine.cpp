@@ -3,7 +3,6 @@
 #include "engine/window_actions.h"
 #include "engine/window_controllers.h"
 #include "reports/report_error.h"
-#include "reports/text_sink.h"
 #include "sources/file_patterns.h"
 #include "sources/input_checks.h"
 #include "sources/source_controls.h"
@@ -16,11 +15,15 @@ namespace velt {
 
 Engine::Engine(Seams seams, const UiTextTable& texts, EngineOptions options)
     : session_(seams, texts, std::move(options.dataDir), options.numbers),
-      sourceContext_{session_, *this, zip_},
+      textSink_(session_.window, session_.textWindow, session_.reports, session_.sources),
+      reportContext_{session_.shell,   session_.settings, session_.run, session_.reports,
+                     session_.sources, textSink_,         *this},
+      sourceContext_{
+          session_.shell, session_.settings, session_.run, session_.sources, *this, zip_},
       table_(session_.pump),
       listing_(table_, stats_, session_.pump),
       lookups_(session_.wordLists, session_.settings),
-      wordsFiles_(session_, *this),
+      wordsFiles_(session_.shell, *this),
       stateFile_(std::move(options.statePath)),
       mainWindow_(std::make_unique<MainWindowEngine>(*this)),
       settingsWindow_(std::make_unique<SettingsWindowEngine>(*this)) {
@@ -65,20 +68,46 @@ void Engine::ResetWordStore(bool folderRun) {
 }
 
 void Engine::OutputToTxb(TextView text) {
-  velt::OutputToTxb(session_, text);
+  textSink_.OutputToTxb(text);
 }
 
 void Engine::ClearTextbox() {
-  velt::ClearTextbox(session_);
+  textSink_.ClearTextbox();
 }
 
 void Engine::ReportError(int number, const Text& description, const Text& label) {
-  velt::ReportError(session_, number, description, label);
+  velt::ReportError(reportContext_, number, description, label);
 }
 
 void Engine::ClearPreviousResults() {
   session_.run.countAvailable = false;
   ConcealNumWords(session_, true);
+}
+
+bool Engine::TextWindowFull() const {
+  return session_.reports.textWindowFull;
+}
+
+void Engine::ConcealCounters(bool erase) {
+  ConcealNumWords(session_, erase);
+}
+
+void Engine::EraseCounters() {
+  EraseNumWords(session_);
+}
+
+// --- ReportHooks ---
+
+void Engine::FocusCountButton() {
+  SetTheFocus(session_);
+}
+
+void Engine::DisplayFormatChosen() {
+  mainWindow_->OnDisplayFormatChosen();
+}
+
+void Engine::SortByNumberOfFilesClicked() {
+  mainWindow_->OnSortByNumberOfFilesClicked();
 }
 
 // --- RestoreHooks and SettingsFileHooks ---
@@ -88,7 +117,7 @@ void Engine::RememberLastFolder(const Text& folder) {
 }
 
 void Engine::PatternBoxSet(int index) {
-  GetFileFilepathSpecifications(session_, index);
+  GetFileFilepathSpecifications(session_.settings, session_.sources, index);
 }
 
 void Engine::RememberLastInputFile(const Text& path) {
@@ -96,8 +125,8 @@ void Engine::RememberLastInputFile(const Text& path) {
 }
 
 void Engine::SourceSelected() {
-  LayOutSourceControls(session_);
-  EnableSourceControls(session_);
+  LayOutSourceControls(session_.window, session_.settings.source);
+  EnableSourceControls(session_.shell, session_.settings);
   session_.window.SetEnabled(ControlId::chkFileList, session_.settings.source == Source::Folder);
 }
 
@@ -111,15 +140,15 @@ void Engine::LanguageSelected() {
 }
 
 void Engine::DisableOutputSwitch() {
-  UpdateDisableOutputToFile(session_);
+  UpdateDisableOutputToFile(session_.shell, session_.settings);
 }
 
 void Engine::CheckInputFileName(const Text& path) {
-  velt::CheckInputFileName(session_, path);
+  velt::CheckInputFileName(sourceContext_, path);
 }
 
 void Engine::FolderBoxLostFocus() {
-  OnFolderLeft(session_);
+  mainWindow_->OnFolderLeft();
 }
 
 void Engine::CommitExtraWords() {

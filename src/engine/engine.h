@@ -15,6 +15,7 @@
 #include "phrases/run_parameters.h"
 #include "phrases/word_ignore_test.h"
 #include "platform/zip_reader.h"
+#include "reports/report_context.h"
 #include "settings/state_file.h"
 #include "settings/state_file_hooks.h"
 #include "sources/source_hooks.h"
@@ -36,7 +37,7 @@ struct EngineOptions {
   NumberFormat numbers = NumberFormat::FromEnvironment();
 };
 
-class Engine final : private SourceHooks, private SettingsFileHooks {
+class Engine final : private SourceHooks, private SettingsFileHooks, private ReportHooks {
  public:
   Engine(Seams seams, const UiTextTable& texts, EngineOptions options);
   ~Engine() override;
@@ -92,6 +93,8 @@ class Engine final : private SourceHooks, private SettingsFileHooks {
   void OnReinitializeClicked();
 
   SourceContext& sourceContext() { return sourceContext_; }
+  ReportContext& reportContext() { return reportContext_; }
+  TextSink& textSink() { return textSink_; }
 
   // velt-batch: no windows, and the language record only selects its entry.
   void SetBatchMode(bool batch) { batchMode_ = batch; }
@@ -116,6 +119,14 @@ class Engine final : private SourceHooks, private SettingsFileHooks {
   void ClearTextbox() override;
   void ReportError(int number, const Text& description, const Text& label) override;
   void ClearPreviousResults() override;
+  bool TextWindowFull() const override;
+  void ConcealCounters(bool erase) override;
+  void EraseCounters() override;
+
+  // ReportHooks (FocusCountButton serves the SourceHooks too).
+  void FocusCountButton() override;
+  void DisplayFormatChosen() override;
+  void SortByNumberOfFilesClicked() override;
 
   // RestoreHooks / SettingsFileHooks.
   void RememberLastFolder(const Text& folder) override;
@@ -138,6 +149,8 @@ class Engine final : private SourceHooks, private SettingsFileHooks {
   int RestoreWithQuestions(const std::string& path);
 
   Session session_;
+  TextSink textSink_;
+  ReportContext reportContext_;
   LibzipReader zip_;
   SourceContext sourceContext_;
   WordRules wordRules_;

@@ -1,11 +1,10 @@
 // The Settings window's logic: word rules, check-all, defaults, the words-to-
 // ignore lists and the settings files; and the settings-file load of velt-batch.
 #include "engine/engine.h"
+#include "engine/main_window_controller.h"
 #include "engine/settings_window_controller.h"
 #include "engine/window_actions.h"
-#include "reports/filter_handlers.h"
 #include "settings/settings_files.h"
-#include "sources/file_patterns.h"
 #include "wordlists/common_words.h"
 #include "wordlists/extra_words.h"
 #include "wordlists/ignore_notice.h"
@@ -162,9 +161,9 @@ void Engine::PrepareBatchRun() {
   Session& s = session_;
   // The settings file's words-to-ignore file was loaded with the settings.
   GetExtraWords(s, 0);
-  OnPathPatternsLeft(s, 0);
-  OnPathPatternsLeft(s, 1);
-  OnFilterWordsLeft(s);
+  mainWindow_->OnPathPatternsLeft(0);
+  mainWindow_->OnPathPatternsLeft(1);
+  mainWindow_->OnFilterWordsLeft();
   velt::SetWordsToIgnoreNotice(s);
 }
 

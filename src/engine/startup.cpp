@@ -2,8 +2,6 @@
 #include "engine/engine.h"
 #include "engine/window_actions.h"
 #include "reports/display_format.h"
-#include "reports/filter_handlers.h"
-#include "reports/text_sink.h"
 #include "sources/file_patterns.h"
 #include "sources/markup.h"
 #include "sources/source_controls.h"
@@ -16,11 +14,11 @@ namespace velt {
 namespace {
 
 // A format above 9 needs the folder source; start-up falls back to format 0.
-void CheckRestoredFormat(Session& session, ListedPhrases& listing) {
-  if (session.settings.displayFormat > 9 && session.settings.source != Source::Folder) {
-    session.settings.displayFormat = 0;
+void CheckRestoredFormat(ReportContext& reports) {
+  if (reports.settings.displayFormat > 9 && reports.settings.source != Source::Folder) {
+    reports.settings.displayFormat = 0;
   }
-  EnableFormatOptions(session, listing);
+  EnableFormatOptions(reports);
 }
 
 }  // namespace
@@ -45,7 +43,8 @@ void Engine::SetUpBeforeShow() {
   w.SetCaption(ControlId::frmMain, s.UIText(1));
 
   s.settings.source = Source::SingleFile;
-  OnSourceChosen(s, Source::SingleFile);
+  SelectSource(sourceContext_, Source::SingleFile);
+  SetTheFocus(s);
   w.SetCaption(ControlId::cmdCopyToClipboard, s.UIText(9));
   w.SetVisible(ControlId::cmdCopyToClipboard, true);
   w.SetVisible(ControlId::cmdSaveState, true);
@@ -58,7 +57,7 @@ void Engine::SetUpBeforeShow() {
   w.SetVisible(ControlId::cmdListFiles, false);
   w.SetVisible(ControlId::lblTimeElapsed_1, false);
   w.SetVisible(ControlId::chkFileList, false);
-  CheckRestoredFormat(s, listing_);
+  CheckRestoredFormat(reportContext_);
   s.reports.previousDisplayFormat = 0;
   s.view.SettingsChanged();
 }
@@ -86,7 +85,7 @@ void Engine::StartUpAfterShow() {
   if (s.settings.ignoreMode == IgnoreMode::None) {
     s.settings.ignoreMode = IgnoreMode::ExcludeAllIgnored;
   }
-  CheckRestoredFormat(s, listing_);
+  CheckRestoredFormat(reportContext_);
   s.view.SettingsChanged();
 
   AskToUseCommonWords(s, wordsFiles_);
@@ -120,12 +119,12 @@ void Engine::Initialize() {
   w.SetCaption(ControlId::lblFilesize, u"");
   w.SetCaption(ControlId::lblXMLsize, u"");
   w.SetCaption(ControlId::lblTwirler, u" ");
-  SetTextboxCapacity(s, kTextboxCapacity);
+  textSink_.SetTextboxCapacity(kTextboxCapacity);
   s.sources.listingFiles = false;
   settings.inputFolder.clear();
   settings.filePaths[0].clear();
   settings.pathPatterns[0].clear();
-  GetFileFilepathSpecifications(s, 0);
+  GetFileFilepathSpecifications(settings, s.sources, 0);
   settings.extraWords.clear();
   s.wordLists.extraWordsToIgnore.Clear();
   w.SetCaption(ControlId::txbStateFile, u"");
@@ -163,7 +162,7 @@ void Engine::SetDefaultValues() {
   s.settings.SetSettingsWindowDefaults();
   SetCommentMarkers(MarkupMode::None, scanner_.markers);
   s.settings.source = Source::SingleFile;
-  LayOutSourceControls(s);
+  LayOutSourceControls(s.window, s.settings.source);
   s.run.countAvailable = false;
   s.view.SettingsChanged();
 }

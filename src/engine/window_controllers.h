@@ -54,6 +54,10 @@ class MainWindowEngine final : public MainWindowController {
   void Timer2_Tick() override { engine_.Timer2_Tick(); }
 
  private:
+  // Filtering relists the last count, so it is offered only while the
+  // selected treatment of words to ignore is the one that count used.
+  void EnableFilterResults();
+
   Engine& engine_;
 };
 

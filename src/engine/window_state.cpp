@@ -44,9 +44,9 @@ void PathTooltip(WindowModel& window, ControlId box, const Text& path, size_t lo
 
 void Engine::EnableDisableButtons(bool enable) {
   if (enable) {
-    EnableSourceControls(session_);
+    EnableSourceControls(session_.shell, session_.settings);
   } else {
-    DisableSourceControls(session_);
+    DisableSourceControls(session_.window);
   }
   for (const ControlId id : kButtonsOfEnableDisable)
     session_.window.SetEnabled(id, enable);
@@ -57,7 +57,7 @@ void Engine::EnableListControls(bool enable) {
   w.SetEnabled(ControlId::cboWordOrder, enable);
   w.SetEnabled(ControlId::cboDisplayFormat, enable);
   if (enable) {
-    EnableFormatOptions(session_, listing_);
+    EnableFormatOptions(reportContext_);
   } else {
     w.SetEnabled(ControlId::chkDisplayRelativeFrequency, false);
     w.SetEnabled(ControlId::chkSortByNumberOfFiles, false);

@@ -1,6 +1,5 @@
 #include "reports/display_format.h"
 
-#include "reports/relisting.h"
 #include "reports/report_options.h"
 #include "text/strings.h"
 
@@ -8,57 +7,55 @@ namespace velt {
 namespace {
 
 constexpr int kFileCounts = 12;
-constexpr int kFilesFormat = 10;
 
-// Selects a display format as a user's choice would, so that its click
-// handler runs.
-void SelectDisplayFormat(Session& session, ListedPhrases& phrases, int format) {
-  if (session.settings.displayFormat == format) return;
-  session.settings.displayFormat = format;
-  session.view.SettingsChanged();
-  OnDisplayFormatChosen(session, phrases);
+// Runs an action with relisting suppressed, as it was before.
+template <typename Action>
+void WithoutRelist(ReportState& state, Action action) {
+  const bool suppressed = state.suppressRelist;
+  state.suppressRelist = true;
+  action();
+  state.suppressRelist = suppressed;
 }
 
 }  // namespace
 
-bool CheckDisplayFormatAvailable(Session& session, ListedPhrases& phrases) {
-  const int format = session.settings.displayFormat;
-  if (session.settings.source == Source::Folder || !FormatNeedsFolder(format)) return true;
+void SelectDisplayFormat(ReportContext& context, int format) {
+  if (context.settings.displayFormat == format) return;
+  context.settings.displayFormat = format;
+  context.shell.view.SettingsChanged();
+  context.hooks.DisplayFormatChosen();
+}
+
+bool CheckDisplayFormatAvailable(ReportContext& context) {
+  const Settings& settings = context.settings;
+  const int format = settings.displayFormat;
+  if (settings.source == Source::Folder || !FormatNeedsFolder(format)) return true;
+  Shell& shell = context.shell;
   Text text(u"The display format '");
-  text.append(session.UIText(DisplayFormatCaptionNumber(format))).append(u"' is available");
+  text.append(shell.UIText(DisplayFormatCaptionNumber(format))).append(u"' is available");
   text.append(kLineEnd).append(u"only when the source of the text is a folder.");
-  session.Message(u"Unavailable display format", std::move(text), MessageIcon::Information);
-  ReportState& reports = session.reports;
-  const bool suppressed = reports.suppressRelist;
-  reports.suppressRelist = true;
-  SelectDisplayFormat(session, phrases, 0);
-  reports.suppressRelist = suppressed;
+  shell.Message(u"Unavailable display format", std::move(text), MessageIcon::Information);
+  WithoutRelist(context.state, [&] { SelectDisplayFormat(context, 0); });
   return false;
 }
 
-void EnableFormatOptions(Session& session, ListedPhrases& phrases) {
-  Settings& settings = session.settings;
+void EnableFormatOptions(ReportContext& context) {
+  Settings& settings = context.settings;
+  WindowModel& window = context.shell.window;
   const int format = settings.displayFormat;
-  session.window.SetEnabled(ControlId::chkDisplayRelativeFrequency,
-                            FormatHasFrequencyColumn(format));
+  window.SetEnabled(ControlId::chkDisplayRelativeFrequency, FormatHasFrequencyColumn(format));
   const bool byFiles =
       format == kFileCounts && settings.wordOrder == 0 && settings.source == Source::Folder;
-  session.window.SetEnabled(ControlId::chkSortByNumberOfFiles, byFiles);
+  window.SetEnabled(ControlId::chkSortByNumberOfFiles, byFiles);
   if (!byFiles && settings.sortByNumberOfFiles) {
     settings.sortByNumberOfFiles = false;
-    session.view.SettingsChanged();
-    OnSortByNumberOfFilesClicked(session, phrases);
+    context.shell.view.SettingsChanged();
+    context.hooks.SortByNumberOfFilesClicked();
   }
 }
 
-void OnFileListFormatClicked(Session& session, ListedPhrases& phrases) {
-  if (session.settings.fileListFormat) {
-    session.reports.previousDisplayFormat = session.settings.displayFormat;
-    SelectDisplayFormat(session, phrases, kFilesFormat);
-    session.window.SetFocus(ControlId::cboDisplayFormat);
-  } else {
-    SelectDisplayFormat(session, phrases, session.reports.previousDisplayFormat);
-  }
+void EnableFormatOptionsWithoutRelist(ReportContext& context) {
+  WithoutRelist(context.state, [&] { EnableFormatOptions(context); });
 }
 
 }  // namespace velt

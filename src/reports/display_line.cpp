@@ -5,7 +5,6 @@
 #include "reports/file_block.h"
 #include "reports/filter_words.h"
 #include "reports/line_formatter.h"
-#include "reports/text_sink.h"
 #include "text/strings.h"
 
 namespace velt {
@@ -35,11 +34,11 @@ bool FormatNotesLongest(int format) {
 
 // The summary, the filter description and the column header.
 Text HeaderText(const ListingPass& pass, TextView columns) {
-  const Session& session = pass.session;
+  const ReportContext& context = pass.context;
   Text header;
-  if (!session.run.summarySentence.empty()) {
-    header = session.run.summarySentence;
-    if (session.reports.filterActive) {
+  if (!context.run.summarySentence.empty()) {
+    header = context.run.summarySentence;
+    if (context.state.filterActive) {
       header.append(u"Phrase filtering (").append(FilterModeText(pass.options.filterMode));
       header.append(u") has been applied.").append(kLineEnd);
       header.append(u"Filter words: ").append(pass.options.filterWordsBox);
@@ -69,8 +68,7 @@ void WriteToFile(ListingPass& pass, TextView line) {
 }
 
 void AddToTextWindow(ListingPass& pass, TextView line) {
-  Session& session = pass.session;
-  ReportState& reports = session.reports;
+  ReportState& reports = pass.context.state;
   const size_t capacity = static_cast<size_t>(std::max(reports.textWindowCapacity, 0));
   const int format = pass.options.displayFormat;
   Text& output = reports.pendingOutput;
@@ -83,15 +81,15 @@ void AddToTextWindow(ListingPass& pass, TextView line) {
   }
   // Once set, the flag stays until the window is cleared.
   if (output.size() >= capacity) reports.textWindowFull = true;
-  if (output.size() > kOutputBatch) FlushOutput(session);
+  if (output.size() > kOutputBatch) pass.context.sink.FlushOutput();
 }
 
 }  // namespace
 
 void SetColumnWidths(ListingPass& pass) {
-  ReportState& reports = pass.session.reports;
-  const ColumnWidths widths =
-      ComputeColumnWidths(pass.phrases, pass.options, pass.session.numbers, reports.minColumnWidth);
+  ReportState& reports = pass.context.state;
+  const ColumnWidths widths = ComputeColumnWidths(
+      pass.phrases, pass.options, pass.context.shell.numbers, reports.minColumnWidth);
   reports.rankWidth = widths.rank;
   reports.freqWidth = widths.freq;
   reports.phraseWidth = widths.phrase;
@@ -99,8 +97,8 @@ void SetColumnWidths(ListingPass& pass) {
 }
 
 void DisplayNextLine(ListingPass& pass, int32_t index) {
-  Session& session = pass.session;
-  ReportState& reports = session.reports;
+  const ReportContext& context = pass.context;
+  ReportState& reports = context.state;
   if (reports.filterActive && index > 0) {
     const Text phrase = pass.phrases.Phrase(index);
     const FilterMode mode = pass.options.filterMode;
@@ -108,8 +106,8 @@ void DisplayNextLine(ListingPass& pass, int32_t index) {
     reports.filterWordFound = true;
   }
   const ColumnWidths widths{reports.rankWidth, reports.freqWidth, reports.phraseWidth};
-  LineFormatter formatter(pass.phrases, pass.options, widths, session.numbers,
-                          session.sources.fileCount);
+  LineFormatter formatter(pass.phrases, pass.options, widths, context.shell.numbers,
+                          context.sources.fileCount);
   Text& line = pass.line;
   if (pass.ToFile()) {
     formatter.FormatLineForFile(index, line);

@@ -171,18 +171,15 @@ void LineFormatter::FormatLineForTextbox(int32_t index, Text& line) {
   FormatLine(index, LineSink::TextWindow, line);
 }
 
-void LineFormatter::FormatLine(int32_t index, LineSink sink, Text& line) {
-  line.clear();
+// Between the columns: a TAB in the file, spaces in the text window. In the
+// file the phrase column already ends in a TAB.
+void LineFormatter::ColumnsLedBySpace(int32_t index, LineSink sink, Text& line) {
   const bool file = sink == LineSink::File;
-  // Between the columns: a TAB in the file, spaces in the text window. In the
-  // file the phrase column already ends in a TAB.
-  const TextView gap = file ? u"\t" : u"  ";
   const TextView lead = file ? u"" : u" ";
-  const TextView lead2 = file ? u"" : u"  ";
-  const TextView afterPhrase = file ? u"" : u" ";
+  const TextView gap = file ? u"\t" : u"  ";
+  line.append(lead);
   switch (options_.displayFormat) {
     case 0:
-      line.append(lead);
       RankColumn(index, line);
       line.append(gap);
       FrequencyColumn(index, line);
@@ -190,7 +187,6 @@ void LineFormatter::FormatLine(int32_t index, LineSink sink, Text& line) {
       TrimmedPhraseColumn(index, sink, line);
       break;
     case 1:
-      line.append(lead);
       RankColumn(index, line);
       line.append(gap);
       PhraseColumn(index, sink, line);
@@ -198,52 +194,73 @@ void LineFormatter::FormatLine(int32_t index, LineSink sink, Text& line) {
       FrequencyColumn(index, line);
       break;
     case 2:
-      line.append(lead);
       RankColumn(index, line);
       line.append(gap);
       FrequencyColumn(index, line);
       break;
     case 3:
-      line.append(lead);
       RankColumn(index, line);
       line.append(gap);
       TrimmedPhraseColumn(index, sink, line);
       break;
-    case 4:
-      line.append(lead);
+    default:  // 4
       FrequencyColumn(index, line);
       line.append(gap);
       RankColumn(index, line);
       break;
+  }
+}
+
+void LineFormatter::ColumnsLedByTwoSpaces(int32_t index, LineSink sink, Text& line) {
+  const bool file = sink == LineSink::File;
+  const TextView lead = file ? u"" : u"  ";
+  const TextView afterPhrase = file ? u"" : u" ";
+  line.append(lead);
+  switch (options_.displayFormat) {
     case 5:
-      line.append(lead2);
       FrequencyColumn(index, line);
-      line.append(gap);
+      line.append(file ? u"\t" : u"  ");
       TrimmedPhraseColumn(index, sink, line);
       break;
     case 6:
-      line.append(lead2);
       PhraseColumn(index, sink, line);
       line.append(afterPhrase);
       RankColumn(index, line);
       break;
     case 7:
-      line.append(lead2);
       PhraseColumn(index, sink, line);
       line.append(afterPhrase);
       FrequencyColumn(index, line);
       break;
-    case 8:
-    case 9:
-      TrimmedPhraseColumn(index, sink, line);
-      break;
-    case 10:
-      line.append(lead2);
+    default:  // 10
       PhraseColumn(index, sink, line);
       line.append(file ? u"\t" : u" ");
       FrequencyColumn(index, line);
       line.append(file ? u"\t" : u" ");
       FilesColumn(index, sink, line);
+      break;
+  }
+}
+
+void LineFormatter::FormatLine(int32_t index, LineSink sink, Text& line) {
+  line.clear();
+  switch (options_.displayFormat) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+      ColumnsLedBySpace(index, sink, line);
+      break;
+    case 5:
+    case 6:
+    case 7:
+    case 10:
+      ColumnsLedByTwoSpaces(index, sink, line);
+      break;
+    case 8:
+    case 9:
+      TrimmedPhraseColumn(index, sink, line);
       break;
     case 11:
       PerFileBlock(index, sink, false, line);

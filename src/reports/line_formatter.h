@@ -56,6 +56,10 @@ class LineFormatter {
 
  private:
   void FormatLine(int32_t index, LineSink sink, Text& line);
+  // The column layouts of formats 0 to 4 (led by one space in the text
+  // window) and of formats 5, 6, 7 and 10 (led by two).
+  void ColumnsLedBySpace(int32_t index, LineSink sink, Text& line);
+  void ColumnsLedByTwoSpaces(int32_t index, LineSink sink, Text& line);
   // The phrase column with its trailing spaces removed (RTrim(P) and
   // Trim(P) of the layouts): the phrase, followed by a TAB in the file.
   void TrimmedPhraseColumn(int32_t index, LineSink sink, Text& out) const;

@@ -10,7 +10,6 @@
 #include "reports/relisting.h"
 #include "reports/report_error.h"
 #include "reports/summary.h"
-#include "reports/text_sink.h"
 #include "text/strings.h"
 
 namespace velt {
@@ -45,8 +44,8 @@ bool FileFailed(const ListingPass& pass) {
 
 // Lets window events run after a phrase; true when the loop must end.
 bool AfterPhrase(ListingPass& pass) {
-  pass.session.pump.Yield();
-  return pass.session.run.stopRequested || FileFailed(pass);
+  pass.context.shell.pump.Yield();
+  return pass.context.run.stopRequested || FileFailed(pass);
 }
 
 void VisitRecord(ListingPass& pass, int32_t i) {
@@ -78,16 +77,16 @@ void VisitFrequencyChain(ListingPass& pass) {
 // Clears the window and puts the files-scanned notice and the header in
 // front of the phrases.
 void BeginTraversal(ListingPass& pass) {
-  Session& session = pass.session;
-  ClearTextbox(session);
-  session.reports.pendingOutput.clear();
-  if (pass.options.source == Source::Folder) SetFilesScannedNotice(session);
+  ReportContext& context = pass.context;
+  context.sink.ClearTextbox();
+  context.state.pendingOutput.clear();
+  if (pass.options.source == Source::Folder) SetFilesScannedNotice(context);
   SetColumnWidths(pass);
-  SetTextWindow(session, std::exchange(session.reports.pendingOutput, Text()));
+  context.sink.SetTextWindow(std::exchange(context.state.pendingOutput, Text()));
 }
 
 void AddNoMatchMessage(ListingPass& pass, bool alphabetical) {
-  ReportState& reports = pass.session.reports;
+  ReportState& reports = pass.context.state;
   if (!reports.filterActive || reports.filterWordFound) return;
   if (!alphabetical) {
     reports.pendingOutput.append(kLineEnd).append(kNoMatchByFrequency);
@@ -100,28 +99,28 @@ void AddNoMatchMessage(ListingPass& pass, bool alphabetical) {
   }
 }
 
-void ShowTopOfTextWindow(Session& session) {
-  session.textWindow.SetCaret(0);
-  session.window.Repaint(ControlId::txbOutput);
+void ShowTopOfTextWindow(Shell& shell) {
+  shell.textWindow.SetCaret(0);
+  shell.window.Repaint(ControlId::txbOutput);
 }
 
 // Reports what ended a traversal: a failure of the output file names the file;
 // anything else (memory running out) is reported as it is.
 PassEnd FailTraversal(ListingPass& pass, const RunError& error, TextView label) {
-  pass.session.window.SetCaption(ControlId::lblTwirler, u"");
+  pass.context.shell.window.SetCaption(ControlId::lblTwirler, u"");
   if (FileFailed(pass)) {
-    ReportFileError(pass.session, error, label, pass.file->replacesFile());
+    ReportFileError(pass.context, error, label, pass.file->replacesFile());
   } else {
-    ReportError(pass.session, error.number, error.description, label);
+    ReportError(pass.context, error.number, error.description, label);
   }
-  ShowTopOfTextWindow(pass.session);
+  ShowTopOfTextWindow(pass.context.shell);
   return PassEnd::Failed;
 }
 
 PassEnd Traverse(ListingPass& pass, bool alphabetical) {
   const TextView label = alphabetical ? u"ListWordsAlphabetically" : u"ListWordsByFrequency";
-  Session& session = pass.session;
-  ReportState& reports = session.reports;
+  ReportContext& context = pass.context;
+  ReportState& reports = context.state;
   try {
     BeginTraversal(pass);
     if (alphabetical) {
@@ -138,14 +137,14 @@ PassEnd Traverse(ListingPass& pass, bool alphabetical) {
     // Every write error of the pass shows here at the latest, so it is
     // reported with the traversal's label whatever the buffer held.
     if (pass.ToFile() && !pass.file->Flush()) return FailTraversal(pass, pass.file->error(), label);
-    FlushOutput(session);
-    ShowTopOfTextWindow(session);
+    context.sink.FlushOutput();
+    ShowTopOfTextWindow(context.shell);
     if (reports.textWindowFull)
-      ReportError(session, kTextWindowFull, u"Insufficient memory", label);
+      ReportError(context, kTextWindowFull, u"Insufficient memory", label);
   } catch (const std::bad_alloc&) {
     return FailTraversal(pass, OutOfMemoryError(), label);
   }
-  return session.run.stopRequested ? PassEnd::Stopped : PassEnd::Completed;
+  return context.run.stopRequested ? PassEnd::Stopped : PassEnd::Completed;
 }
 
 PassEnd TraverseInWordOrder(ListingPass& pass) {
@@ -161,39 +160,41 @@ bool FolderOfPathExists(const Text& path) {
   return std::filesystem::is_directory(folder, error);
 }
 
-void DisableOutputToFile(Session& session) {
-  session.settings.outputToFileDisabled = true;
-  session.view.SettingsChanged();
+void DisableOutputToFile(ReportContext& context) {
+  context.settings.outputToFileDisabled = true;
+  context.shell.view.SettingsChanged();
 }
 
 // The overwrite prompt. True when the listing goes on writing the file (under
 // the path that was confirmed or entered); otherwise file output is disabled.
-bool ConfirmOverwrite(Session& session) {
+bool ConfirmOverwrite(ReportContext& context) {
+  Shell& shell = context.shell;
+  Settings& settings = context.settings;
   InputRequest request;
   request.title = u"The output file exists.";
   request.prompt.append(u"To overwrite the current output file click on 'OK'.").append(kLineEnd);
   request.prompt.append(u"To write to a different file edit the filepath below.").append(kLineEnd);
   request.prompt.append(u"To disable file output click on 'Cancel'.");
-  request.defaultText = session.settings.filePaths[1];
-  const std::optional<Text> answer = session.dialogs.InputBox(request);
+  request.defaultText = settings.filePaths[1];
+  const std::optional<Text> answer = shell.dialogs.InputBox(request);
   // Paths are case-sensitive here: the answer is only trimmed.
   const Text path(answer ? TrimmedOfSpaces(*answer) : TextView());
   if (path.empty()) {
-    DisableOutputToFile(session);
+    DisableOutputToFile(context);
     return false;
   }
   if (!FolderOfPathExists(path)) {
-    session.Message(u"Error", u"Folder does not exist.", MessageIcon::Exclamation);
-    DisableOutputToFile(session);
-    session.reports.outputFileMissed = true;
+    shell.Message(u"Error", u"Folder does not exist.", MessageIcon::Exclamation);
+    DisableOutputToFile(context);
+    context.state.outputFileMissed = true;
     return false;
   }
-  session.settings.filePaths[1] = path;
-  session.view.SettingsChanged();
+  settings.filePaths[1] = path;
+  shell.view.SettingsChanged();
   return true;
 }
 
-void WriteSourceHeader(Session& session, const ReportOptions& options, OutputFile& file) {
+void WriteSourceHeader(ReportContext& context, const ReportOptions& options, OutputFile& file) {
   Text header;
   if (options.source == Source::SingleFile) {
     header.append(u"File: ").append(options.inputFile).append(kLineEnd);
@@ -201,9 +202,9 @@ void WriteSourceHeader(Session& session, const ReportOptions& options, OutputFil
     header.append(u"Folder: ").append(options.folder);
     if (options.includeSubfolders) header.append(u" plus any subfolders");
     header.append(kLineEnd);
-    SetFilesScannedNotice(session);
-    if (!TrimmedOfSpaces(session.reports.pendingOutput).empty()) {
-      header.append(session.reports.pendingOutput).append(kLineEnd);
+    SetFilesScannedNotice(context);
+    if (!TrimmedOfSpaces(context.state.pendingOutput).empty()) {
+      header.append(context.state.pendingOutput).append(kLineEnd);
     }
   }
   file.Write(header);
@@ -222,42 +223,43 @@ Text StoppedFilePassNote(bool replacedFile) {
 // The file pass. The report goes to a new file that takes the output file's
 // place only when the pass reached its end; a stopped or failed pass leaves
 // the old file as it was. A failure has been reported when this returns.
-PassEnd WriteOutputFile(Session& session, ListingReadAhead& records, const ReportOptions& options,
-                        bool& replacesFile) {
-  SetTextWindow(session, u"Now writing to output file . . .");
+PassEnd WriteOutputFile(ReportContext& context, ListingReadAhead& records,
+                        const ReportOptions& options, bool& replacesFile) {
+  context.sink.SetTextWindow(u"Now writing to output file . . .");
   OutputFile file;
-  if (!file.Open(OutputFilePath(session.settings))) {
-    ReportFileError(session, file.error(), kListWordsLabel, file.replacesFile());
+  if (!file.Open(OutputFilePath(context.settings))) {
+    ReportFileError(context, file.error(), kListWordsLabel, file.replacesFile());
     return PassEnd::Failed;
   }
   replacesFile = file.replacesFile();
-  WriteSourceHeader(session, options, file);
-  ListingPass pass{session, records, options, &file};
+  WriteSourceHeader(context, options, file);
+  ListingPass pass{context, records, options, &file};
   const PassEnd end = TraverseInWordOrder(pass);
   if (end != PassEnd::Completed) return end;  // the new file is dropped
   if (!file.Commit()) {
-    ReportFileError(session, file.error(), kListWordsLabel, replacesFile);
+    ReportFileError(context, file.error(), kListWordsLabel, replacesFile);
     return PassEnd::Failed;
   }
-  session.reports.outputFileWritten = true;
+  context.state.outputFileWritten = true;
   return PassEnd::Completed;
 }
 
-void ListOnce(Session& session, ListedPhrases& phrases) {
-  ReportState& reports = session.reports;
+void ListOnce(ReportContext& context, ListedPhrases& phrases) {
+  ReportState& reports = context.state;
+  const Settings& settings = context.settings;
   reports.outputFileWritten = false;
   reports.outputFileMissed = false;
   if (phrases.includedPhraseCount() == 0) {
-    ClearTextbox(session);
-    ReportNoPhrases(session);
+    context.sink.ClearTextbox();
+    ReportNoPhrases(settings, context.sink);
     return;
   }
-  const ReportOptions options = ReportOptions::From(session.settings);
-  bool toFile = OutputToFileEnabled(session.settings);
-  if (toFile && session.settings.warnOnOverwrite) {
+  const ReportOptions options = ReportOptions::From(settings);
+  bool toFile = OutputToFileEnabled(settings);
+  if (toFile && settings.warnOnOverwrite) {
     std::error_code error;
-    if (std::filesystem::exists(OutputFilePath(session.settings), error)) {
-      toFile = ConfirmOverwrite(session);
+    if (std::filesystem::exists(OutputFilePath(settings), error)) {
+      toFile = ConfirmOverwrite(context);
     }
   }
   reports.writingOutputFile = toFile;
@@ -267,26 +269,26 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
   ListingReadAhead records(phrases, order, toFile ? kReadAheadKeptBytes : 0);
   if (toFile) {
     bool replacesFile = false;
-    const PassEnd fileEnd = WriteOutputFile(session, records, options, replacesFile);
+    const PassEnd fileEnd = WriteOutputFile(context, records, options, replacesFile);
     reports.writingOutputFile = false;
     reports.outputFileMissed = fileEnd != PassEnd::Completed;
     if (fileEnd == PassEnd::Stopped) {
-      OutputToTxb(session, StoppedFilePassNote(replacesFile));
+      context.sink.OutputToTxb(StoppedFilePassNote(replacesFile));
       return;
     }
     // After a failed file pass the report still goes to the text window:
     // a write error never costs the user the report on the screen.
   }
   reports.writingOutputFile = false;
-  if (session.run.stopRequested) return;
-  ListingPass pass{session, records, options};
+  if (context.run.stopRequested) return;
+  ListingPass pass{context, records, options};
   if (TraverseInWordOrder(pass) == PassEnd::Failed) return;
-  if (session.run.stopRequested) {
+  if (context.run.stopRequested) {
     Text text(kLineEnd);
-    OutputToTxb(session, text.append(u"Listing stopped.").append(kLineEnd));
+    context.sink.OutputToTxb(text.append(u"Listing stopped.").append(kLineEnd));
     return;
   }
-  TextWindow& window = session.textWindow;
+  TextWindow& window = context.shell.textWindow;
   if (options.displayFormat == kCommaList && window.length() > 2 &&
       EndsWith(window.text(), u", ")) {
     window.RemoveLast(2);
@@ -295,18 +297,18 @@ void ListOnce(Session& session, ListedPhrases& phrases) {
   // full.
   if (window.length() > static_cast<size_t>(std::max(reports.textWindowCapacity, 0)) &&
       !reports.textWindowFull) {
-    ReportError(session, kTextWindowFull, u"", kListWordsLabel);
+    ReportError(context, kTextWindowFull, u"", kListWordsLabel);
   }
 }
 
 // Runs what option clicks held back while the listing ran.
-void RunHeldBackRelist(Session& session, ListedPhrases& phrases) {
-  ReportState& reports = session.reports;
+void RunHeldBackRelist(ReportContext& context, ListedPhrases& phrases) {
+  ReportState& reports = context.state;
   if (std::exchange(reports.chainRebuildRequested, false)) {
-    phrases.BuildFrequencyChain(session.settings.sortByNumberOfFiles);
+    phrases.BuildFrequencyChain(context.settings.sortByNumberOfFiles);
   }
-  if (std::exchange(reports.relistRequested, false) && !session.run.stopRequested) {
-    RelistAfterOptionChange(session, phrases);
+  if (std::exchange(reports.relistRequested, false) && !context.run.stopRequested) {
+    RelistAfterOptionChange(context, phrases);
   }
 }
 
@@ -320,13 +322,13 @@ PassEnd ListWordsByFrequency(ListingPass& pass) {
   return Traverse(pass, false);
 }
 
-void ListWords(Session& session, ListedPhrases& phrases) {
-  if (session.reports.listingRunning) return;
+void ListWords(ReportContext& context, ListedPhrases& phrases) {
+  if (context.state.listingRunning) return;
   {
-    const ListingGuard guard(session.reports);
-    ListOnce(session, phrases);
+    const ListingGuard guard(context.state);
+    ListOnce(context, phrases);
   }
-  RunHeldBackRelist(session, phrases);
+  RunHeldBackRelist(context, phrases);
 }
 
 }  // namespace velt

@@ -2,9 +2,9 @@
 // traversals of the phrase table.
 #pragma once
 
-#include "engine/session.h"
 #include "reports/listed_phrases.h"
 #include "reports/listing_pass.h"
+#include "reports/report_context.h"
 
 namespace velt {
 
@@ -12,7 +12,7 @@ namespace velt {
 // enabled (asking before overwriting when the Settings option says so), then
 // into the text window. Does nothing while a listing is already running; an
 // option clicked meanwhile relists when this one has ended.
-void ListWords(Session& session, ListedPhrases& phrases);
+void ListWords(ReportContext& context, ListedPhrases& phrases);
 
 // How a traversal ended. A failure has been reported already.
 enum class PassEnd { Completed, Stopped, Failed };

@@ -2,20 +2,20 @@
 // the text window.
 #pragma once
 
-#include "engine/session.h"
 #include "reports/listed_phrases.h"
 #include "reports/listing_read_ahead.h"
 #include "reports/output_file.h"
+#include "reports/report_context.h"
 #include "reports/report_options.h"
 
 namespace velt {
 
 struct ListingPass {
-  ListingPass(Session& session, ListingReadAhead& records, const ReportOptions& options,
+  ListingPass(ReportContext& context, ListingReadAhead& records, const ReportOptions& options,
               OutputFile* file = nullptr)
-      : session(session), records(records), phrases(records), options(options), file(file) {}
+      : context(context), records(records), phrases(records), options(options), file(file) {}
 
-  Session& session;
+  ReportContext& context;
   ListingReadAhead& records;  // told which record the pass visits
   ListedPhrases& phrases;     // the same, for reading
   const ReportOptions& options;

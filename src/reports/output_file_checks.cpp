@@ -3,7 +3,6 @@
 #include <cerrno>
 
 #include "reports/report_error.h"
-#include "reports/text_sink.h"
 #include "text/strings.h"
 
 namespace velt {
@@ -36,35 +35,37 @@ Text OutputFileProblem(const Settings& settings, const RunError& error) {
   return text;
 }
 
-bool CheckOutputFileBeforeCount(Session& session) {
-  if (!OutputToFileEnabled(session.settings)) return true;
-  const int err = CheckOutputFileWritable(OutputFilePath(session.settings));
+bool CheckOutputFileBeforeCount(ReportContext& context) {
+  const Settings& settings = context.settings;
+  if (!OutputToFileEnabled(settings)) return true;
+  const int err = CheckOutputFileWritable(OutputFilePath(settings));
   if (err == 0) return true;
   const RunError error = ErrorFromErrno(err);
   Text text(u"Error: ");
   text.append(error.description).append(kLineEnd);
-  text.append(OutputFileProblem(session.settings, error)).append(kLineEnd).append(kLineEnd);
+  text.append(OutputFileProblem(settings, error)).append(kLineEnd).append(kLineEnd);
   text.append(u"If the output file is open in Excel then it must first be closed").append(kLineEnd);
   text.append(u"or a different file should be specified as the output file.");
-  SetTextWindow(session, std::move(text));
-  session.run.stopRequested = false;
+  context.sink.SetTextWindow(std::move(text));
+  context.run.stopRequested = false;
   return false;
 }
 
-void ReportFileError(Session& session, const RunError& error, TextView label, bool replacesFile) {
+void ReportFileError(ReportContext& context, const RunError& error, TextView label,
+                     bool replacesFile) {
   const TextView fate = replacesFile ? TextView(u"The output file was left as it was.")
                                      : TextView(u"No output file was written.");
   if (error.number == kErrorPermissionDenied) {
     Text text(u"Perhaps the output file");
     text.append(kLineEnd).append(u"is in use by another application.");
-    text.append(kLineEnd).append(kLineEnd).append(OutputFileProblem(session.settings, error));
+    text.append(kLineEnd).append(kLineEnd).append(OutputFileProblem(context.settings, error));
     text.append(kLineEnd).append(fate);
-    session.Message(u"Permission denied", std::move(text), MessageIcon::Information);
+    context.shell.Message(u"Permission denied", std::move(text), MessageIcon::Information);
     return;
   }
-  Text description = OutputFileProblem(session.settings, error);
+  Text description = OutputFileProblem(context.settings, error);
   description.append(kLineEnd).append(fate);
-  ReportError(session, error.number, description, label);
+  ReportError(context, error.number, description, label);
 }
 
 }  // namespace velt

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/session.h"
 #include "reports/output_file.h"
+#include "reports/report_context.h"
 
 namespace velt {
 
@@ -26,12 +26,13 @@ Text OutputFileProblem(const Settings& settings, const RunError& error);
 // emptying it. On failure puts the explanation (with the path and the reason)
 // into the text window, clears stopRequested and returns false: the count must not
 // start.
-bool CheckOutputFileBeforeCount(Session& session);
+bool CheckOutputFileBeforeCount(ReportContext& context);
 
 // A failure of the output file during a listing: error 70 shows the
 // "Permission denied" message, any other goes to ReportError with the label.
 // Both name the file and the reason and say what became of the file: left as
 // it was (replacesFile) or not written.
-void ReportFileError(Session& session, const RunError& error, TextView label, bool replacesFile);
+void ReportFileError(ReportContext& context, const RunError& error, TextView label,
+                     bool replacesFile);
 
 }  // namespace velt

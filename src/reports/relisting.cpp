@@ -1,77 +1,35 @@
 #include "reports/relisting.h"
 
-#include "engine/window_actions.h"
 #include "reports/display_format.h"
 #include "reports/listing.h"
 
 namespace velt {
-namespace {
 
-// The format handlers relist right after EnableFormatOptions; the relist that
-// unchecking "sort by number of files" would start on its own is left out so
-// the report is listed once.
-void EnableFormatOptionsWithoutRelist(Session& session, ListedPhrases& phrases) {
-  ReportState& reports = session.reports;
-  const bool suppressed = reports.suppressRelist;
-  reports.suppressRelist = true;
-  EnableFormatOptions(session, phrases);
-  reports.suppressRelist = suppressed;
-}
-
-}  // namespace
-
-void RelistAfterOptionChange(Session& session, ListedPhrases& phrases) {
-  ReportState& reports = session.reports;
-  if (!session.run.startUpCompleted || reports.suppressRelist) return;
-  if (reports.listingRunning) {
-    reports.relistRequested = true;
+void RelistAfterOptionChange(ReportContext& context, ListedPhrases& phrases) {
+  ReportState& state = context.state;
+  const RunState& run = context.run;
+  if (!run.startUpCompleted || state.suppressRelist) return;
+  if (state.listingRunning) {
+    state.relistRequested = true;
     return;
   }
-  if (!CheckDisplayFormatAvailable(session, phrases)) return;
-  if (session.run.countAvailable || session.run.listIncomplete) {
-    ListWords(session, phrases);
-    if (session.run.listIncomplete) {
-      session.Message(session.UIText(23), session.UIText(22), MessageIcon::Information);
+  if (!CheckDisplayFormatAvailable(context)) return;
+  if (run.countAvailable || run.listIncomplete) {
+    ListWords(context, phrases);
+    if (run.listIncomplete) {
+      Shell& shell = context.shell;
+      shell.Message(shell.UIText(23), shell.UIText(22), MessageIcon::Information);
     }
   }
-  SetTheFocus(session);
+  context.hooks.FocusCountButton();
 }
 
-void OnWordOrderChosen(Session& session, ListedPhrases& phrases) {
-  if (!session.run.startUpCompleted) return;
-  EnableFormatOptionsWithoutRelist(session, phrases);
-  RelistAfterOptionChange(session, phrases);
-}
-
-void OnDisplayFormatChosen(Session& session, ListedPhrases& phrases) {
-  if (!session.run.startUpCompleted) return;
-  EnableFormatOptionsWithoutRelist(session, phrases);
-  RelistAfterOptionChange(session, phrases);
-}
-
-void OnRelativeFrequencyClicked(Session& session, ListedPhrases& phrases) {
-  RelistAfterOptionChange(session, phrases);
-}
-
-void OnSortByNumberOfFilesClicked(Session& session, ListedPhrases& phrases) {
-  // The chain must not change under a running listing's feet.
-  if (session.reports.listingRunning) {
-    session.reports.chainRebuildRequested = true;
+void RebuildFrequencyChain(ReportContext& context, ListedPhrases& phrases) {
+  if (context.state.listingRunning) {
+    context.state.chainRebuildRequested = true;
   } else {
-    phrases.BuildFrequencyChain(session.settings.sortByNumberOfFiles);
+    phrases.BuildFrequencyChain(context.settings.sortByNumberOfFiles);
   }
-  RelistAfterOptionChange(session, phrases);
-}
-
-void OnDisableOutputToFileClicked(Session& session, ListedPhrases& phrases) {
-  const Settings& settings = session.settings;
-  if (!settings.outputToFileDisabled && !settings.filePaths[1].empty() &&
-      session.run.countAvailable && !session.reports.listingRunning) {
-    const Answer answer = session.Message(u"Relist?", u"Relist words (so as to write to file)?",
-                                          MessageIcon::Question, MessageButtons::YesNo);
-    if (answer == Answer::Yes) ListWords(session, phrases);
-  }
-  SetTheFocus(session);
 }
 
 }  // namespace velt

@@ -1,28 +1,20 @@
-// Relisting after a report option changed, and the click handlers of the
-// report options that the windows call.
+// Relisting the last count after a report option changed.
 #pragma once
 
-#include "engine/session.h"
 #include "reports/listed_phrases.h"
+#include "reports/report_context.h"
 
 namespace velt {
 
 // Lists the last count again under the current options (after start-up, not
-// while suppressRelist is set). Clicked while a listing runs, the relist
-// waits until that listing has ended.
-void RelistAfterOptionChange(Session& session, ListedPhrases& phrases);
+// while suppressRelist is set), then gives the Count button the focus.
+// Clicked while a listing runs, the relist waits until that listing has
+// ended.
+void RelistAfterOptionChange(ReportContext& context, ListedPhrases& phrases);
 
-// Handlers of the report options. The window changes the settings record
-// first, then calls the handler. The engine itself runs the handlers that
-// its own changes of a setting imply; a window must not call them again when
-// it mirrors such a change (SettingsChanged).
-void OnWordOrderChosen(Session& session, ListedPhrases& phrases);
-void OnDisplayFormatChosen(Session& session, ListedPhrases& phrases);
-void OnRelativeFrequencyClicked(Session& session, ListedPhrases& phrases);
-void OnSortByNumberOfFilesClicked(Session& session, ListedPhrases& phrases);
-
-// The "Disable" box beside the output path: unchecked with a count available,
-// offers to relist so that the file gets written.
-void OnDisableOutputToFileClicked(Session& session, ListedPhrases& phrases);
+// Relinks the frequency chain by the current "sort by number of files"
+// option. The chain must not change under a running listing's feet: while one
+// runs, the rebuild waits until it has ended.
+void RebuildFrequencyChain(ReportContext& context, ListedPhrases& phrases);
 
 }  // namespace velt

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/session.h"
+#include "reports/report_context.h"
 
 namespace velt {
 
@@ -14,6 +14,6 @@ inline constexpr int32_t kTextWindowFull = -7;
 // text-window-full notice (which also cuts the window back and sets
 // textWindowFull); otherwise "At <label> error #<number>." and the
 // description.
-void ReportError(Session& session, int32_t number, TextView description, TextView label);
+void ReportError(ReportContext& context, int32_t number, TextView description, TextView label);
 
 }  // namespace velt

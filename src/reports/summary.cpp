@@ -1,6 +1,5 @@
 #include "reports/summary.h"
 
-#include "reports/text_sink.h"
 #include "text/strings.h"
 
 namespace velt {
@@ -74,38 +73,39 @@ Text HowManyPhrasesText(const PhraseSummary& s) {
   return text;
 }
 
-void SetHowManyPhrases(Session& session, const PhraseSummary& summary) {
+void SetHowManyPhrases(ReportContext& context, const PhraseSummary& summary) {
   Text text = HowManyPhrasesText(summary);
   if (summary.includedPhraseCount >= 1) {
-    session.run.summarySentence = std::move(text);
+    context.run.summarySentence = std::move(text);
     return;
   }
-  SetTextWindow(session, std::move(text));
-  session.window.SetCaption(ControlId::lblNumberOfWords, u"");
+  context.sink.SetTextWindow(std::move(text));
+  context.shell.window.SetCaption(ControlId::lblNumberOfWords, u"");
 }
 
-void ReportNoPhrases(Session& session) {
+void ReportNoPhrases(const Settings& settings, TextSink& sink) {
   Text text(u"No phrases ");
-  if (session.settings.ignoreShortWords) {
-    text.append(u"with at least").append(Str(session.settings.ShortWordSize()));
+  if (settings.ignoreShortWords) {
+    text.append(u"with at least").append(Str(settings.ShortWordSize()));
     text.append(u" characters").append(kLineEnd);
   }
   text.append(u"satisfying the specified conditions were found.");
-  OutputToTxb(session, text);
+  sink.OutputToTxb(text);
 }
 
-void SetFilesScannedNotice(Session& session) {
-  const int32_t files = session.sources.fileCount;
-  const int folders = session.sources.folderCount;
-  Text notice = session.numbers.Grouped(files);
+void SetFilesScannedNotice(ReportContext& context) {
+  const int32_t files = context.sources.fileCount;
+  const int folders = context.sources.folderCount;
+  const NumberFormat& numbers = context.shell.numbers;
+  Text notice = numbers.Grouped(files);
   notice.append(files > 1 ? u" files" : u" file");
-  notice.append(u" (in ").append(session.numbers.Grouped(folders));
+  notice.append(u" (in ").append(numbers.Grouped(folders));
   notice.append(folders > 1 ? u" folders" : u" folder");
   notice.append(files == 1 ? u") was" : u") were").append(u" scanned.").append(kLineEnd);
-  if (session.run.listIncomplete) {
+  if (context.run.listIncomplete) {
     notice.append(u"Counting was stopped and this list is incomplete.").append(kLineEnd);
   }
-  session.reports.pendingOutput = std::move(notice);
+  context.state.pendingOutput = std::move(notice);
 }
 
 Text FilesInFoldersText(int32_t files, int32_t folders) {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/session.h"
+#include "reports/report_context.h"
 
 namespace velt {
 
@@ -28,14 +28,14 @@ Text HowManyPhrasesText(const PhraseSummary& summary);
 // With phrases found, keeps the summary in summarySentence for the report
 // header; with none, shows it as the whole text window and empties the
 // phrase-count label.
-void SetHowManyPhrases(Session& session, const PhraseSummary& summary);
+void SetHowManyPhrases(ReportContext& context, const PhraseSummary& summary);
 
 // Appends "No phrases ... satisfying the specified conditions were found."
-void ReportNoPhrases(Session& session);
+void ReportNoPhrases(const Settings& settings, TextSink& sink);
 
 // Puts "N files (in M folders) were scanned." (and the incomplete-list note)
 // into pendingOutput.
-void SetFilesScannedNotice(Session& session);
+void SetFilesScannedNotice(ReportContext& context);
 
 // "17 files in 3 folders".
 Text FilesInFoldersText(int32_t files, int32_t folders);

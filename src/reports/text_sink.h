@@ -2,30 +2,52 @@
 // report buffer pendingOutput, and clearing.
 #pragma once
 
-#include "engine/session.h"
+#include <cstdint>
+
+#include "platform/view.h"
+#include "reports/report_state.h"
+#include "sources/source_state.h"
+#include "text/text.h"
 
 namespace velt {
 
-// Appends text to the text window, moves the caret to the end and repaints.
-// Once the window is full (textWindowFull) nothing is added any more.
-void OutputToTxb(Session& session, TextView text);
+class TextSink {
+ public:
+  // The window's model and the activity indicator beside it, the report state
+  // that tracks the window, and the folder counts its full notice names.
+  TextSink(WindowModel& window, TextWindow& textWindow, ReportState& state,
+           const SourceState& sources)
+      : window_(window), textWindow_(textWindow), state_(state), sources_(sources) {}
 
-// Sets how many characters the text window is meant to hold; the window
-// refuses text a little beyond that (kTextWindowLimitMargin).
-void SetTextboxCapacity(Session& session, int32_t capacity);
+  TextSink(const TextSink&) = delete;
+  TextSink& operator=(const TextSink&) = delete;
 
-// Replaces the text window's content (caret at the start) and repaints.
-void SetTextWindow(Session& session, Text text);
+  // Appends text to the text window, moves the caret to the end and repaints.
+  // Once the window is full (textWindowFull) nothing is added any more.
+  void OutputToTxb(TextView text);
 
-// Empties the window, repaints it and clears textWindowFull.
-void ClearTextbox(Session& session);
+  // Sets how many characters the text window is meant to hold; the window
+  // refuses text a little beyond that (kTextWindowLimitMargin).
+  void SetTextboxCapacity(int32_t capacity);
 
-// Appends the pending report text pendingOutput to the window and empties it.
-// While the window is full the text stays pending (the full notice shows it).
-void FlushOutput(Session& session);
+  // Replaces the text window's content (caret at the start) and repaints.
+  void SetTextWindow(Text text);
 
-// The "Clear textbox" button: empties the window, hides the counters and
-// forgets the count, so that nothing can be relisted.
-void OnClearOutputClicked(Session& session);
+  // Empties the window, repaints it and clears textWindowFull.
+  void ClearTextbox();
+
+  // Appends the pending report text pendingOutput to the window and empties
+  // it. While the window is full the text stays pending (the full notice
+  // shows it).
+  void FlushOutput();
+
+ private:
+  void MarkTextWindowFull();
+
+  WindowModel& window_;
+  TextWindow& textWindow_;
+  ReportState& state_;
+  const SourceState& sources_;
+};
 
 }  // namespace velt

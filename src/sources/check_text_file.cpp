@@ -45,14 +45,14 @@ Text NotTextMessage(TextView path, const TextFileInfo& info, int64_t size) {
 
 }  // namespace
 
-bool CheckTextFile(Session& session, SourceHooks& hooks, TextView path, bool /*quiet*/, bool& utf8,
+bool CheckTextFile(Shell& shell, SourceHooks& hooks, TextView path, bool /*quiet*/, bool& utf8,
                    int& code, bool /*ask*/) {
   hooks.ClearTextbox();
   const FileStatus status = ExamineFile(NativePath(path));
   if (const std::optional<Text> reason = NotAFileReason(status)) {
     // Never opened: a FIFO would have nothing to give, a folder no lines.
-    session.Message(u"Invalid words-to-ignore file",
-                    u"File " + Text(path) + Text(kLineEnd) + *reason, MessageIcon::Exclamation);
+    shell.Message(u"Invalid words-to-ignore file", u"File " + Text(path) + Text(kLineEnd) + *reason,
+                  MessageIcon::Exclamation);
     code = encoding::kCannotOpen;
     return false;
   }
@@ -62,12 +62,12 @@ bool CheckTextFile(Session& session, SourceHooks& hooks, TextView path, bool /*q
   if (info.utf8) utf8 = true;
   if (code >= classification::kCrLf && code <= classification::kCrOnly) return true;
   if (code == classification::kNotText) {
-    session.Message(u"Not a text file", NotTextMessage(path, info, size), MessageIcon::Information);
+    shell.Message(u"Not a text file", NotTextMessage(path, info, size), MessageIcon::Information);
     return false;
   }
   const TextView tail = FatalErrorTail(code);
   if (!tail.empty()) {
-    session.Message(u"Fatal error", u"File " + Text(path) + Text(tail), MessageIcon::Information);
+    shell.Message(u"Fatal error", u"File " + Text(path) + Text(tail), MessageIcon::Information);
   }
   return false;
 }

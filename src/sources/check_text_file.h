@@ -10,7 +10,7 @@ namespace velt {
 // (codes 1 to 3); code receives the classification and utf8 the UTF-8 flag.
 // A folder, a FIFO, socket or device, or a path that cannot be reached is
 // refused with its reason without being opened (code -9).
-bool CheckTextFile(Session& session, SourceHooks& hooks, TextView path, bool quiet, bool& utf8,
+bool CheckTextFile(Shell& shell, SourceHooks& hooks, TextView path, bool quiet, bool& utf8,
                    int& code, bool ask);
 
 }  // namespace velt

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 
-#include "engine/window_actions.h"
 #include "sources/markup.h"
 #include "text/case_mapping.h"
 #include "text/run_error.h"
@@ -17,17 +16,17 @@ bool IsRefusedControl(char16_t c, bool allowWhitespace) {
   return !(c == 9 || c == 10 || c == 12 || c == 13);
 }
 
-void ShowTooMuchText(Session& session, size_t length) {
-  session.Message(u"Too much clipboard text",
-                  u"There are " + session.numbers.Grouped(static_cast<int64_t>(length)) +
-                      u" characters in the text on the clipboard.\r\nThe maximum permitted is " +
-                      session.numbers.Grouped(static_cast<int64_t>(kMaxClipboardLength)) +
-                      u".  If possible,\r\ncount word frequencies for this text using an input "
-                      u"file.",
-                  MessageIcon::Exclamation);
+void ShowTooMuchText(Shell& shell, size_t length) {
+  shell.Message(u"Too much clipboard text",
+                u"There are " + shell.numbers.Grouped(static_cast<int64_t>(length)) +
+                    u" characters in the text on the clipboard.\r\nThe maximum permitted is " +
+                    shell.numbers.Grouped(static_cast<int64_t>(kMaxClipboardLength)) +
+                    u".  If possible,\r\ncount word frequencies for this text using an input "
+                    u"file.",
+                MessageIcon::Exclamation);
 }
 
-void ShowFetchError(Session& session, const RunError& error, size_t lengthRead) {
+void ShowFetchError(Shell& shell, const RunError& error, size_t lengthRead) {
   Text text = error.description;
   if (error.number == kErrorOutOfMemory) {
     text = u"There is too much text on the clipboard to paste into the textbox.";
@@ -35,20 +34,20 @@ void ShowFetchError(Session& session, const RunError& error, size_t lengthRead) 
       text += u"\r\nIt may, however, still be possible to count word frequencies.";
     }
   }
-  session.Message(u"Error", text, MessageIcon::Exclamation);
+  shell.Message(u"Error", text, MessageIcon::Exclamation);
 }
 
 void StartClipboardRun(SourceContext& context) {
-  Session& session = context.session;
+  Shell& shell = context.shell;
   context.hooks.ClearTextbox();
   context.hooks.ResetWordStore(false);
-  session.run.stopRequested = false;
-  session.run.readingWordsFile = false;
-  session.window.SetCaption(ControlId::cmdCountPhrases, session.UIText(25));
+  context.run.stopRequested = false;
+  context.run.readingWordsFile = false;
+  shell.window.SetCaption(ControlId::cmdCountPhrases, shell.UIText(25));
   context.hooks.EnableDisableButtons(false);
-  session.window.SetEnabled(ControlId::cmdCountPhrases, true);
+  shell.window.SetEnabled(ControlId::cmdCountPhrases, true);
   context.hooks.ClearTextbox();
-  EraseNumWords(session);
+  context.hooks.EraseCounters();
 }
 
 }  // namespace
@@ -63,35 +62,35 @@ bool IsNaturalText(TextView text, int sampleLength, bool allowWhitespace) {
 }
 
 bool GetClipboardText(SourceContext& context) {
-  Session& session = context.session;
+  Shell& shell = context.shell;
   context.hooks.ClearTextbox();
-  session.sources.clipboardText.clear();
+  context.state.clipboardText.clear();
   Text text;
   try {
-    text = session.clipboard.GetText();
+    text = shell.clipboard.GetText();
     if (text.empty()) {
-      session.Message(u"", session.UIText(213), MessageIcon::None);
+      shell.Message(u"", shell.UIText(213), MessageIcon::None);
       return false;
     }
     if (text.size() > kMaxClipboardLength) {
-      ShowTooMuchText(session, text.size());
+      ShowTooMuchText(shell, text.size());
       return false;
     }
-    session.sources.clipboardText = std::move(text);
+    context.state.clipboardText = std::move(text);
   } catch (const std::bad_alloc&) {
-    ShowFetchError(session, OutOfMemoryError(), text.size());
+    ShowFetchError(shell, OutOfMemoryError(), text.size());
   }
-  ConcealNumWords(session, false);
-  session.run.countAvailable = false;
-  SetTheFocus(session);
-  return !session.sources.clipboardText.empty();
+  context.hooks.ConcealCounters(false);
+  context.run.countAvailable = false;
+  context.hooks.FocusCountButton();
+  return !context.state.clipboardText.empty();
 }
 
 bool DoItFromClipboard(SourceContext& context) {
-  Session& session = context.session;
-  const Text& text = session.sources.clipboardText;
+  Shell& shell = context.shell;
+  const Text& text = context.state.clipboardText;
   if (!IsNaturalText(text, kNaturalTextSample, true)) {
-    session.Message(
+    shell.Message(
         u"Invalid input",
         u"The text on the clipboard does not consist\r\nsolely of natural language words.",
         MessageIcon::Exclamation);
@@ -101,14 +100,14 @@ bool DoItFromClipboard(SourceContext& context) {
   try {
     StartClipboardRun(context);
     if (!text.empty()) {
-      context.hooks.ProcessLine(session.settings.caseSignificant ? text : LowerCaseText(text));
+      context.hooks.ProcessLine(context.settings.caseSignificant ? text : LowerCaseText(text));
     }
   } catch (const std::bad_alloc&) {
-    session.window.SetCaption(ControlId::lblTwirler, u" ");
+    shell.window.SetCaption(ControlId::lblTwirler, u" ");
     const RunError error = OutOfMemoryError();
     context.hooks.ReportError(error.number, error.description, u"DoItFromClipboard");
   }
-  SetTheFocus(session);
+  context.hooks.FocusCountButton();
   return true;
 }
 

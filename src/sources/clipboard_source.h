@@ -8,7 +8,7 @@ namespace velt {
 inline constexpr size_t kMaxClipboardLength = 100000;
 inline constexpr int kNaturalTextSample = 3000;
 
-// Fetches the clipboard's text into sources.clipboardText; false (after a
+// Fetches the clipboard's text into SourceState::clipboardText; false (after a
 // message) when there is none, too much, or fetching failed.
 bool GetClipboardText(SourceContext& context);
 

@@ -33,21 +33,21 @@ Text FailureText(const ZipExtraction& extraction) {
   }
 }
 
-bool AskScanDespiteChecksum(Session& session, TextView docxPath) {
-  return session.Message(u"",
-                         u"Invalid checksum found when processing\r\n" + Text(docxPath) +
-                             u"\r\n\r\nDo you wish to scan this file anyway?",
-                         MessageIcon::Question, MessageButtons::YesNo) == Answer::Yes;
+bool AskScanDespiteChecksum(Shell& shell, TextView docxPath) {
+  return shell.Message(u"",
+                       u"Invalid checksum found when processing\r\n" + Text(docxPath) +
+                           u"\r\n\r\nDo you wish to scan this file anyway?",
+                       MessageIcon::Question, MessageButtons::YesNo) == Answer::Yes;
 }
 
-bool AskContinueWithBigFile(Session& session, TextView docxPath) {
-  const Answer answer = session.Message(
+bool AskContinueWithBigFile(Shell& shell, TextView docxPath) {
+  const Answer answer = shell.Message(
       u"Big file",
       Text(docxPath) +
           u"\r\nis rather large.  It may take awhile to scan.\r\nDo you wish to continue?",
       MessageIcon::Question, MessageButtons::YesNo, Answer::No);
   if (answer == Answer::Yes) return true;
-  session.Message(
+  shell.Message(
       u"Big file",
       u"You could try saving it as a text file\r\nand applying this program to that file.",
       MessageIcon::Information);
@@ -118,14 +118,13 @@ bool UnzipMember(ZipReader& zip, const std::string& docxPath, const std::string&
 
 int64_t ExtractDocumentXml(SourceContext& context, TextView docxPath,
                            std::optional<TempFolder>& folder, Text& failure) {
-  Session& session = context.session;
   failure.clear();
-  folder = TempFolder::Create(session.sources.tempArea);
+  folder = TempFolder::Create(context.state.tempArea);
   if (!folder) return docx_extract::kNoTempFolder;
 
   ZipExtraction extraction;
   if (!UnzipMember(context.zip, NativePath(docxPath), folder->path(), extraction) &&
-      !AskScanDespiteChecksum(session, docxPath)) {
+      !AskScanDespiteChecksum(context.shell, docxPath)) {
     folder.reset();
     return docx_extract::kChecksumDeclined;
   }
@@ -142,25 +141,24 @@ int64_t ExtractDocumentXml(SourceContext& context, TextView docxPath,
     return docx_extract::kTooBig;
   }
   if (length <= kBigXmlSize) return length;
-  if (AskContinueWithBigFile(session, docxPath)) return length;
+  if (AskContinueWithBigFile(context.shell, docxPath)) return length;
   folder.reset();
   return docx_extract::kBigDeclined;
 }
 
 Text ConvertDocumentXml(SourceContext& context, const TempFolder& folder, const Text& failure,
                         std::vector<Text>& runs, int64_t& size) {
-  Session& session = context.session;
   runs.clear();
   size = 0;
   if (!failure.empty()) return failure;
   Text xml;
   Text error;
   const bool read = ReadXml(ExtractedXmlPath(folder), xml, error);
-  RemoveExtractedXml(session, folder);
+  RemoveExtractedXml(context.shell, folder);
   if (!read) return error;
   int32_t total = 0;
-  RunsFromDocumentXml(session, xml, runs, total);
-  if (session.run.stopRequested) {
+  RunsFromDocumentXml(context.shell, context.run, xml, runs, total);
+  if (context.run.stopRequested) {
     runs.clear();
     total = 0;
   }
@@ -168,15 +166,15 @@ Text ConvertDocumentXml(SourceContext& context, const TempFolder& folder, const 
   return Text();
 }
 
-void RemoveExtractedXml(Session& session, const TempFolder& folder) {
+void RemoveExtractedXml(Shell& shell, const TempFolder& folder) {
   const std::string xmlPath = ExtractedXmlPath(folder);
   if (::unlink(xmlPath.c_str()) != 0 && errno != ENOENT) {
-    session.Message(u"Error", u"Error when attempting to delete " + FromUtf8(xmlPath),
-                    MessageIcon::Exclamation);
+    shell.Message(u"Error", u"Error when attempting to delete " + FromUtf8(xmlPath),
+                  MessageIcon::Exclamation);
   }
   const std::string word = WordFolder(folder.path());
   if (::rmdir(word.c_str()) != 0 && errno != ENOENT) {
-    session.Message(
+    shell.Message(
         u"Error",
         ErrorFromErrno(errno).description + u" when attempting to delete folder " + FromUtf8(word),
         MessageIcon::Exclamation);

@@ -50,7 +50,7 @@ Text ConvertDocumentXml(SourceContext& context, const TempFolder& folder, const 
 
 // Deletes the extracted body and its "word" folder, keeping the temporary
 // folder; reports what cannot be deleted.
-void RemoveExtractedXml(Session& session, const TempFolder& folder);
+void RemoveExtractedXml(Shell& shell, const TempFolder& folder);
 
 // The text file of a document: its name lower-cased with the extension
 // replaced by "txt" ("Report.DOCX" -> "report.txt").

@@ -21,25 +21,24 @@ constexpr int64_t kDocxProbeLength = 10;
 
 // The messages of a refused extraction.
 int RefuseDocx(SourceContext& context, TextView path, int64_t result) {
-  Session& session = context.session;
+  Shell& shell = context.shell;
   if (result == docx_extract::kTooBig) {
-    session.Message(u"File too big",
-                    Text(path) +
-                        u"\r\nis too large (more than 20 Mb) to be scanned directly.\r\n\r\n"
-                        u"You might be able to save it as a text file\r\n"
-                        u"and apply this program to that file.",
-                    MessageIcon::Information);
+    shell.Message(u"File too big",
+                  Text(path) +
+                      u"\r\nis too large (more than 20 Mb) to be scanned directly.\r\n\r\n"
+                      u"You might be able to save it as a text file\r\n"
+                      u"and apply this program to that file.",
+                  MessageIcon::Information);
   } else if (result == docx_extract::kNoTempFolder) {
-    session.Message(session.UIText(34), u"Unable to create temporary folder.",
-                    MessageIcon::Exclamation);
+    shell.Message(shell.UIText(34), u"Unable to create temporary folder.",
+                  MessageIcon::Exclamation);
   }
   // A single-file run ends here. A folder scan goes on with its other files
   // and keeps its timer and the file list it has written so far.
-  if (session.settings.source == Source::SingleFile) {
-    session.run.timer2Enabled = false;
-    session.run.elapsedTimeRunning = false;
-    session.window.SetCaption(ControlId::lblFilesize, u"");
-    session.window.SetCaption(ControlId::lblXMLsize, u"");
+  if (context.settings.source == Source::SingleFile) {
+    context.run.timer2Enabled = false;
+    context.run.elapsedTimeRunning = false;
+    ClearSizeLabels(shell.window);
     context.hooks.ClearTextbox();
   }
   return kDocxFailed;
@@ -59,8 +58,8 @@ void KeepExtractedText(const std::string& textPath, TextView docxPath) {
 
 }  // namespace
 
-bool IsDocxFile(const Session& session, TextView path) {
-  if (session.run.readingWordsFile || LowerExtension(path) != u"docx") return false;
+bool IsDocxFile(const RunState& run, TextView path) {
+  if (run.readingWordsFile || LowerExtension(path) != u"docx") return false;
   OpenedFile opened = OpenRegularFile(NativePath(path));
   if (!opened.fd.valid()) return false;
   char start[kDocxProbeLength];
@@ -77,7 +76,7 @@ int DocxFirstPass(SourceContext& context, TextView path) {
 }
 
 int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
-  Session& session = context.session;
+  Shell& shell = context.shell;
   Text failure;
   const int64_t result = ExtractDocumentXml(context, path, text.folder, failure);
   if (result < 0) return RefuseDocx(context, path, result);
@@ -86,22 +85,22 @@ int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
   int64_t size = 0;
   const Text error = ConvertDocumentXml(context, *text.folder, failure, runs, size);
   if (!error.empty()) {
-    session.Message(u"Error", error + u" when processing \r\n" + Text(path),
-                    MessageIcon::Exclamation);
-    session.run.stopRequested = true;
+    shell.Message(u"Error", error + u" when processing \r\n" + Text(path),
+                  MessageIcon::Exclamation);
+    context.run.stopRequested = true;
     return 0;
   }
   const std::string textPath = text.folder->path() + "/" + NativePath(DocxTextFileName(path));
   int64_t bytes = 0;
   int writeError = 0;
   if (!WriteRunsFile(runs, textPath, bytes, writeError)) return kTextFileNotWritten;
-  ShowTextSize(session, bytes);
+  ShowTextSize(shell, bytes);
 
   TextFileInfo info;
   const int code = IsTextFile(PathFromNative(textPath), kSampleSize, info, kStrictThreshold, true);
   text.lineType = code >= 1 && code <= 3 ? code : 1;
   text.utf8 = info.utf8;
-  if (session.settings.keepDocxText) KeepExtractedText(textPath, path);
+  if (context.settings.keepDocxText) KeepExtractedText(textPath, path);
   text.textPath = textPath;
   return 0;
 }

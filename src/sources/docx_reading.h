@@ -12,7 +12,7 @@ namespace velt {
 
 // True when no words file is being read, the extension is "docx" and the file
 // starts with a zip local header (at least 10 bytes readable).
-bool IsDocxFile(const Session& session, TextView path);
+bool IsDocxFile(const RunState& run, TextView path);
 
 // First pass: extracts and measures the body, then removes the folder again.
 // Returns 0 to go on, or 13 after the messages of a refusal.

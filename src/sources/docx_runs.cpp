@@ -104,15 +104,15 @@ Text CleanRun(Text run) {
 
 // A stop was requested: true when the conversion goes on. After more than 9
 // seconds of counting the user is asked first.
-bool GoOnAfterStopRequest(Session& session) {
-  if (session.run.secondsElapsed <= kAskAfterSeconds) return false;
+bool GoOnAfterStopRequest(Shell& shell, RunState& run) {
+  if (run.secondsElapsed <= kAskAfterSeconds) return false;
   const Answer answer =
-      session.Message(session.UIText(25), session.UIText(362) + u"\r\n" + session.UIText(363),
-                      MessageIcon::Question, MessageButtons::YesNo);
+      shell.Message(shell.UIText(25), shell.UIText(362) + u"\r\n" + shell.UIText(363),
+                    MessageIcon::Question, MessageButtons::YesNo);
   if (answer == Answer::Yes) return false;
-  session.run.stopRequested = false;
-  session.run.timer2Enabled = true;
-  session.run.elapsedTimeRunning = true;
+  run.stopRequested = false;
+  run.timer2Enabled = true;
+  run.elapsedTimeRunning = true;
   return true;
 }
 
@@ -131,7 +131,8 @@ Text ConversionProgressCaption(int64_t k) {
   return caption + u"]";
 }
 
-int RunsFromDocumentXml(Session& session, TextView xml, std::vector<Text>& runs, int32_t& total) {
+int RunsFromDocumentXml(Shell& shell, RunState& runState, TextView xml, std::vector<Text>& runs,
+                        int32_t& total) {
   ForwardFinder runStart(xml, kRunStart, IsRunStart);
   ForwardFinder runEnd(xml, kRunEnd);
   ForwardFinder separator(xml, u"<", IsWordSeparator);
@@ -143,7 +144,7 @@ int RunsFromDocumentXml(Session& session, TextView xml, std::vector<Text>& runs,
   while (p < xml.size()) {
     const size_t s = runStart.Find(p);
     if (s == TextView::npos) return count;
-    if (session.run.stopRequested && !GoOnAfterStopRequest(session)) return count;
+    if (runState.stopRequested && !GoOnAfterStopRequest(shell, runState)) return count;
     const size_t e = runEnd.Find(p);
     if (e == TextView::npos || e < s) return count;
     const size_t afterName = s + kRunStart.size();
@@ -164,13 +165,13 @@ int RunsFromDocumentXml(Session& session, TextView xml, std::vector<Text>& runs,
       const int64_t k = RoundHalfEven(static_cast<double>(kProgressWidth) *
                                       static_cast<double>(p + 1) / static_cast<double>(xml.size()));
       if (k != shownStep) {
-        session.window.SetCaption(ControlId::lblTotalNumOccurrences, ConversionProgressCaption(k));
-        session.window.Repaint(ControlId::lblTotalNumOccurrences);
+        shell.window.SetCaption(ControlId::lblTotalNumOccurrences, ConversionProgressCaption(k));
+        shell.window.Repaint(ControlId::lblTotalNumOccurrences);
         shownStep = k;
       }
     }
     p = afterRun;
-    session.pump.Yield();
+    shell.pump.Yield();
   }
   return count;
 }

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/session.h"
+#include "phrases/run_state.h"
+#include "settings/shell.h"
+#include "text/text.h"
 
 namespace velt {
 
@@ -18,7 +20,8 @@ namespace velt {
 // other run "&amp;", "&lt;" and "&gt;" are decoded and the UTF-8 repairs
 // applied. Polls the stop request between runs (after 9 seconds of counting
 // it asks first) and shows its progress for long documents.
-int RunsFromDocumentXml(Session& session, TextView xml, std::vector<Text>& runs, int32_t& total);
+int RunsFromDocumentXml(Shell& shell, RunState& runState, TextView xml, std::vector<Text>& runs,
+                        int32_t& total);
 
 // The progress caption of the conversion for k of 37 steps.
 Text ConversionProgressCaption(int64_t k);

@@ -35,11 +35,6 @@ std::vector<Text> SplitItems(TextView text) {
   return items;
 }
 
-bool MentionsDocFiles(TextView box) {
-  const Text lower = LowerCaseText(box);
-  return EndsWith(lower, u".doc") || lower.find(u".doc,") != Text::npos;
-}
-
 bool AllAsterisks(TextView pattern) {
   return pattern.find_first_not_of(u'*') == TextView::npos;
 }
@@ -86,10 +81,10 @@ NameParts SplitAtLastDot(TextView name) {
   return {name.substr(0, dot), name.substr(dot + 1), true};
 }
 
-bool ShowInvalid(Session& session, TextView kind, TextView item) {
-  session.Message(u"Invalid input",
-                  Text(kind) + u" '" + Text(item) + u"' contains an invalid character.",
-                  MessageIcon::Exclamation);
+bool ShowInvalid(Shell& shell, TextView kind, TextView item) {
+  shell.Message(u"Invalid input",
+                Text(kind) + u" '" + Text(item) + u"' contains an invalid character.",
+                MessageIcon::Exclamation);
   return false;
 }
 
@@ -145,9 +140,9 @@ bool FileMatchesPatterns(const SourceState& state, TextView path) {
   return false;
 }
 
-Text GetFileFilepathSpecifications(Session& session, int index) {
-  const std::vector<Text> items = SplitItems(session.settings.pathPatterns[index]);
-  std::vector<Text>& stored = PatternArray(session.sources, index);
+Text GetFileFilepathSpecifications(const Settings& settings, SourceState& state, int index) {
+  const std::vector<Text> items = SplitItems(settings.pathPatterns[index]);
+  std::vector<Text>& stored = PatternArray(state, index);
   stored.clear();
   Text joined;
   for (const Text& item : items) {
@@ -158,54 +153,35 @@ Text GetFileFilepathSpecifications(Session& session, int index) {
   return joined;
 }
 
-bool CheckFilePatterns(Session& session) {
-  for (const Text& pattern : session.sources.filePatterns) {
+bool CheckFilePatterns(Shell& shell, const SourceState& state) {
+  for (const Text& pattern : state.filePatterns) {
     if (pattern.find_first_of(kPatternChars) != Text::npos) {
-      return ShowInvalid(session, u"File pattern", pattern);
+      return ShowInvalid(shell, u"File pattern", pattern);
     }
   }
-  for (const Text& text : session.sources.exclusionTexts) {
+  for (const Text& text : state.exclusionTexts) {
     if (text.find_first_of(kExclusionChars) != Text::npos) {
-      return ShowInvalid(session, u"Folder pattern", text);
+      return ShowInvalid(shell, u"Folder pattern", text);
     }
   }
   return true;
 }
 
-void UpdatePatternTooltips(Session& session) {
+bool MentionsDocFiles(TextView patterns) {
+  const Text lower = LowerCaseText(patterns);
+  return EndsWith(lower, u".doc") || lower.find(u".doc,") != Text::npos;
+}
+
+void UpdatePatternTooltips(WindowModel& window, const Settings& settings) {
   static constexpr std::array<TextView, 2> kExamples = {u"E.g., *.txt, *.docx, a*.htm*, b*.xml",
                                                         u"E.g., copy, bak"};
   for (size_t i = 0; i < kPatternBoxes.size(); ++i) {
-    const Text& text = session.settings.pathPatterns[i];
+    const Text& text = settings.pathPatterns[i];
     TextView tooltip;
     if (text.empty()) tooltip = kExamples[i];
     if (text.size() >= kTooltipLength) tooltip = text;
-    session.window.SetTooltip(kPatternBoxes[i], tooltip);
+    window.SetTooltip(kPatternBoxes[i], tooltip);
   }
-}
-
-void OnPathPatternsLeft(Session& session, int index) {
-  Text& box = session.settings.pathPatterns[index];
-  box = TrimSpaces(box);
-  if (box.empty()) {  // an empty box only empties its array
-    PatternArray(session.sources, index).clear();
-    session.view.SettingsChanged();
-    return;
-  }
-  box = GetFileFilepathSpecifications(session, index);
-  if (box.empty()) PatternArray(session.sources, index).clear();
-  session.view.SettingsChanged();
-  if (index == 0 && MentionsDocFiles(box)) {
-    session.Message(u"Match file patterns",
-                    u"This software does not process .doc files.  To process\r\n"
-                    u"Word .doc files they should first be converted to .docx files.",
-                    MessageIcon::Information);
-    return;
-  }
-  if (session.run.startUpCompleted) CheckFilePatterns(session);
-  UpdatePatternTooltips(session);
-  session.run.countAvailable = false;
-  session.sources.fileCountOutOfDate = true;
 }
 
 }  // namespace velt

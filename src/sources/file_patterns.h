@@ -4,7 +4,10 @@
 
 #include <vector>
 
-#include "engine/session.h"
+#include "settings/settings.h"
+#include "settings/shell.h"
+#include "sources/source_state.h"
+#include "text/text.h"
 
 namespace velt {
 
@@ -27,17 +30,18 @@ bool FileMatchesPatterns(const SourceState& state, TextView path);
 
 // Box 0 (file patterns) or 1 (exclusion texts): splits the box text at commas
 // and spaces, stores the items lower-cased and returns them, as typed, joined
-// by ", ".
-Text GetFileFilepathSpecifications(Session& session, int index);
+// by ", ". An empty box empties its array.
+Text GetFileFilepathSpecifications(const Settings& settings, SourceState& state, int index);
 
 // Validates the stored patterns and exclusion texts; shows the message for the
 // first invalid one.
-bool CheckFilePatterns(Session& session);
+bool CheckFilePatterns(Shell& shell, const SourceState& state);
 
-// A pattern box lost the focus (or Enter was pressed in it).
-void OnPathPatternsLeft(Session& session, int index);
+// The file patterns name .doc files, which are never read (they are not
+// text): "x.doc" at the end or followed by a comma.
+bool MentionsDocFiles(TextView patterns);
 
 // Tooltips of both boxes: long texts are shown whole, empty boxes an example.
-void UpdatePatternTooltips(Session& session);
+void UpdatePatternTooltips(WindowModel& window, const Settings& settings);
 
 }  // namespace velt

@@ -3,7 +3,6 @@
 #include <new>
 #include <optional>
 
-#include "engine/window_actions.h"
 #include "phrases/run_progress.h"
 #include "platform/path_compare.h"
 #include "platform/regular_file.h"
@@ -20,15 +19,15 @@
 namespace velt {
 namespace {
 
-Text NotTextMessage(const Session& session, TextView path, const TextFileInfo& info, int64_t size) {
+Text NotTextMessage(const NumberFormat& numbers, TextView path, const TextFileInfo& info,
+                    int64_t size) {
   Text text = Text(path) + u" is not a text file.\r\n\r\n";
   if (info.percent > 1.0) {
     text += u"This file contains a byte" + Str(info.firstBadByte) + u" at position" +
             Str(info.firstBadPosition) +
             u", indicating that it does not consist solely of text.  "
             u"The percentage of such anomalous bytes in the first" +
-            Str(kSampleSize) + u" bytes is " + session.numbers.Fixed(info.percent, 2) +
-            u"%.\r\n\r\n";
+            Str(kSampleSize) + u" bytes is " + numbers.Fixed(info.percent, 2) + u"%.\r\n\r\n";
   }
   if (info.percent < kNoHintPercentage && size > 0 && size < kHintSizeLimit) {
     text +=
@@ -50,20 +49,24 @@ Text LineTypeNotice(int lineType, bool utf8) {
 class FileReading {
  public:
   explicit FileReading(SourceContext& context)
-      : context_(context), session_(context.session), settings_(context.session.settings) {}
+      : context_(context),
+        shell_(context.shell),
+        settings_(context.settings),
+        run_(context.run),
+        state_(context.state) {}
 
   ~FileReading() {
     // Whatever way the call ends, the 7-bit setting comes back and a
     // single-file run no longer counts as reading files.
     if (saved7bit_) settings_.only7BitAscii = *saved7bit_;
-    if (singleFile_ && startedRun_) session_.sources.readingFiles = false;
-    if (publishedFile_) session_.sources.currentFile.clear();
+    if (singleFile_ && startedRun_) state_.readingFiles = false;
+    if (publishedFile_) state_.currentFile.clear();
   }
 
   int Run() {
     if (const int code = CheckName(); code != 0) return code;
     if (OutputIsInput()) return input_file::kOutputIsInput;
-    isDocx_ = IsDocxFile(session_, path_);
+    isDocx_ = IsDocxFile(run_, path_);
     if (!AskAboutLargeFile()) return file_result::kLargeFileCancelled;
     // The output file may have been chosen just now.
     if (OutputIsInput()) return input_file::kOutputIsInput;
@@ -87,30 +90,28 @@ class FileReading {
   }
 
  private:
-  bool CountingOrListing() const {
-    return session_.sources.listingFiles || session_.sources.countingFiles;
-  }
+  bool CountingOrListing() const { return state_.listingFiles || state_.countingFiles; }
 
   // The file to read names a readable file: in a folder pass the walk's
   // current file, otherwise the (trimmed) input box.
   int CheckName() {
     if (settings_.source == Source::Folder) {
-      path_ = session_.sources.currentFile;
+      path_ = state_.currentFile;
     } else {
       Text& box = settings_.filePaths[0];
       box = TrimSpaces(box);
       path_ = box;
-      session_.sources.currentFile = path_;
+      state_.currentFile = path_;
       publishedFile_ = true;
     }
     if (path_.empty()) {
-      session_.run.stopRequested = true;
+      run_.stopRequested = true;
       return input_file::kZeroLength;
     }
-    const int code = CheckInputFileName(session_, path_);
+    const int code = CheckInputFileName(context_, path_);
     if (code != 0) {
       if (code == input_file::kEndsWithSlash || code == input_file::kMissing) {
-        session_.run.stopRequested = false;
+        run_.stopRequested = false;
       }
       return code;
     }
@@ -127,7 +128,7 @@ class FileReading {
     const Text output = TrimSpaces(settings_.filePaths[1]);
     if (settings_.outputToFileDisabled || output.empty()) return false;
     if (!SamePath(NativePath(output), native_)) return false;
-    session_.run.stopRequested = true;
+    run_.stopRequested = true;
     return true;
   }
 
@@ -138,14 +139,14 @@ class FileReading {
         fileSize_ <= kLargeInputFileSize) {
       return true;
     }
-    const Answer answer = session_.Message(
+    const Answer answer = shell_.Message(
         u"Large input file",
         u"The input file is quite large.  It is advisable to specify an output file before "
         u"continuing, in case the text window will not hold the result. Do you wish to specify "
         u"an output file?",
         MessageIcon::Question, MessageButtons::YesNoCancel);
     if (answer == Answer::Cancel) return false;
-    if (answer == Answer::Yes) OnFileButtonClicked(context_, 1);
+    if (answer == Answer::Yes) ChooseOutputFile(shell_, settings_);
     return true;
   }
 
@@ -153,44 +154,44 @@ class FileReading {
   void StartSingleFileRun() {
     if (!singleFile_) return;
     startedRun_ = true;
-    session_.sources.readingFiles = true;
-    ConcealNumWords(session_, false);
+    state_.readingFiles = true;
+    context_.hooks.ConcealCounters(false);
     context_.hooks.EnableDisableButtons(false);
-    session_.window.SetCaption(ControlId::cmdCountPhrases, session_.UIText(25));
-    session_.window.SetEnabled(ControlId::cmdCountPhrases, true);
-    session_.window.Repaint(ControlId::frmMain);
+    shell_.window.SetCaption(ControlId::cmdCountPhrases, shell_.UIText(25));
+    shell_.window.SetEnabled(ControlId::cmdCountPhrases, true);
+    shell_.window.Repaint(ControlId::frmMain);
   }
 
   // Classifies the file; a result when it is not to be read.
   std::optional<int> Classify() {
-    session_.window.SetCaption(ControlId::lblXMLsize, u"");
+    shell_.window.SetCaption(ControlId::lblXMLsize, u"");
     const int code = IsTextFile(path_, kSampleSize, info_, kFileSourceThreshold, true);
     if (code == encoding::kMissing) {
       // The file went away since it was checked (a folder scan goes on).
-      session_.run.stopRequested = false;
+      run_.stopRequested = false;
       return input_file::kMissing;
     }
     if (code == encoding::kZeroLength) {
       if (singleFile_) {
-        session_.Message(u"Invalid input file", u"This is a zero-length file.",
-                         MessageIcon::Information);
+        shell_.Message(u"Invalid input file", u"This is a zero-length file.",
+                       MessageIcon::Information);
       }
       return file_result::kZeroLength;
     }
     if (code == encoding::kPermissionDenied) {
       if (singleFile_) {
-        session_.Message(u"Invalid input file", u"This file cannot be opened.",
-                         MessageIcon::Information);
+        shell_.Message(u"Invalid input file", u"This file cannot be opened.",
+                       MessageIcon::Information);
       }
       return file_result::kCannotOpen;
     }
     if (code == classification::kNotText) {
       if (!singleFile_) {
-        session_.run.stopRequested = false;
+        run_.stopRequested = false;
         return 0;
       }
-      session_.Message(u"Not a text file", NotTextMessage(session_, path_, info_, fileSize_),
-                       MessageIcon::Information);
+      shell_.Message(u"Not a text file", NotTextMessage(shell_.numbers, path_, info_, fileSize_),
+                     MessageIcon::Information);
       context_.hooks.ClearTextbox();
       return file_result::kNotText;
     }
@@ -204,16 +205,16 @@ class FileReading {
     if (!info_.utf8 || CountingOrListing()) return;
     saved7bit_ = settings_.only7BitAscii;
     settings_.only7BitAscii = false;
-    session_.window.SetCaption(ControlId::lblTotalNumOccurrences, u"This is a UTF8 file.");
-    session_.window.SetVisible(ControlId::lblTotalNumOccurrences, true);
+    shell_.window.SetCaption(ControlId::lblTotalNumOccurrences, u"This is a UTF8 file.");
+    shell_.window.SetVisible(ControlId::lblTotalNumOccurrences, true);
   }
 
   // The folder source lists the file and advances its counters.
   std::optional<int> NoteFolderFile() {
-    session_.run.stopRequested = false;
+    run_.stopRequested = false;
     if (settings_.source != Source::Folder) return std::nullopt;
     if (!ListAndCountFolderFile(context_, path_, fileSize_)) {
-      session_.run.stopRequested = true;
+      run_.stopRequested = true;
       return file_result::kTextboxFull;
     }
     return std::nullopt;
@@ -222,13 +223,13 @@ class FileReading {
   // Word store, markup mode and line-type notice for the reading.
   void PrepareForReading() {
     if (singleFile_) context_.hooks.ResetWordStore(false);
-    session_.sources.clipboardText.clear();
+    state_.clipboardText.clear();
     ScannerState& scanner = context_.hooks.Scanner();
     SetMarkupMode(extension_, scanner.markers, scanner.entitiesPossible);
     if (!isDocx_) {
-      session_.window.SetCaption(ControlId::lblNumWordsExcluded,
-                                 LineTypeNotice(lineType_, info_.utf8));
-      session_.window.SetVisible(ControlId::lblNumWordsExcluded, true);
+      shell_.window.SetCaption(ControlId::lblNumWordsExcluded,
+                               LineTypeNotice(lineType_, info_.utf8));
+      shell_.window.SetVisible(ControlId::lblNumWordsExcluded, true);
     }
   }
 
@@ -249,8 +250,8 @@ class FileReading {
   }
 
   int ReadFile() {
-    const bool showProgress = session_.sources.readingFiles && fileSize_ > kProgressSizeLimit;
-    if (showProgress) StartProgressBar(session_.window);
+    const bool showProgress = state_.readingFiles && fileSize_ > kProgressSizeLimit;
+    if (showProgress) StartProgressBar(shell_.window);
     context_.hooks.Scanner().commentState = -1;
     std::string readPath = native_;
     if (isDocx_) {
@@ -271,17 +272,19 @@ class FileReading {
   // What the window shows once the file is read.
   void Finish() {
     docx_.folder.reset();
-    session_.window.Repaint(ControlId::lblTotalNumOccurrences);
+    shell_.window.Repaint(ControlId::lblTotalNumOccurrences);
     if (singleFile_) {
-      session_.window.SetCaption(ControlId::lblNumberOfWords, u"");
-      session_.window.SetVisible(ControlId::lblNumberOfWords, true);
+      shell_.window.SetCaption(ControlId::lblNumberOfWords, u"");
+      shell_.window.SetVisible(ControlId::lblNumberOfWords, true);
     }
-    session_.window.SetCaption(ControlId::lblTwirler, u" ");
+    shell_.window.SetCaption(ControlId::lblTwirler, u" ");
   }
 
   SourceContext& context_;
-  Session& session_;
+  Shell& shell_;
   Settings& settings_;
+  RunState& run_;
+  SourceState& state_;
   Text path_;
   std::string native_;
   Text extension_;

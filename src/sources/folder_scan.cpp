@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/window_actions.h"
 #include "phrases/run_progress.h"
 #include "platform/path_compare.h"
 #include "sources/file_patterns.h"
@@ -98,12 +97,12 @@ bool IsCountingOnly(const SourceState& state) {
 
 // Writes CR LF first unless the text window is empty or ends a line.
 void StartFreshLine(SourceContext& context) {
-  const Text& shown = context.session.textWindow.text();
+  const Text& shown = context.shell.textWindow.text();
   if (!shown.empty() && !EndsWith(shown, kLineEnd)) context.hooks.OutputToTxb(kLineEnd);
 }
 
-Text DisplayName(const Session& session, TextView path) {
-  const Text folder = TrimSpaces(session.settings.inputFolder);
+Text DisplayName(const Settings& settings, TextView path) {
+  const Text folder = TrimSpaces(settings.inputFolder);
   if (folder.size() > kShortFolderLength && path.substr(0, folder.size()) == folder) {
     return u"{Folder}" + Text(path.substr(folder.size()));
   }
@@ -114,15 +113,15 @@ Text DisplayName(const Session& session, TextView path) {
 // shows it in the (disabled) input-file box while it is read; the path the
 // user chose for the single-file source stays in the settings.
 void ReadFolderFile(SourceContext& context, TextView path) {
-  Session& session = context.session;
-  session.sources.currentFile = Text(path);
-  session.window.SetCaption(ControlId::txbFile_0, path);
+  WindowModel& window = context.shell.window;
+  context.state.currentFile = Text(path);
+  window.SetCaption(ControlId::txbFile_0, path);
   for (const ControlId id :
        {ControlId::txbFile_0, ControlId::lblFile, ControlId::lblFilesize, ControlId::lblXMLsize}) {
-    session.window.SetVisible(id, true);
+    window.SetVisible(id, true);
   }
   DoItFromFile(context);
-  if (session.sources.readingFiles) ResetProgressLabel(session.window);
+  if (context.state.readingFiles) ResetProgressLabel(window);
 }
 
 // Ends what a scan shows of its current file, however the scan ends: the
@@ -130,18 +129,18 @@ void ReadFolderFile(SourceContext& context, TextView path) {
 // says.
 class CurrentFileScope {
  public:
-  explicit CurrentFileScope(Session& session) : session_(session) {}
+  explicit CurrentFileScope(SourceContext& context) : context_(context) {}
   ~CurrentFileScope() {
-    session_.sources.currentFile.clear();
-    session_.window.SetCaption(ControlId::txbFile_0, session_.settings.filePaths[0]);
-    session_.window.SetVisible(ControlId::txbFile_0,
-                               session_.settings.source == Source::SingleFile);
+    WindowModel& window = context_.shell.window;
+    context_.state.currentFile.clear();
+    window.SetCaption(ControlId::txbFile_0, context_.settings.filePaths[0]);
+    window.SetVisible(ControlId::txbFile_0, context_.settings.source == Source::SingleFile);
   }
   CurrentFileScope(const CurrentFileScope&) = delete;
   CurrentFileScope& operator=(const CurrentFileScope&) = delete;
 
  private:
-  Session& session_;
+  SourceContext& context_;
 };
 
 Text CountedNoun(int count, TextView noun) {
@@ -150,53 +149,51 @@ Text CountedNoun(int count, TextView noun) {
 
 // Says how many folders and files the walk had to pass over because their
 // paths are too long to be opened.
-void ReportPathsTooLong(Session& session) {
-  const SourceState& state = session.sources;
+void ReportPathsTooLong(Shell& shell, const SourceState& state) {
   if (state.foldersTooLong == 0 && state.filesTooLong == 0) return;
   Text what;
   if (state.foldersTooLong > 0) what = CountedNoun(state.foldersTooLong, u"folder");
   if (state.foldersTooLong > 0 && state.filesTooLong > 0) what += u" and ";
   if (state.filesTooLong > 0) what += CountedNoun(state.filesTooLong, u"file");
   const bool one = state.foldersTooLong + state.filesTooLong == 1;
-  session.Message(u"Paths too long",
-                  what + u" could not be read because " +
-                      (one ? u"its path is too long." : u"their paths are too long."),
-                  MessageIcon::Exclamation);
+  shell.Message(u"Paths too long",
+                what + u" could not be read because " +
+                    (one ? u"its path is too long." : u"their paths are too long."),
+                MessageIcon::Exclamation);
 }
 
-void ShowFileProgressBar(Session& session, Text caption, bool monospace, Align align) {
-  session.window.SetAlign(ControlId::lblNumOccurrences, align);
-  session.window.SetFont(ControlId::lblNumOccurrences, LabelFont{monospace, false, 10});
-  session.window.SetCaption(ControlId::lblNumOccurrences, caption);
-  session.window.Repaint(ControlId::lblNumOccurrences);
+void ShowFileProgressBar(WindowModel& window, Text caption, bool monospace, Align align) {
+  window.SetAlign(ControlId::lblNumOccurrences, align);
+  window.SetFont(ControlId::lblNumOccurrences, LabelFont{monospace, false, 10});
+  window.SetCaption(ControlId::lblNumOccurrences, caption);
+  window.Repaint(ControlId::lblNumOccurrences);
 }
 
 void RunReadingPass(SourceContext& context, const std::string& folder) {
-  Session& session = context.session;
-  SourceState& state = session.sources;
+  WindowModel& window = context.shell.window;
+  SourceState& state = context.state;
   state.fileCount = 0;
   state.folderCount = 1;
   context.hooks.ResetWordStore(true);
-  session.run.stopRequested = false;
-  ShowFileProgressBar(session, u"[" + Text(kProgressBarWidth, u' ') + u"]", true, Align::Left);
+  context.run.stopRequested = false;
+  ShowFileProgressBar(window, u"[" + Text(kProgressBarWidth, u' ') + u"]", true, Align::Left);
   state.readingFiles = true;
   ScanFolder(context, folder);
   state.readingFiles = false;
-  ResetProgressLabel(session.window);
-  ShowFileProgressBar(session, Text(), false, Align::Right);
+  ResetProgressLabel(window);
+  ShowFileProgressBar(window, Text(), false, Align::Right);
 }
 
 bool WarnAboutSeveralFiles(SourceContext& context) {
-  Session& session = context.session;
-  const SourceState& state = session.sources;
-  if (!TrimSpaces(session.settings.filePaths[1]).empty()) return false;
+  const SourceState& state = context.state;
+  if (!TrimSpaces(context.settings.filePaths[1]).empty()) return false;
   if (state.folderCount <= 1 && state.totalFileCount <= 1) return false;
-  const Answer answer = session.Message(u"Multiple files/folders",
-                                        u"When scanning multiple files or folders\r\n"
-                                        u"you must specify an output file in case\r\n"
-                                        u"the text window will not hold the result.",
-                                        MessageIcon::Exclamation, MessageButtons::OkCancel);
-  if (answer == Answer::Ok) OnFileButtonClicked(context, 1);
+  const Answer answer = context.shell.Message(u"Multiple files/folders",
+                                              u"When scanning multiple files or folders\r\n"
+                                              u"you must specify an output file in case\r\n"
+                                              u"the text window will not hold the result.",
+                                              MessageIcon::Exclamation, MessageButtons::OkCancel);
+  if (answer == Answer::Ok) ChooseOutputFile(context.shell, context.settings);
   return true;
 }
 
@@ -217,21 +214,20 @@ Text ListedFileSize(const NumberFormat& numbers, int64_t bytes) {
   return numbers.Fixed(value, 2) + u" Gb";
 }
 
-bool CheckFolderSource(Session& session) {
-  Settings& settings = session.settings;
+bool CheckFolderSource(Shell& shell, Settings& settings) {
   settings.inputFolder = TrimSpaces(settings.inputFolder);
   if (settings.inputFolder.empty()) {
-    session.Message(u"Error", u"Folder not specified.", MessageIcon::Exclamation);
+    shell.Message(u"Error", u"Folder not specified.", MessageIcon::Exclamation);
     return false;
   }
   const std::string folder = NativePath(settings.inputFolder);
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
-    session.Message(u"Invalid input", u"Folder does not exist", MessageIcon::Exclamation);
+    shell.Message(u"Invalid input", u"Folder does not exist", MessageIcon::Exclamation);
     return false;
   }
   if (!settings.includeSubfolders && !FolderHasFiles(folder)) {
-    session.Message(u"Nothing to do", u"Folder contains no files.", MessageIcon::Information);
+    shell.Message(u"Nothing to do", u"Folder contains no files.", MessageIcon::Information);
     return false;
   }
   settings.filePaths[1] = TrimSpaces(settings.filePaths[1]);
@@ -240,24 +236,23 @@ bool CheckFolderSource(Session& session) {
   const bool conflict = settings.includeSubfolders ? IsWithinFolder(folder, output)
                                                    : IsDirectlyInFolder(folder, output);
   if (!conflict) return true;
-  session.Message(u"Invalid output file",
-                  u"The output file cannot be in the folder or a subfolder.",
-                  MessageIcon::Information);
+  shell.Message(u"Invalid output file", u"The output file cannot be in the folder or a subfolder.",
+                MessageIcon::Information);
   return false;
 }
 
 bool ScanFolderFiles(SourceContext& context) {
-  Session& session = context.session;
-  SourceState& state = session.sources;
-  if (!CheckFolderSource(session)) return false;
-  session.window.SetCaption(ControlId::cmdCountPhrases, session.UIText(25));
-  session.run.stopRequested = false;
+  Shell& shell = context.shell;
+  SourceState& state = context.state;
+  if (!CheckFolderSource(shell, context.settings)) return false;
+  shell.window.SetCaption(ControlId::cmdCountPhrases, shell.UIText(25));
+  context.run.stopRequested = false;
   context.hooks.EnableDisableButtons(false);
-  session.window.SetEnabled(ControlId::cmdCountPhrases, true);
-  session.window.Repaint(ControlId::frmMain);
+  shell.window.SetEnabled(ControlId::cmdCountPhrases, true);
+  shell.window.Repaint(ControlId::frmMain);
 
-  const std::string folder = NativePath(session.settings.inputFolder);
-  const CurrentFileScope currentFile(session);
+  const std::string folder = NativePath(context.settings.inputFolder);
+  const CurrentFileScope currentFile(context);
   state.fileCount = 0;
   state.countingFiles = true;
   state.folderCount = 1;
@@ -269,7 +264,7 @@ bool ScanFolderFiles(SourceContext& context) {
   state.fileCountOutOfDate = false;
   if (!state.listingFiles) context.hooks.ClearTextbox();
 
-  if (session.run.stopRequested) {
+  if (context.run.stopRequested) {
     StartFreshLine(context);
     context.hooks.OutputToTxb(u"Stopped while counting files (so far: " +
                               FormatFileCount(state.fileCount, state.folderCount) + u").\r\n");
@@ -281,18 +276,17 @@ bool ScanFolderFiles(SourceContext& context) {
                                         FormatFileCount(state.totalFileCount, state.folderCount) +
                                         u" will be scanned.\r\n"
                                   : Text(u"No files will be scanned.\r\n"));
-    ReportPathsTooLong(session);
+    ReportPathsTooLong(shell, state);
     return false;
   }
   if (WarnAboutSeveralFiles(context)) return false;
   RunReadingPass(context, folder);
-  ReportPathsTooLong(session);
+  ReportPathsTooLong(shell, state);
   return true;
 }
 
 void ScanFolder(SourceContext& context, const std::string& folder) {
-  Session& session = context.session;
-  SourceState& state = session.sources;
+  SourceState& state = context.state;
   const Text folderText = PathFromNative(folder);
   if (ContainsAny(LowerCaseText(folderText), state.exclusionTexts)) return;
   if (IsCountingOnly(state) && state.fileCount > 0 &&
@@ -312,65 +306,56 @@ void ScanFolder(SourceContext& context, const std::string& folder) {
       continue;
     }
     ReadFolderFile(context, path);
-    if (session.run.stopRequested) return;
+    if (context.run.stopRequested) return;
   }
-  if (!session.settings.includeSubfolders) return;
+  if (!context.settings.includeSubfolders) return;
   for (const fs::path& sub : entries.folders) {
     if (LowerCaseText(PathFromNative(sub.string())).find(kRecycleBin) != Text::npos) continue;
     ++state.folderCount;
     ScanFolder(context, sub.string());
-    session.pump.Yield();
-    if (session.run.stopRequested) return;
+    context.shell.pump.Yield();
+    if (context.run.stopRequested) return;
   }
 }
 
 bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size) {
-  Session& session = context.session;
-  SourceState& state = session.sources;
+  Shell& shell = context.shell;
+  SourceState& state = context.state;
   if (state.listingFiles || state.readingFiles) {
-    if (!session.settings.suppressWordsAsFound && state.readingFiles) StartFreshLine(context);
-    context.hooks.OutputToTxb(DisplayName(session, path) + u" [" +
-                              ListedFileSize(session.numbers, size) + u"]\r\n");
-    if (session.reports.textWindowFull) return false;
+    if (!context.settings.suppressWordsAsFound && state.readingFiles) StartFreshLine(context);
+    context.hooks.OutputToTxb(DisplayName(context.settings, path) + u" [" +
+                              ListedFileSize(shell.numbers, size) + u"]\r\n");
+    if (context.hooks.TextWindowFull()) return false;
   }
   ++state.fileCount;
   if (IsCountingOnly(state) && (state.fileCount % 5 == 0 || state.fileCount < 10)) {
     ShowCountingFiles(context, state.fileCount);
   }
-  session.pump.Yield();
+  shell.pump.Yield();
   if (state.readingFiles && state.totalFileCount > 0) {
     const int64_t filled = RoundHalfEven(kProgressBarWidth * static_cast<double>(state.fileCount) /
                                          static_cast<double>(state.totalFileCount));
     // More files than counted (some appeared between the passes) keep the
     // bar full rather than overrunning it.
-    session.window.SetCaption(ControlId::lblNumOccurrences,
-                              ProgressBarCaption(static_cast<int>(std::min<int64_t>(
-                                  std::max<int64_t>(filled, 0), kProgressBarWidth))));
-    session.window.Repaint(ControlId::lblNumOccurrences);
+    shell.window.SetCaption(ControlId::lblNumOccurrences,
+                            ProgressBarCaption(static_cast<int>(std::min<int64_t>(
+                                std::max<int64_t>(filled, 0), kProgressBarWidth))));
+    shell.window.Repaint(ControlId::lblNumOccurrences);
   }
   return true;
 }
 
-void OnListFilesClicked(SourceContext& context) {
-  Session& session = context.session;
-  ConcealNumWords(session, false);
+void ListFilesToScan(SourceContext& context) {
   context.hooks.ClearTextbox();
-  const Text folder = TrimSpaces(session.settings.inputFolder);
+  const Text folder = TrimSpaces(context.settings.inputFolder);
   if (folder.size() > kShortFolderLength) {
     context.hooks.OutputToTxb(u"{Folder} = " + folder + u"\r\n\r\n");
   }
-  session.sources.listingFiles = true;
-  DisableSourceControls(session);
-  session.run.readingWordsFile = false;
+  context.state.listingFiles = true;
+  DisableSourceControls(context.shell.window);
+  context.run.readingWordsFile = false;
   ScanFolderFiles(context);
-  session.sources.listingFiles = false;
-  context.hooks.EnableDisableButtons(true);
-  for (const ControlId id :
-       {ControlId::txbFile_0, ControlId::lblFile, ControlId::lblFilesize, ControlId::lblXMLsize}) {
-    session.window.SetVisible(id, false);
-  }
-  session.run.stopRequested = false;
-  session.sources.tempArea.Remove();
+  context.state.listingFiles = false;
 }
 
 }  // namespace velt

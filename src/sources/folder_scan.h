@@ -11,7 +11,7 @@ namespace velt {
 
 // The folder box names an existing folder with something to read, and the
 // output file does not lie where the scan would read it.
-bool CheckFolderSource(Session& session);
+bool CheckFolderSource(Shell& shell, Settings& settings);
 
 // Counts the matching files, then (unless only listing, stopped or warned
 // about several files without an output file) reads them. True when the
@@ -38,7 +38,9 @@ Text ListedFileSize(const NumberFormat& numbers, int64_t bytes);
 // False when the text window became full.
 bool ListAndCountFolderFile(SourceContext& context, TextView path, int64_t size);
 
-// "List files to be scanned".
-void OnListFilesClicked(SourceContext& context);
+// "List files to be scanned": clears the text window and lists the matching
+// files (the source controls disabled meanwhile) with their number, reading
+// none of them.
+void ListFilesToScan(SourceContext& context);
 
 }  // namespace velt

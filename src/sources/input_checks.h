@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/session.h"
+#include "sources/source_hooks.h"
 
 namespace velt {
 
@@ -18,20 +18,23 @@ inline constexpr int kOutputIsInput = 4;
 
 // Checks the (trimmed) path and refreshes the size labels. At start-up a path
 // ending with "/" also empties the input box.
-int CheckInputFileName(Session& session, TextView path);
+int CheckInputFileName(SourceContext& context, TextView path);
 
 // The message for codes 1 to 4. Codes 2 and 3 for an input box naming a
 // folder, a FIFO, socket or device, or a path that cannot be reached (a link
 // loop) get a message that says so instead ("Invalid input file").
-void ShowInputFileMessage(Session& session, int code);
+void ShowInputFileMessage(Shell& shell, const Settings& settings, int code);
 
 // The first step of a count: the chosen source has something to read. An
 // input file that is no regular file is refused with its reason.
-bool CheckSourceBeforeCount(Session& session);
+bool CheckSourceBeforeCount(Shell& shell, Settings& settings);
 
 // "Filesize: ..." in fileSizeLabel and "Text: ..." in textSizeLabel.
-void ShowFileSize(Session& session, int64_t bytes);
-void ShowTextSize(Session& session, int64_t bytes);
+void ShowFileSize(Shell& shell, int64_t bytes);
+void ShowTextSize(Shell& shell, int64_t bytes);
+
+// Empties both size labels.
+void ClearSizeLabels(WindowModel& window);
 
 // The size as those labels write it after the prefix: "9,999 bytes",
 // "9.77 Kb", "1.00 Mb".

@@ -110,16 +110,16 @@ Text PrepareLine(TextView raw, bool atLineStart, bool atLineEnd, bool utf8, bool
 
 void FeedFileLines(SourceContext& context, const std::string& path, const LineFeedOptions& options,
                    bool& utf8) {
-  Session& session = context.session;
-  const Settings& settings = session.settings;
+  Shell& shell = context.shell;
+  const Settings& settings = context.settings;
   LineSource source(path, options.lineType == 2);
   Text line;
   bool headSkipped = false;
   bool atLineStart = true;
-  FileProgress progress(session.window, options.lineType, options.progressFileSize);
+  FileProgress progress(shell.window, options.lineType, options.progressFileSize);
   while (true) {
-    session.pump.Yield();
-    if (session.run.stopRequested) return;
+    shell.pump.Yield();
+    if (context.run.stopRequested) return;
     if (!source.Next(line)) return;
     bool startsLine = atLineStart;
     progress.AfterLine(static_cast<int64_t>(line.size()));

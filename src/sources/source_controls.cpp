@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <initializer_list>
 
-#include "engine/window_actions.h"
 #include "platform/path_compare.h"
 #include "sources/input_checks.h"
 #include "text/path_text.h"
@@ -26,15 +25,15 @@ constexpr ControlId kPatternControls[] = {
 constexpr ControlId kSizeLabels[] = {ControlId::lblFilesize, ControlId::lblXMLsize};
 
 template <size_t N>
-void SetVisible(Session& session, const ControlId (&ids)[N], bool visible) {
+void SetVisible(WindowModel& window, const ControlId (&ids)[N], bool visible) {
   for (const ControlId id : ids)
-    session.window.SetVisible(id, visible);
+    window.SetVisible(id, visible);
 }
 
 template <size_t N>
-void SetEnabled(Session& session, const ControlId (&ids)[N], bool enabled) {
+void SetEnabled(WindowModel& window, const ControlId (&ids)[N], bool enabled) {
   for (const ControlId id : ids)
-    session.window.SetEnabled(id, enabled);
+    window.SetEnabled(id, enabled);
 }
 
 bool HasSubfolder(const std::string& folder) {
@@ -47,14 +46,9 @@ bool HasSubfolder(const std::string& folder) {
   return false;
 }
 
-void ClearSizeLabels(Session& session) {
-  for (const ControlId id : kSizeLabels)
-    session.window.SetCaption(id, u"");
-}
-
-FileDialogRequest ChooserRequest(const Session& session, int index) {
+FileDialogRequest ChooserRequest(const Shell& shell, int index) {
   FileDialogRequest request;
-  request.title = session.UIText(index == 0 ? 46 : 47);
+  request.title = shell.UIText(index == 0 ? 46 : 47);
   if (index == 0) {
     request.filters = {{u"A text file or a docx file", u"*"}};
     request.mustExist = true;
@@ -62,28 +56,34 @@ FileDialogRequest ChooserRequest(const Session& session, int index) {
   return request;
 }
 
+// A chooser gave a file: the elapsed time and the size labels of the last
+// file go.
+void ClearFileLabels(WindowModel& window) {
+  window.SetCaption(ControlId::lblTimeElapsed_1, u"");
+  ClearSizeLabels(window);
+}
+
 // The chosen output file lies in the folder to be scanned: refused at once.
-bool RefuseOutputInFolder(Session& session, TextView chosen) {
-  const Settings& settings = session.settings;
+bool RefuseOutputInFolder(Shell& shell, Settings& settings, TextView chosen) {
   const Text folder = TrimSpaces(settings.inputFolder);
   if (settings.source != Source::Folder || folder.empty()) return false;
   if (!IsWithinFolder(NativePath(folder), NativePath(chosen))) return false;
-  session.Message(u"Invalid output file", u"The output file cannot be in the folder or a subfolder",
-                  MessageIcon::Information);
-  session.settings.filePaths[1].clear();
-  session.view.SettingsChanged();
+  shell.Message(u"Invalid output file", u"The output file cannot be in the folder or a subfolder",
+                MessageIcon::Information);
+  settings.filePaths[1].clear();
+  shell.view.SettingsChanged();
   return true;
 }
 
 }  // namespace
 
-void OnSourceChosen(Session& session, Source source) {
-  Settings& settings = session.settings;
-  SourceState& state = session.sources;
+void SelectSource(SourceContext& context, Source source) {
+  Settings& settings = context.settings;
+  SourceState& state = context.state;
   settings.source = source;
-  session.run.countAvailable = false;
+  context.run.countAvailable = false;
   if (source != Source::Clipboard) state.fileCountOutOfDate = true;
-  session.window.SetEnabled(ControlId::chkFileList, source == Source::Folder);
+  context.shell.window.SetEnabled(ControlId::chkFileList, source == Source::Folder);
   switch (source) {
     case Source::Clipboard:
       state.savedInputFile = settings.filePaths[0];
@@ -96,158 +96,99 @@ void OnSourceChosen(Session& session, Source source) {
     case Source::Folder:
       state.savedInputFile = settings.filePaths[0];
       settings.inputFolder = state.savedFolder;
-      UpdateIncludeSubfolders(session);
+      UpdateIncludeSubfolders(context.shell, settings);
       break;
   }
-  session.view.SettingsChanged();
-  LayOutSourceControls(session);
-  EnableSourceControls(session);
-  SetTheFocus(session);
+  context.shell.view.SettingsChanged();
+  LayOutSourceControls(context.shell.window, source);
+  EnableSourceControls(context.shell, settings);
 }
 
-void LayOutSourceControls(Session& session) {
-  const Source source = session.settings.source;
-  SetVisible(session, kFolderControls, source == Source::Folder);
-  SetVisible(session, kInputControls, source == Source::SingleFile);
-  SetVisible(session, kSizeLabels, source == Source::SingleFile);
+void LayOutSourceControls(WindowModel& window, Source source) {
+  SetVisible(window, kFolderControls, source == Source::Folder);
+  SetVisible(window, kInputControls, source == Source::SingleFile);
+  SetVisible(window, kSizeLabels, source == Source::SingleFile);
   // There is no clipboard viewer program to start on this platform.
-  session.window.SetVisible(ControlId::cmdClipboardViewer, false);
+  window.SetVisible(ControlId::cmdClipboardViewer, false);
 }
 
-void EnableSourceControls(Session& session) {
-  const Source source = session.settings.source;
-  SetEnabled(session, kInputControls, source == Source::SingleFile);
-  SetEnabled(session, kFolderControls, source == Source::Folder);
-  session.window.SetVisible(ControlId::chkIncludeSubfolders, source == Source::Folder);
-  if (source == Source::Folder) UpdateIncludeSubfolders(session);
-  SetVisible(session, kPatternControls, source == Source::Folder);
-  SetEnabled(session, kOutputControls, true);
-  UpdateDisableOutputToFile(session);
-  session.window.SetCaption(ControlId::lblTwirler, u" ");
+void EnableSourceControls(Shell& shell, Settings& settings) {
+  WindowModel& window = shell.window;
+  const Source source = settings.source;
+  SetEnabled(window, kInputControls, source == Source::SingleFile);
+  SetEnabled(window, kFolderControls, source == Source::Folder);
+  window.SetVisible(ControlId::chkIncludeSubfolders, source == Source::Folder);
+  if (source == Source::Folder) UpdateIncludeSubfolders(shell, settings);
+  SetVisible(window, kPatternControls, source == Source::Folder);
+  SetEnabled(window, kOutputControls, true);
+  UpdateDisableOutputToFile(shell, settings);
+  window.SetCaption(ControlId::lblTwirler, u" ");
 }
 
-void DisableSourceControls(Session& session) {
-  SetEnabled(session, kInputControls, false);
-  SetEnabled(session, kFolderControls, false);
-  session.window.SetEnabled(ControlId::chkIncludeSubfolders, false);
-  SetEnabled(session, kOutputControls, false);
-  session.window.SetEnabled(ControlId::chkDisableOutputToFile, false);
-  session.window.Repaint(ControlId::frmMain);
+void DisableSourceControls(WindowModel& window) {
+  SetEnabled(window, kInputControls, false);
+  SetEnabled(window, kFolderControls, false);
+  window.SetEnabled(ControlId::chkIncludeSubfolders, false);
+  SetEnabled(window, kOutputControls, false);
+  window.SetEnabled(ControlId::chkDisableOutputToFile, false);
+  window.Repaint(ControlId::frmMain);
 }
 
-void UpdateIncludeSubfolders(Session& session) {
-  Settings& settings = session.settings;
+void UpdateIncludeSubfolders(Shell& shell, Settings& settings) {
   const Text folder = TrimSpaces(settings.inputFolder);
   const bool available = !folder.empty() && HasSubfolder(NativePath(folder));
-  session.window.SetEnabled(ControlId::chkIncludeSubfolders, available);
+  shell.window.SetEnabled(ControlId::chkIncludeSubfolders, available);
   if (!available && settings.includeSubfolders) {
     settings.includeSubfolders = false;
-    session.view.SettingsChanged();
+    shell.view.SettingsChanged();
   }
 }
 
-void UpdateDisableOutputToFile(Session& session) {
-  Settings& settings = session.settings;
+void UpdateDisableOutputToFile(Shell& shell, Settings& settings) {
   const bool named = !settings.filePaths[1].empty();
-  session.window.SetEnabled(ControlId::chkDisableOutputToFile, named);
+  shell.window.SetEnabled(ControlId::chkDisableOutputToFile, named);
   if (!named && settings.outputToFileDisabled) {
     settings.outputToFileDisabled = false;
-    session.view.SettingsChanged();
+    shell.view.SettingsChanged();
   }
 }
 
-void OnFileButtonClicked(SourceContext& context, int index) {
-  Session& session = context.session;
-  Settings& settings = session.settings;
-  if (index == 0) session.run.countAvailable = false;
-  const FileDialogRequest request = ChooserRequest(session, index);
+bool ChooseInputFile(SourceContext& context) {
+  Settings& settings = context.settings;
   const std::optional<Text> chosen =
-      index == 0 ? session.dialogs.OpenFile(request) : session.dialogs.SaveFile(request);
-  if (!chosen) return;
-  session.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
-  ClearSizeLabels(session);
-  if (index == 1) {
-    if (RefuseOutputInFolder(session, *chosen)) return;
-    settings.filePaths[1] = *chosen;
-    settings.outputToFileDisabled = false;
-    UpdateDisableOutputToFile(session);
-    session.view.SettingsChanged();
-    return;
-  }
+      context.shell.dialogs.OpenFile(ChooserRequest(context.shell, 0));
+  if (!chosen) return false;
+  ClearFileLabels(context.shell.window);
   settings.filePaths[0] = *chosen;
   context.hooks.ClearTextbox();
-  CheckInputFileName(session, *chosen);
+  CheckInputFileName(context, *chosen);
   context.hooks.ClearPreviousResults();
-  // Selecting the source restores the remembered input box: remember the
-  // chosen file first so that it stays.
-  session.sources.savedInputFile = settings.filePaths[0];
-  if (settings.source != Source::SingleFile) {
-    OnSourceChosen(session, Source::SingleFile);
-  } else {
-    session.view.SettingsChanged();
-  }
+  // Selecting the single-file source restores the remembered input box:
+  // remember the chosen file first so that it stays.
+  context.state.savedInputFile = settings.filePaths[0];
+  return true;
 }
 
-void OnFolderButtonClicked(SourceContext& context) {
-  Session& session = context.session;
-  const std::optional<Text> chosen = session.dialogs.BrowseFolder(session.UIText(45));
-  if (!chosen) return;
-  Settings& settings = session.settings;
-  settings.inputFolder = *chosen;
+bool ChooseOutputFile(Shell& shell, Settings& settings) {
+  const std::optional<Text> chosen = shell.dialogs.SaveFile(ChooserRequest(shell, 1));
+  if (!chosen) return false;
+  ClearFileLabels(shell.window);
+  if (RefuseOutputInFolder(shell, settings, *chosen)) return false;
+  settings.filePaths[1] = *chosen;
+  settings.outputToFileDisabled = false;
+  UpdateDisableOutputToFile(shell, settings);
+  shell.view.SettingsChanged();
+  return true;
+}
+
+bool ChooseFolder(SourceContext& context) {
+  const std::optional<Text> chosen = context.shell.dialogs.BrowseFolder(context.shell.UIText(45));
+  if (!chosen) return false;
+  context.settings.inputFolder = *chosen;
   context.hooks.ClearTextbox();
-  session.run.countAvailable = false;
-  session.sources.fileCountOutOfDate = true;
-  ConcealNumWords(session, false);
-  session.window.SetCaption(ControlId::lblTimeElapsed_1, u"");
-  settings.outputToFileDisabled = true;
-  UpdateIncludeSubfolders(session);
-  session.view.SettingsChanged();
-}
-
-void OnFilePathLeft(Session& session, int index) {
-  if (!session.window.Get(ControlId::frmMain).enabled) return;
-  Settings& settings = session.settings;
-  Text& box = settings.filePaths[index];
-  box = TrimSpaces(box);
-  if (index == 0 && !box.empty()) {
-    const int code = CheckInputFileName(session, box);
-    if (code != input_file::kOk) ShowInputFileMessage(session, code);
-    session.run.countAvailable = false;
-    session.sources.fileCountOutOfDate = true;
-  }
-  UpdateDisableOutputToFile(session);
-  session.view.SettingsChanged();
-  SetTheFocus(session);
-}
-
-void OnFolderLeft(Session& session) {
-  if (!session.window.Get(ControlId::frmMain).enabled) return;
-  Text& box = session.settings.inputFolder;
-  box = TrimSpaces(box);
-  session.view.SettingsChanged();
-  std::error_code ec;
-  if (!box.empty() && !fs::is_directory(NativePath(box), ec)) {
-    session.Message(u"Error", session.UIText(48), MessageIcon::Exclamation);
-  }
-  UpdateIncludeSubfolders(session);
-}
-
-void OnClearFileClicked(Session& session, int index) {
-  session.settings.filePaths[index].clear();
-  if (index == 1) {
-    UpdateDisableOutputToFile(session);
-  } else {
-    ClearSizeLabels(session);
-  }
-  session.view.SettingsChanged();
-  session.window.SetFocus(index == 0 ? ControlId::cmdFile_0 : ControlId::cmdFile_1);
-}
-
-void OnClearFolderClicked(Session& session) {
-  session.settings.inputFolder.clear();
-  UpdateIncludeSubfolders(session);
-  session.view.SettingsChanged();
-  session.window.SetFocus(ControlId::cmdFolder);
+  context.run.countAvailable = false;
+  context.state.fileCountOutOfDate = true;
+  return true;
 }
 
 }  // namespace velt

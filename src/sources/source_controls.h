@@ -1,42 +1,42 @@
 // The source controls of the main window: the source options, the file and
-// folder choosers, the path boxes and their "Clear" buttons, and which of
-// them are shown and enabled.
+// folder choosers, the path boxes, and which of them are shown and enabled.
 #pragma once
 
 #include "sources/source_hooks.h"
 
 namespace velt {
 
-// A source option was selected: keeps the input and folder boxes of the other
-// sources, lays the controls out and enables them.
-void OnSourceChosen(Session& session, Source source);
+// Selects a source: keeps the input and folder boxes of the other sources,
+// lays the controls out and enables them.
+void SelectSource(SourceContext& context, Source source);
 
-// Shows the controls of the selected source only.
-void LayOutSourceControls(Session& session);
+// Shows the controls of the given source only.
+void LayOutSourceControls(WindowModel& window, Source source);
 
 // Enabling and disabling of the source controls as a group (through
 // EnableDisableButtons).
-void EnableSourceControls(Session& session);
-void DisableSourceControls(Session& session);
+void EnableSourceControls(Shell& shell, Settings& settings);
+void DisableSourceControls(WindowModel& window);
 
 // "Include subfolders" is available only for a folder that has subfolders.
-void UpdateIncludeSubfolders(Session& session);
+void UpdateIncludeSubfolders(Shell& shell, Settings& settings);
 
 // "Disable" is available only while an output file is named.
-void UpdateDisableOutputToFile(Session& session);
+void UpdateDisableOutputToFile(Shell& shell, Settings& settings);
 
-// The "Single file" (index 0) and "Output file" (index 1) choosers.
-void OnFileButtonClicked(SourceContext& context, int index);
+// The "Single file" chooser: the chosen file fills the input box (and the box
+// remembered for the single-file source), its size is shown, and the text
+// window and the previous count's results are cleared. False when nothing
+// was chosen.
+bool ChooseInputFile(SourceContext& context);
 
-// The "Folder" chooser.
-void OnFolderButtonClicked(SourceContext& context);
+// The "Output file" chooser. A file in the folder to be scanned is refused at
+// once. False when nothing was chosen or the choice was refused.
+bool ChooseOutputFile(Shell& shell, Settings& settings);
 
-// The path boxes losing the focus.
-void OnFilePathLeft(Session& session, int index);
-void OnFolderLeft(Session& session);
-
-// The "Clear" buttons.
-void OnClearFileClicked(Session& session, int index);
-void OnClearFolderClicked(Session& session);
+// The "Folder" chooser: the chosen folder fills the folder box, the text
+// window is cleared and the count and the file count are out of date. False
+// when nothing was chosen.
+bool ChooseFolder(SourceContext& context);
 
 }  // namespace velt

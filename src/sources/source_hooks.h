@@ -2,8 +2,11 @@
 // their operations run in.
 #pragma once
 
-#include "engine/session.h"
+#include "phrases/run_state.h"
 #include "platform/zip_reader.h"
+#include "settings/settings.h"
+#include "settings/shell.h"
+#include "sources/source_state.h"
 #include "text/text.h"
 #include "words/scanner_state.h"
 
@@ -27,10 +30,12 @@ class SourceHooks {
   // the list of files read.
   virtual void ResetWordStore(bool folderRun) = 0;
 
-  // The text window through its sink, with its capacity rules; a full window
-  // sets session.reports.textWindowFull.
+  // The text window through its sink, with its capacity rules: once the
+  // window is full, TextWindowFull is true and nothing more is added until
+  // it is cleared.
   virtual void OutputToTxb(TextView text) = 0;
   virtual void ClearTextbox() = 0;
+  virtual bool TextWindowFull() const = 0;
 
   // The run's error reporter.
   virtual void ReportError(int number, const Text& description, const Text& label) = 0;
@@ -42,11 +47,24 @@ class SourceHooks {
   // Clears what the window shows of the previous count when a new input file
   // is chosen.
   virtual void ClearPreviousResults() = 0;
+
+  // The four counter labels below the text window: hidden (and emptied first
+  // when erase), or only emptied.
+  virtual void ConcealCounters(bool erase) = 0;
+  virtual void EraseCounters() = 0;
+
+  // Gives the Count button the focus, and its idle caption unless it shows
+  // the counting caption; blanks the activity indicator.
+  virtual void FocusCountButton() = 0;
 };
 
-// Everything a source operation works with.
+// Everything a source operation works with: the seams, the settings, the
+// run's flags, the sources' own state, the hooks and the DOCX archive reader.
 struct SourceContext {
-  Session& session;
+  Shell& shell;
+  Settings& settings;
+  RunState& run;
+  SourceState& state;
   SourceHooks& hooks;
   ZipReader& zip;
 };

@@ -35,7 +35,7 @@ class ReaderLines final : public WordsFileLines {
 
 bool SourceWordsFiles::CheckTextFile(const Text& path, bool& utf8) {
   int code = 0;
-  return velt::CheckTextFile(session_, hooks_, path, true, utf8, code, false);
+  return velt::CheckTextFile(shell_, hooks_, path, true, utf8, code, false);
 }
 
 std::unique_ptr<WordsFileLines> SourceWordsFiles::OpenLines(const Text& path, RunError& error) {

@@ -9,14 +9,14 @@ namespace velt {
 
 class SourceWordsFiles final : public WordsFileSource {
  public:
-  SourceWordsFiles(Session& session, SourceHooks& hooks) : session_(session), hooks_(hooks) {}
+  SourceWordsFiles(Shell& shell, SourceHooks& hooks) : shell_(shell), hooks_(hooks) {}
 
   bool CheckTextFile(const Text& path, bool& utf8) override;
   // A UTF-8 byte-order mark at the start of the file is dropped.
   std::unique_ptr<WordsFileLines> OpenLines(const Text& path, RunError& error) override;
 
  private:
-  Session& session_;
+  Shell& shell_;
   SourceHooks& hooks_;
 };
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/main_window_controller.h"
 #include "engine_fixture.h"
-#include "reports/relisting.h"
 
 namespace velt::testing {
 namespace {
@@ -119,7 +119,7 @@ TEST_F(TableListingTest, ListsTheCurrentPhrasesInTheOrderAskedFor) {
   ExpectListed(firstByFrequency, firstByFrequency);
 
   settings().wordOrder = 1;
-  OnWordOrderChosen(session(), engine_->listing());
+  engine_->mainWindow().OnWordOrderChosen();
   ExpectListed(Alphabetically(firstPhrases), firstByFrequency);
 
   // Fewer phrases with other counts: nothing of the first count may remain.
@@ -129,7 +129,7 @@ TEST_F(TableListingTest, ListsTheCurrentPhrasesInTheOrderAskedFor) {
   ExpectListed(Alphabetically(secondPhrases), secondByFrequency);
 
   settings().wordOrder = 0;
-  OnWordOrderChosen(session(), engine_->listing());
+  engine_->mainWindow().OnWordOrderChosen();
   ExpectListed(secondByFrequency, secondByFrequency);
 }
 

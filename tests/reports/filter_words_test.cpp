@@ -2,7 +2,7 @@
 #include "reports/filter_words.h"
 #include "in_memory_phrases.h"
 #include "report_fixture.h"
-#include "reports/filter_handlers.h"
+#include "reports/filter_box.h"
 #include "reports/listing.h"
 #include "text/strings.h"
 
@@ -59,12 +59,12 @@ TEST(FilterWordsTest, ParsesRunsOfFilterWordCharacters) {
   EXPECT_TRUE(ParseFilterWords(u" ,;! ").empty());
 }
 
-TEST_F(ReportTest, LosingTheFocusNormalisesTheBox) {
-  session.settings.filterWords = u"  The,  Cat ÉTÉ ";
-  OnFilterWordsLeft(session);
-  EXPECT_EQ(session.settings.filterWords, u"the cat été");
-  EXPECT_EQ(session.reports.filterWordsParsed, u"the,  cat été");
-  EXPECT_EQ(session.reports.filterWordCount, 3);
+TEST_F(ReportTest, NormalisingTrimsLowerCasesAndJoinsTheWords) {
+  settings.filterWords = u"  The,  Cat ÉTÉ ";
+  NormaliseFilterWords(settings, state);
+  EXPECT_EQ(settings.filterWords, u"the cat été");
+  EXPECT_EQ(state.filterWordsParsed, u"the,  cat été");
+  EXPECT_EQ(state.filterWordCount, 3);
 }
 
 // the cat (5), black cat (2), the cat sat (2); "sat on" did not qualify.
@@ -76,31 +76,29 @@ InMemoryPhrases CatTable() {
 class FilteredListing : public ReportTest {
  protected:
   FilteredListing() {
-    session.settings.source = Source::Clipboard;
-    session.settings.displayFormat = 3;
-    session.run.summarySentence = u"Summary.\r\n";
-    session.run.countAvailable = true;
+    settings.source = Source::Clipboard;
+    settings.displayFormat = 3;
+    run.summarySentence = u"Summary.\r\n";
+    run.countAvailable = true;
   }
   void Filter(const char16_t* box, FilterMode mode, int order) {
-    session.settings.filterWords = box;
-    session.settings.filterMode = mode;
-    session.settings.wordOrder = order;
-    OnFilterWordsLeft(session);
-    OnFilterClicked(session, table);
+    settings.filterWords = box;
+    settings.filterMode = mode;
+    settings.wordOrder = order;
+    NormaliseFilterWords(settings, state);
+    ListWordsFiltered(context, table);
   }
   InMemoryPhrases table = CatTable();
 };
 
-TEST_F(FilteredListing, EnterInTheBoxListsOnlyMatchingPhrasesUnderTheFilterHeader) {
-  session.settings.filterWords = u"Cat,SAT";
-  session.settings.wordOrder = 0;
-  EXPECT_TRUE(FilterWordsKeyPress(session, table, u'\r'));
+TEST_F(FilteredListing, ListsOnlyMatchingPhrasesUnderTheFilterHeader) {
+  Filter(u"Cat,SAT", FilterMode::AllWords, 0);
   EXPECT_EQ(Window(),
             "Summary.\r\nPhrase filtering (all filter words) has been applied.\r\n"
             "Filter words: cat sat\r\n\r\n"
             "     Rank  Phrase [longest has 11 characters]\r\n" +
                 S(8) + "3  the cat sat\r\n");
-  EXPECT_FALSE(session.reports.filterActive);
+  EXPECT_FALSE(state.filterActive);
 }
 
 TEST_F(FilteredListing, NoMatchMessagesDependOnModeOrderAndSink) {
@@ -111,61 +109,41 @@ TEST_F(FilteredListing, NoMatchMessagesDependOnModeOrderAndSink) {
   Filter(u"dog", FilterMode::Subphrase, 1);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"),
             header + "\r\nNo phrase containing all filter words as subphrase found.\r\n");
-  EXPECT_TRUE(EndsWith(session.textWindow.text(),
+  EXPECT_TRUE(EndsWith(shell.textWindow.text(),
                        u"characters]\r\n\r\nNo phrase containing all filter words as a "
                        u"subphrase found."));
 
   Filter(u"dog", FilterMode::SameOrder, 1);
-  EXPECT_TRUE(EndsWith(session.textWindow.text(),
+  EXPECT_TRUE(EndsWith(shell.textWindow.text(),
                        u"\r\n\r\nNo phrase containing all filter words in same order found."));
 
   Filter(u"dog", FilterMode::AllWords, 0);
   EXPECT_TRUE(
-      EndsWith(session.textWindow.text(), u"\r\n\r\nNo phrase containing filter word(s) found."));
+      EndsWith(shell.textWindow.text(), u"\r\n\r\nNo phrase containing filter word(s) found."));
   // By frequency the message reaches the text window only.
   EXPECT_TRUE(ReadFile(tempDir / "out.txt").ends_with("[longest has 11 characters]\r\n"));
 }
 
 TEST_F(FilteredListing, UnfilteredListingIgnoresTheBox) {
-  session.settings.filterWords = u"dog";
-  OnFilterWordsLeft(session);
-  ListWords(session, table);
+  settings.filterWords = u"dog";
+  NormaliseFilterWords(settings, state);
+  ListWords(context, table);
   EXPECT_EQ(Window().find("filter"), std::string::npos);
   EXPECT_NE(Window().find("the cat sat"), std::string::npos);
 }
 
-TEST_F(FilteredListing, FilterButtonDoesNothingWithoutWordsOrCompleteCount) {
-  Filter(u"", FilterMode::AllWords, 0);
-  EXPECT_EQ(Window(), "");
-  session.run.countAvailable = false;
-  session.run.listIncomplete = true;
-  Filter(u"cat", FilterMode::AllWords, 0);
-  EXPECT_EQ(Window(), "");
-}
-
-TEST_F(ReportTest, FilteringIsOfferedOnlyForTheIgnoreModeOfTheLastCount) {
-  session.reports.filterWordsParsed = u"the cat";
-  session.run.ignoreModeCodeCounted = 2;
-  session.run.ignoreModeCode = 4;
-  EnableFilterResults(session);
-  EXPECT_FALSE(session.window.Get(ControlId::cmdFilterResults).enabled);
-  EXPECT_FALSE(session.window.Get(ControlId::txbFilterWords).enabled);
-  EXPECT_EQ(session.settings.filterWords, u"");
-
-  session.run.ignoreModeCode = 2;
-  EnableFilterResults(session);
-  EXPECT_TRUE(session.window.Get(ControlId::cmdFilterResults).enabled);
-  EXPECT_EQ(session.settings.filterWords, u"the cat");
-}
-
-TEST_F(ReportTest, ClearEmptiesTheBoxAndOtherKeysEnableIt) {
-  InMemoryPhrases table({});
-  session.settings.filterWords = u"cat";
-  OnClearFilterClicked(session);
-  EXPECT_EQ(session.settings.filterWords, u"");
-  EXPECT_FALSE(session.window.Get(ControlId::cmdClear).enabled);
-  EXPECT_FALSE(FilterWordsKeyPress(session, table, u'c'));
-  EXPECT_TRUE(session.window.Get(ControlId::cmdClear).enabled);
+// A filter click that reaches a running filtered listing (through the event
+// pump) must not switch its filtering off half-way.
+TEST_F(FilteredListing, FilteringAgainDuringAFilteredListingLeavesItFiltered) {
+  settings.filterWords = u"the";
+  NormaliseFilterWords(settings, state);
+  pump.triggerAt = 1;
+  pump.action = [&] { ListWordsFiltered(context, table); };
+  ListWordsFiltered(context, table);
+  EXPECT_TRUE(Window().ends_with("characters]\r\n" + S(8) + "1  the cat\r\n" + S(8) +
+                                 "3  the cat sat\r\n"));
+  EXPECT_EQ(pump.yields, 3);  // one listing
+  EXPECT_FALSE(state.filterActive);
 }
 
 }  // namespace

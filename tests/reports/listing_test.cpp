@@ -24,10 +24,10 @@ const std::string kFileReport =
 class ListingTest : public ReportTest {
  protected:
   ListingTest() {
-    session.settings.source = Source::Clipboard;
-    session.settings.displayFormat = 8;
-    session.run.summarySentence = u"S.\r\n";
-    session.run.countAvailable = true;
+    settings.source = Source::Clipboard;
+    settings.displayFormat = 8;
+    run.summarySentence = u"S.\r\n";
+    run.countAvailable = true;
   }
   void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -38,20 +38,20 @@ class ListingTest : public ReportTest {
 TEST_F(ListingTest, NoQualifyingPhraseShowsTheMessageAndLeavesTheFileAlone) {
   InMemoryPhrases none({{u"the cat", 1, {}, {}, false}});
   SetOutputFile(tempDir / "out.txt");
-  ListWords(session, none);
+  ListWords(context, none);
   EXPECT_EQ(Window(), "No phrases satisfying the specified conditions were found.");
   EXPECT_FALSE(std::filesystem::exists(tempDir / "out.txt"));
 }
 
 TEST_F(ListingTest, SingleFileReportStartsWithTheInputPath) {
-  session.settings.source = Source::SingleFile;
-  session.settings.filePaths[0] = u"/home/Ann/Texts/Moby Dick.txt";
+  settings.source = Source::SingleFile;
+  settings.filePaths[0] = u"/home/Ann/Texts/Moby Dick.txt";
   SetOutputFile(tempDir / "out.txt");
-  ListWords(session, table);
+  ListWords(context, table);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "File: /home/Ann/Texts/Moby Dick.txt\r\n" + kFileReport);
   EXPECT_EQ(Window(), kWindowReport);
-  EXPECT_TRUE(session.reports.outputFileWritten);
-  EXPECT_FALSE(session.reports.writingOutputFile);
+  EXPECT_TRUE(state.outputFileWritten);
+  EXPECT_FALSE(state.writingOutputFile);
 }
 
 // A stopped file pass leaves no part of a report behind: an old file stays as
@@ -59,17 +59,17 @@ TEST_F(ListingTest, SingleFileReportStartsWithTheInputPath) {
 TEST_F(ListingTest, StopDuringTheFilePassEndsTheListingThere) {
   SetOutputFile(tempDir / "out.txt");
   pump.triggerAt = 2;
-  pump.action = [&] { session.run.stopRequested = true; };
-  ListWords(session, table);
+  pump.action = [&] { run.stopRequested = true; };
+  ListWords(context, table);
   EXPECT_EQ(Window(), "Output to file was terminated.\r\nNo output file was written.\r\n");
   EXPECT_FALSE(std::filesystem::exists(tempDir / "out.txt"));
-  EXPECT_FALSE(session.reports.outputFileWritten);
-  EXPECT_TRUE(session.reports.outputFileMissed);
+  EXPECT_FALSE(state.outputFileWritten);
+  EXPECT_TRUE(state.outputFileMissed);
 
   WriteFile(tempDir / "out.txt", "old report");
-  session.run.stopRequested = false;
+  run.stopRequested = false;
   pump.yields = 0;
-  ListWords(session, table);
+  ListWords(context, table);
   EXPECT_EQ(Window(), "Output to file was terminated.\r\nThe output file was left as it was.\r\n");
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old report");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir),
@@ -79,8 +79,8 @@ TEST_F(ListingTest, StopDuringTheFilePassEndsTheListingThere) {
 
 TEST_F(ListingTest, StopDuringTheWindowPassKeepsWhatWasListed) {
   pump.triggerAt = 1;
-  pump.action = [&] { session.run.stopRequested = true; };
-  ListWords(session, table);
+  pump.action = [&] { run.stopRequested = true; };
+  ListWords(context, table);
   EXPECT_EQ(Window(),
             "S.\r\nPhrase [longest has 11 characters]\r\nthe cat\r\n\r\nListing stopped.\r\n");
 }
@@ -88,7 +88,7 @@ TEST_F(ListingTest, StopDuringTheWindowPassKeepsWhatWasListed) {
 class OverwritePrompt : public ListingTest {
  protected:
   OverwritePrompt() {
-    session.settings.warnOnOverwrite = true;
+    settings.warnOnOverwrite = true;
     WriteFile(tempDir / "out.txt", "old");
     SetOutputFile(tempDir / "out.txt");
   }
@@ -96,15 +96,15 @@ class OverwritePrompt : public ListingTest {
 
 TEST_F(OverwritePrompt, CancelDisablesFileOutputAndStillListsIntoTheWindow) {
   dialogs.inputAnswers.push_back(std::nullopt);
-  ListWords(session, table);
+  ListWords(context, table);
   ASSERT_EQ(dialogs.inputs.size(), 1u);
   EXPECT_EQ(dialogs.inputs[0].title, u"The output file exists.");
   EXPECT_EQ(dialogs.inputs[0].prompt,
             u"To overwrite the current output file click on 'OK'.\r\n"
             u"To write to a different file edit the filepath below.\r\n"
             u"To disable file output click on 'Cancel'.");
-  EXPECT_EQ(dialogs.inputs[0].defaultText, session.settings.filePaths[1]);
-  EXPECT_TRUE(session.settings.outputToFileDisabled);
+  EXPECT_EQ(dialogs.inputs[0].defaultText, settings.filePaths[1]);
+  EXPECT_TRUE(settings.outputToFileDisabled);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old");
   EXPECT_EQ(Window(), kWindowReport);
 }
@@ -112,20 +112,20 @@ TEST_F(OverwritePrompt, CancelDisablesFileOutputAndStillListsIntoTheWindow) {
 TEST_F(OverwritePrompt, AnEditedPathIsTrimmedButKeepsItsCase) {
   const std::string other = (tempDir / "New Report.TXT").string();
   dialogs.inputAnswers.push_back(FromUtf8("  " + other + " "));
-  ListWords(session, table);
-  EXPECT_EQ(Utf8(session.settings.filePaths[1]), other);
+  ListWords(context, table);
+  EXPECT_EQ(Utf8(settings.filePaths[1]), other);
   EXPECT_EQ(ReadFile(other), kFileReport);
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old");
 }
 
 TEST_F(OverwritePrompt, APathInAMissingFolderIsRefused) {
   dialogs.inputAnswers.push_back(FromUtf8((tempDir / "nowhere" / "out.txt").string()));
-  ListWords(session, table);
+  ListWords(context, table);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Error");
   EXPECT_EQ(dialogs.messages[0].text, u"Folder does not exist.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(session.settings.outputToFileDisabled);
+  EXPECT_TRUE(settings.outputToFileDisabled);
   EXPECT_EQ(Window(), kWindowReport);
 }
 
@@ -135,14 +135,14 @@ TEST_F(OverwritePrompt, APathInAMissingFolderIsRefused) {
 class UnwritableOutput : public ListingTest {
  protected:
   void ExpectFailure(const std::u16string& title, const std::u16string& text) {
-    ListWords(session, table);
+    ListWords(context, table);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, title);
     EXPECT_EQ(dialogs.messages[0].text, text);
     EXPECT_EQ(Window(), kWindowReport);
-    EXPECT_FALSE(session.reports.outputFileWritten);
-    EXPECT_TRUE(session.reports.outputFileMissed);
-    EXPECT_FALSE(session.reports.writingOutputFile);
+    EXPECT_FALSE(state.outputFileWritten);
+    EXPECT_TRUE(state.outputFileMissed);
+    EXPECT_FALSE(state.writingOutputFile);
   }
   Text PathText(const std::filesystem::path& path) { return FromUtf8(path.string()); }
 };
@@ -184,7 +184,7 @@ TEST_F(UnwritableOutput, WriteErrorLeavesTheOldFileAsItWas) {
   rlimit small = saved;
   small.rlim_cur = 40;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  ListWords(session, table);
+  ListWords(context, table);
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
@@ -194,7 +194,7 @@ TEST_F(UnwritableOutput, WriteErrorLeavesTheOldFileAsItWas) {
                 u": File too large\r\nThe output file was left as it was.");
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old report");
   EXPECT_EQ(Window(), kWindowReport);
-  EXPECT_TRUE(session.reports.outputFileMissed);
+  EXPECT_TRUE(state.outputFileMissed);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir),
                           std::filesystem::directory_iterator()),
             1);
@@ -218,24 +218,24 @@ TEST_F(UnwritableOutput, PermissionDeniedSuggestsTheFileIsInUse) {
 TEST_F(ListingTest, CheckBeforeCountLeavesTheFileAloneOrExplainsWhyItCannot) {
   WriteFile(tempDir / "out.txt", "old report");
   SetOutputFile(tempDir / "out.txt");
-  EXPECT_TRUE(CheckOutputFileBeforeCount(session));
+  EXPECT_TRUE(CheckOutputFileBeforeCount(context));
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), "old report");
 
   SetOutputFile(tempDir / "new.txt");
-  EXPECT_TRUE(CheckOutputFileBeforeCount(session));
+  EXPECT_TRUE(CheckOutputFileBeforeCount(context));
   EXPECT_FALSE(std::filesystem::exists(tempDir / "new.txt"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tempDir),
                           std::filesystem::directory_iterator()),
             1);
 
   SetOutputFile(tempDir / "missing" / "out.txt");
-  session.settings.outputToFileDisabled = true;
-  EXPECT_TRUE(CheckOutputFileBeforeCount(session));
+  settings.outputToFileDisabled = true;
+  EXPECT_TRUE(CheckOutputFileBeforeCount(context));
 
-  session.settings.outputToFileDisabled = false;
-  session.run.stopRequested = true;
-  EXPECT_FALSE(CheckOutputFileBeforeCount(session));
-  EXPECT_FALSE(session.run.stopRequested);
+  settings.outputToFileDisabled = false;
+  run.stopRequested = true;
+  EXPECT_FALSE(CheckOutputFileBeforeCount(context));
+  EXPECT_FALSE(run.stopRequested);
   const std::string missing = (tempDir / "missing").string();
   EXPECT_EQ(Window(), "Error: No such file or directory\r\n" + missing +
                           "/out.txt: No such file or directory (the folder " + missing +
@@ -244,14 +244,14 @@ TEST_F(ListingTest, CheckBeforeCountLeavesTheFileAloneOrExplainsWhyItCannot) {
                           "or a different file should be specified as the output file.");
 
   SetOutputFile(tempDir);
-  EXPECT_FALSE(CheckOutputFileBeforeCount(session));
+  EXPECT_FALSE(CheckOutputFileBeforeCount(context));
   EXPECT_TRUE(Window().starts_with("Error: Is a directory\r\n" + tempDir.string() +
                                    ": Is a directory\r\n"));
 
   const std::filesystem::path fifo = tempDir / "pipe";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   SetOutputFile(fifo);
-  EXPECT_FALSE(CheckOutputFileBeforeCount(session));  // never blocks on the FIFO
+  EXPECT_FALSE(CheckOutputFileBeforeCount(context));  // never blocks on the FIFO
   EXPECT_TRUE(Window().starts_with("Error: Not a regular file\r\n" + fifo.string() +
                                    ": Not a regular file\r\n"));
 }

@@ -1,5 +1,5 @@
-// A session with recording doubles, the program's UI texts and a private
-// temporary folder, for the report tests.
+// The context of the report operations with recording doubles, the
+// program's UI texts and a private temporary folder, for the report tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include "doubles/recording_dialogs.h"
 #include "doubles/recording_view.h"
 #include "doubles/scripted_pump.h"
-#include "engine/session.h"
+#include "reports/report_context.h"
 
 namespace velt::testing {
 
@@ -34,13 +34,27 @@ inline std::string ReadFile(const std::filesystem::path& path) {
   return bytes.str();
 }
 
+// The hooks of the reports: counts what the reports asked of the program above
+// them.
+class RecordingReportHooks final : public ReportHooks {
+ public:
+  int focusRequests = 0;
+  int displayFormatChoices = 0;
+  int sortByNumberOfFilesClicks = 0;
+
+  void FocusCountButton() override { ++focusRequests; }
+  void DisplayFormatChosen() override { ++displayFormatChoices; }
+  void SortByNumberOfFilesClicked() override { ++sortByNumberOfFilesClicks; }
+};
+
 class ReportTest : public ::testing::Test {
  protected:
   ReportTest()
-      : session(Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}) {
+      : shell(Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}) {
     EXPECT_GT(texts.Load(UiTextFilePath(VELT_DATA_DIR)), 0);
-    session.run.startUpCompleted = true;
-    session.settings.ignoreShortWords = false;
+    shell.textWindow.SetLimit(TextWindowLimit(state.textWindowCapacity));
+    run.startUpCompleted = true;
+    settings.ignoreShortWords = false;
     tempDir = std::filesystem::temp_directory_path() /
               ("velt_reports_" + std::to_string(::getpid()) + "_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -50,18 +64,25 @@ class ReportTest : public ::testing::Test {
 
   // Sends the output file to path (empty: no file output).
   void SetOutputFile(const std::filesystem::path& path) {
-    session.settings.filePaths[1] = FromUtf8(path.string());
-    session.settings.outputToFileDisabled = false;
+    settings.filePaths[1] = FromUtf8(path.string());
+    settings.outputToFileDisabled = false;
   }
 
-  std::string Window() const { return Utf8(session.textWindow.text()); }
+  std::string Window() const { return Utf8(shell.textWindow.text()); }
 
   RecordingDialogs dialogs;
   RecordingView view;
   ScriptedPump pump;
   MemoryClipboard clipboard;
   UiTextTable texts;
-  Session session;
+  Shell shell;
+  Settings settings;
+  RunState run;
+  ReportState state;
+  SourceState sources;
+  RecordingReportHooks hooks;
+  TextSink sink{shell.window, shell.textWindow, state, sources};
+  ReportContext context{shell, settings, run, state, sources, sink, hooks};
   std::filesystem::path tempDir;
 };
 

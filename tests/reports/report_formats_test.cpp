@@ -51,18 +51,18 @@ class FormatGolden : public ReportTest, public ::testing::WithParamInterface<For
 TEST_P(FormatGolden, WindowAndFileShowTheTableInTheFormat) {
   const FormatCase& c = GetParam();
   InMemoryPhrases table = CatTable();
-  session.settings.source = Source::Clipboard;
-  session.settings.displayFormat = c.format;
-  session.settings.wordOrder = c.order;
-  session.settings.relativeFrequency = c.relative;
-  session.run.summarySentence = u"Summary.\r\n";
+  settings.source = Source::Clipboard;
+  settings.displayFormat = c.format;
+  settings.wordOrder = c.order;
+  settings.relativeFrequency = c.relative;
+  run.summarySentence = u"Summary.\r\n";
   SetOutputFile(tempDir / "out.txt");
 
-  ListWords(session, table);
+  ListWords(context, table);
 
   EXPECT_EQ(Window(), Golden(c.window));
   EXPECT_EQ(ReadFile(tempDir / "out.txt"), Golden(c.file));
-  EXPECT_TRUE(session.reports.outputFileWritten);
+  EXPECT_TRUE(state.outputFileWritten);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -264,18 +264,18 @@ class FolderFormatGolden : public ReportTest, public ::testing::WithParamInterfa
 TEST_P(FolderFormatGolden, WindowAndFileShowPerFileData) {
   const FolderCase& c = GetParam();
   InMemoryPhrases table = FolderTable(c.folder);
-  session.settings.source = Source::Folder;
-  session.settings.inputFolder = FromUtf8(c.folder);
-  session.settings.includeSubfolders = true;
-  session.sources.fileCount = 3;
-  session.sources.folderCount = 2;
-  session.settings.displayFormat = c.format;
-  session.settings.relativeFrequency = c.relative;
-  session.settings.sortByNumberOfFiles = c.byFiles;
-  session.run.summarySentence = u"Summary.\r\n";
+  settings.source = Source::Folder;
+  settings.inputFolder = FromUtf8(c.folder);
+  settings.includeSubfolders = true;
+  sources.fileCount = 3;
+  sources.folderCount = 2;
+  settings.displayFormat = c.format;
+  settings.relativeFrequency = c.relative;
+  settings.sortByNumberOfFiles = c.byFiles;
+  run.summarySentence = u"Summary.\r\n";
   SetOutputFile(tempDir / "out.txt");
 
-  ListWords(session, table);
+  ListWords(context, table);
 
   const std::string notice = "3 files (in 2 folders) were scanned.\r\n";
   EXPECT_EQ(Window(), notice + Golden(c.window));

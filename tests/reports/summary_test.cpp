@@ -81,24 +81,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReportTest, SummaryIsKeptForTheHeaderOrShownWhenNothingQualified) {
-  session.window.SetCaption(ControlId::lblNumberOfWords, u"Number of phrases in this list: 9");
-  SetHowManyPhrases(session, Make(2, 2, 2, 2));
-  EXPECT_EQ(Utf8(session.run.summarySentence),
+  shell.window.SetCaption(ControlId::lblNumberOfWords, u"Number of phrases in this list: 9");
+  SetHowManyPhrases(context, Make(2, 2, 2, 2));
+  EXPECT_EQ(Utf8(run.summarySentence),
             "There are 2 phrases of 2 words which occur at least twice.\r\n");
   EXPECT_EQ(Window(), "");
 
-  SetHowManyPhrases(session, Make(0, 2, 2, 2));
+  SetHowManyPhrases(context, Make(0, 2, 2, 2));
   EXPECT_EQ(Window(), "There are no phrases of 2 words which occur at least twice.\r\n");
-  EXPECT_EQ(session.window.Get(ControlId::lblNumberOfWords).caption, u"");
+  EXPECT_EQ(shell.window.Get(ControlId::lblNumberOfWords).caption, u"");
 }
 
 TEST_F(ReportTest, NoPhrasesMessageMentionsTheShortWordSizeWhenShortWordsAreIgnored) {
-  ReportNoPhrases(session);
+  ReportNoPhrases(settings, sink);
   EXPECT_EQ(Window(), "No phrases satisfying the specified conditions were found.");
-  session.textWindow.Clear();
-  session.settings.ignoreShortWords = true;
-  session.settings.shortWordSizeIndex = 2;
-  ReportNoPhrases(session);
+  shell.textWindow.Clear();
+  settings.ignoreShortWords = true;
+  settings.shortWordSizeIndex = 2;
+  ReportNoPhrases(settings, sink);
   EXPECT_EQ(Window(),
             "No phrases with at least 4 characters\r\n"
             "satisfying the specified conditions were found.");
@@ -106,11 +106,11 @@ TEST_F(ReportTest, NoPhrasesMessageMentionsTheShortWordSizeWhenShortWordsAreIgno
 
 TEST_F(ReportTest, FilesScannedNoticeGroupsAndChoosesSingularOrPlural) {
   const auto notice = [&](int32_t files, int folders, bool incomplete) {
-    session.sources.fileCount = files;
-    session.sources.folderCount = folders;
-    session.run.listIncomplete = incomplete;
-    SetFilesScannedNotice(session);
-    return Utf8(session.reports.pendingOutput);
+    sources.fileCount = files;
+    sources.folderCount = folders;
+    run.listIncomplete = incomplete;
+    SetFilesScannedNotice(context);
+    return Utf8(state.pendingOutput);
   };
   EXPECT_EQ(notice(1204, 17, false), "1,204 files (in 17 folders) were scanned.\r\n");
   EXPECT_EQ(notice(1, 1, false), "1 file (in 1 folder) was scanned.\r\n");

@@ -15,7 +15,7 @@ class ClipboardTest : public testing::SourceTest {
 
 TEST_F(ClipboardTest, AtMostOneHundredThousandCharacters) {
   EXPECT_TRUE(Fetch(Text(100000, u'a')));
-  EXPECT_EQ(session.sources.clipboardText.size(), 100000u);
+  EXPECT_EQ(sources.clipboardText.size(), 100000u);
   EXPECT_FALSE(Fetch(Text(100001, u'a')));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Too much clipboard text");
@@ -23,11 +23,11 @@ TEST_F(ClipboardTest, AtMostOneHundredThousandCharacters) {
             u"There are 100,001 characters in the text on the clipboard.\r\n"
             u"The maximum permitted is 100,000.  If possible,\r\n"
             u"count word frequencies for this text using an input file.");
-  EXPECT_TRUE(session.sources.clipboardText.empty());
+  EXPECT_TRUE(sources.clipboardText.empty());
   EXPECT_FALSE(Fetch(u""));
-  EXPECT_EQ(dialogs.messages.back().text, session.UIText(213));
+  EXPECT_EQ(dialogs.messages.back().text, shell.UIText(213));
   // A message without a title of its own carries the program's name.
-  EXPECT_EQ(dialogs.messages.back().title, session.UIText(kProgramNameText));
+  EXPECT_EQ(dialogs.messages.back().title, shell.UIText(kProgramNameText));
 }
 
 TEST_F(ClipboardTest, NaturalTextAllowsWhitespaceAndLooksAtTheSampleOnly) {
@@ -51,7 +51,11 @@ TEST_F(ClipboardTest, TextIsScannedAsOneLowerCasedLineWithoutMarkers) {
   EXPECT_EQ(hooks.scanner.markers.markerPairCount, 0);
   EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{false});
   EXPECT_EQ(hooks.phraseResets, 0);
-  EXPECT_EQ(session.window.Get(ControlId::cmdCountPhrases).caption, session.UIText(25));
+  EXPECT_EQ(shell.window.Get(ControlId::cmdCountPhrases).caption, shell.UIText(25));
+  // Fetching hides the counters; the run empties them; both end at the Count button.
+  EXPECT_EQ(hooks.counterConceals, std::vector<bool>{false});
+  EXPECT_EQ(hooks.counterErasures, 1);
+  EXPECT_EQ(hooks.countButtonFocused, 2);
 }
 
 TEST_F(ClipboardTest, ControlCharactersAreRefused) {

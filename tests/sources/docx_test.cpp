@@ -16,22 +16,10 @@ using testing::BuildZip;
 using testing::StoredMember;
 using testing::ZipMember;
 
-std::vector<Text> Runs(Session& session, TextView xml) {
-  std::vector<Text> runs;
-  int32_t total = 0;
-  const int count = RunsFromDocumentXml(session, xml, runs, total);
-  EXPECT_EQ(count, static_cast<int>(runs.size()));
-  int32_t sum = 0;
-  for (const Text& run : runs)
-    sum += static_cast<int32_t>(run.size());
-  EXPECT_EQ(total, sum);
-  return runs;
-}
-
 class DocxTest : public testing::SourceTest {
  protected:
   // An output file is named, so large documents bring no output-file question.
-  DocxTest() { session.settings.filePaths[1] = FromUtf8(dir.File("out.txt")); }
+  DocxTest() { settings.filePaths[1] = FromUtf8(dir.File("out.txt")); }
 
   std::string Docx(const std::string& name, const std::vector<ZipMember>& members) {
     return dir.Write(name, BuildZip(members));
@@ -41,28 +29,40 @@ class DocxTest : public testing::SourceTest {
     return DoItFromFile(context);
   }
   std::vector<Text> MessageTitles() const { return dialogs.Titles(); }
+
+  // The runs of a document body, checked against the total length reported.
+  std::vector<Text> Runs(TextView xml) {
+    std::vector<Text> runs;
+    int32_t total = 0;
+    const int count = RunsFromDocumentXml(shell, run, xml, runs, total);
+    EXPECT_EQ(count, static_cast<int>(runs.size()));
+    int32_t sum = 0;
+    for (const Text& text : runs)
+      sum += static_cast<int32_t>(text.size());
+    EXPECT_EQ(total, sum);
+    return runs;
+  }
 };
 
 TEST_F(DocxTest, RunsKeepTheirTextAndDropOtherElements) {
-  EXPECT_EQ(Runs(session,
-                 u"<w:r><w:t xml:space=\"preserve\"> lead</w:t></w:r>"
+  EXPECT_EQ(Runs(u"<w:r><w:t xml:space=\"preserve\"> lead</w:t></w:r>"
                  u"<w:r><w:t>ing</w:t></w:r></w:p>"),
             (std::vector<Text>{u" lead", u"ing "}));
-  EXPECT_EQ(Runs(session, u"<w:tab/><w:tbl><w:t>cell</w:t><w:br/><w:t>AT&amp;T &amp;lt;</w:t>"),
+  EXPECT_EQ(Runs(u"<w:tab/><w:tbl><w:t>cell</w:t><w:br/><w:t>AT&amp;T &amp;lt;</w:t>"),
             (std::vector<Text>{u"cell ", u"AT&T <"}));
-  EXPECT_EQ(Runs(session, u"<w:t>  </w:t><w:t></w:t></w:p><w:t>caf\u00C3\u00A9</w:t>"),
+  EXPECT_EQ(Runs(u"<w:t>  </w:t><w:t></w:t></w:p><w:t>caf\u00C3\u00A9</w:t>"),
             (std::vector<Text>{u" ", u" ", u"caf\u00E9"}));
-  EXPECT_TRUE(Runs(session, u"<w:t>unclosed").empty());
-  EXPECT_TRUE(Runs(session, u"</w:t><w:t>end before start").empty());
+  EXPECT_TRUE(Runs(u"<w:t>unclosed").empty());
+  EXPECT_TRUE(Runs(u"</w:t><w:t>end before start").empty());
 }
 
 // A run followed by a break gets its space before the only-spaces rule and the
 // UTF-8 repairs: a zero-width space (E2 80 8B) or line separator (E2 80 A8)
 // that the repairs delete leaves the run's own space and the break's space.
 TEST_F(DocxTest, BreakSpaceIsAddedBeforeTheRunIsCleaned) {
-  EXPECT_EQ(Runs(session, u"<w:t>\u00E2\u20AC\u2039 </w:t><w:br/><w:t>x</w:t>"),
+  EXPECT_EQ(Runs(u"<w:t>\u00E2\u20AC\u2039 </w:t><w:br/><w:t>x</w:t>"),
             (std::vector<Text>{u"  ", u"x"}));
-  EXPECT_EQ(Runs(session, u"<w:t xml:space=\"preserve\">\u00E2\u20AC\u00A8 </w:t></w:p>"),
+  EXPECT_EQ(Runs(u"<w:t xml:space=\"preserve\">\u00E2\u20AC\u00A8 </w:t></w:p>"),
             (std::vector<Text>{u"  "}));
 }
 
@@ -73,19 +73,18 @@ TEST_F(DocxTest, BreaksTabsAndParagraphEndsSeparateRuns) {
        {u"<w:br/>", u"<w:br />", u"<w:br w:type=\"page\"/>", u"<w:br\nw:type=\"column\"/>",
         u"<w:cr/>", u"<w:tab/>", u"<w:tab />", u"</w:p><w:p>"}) {
     const Text xml = u"<w:r><w:t>bus</w:t>" + Text(separator) + u"</w:r><w:r><w:t>100</w:t></w:r>";
-    EXPECT_EQ(Runs(session, xml), (std::vector<Text>{u"bus ", u"100"})) << ToUtf8(separator);
+    EXPECT_EQ(Runs(xml), (std::vector<Text>{u"bus ", u"100"})) << ToUtf8(separator);
   }
   for (const TextView formatting : {u"<w:rPr><w:b/></w:rPr>", u"<w:tabs/>", u"<w:bdr/>"}) {
     const Text xml = u"<w:r><w:t>bus</w:t>" + Text(formatting) + u"</w:r><w:r><w:t>100</w:t></w:r>";
-    EXPECT_EQ(Runs(session, xml), (std::vector<Text>{u"bus", u"100"})) << ToUtf8(formatting);
+    EXPECT_EQ(Runs(xml), (std::vector<Text>{u"bus", u"100"})) << ToUtf8(formatting);
   }
 }
 
 // Elements whose names start with "w:t" (table, row, cell ...) are not the
 // next run, so a break behind them still counts.
 TEST_F(DocxTest, BreakBehindAnotherWTElementStillCounts) {
-  EXPECT_EQ(Runs(session,
-                 u"<w:r><w:t>before</w:t></w:r><w:tbl><w:tblPr/><w:tr><w:tc>"
+  EXPECT_EQ(Runs(u"<w:r><w:t>before</w:t></w:r><w:tbl><w:tblPr/><w:tr><w:tc>"
                  u"<w:r><w:br/><w:t>cell</w:t></w:r>"),
             (std::vector<Text>{u"before ", u"cell"}));
 }
@@ -108,21 +107,21 @@ TEST_F(DocxTest, WordProcessorDocumentsKeepWordsApartAtEveryBreak) {
 }
 
 TEST_F(DocxTest, StopRequestEndsTheConversion) {
-  session.run.stopRequested = true;
-  session.run.secondsElapsed = 3;
-  EXPECT_TRUE(Runs(session, u"<w:t>a</w:t><w:t>b</w:t>").empty());
+  run.stopRequested = true;
+  run.secondsElapsed = 3;
+  EXPECT_TRUE(Runs(u"<w:t>a</w:t><w:t>b</w:t>").empty());
   EXPECT_TRUE(dialogs.messages.empty());
 
-  session.run.secondsElapsed = 12;
+  run.secondsElapsed = 12;
   dialogs.answers = {Answer::No};
-  EXPECT_EQ(Runs(session, u"<w:t>a</w:t><w:t>b</w:t>").size(), 2u);
-  EXPECT_FALSE(session.run.stopRequested);
+  EXPECT_EQ(Runs(u"<w:t>a</w:t><w:t>b</w:t>").size(), 2u);
+  EXPECT_FALSE(run.stopRequested);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, session.UIText(362) + u"\r\n" + session.UIText(363));
+  EXPECT_EQ(dialogs.messages[0].text, shell.UIText(362) + u"\r\n" + shell.UIText(363));
 }
 
 TEST_F(DocxTest, DocumentIsReadThroughATemporaryTextFileThatIsRemovedAfterwards) {
-  session.settings.keepDocxText = true;
+  settings.keepDocxText = true;
   const std::string docx = dir.File("Sample.DOCX");
   std::filesystem::copy_file(testing::TestData("sample.docx"), docx);
   EXPECT_EQ(ReadSingle(docx), 0);
@@ -133,7 +132,7 @@ TEST_F(DocxTest, DocumentIsReadThroughATemporaryTextFileThatIsRemovedAfterwards)
                                u"without a final stop"}));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(LeftoverTempFolders().empty());
-  EXPECT_EQ(session.window.Get(ControlId::lblXMLsize).caption, u"Text: 179 bytes");
+  EXPECT_EQ(shell.window.Get(ControlId::lblXMLsize).caption, u"Text: 179 bytes");
   std::error_code ec;
   EXPECT_EQ(std::filesystem::file_size(dir.File("extracted_text/sample.txt"), ec), 179u);
 }
@@ -147,21 +146,21 @@ TEST_F(DocxTest, ZipBombIsRefusedWithoutFillingTheDisk) {
       Text::npos);
   EXPECT_TRUE(LeftoverTempFolders().empty());
   EXPECT_TRUE(hooks.lines.empty());
-  EXPECT_FALSE(session.run.timer2Enabled);
+  EXPECT_FALSE(run.timer2Enabled);
 }
 
 TEST_F(DocxTest, TooBigDocumentInAFolderIsReportedOnceAndTheScanGoesOn) {
   ZipMember bomb{"word/document.xml", testing::ZeroBombStream(uint64_t{1} << 16), 8, 0, 5000};
   Docx("folder/bomb.docx", {bomb});
   dir.Write("folder/a.txt", "plain words\r\n");
-  SetSkippedExtensions(session.sources);
-  session.settings.source = Source::Folder;
-  session.settings.inputFolder = FromUtf8(dir.File("folder"));
+  SetSkippedExtensions(sources);
+  settings.source = Source::Folder;
+  settings.inputFolder = FromUtf8(dir.File("folder"));
   EXPECT_TRUE(ScanFolderFiles(context));
-  EXPECT_EQ(session.sources.totalFileCount, 2);
+  EXPECT_EQ(sources.totalFileCount, 2);
   EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"plain words"});
-  EXPECT_NE(session.textWindow.text().find(u"a.txt [13 bytes]"), Text::npos);
+  EXPECT_NE(shell.textWindow.text().find(u"a.txt [13 bytes]"), Text::npos);
   EXPECT_TRUE(LeftoverTempFolders().empty());
 }
 
@@ -188,13 +187,13 @@ TEST_F(DocxTest, DamagedArchivesAndMissingBodiesReportAConversionError) {
   const std::string bodiless = Docx("nobody.docx", {StoredMember("word/styles.xml", "<x/>")});
   for (const std::string& path : {truncated, bodiless}) {
     dialogs.messages.clear();
-    session.run.stopRequested = false;
+    run.stopRequested = false;
     EXPECT_EQ(ReadSingle(path), 0);
     ASSERT_EQ(dialogs.messages.size(), 1u) << path;
     EXPECT_EQ(dialogs.messages[0].title, u"Error");
     const Text tail = u" when processing \r\n" + FromUtf8(path);
     EXPECT_EQ(dialogs.messages[0].text.substr(dialogs.messages[0].text.size() - tail.size()), tail);
-    EXPECT_TRUE(session.run.stopRequested);
+    EXPECT_TRUE(run.stopRequested);
     EXPECT_TRUE(LeftoverTempFolders().empty());
   }
   EXPECT_NE(dialogs.Texts()[0].find(u"has no word/document.xml"), Text::npos);

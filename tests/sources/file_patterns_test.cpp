@@ -62,45 +62,53 @@ TEST(FileMatchesPatterns, SkippedExtensionsExclusionsAndPatterns) {
 
 class PatternBoxTest : public testing::SourceTest {};
 
-TEST_F(PatternBoxTest, ItemsAreNormalisedStoredLowerCasedAndValidated) {
-  session.settings.pathPatterns[0] = u"  *.TXT,,a*.htm*   b.xml , ";
-  OnPathPatternsLeft(session, 0);
-  EXPECT_EQ(session.settings.pathPatterns[0], u"*.TXT, a*.htm*, b.xml");
-  EXPECT_EQ(session.sources.filePatterns, (std::vector<Text>{u"*.txt", u"a*.htm*", u"b.xml"}));
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(session.window.Get(ControlId::txbFileFilepathSpecifications_0).tooltip, u"");
-  EXPECT_EQ(session.window.Get(ControlId::txbFileFilepathSpecifications_1).tooltip,
-            u"E.g., copy, bak");
-
-  session.settings.pathPatterns[1] = u"draft* old";
-  OnPathPatternsLeft(session, 1);
-  EXPECT_EQ(dialogs.Texts(),
-            std::vector<Text>{u"Folder pattern 'draft*' contains an invalid character."});
-  EXPECT_FALSE(CheckFilePatterns(session));
-
-  session.settings.pathPatterns[1] = u"";
-  OnPathPatternsLeft(session, 1);
-  EXPECT_TRUE(session.sources.exclusionTexts.empty());
-  session.settings.pathPatterns[0] = u"dir/*.txt";
-  OnPathPatternsLeft(session, 0);
-  EXPECT_EQ(dialogs.Texts().back(), u"File pattern 'dir/*.txt' contains an invalid character.");
-  EXPECT_EQ(dialogs.Titles().back(), u"Invalid input");
+TEST_F(PatternBoxTest, ItemsAreStoredLowerCasedAndReturnedAsTyped) {
+  settings.pathPatterns[0] = u"*.TXT,,a*.htm*   b.xml , ";
+  EXPECT_EQ(GetFileFilepathSpecifications(settings, sources, 0), u"*.TXT, a*.htm*, b.xml");
+  EXPECT_EQ(sources.filePatterns, (std::vector<Text>{u"*.txt", u"a*.htm*", u"b.xml"}));
+  settings.pathPatterns[1] = u"Draft";
+  EXPECT_EQ(GetFileFilepathSpecifications(settings, sources, 1), u"Draft");
+  EXPECT_EQ(sources.exclusionTexts, std::vector<Text>{u"draft"});
+  settings.pathPatterns[0] = u" , ";
+  EXPECT_EQ(GetFileFilepathSpecifications(settings, sources, 0), u"");
+  EXPECT_TRUE(sources.filePatterns.empty());
+  EXPECT_EQ(sources.exclusionTexts, std::vector<Text>{u"draft"});
 }
 
-TEST_F(PatternBoxTest, DocPatternsAreExplainedAndLongTextsBecomeTooltips) {
-  session.settings.pathPatterns[0] = u"*.doc";
-  OnPathPatternsLeft(session, 0);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, u"Match file patterns");
-  EXPECT_EQ(dialogs.messages[0].text,
-            u"This software does not process .doc files.  To process\r\n"
-            u"Word .doc files they should first be converted to .docx files.");
+TEST_F(PatternBoxTest, InvalidCharactersAreReportedForTheFirstInvalidItem) {
+  sources.filePatterns = {u"*.txt", u"a*.htm*"};
+  sources.exclusionTexts = {u"old"};
+  EXPECT_TRUE(CheckFilePatterns(shell, sources));
+  sources.exclusionTexts = {u"old", u"draft*", u"x?"};
+  EXPECT_FALSE(CheckFilePatterns(shell, sources));
+  sources.filePatterns = {u"dir/*.txt", u"a;b"};
+  EXPECT_FALSE(CheckFilePatterns(shell, sources));
+  EXPECT_EQ(dialogs.Texts(),
+            (std::vector<Text>{u"Folder pattern 'draft*' contains an invalid character.",
+                               u"File pattern 'dir/*.txt' contains an invalid character."}));
+  EXPECT_EQ(dialogs.Titles(), std::vector<Text>(2, u"Invalid input"));
+}
 
-  session.settings.pathPatterns[0] = u"*.docx, *.txt, *.html, chapter*.xml";
-  OnPathPatternsLeft(session, 0);
-  EXPECT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(session.window.Get(ControlId::txbFileFilepathSpecifications_0).tooltip,
+TEST(MentionsDocFiles, ADocExtensionAtTheEndOrBeforeAComma) {
+  EXPECT_TRUE(MentionsDocFiles(u"*.DOC"));
+  EXPECT_TRUE(MentionsDocFiles(u"a.doc, *.txt"));
+  EXPECT_FALSE(MentionsDocFiles(u"*.docx, *.txt"));
+}
+
+TEST_F(PatternBoxTest, TooltipsShowLongTextsWholeAndAnExampleForEmptyBoxes) {
+  settings.pathPatterns[0] = u"*.docx, *.txt, *.html, chapter*.xml";
+  settings.pathPatterns[1] = u"bak";
+  UpdatePatternTooltips(shell.window, settings);
+  EXPECT_EQ(shell.window.Get(ControlId::txbFileFilepathSpecifications_0).tooltip,
             u"*.docx, *.txt, *.html, chapter*.xml");
+  EXPECT_EQ(shell.window.Get(ControlId::txbFileFilepathSpecifications_1).tooltip, u"");
+  settings.pathPatterns[0].clear();
+  settings.pathPatterns[1].clear();
+  UpdatePatternTooltips(shell.window, settings);
+  EXPECT_EQ(shell.window.Get(ControlId::txbFileFilepathSpecifications_0).tooltip,
+            u"E.g., *.txt, *.docx, a*.htm*, b*.xml");
+  EXPECT_EQ(shell.window.Get(ControlId::txbFileFilepathSpecifications_1).tooltip,
+            u"E.g., copy, bak");
 }
 
 }  // namespace

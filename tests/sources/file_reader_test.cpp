@@ -16,25 +16,26 @@ class FileReaderTest : public testing::SourceTest {
     UseSingleFile(path);
     return DoItFromFile(context);
   }
-  const ControlState& Label(ControlId id) { return session.window.Get(id); }
+  const ControlState& Label(ControlId id) { return shell.window.Get(id); }
 };
 
 TEST_F(FileReaderTest, LinesAreTrimmedLowerCasedAndEmptyOnesSkipped) {
-  session.settings.endPhraseAtLineEnd = true;
+  settings.endPhraseAtLineEnd = true;
   EXPECT_EQ(ReadSingle(testing::TestData("crlf.txt")), 0);
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"first line of text", u"second line here",
                                             u"third line indented"}));
   EXPECT_EQ(hooks.phraseResets, 3);  // none for the empty line
   EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{false});
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"");
-  EXPECT_FALSE(session.sources.readingFiles);
+  EXPECT_FALSE(sources.readingFiles);
   EXPECT_EQ(Label(ControlId::lblFilesize).caption, u"Filesize: 64 bytes");
   EXPECT_EQ(hooks.buttonStates, std::vector<bool>{false});
-  EXPECT_EQ(Label(ControlId::cmdCountPhrases).caption, session.UIText(25));
+  EXPECT_EQ(hooks.counterConceals, std::vector<bool>{false});  // hidden, not emptied
+  EXPECT_EQ(Label(ControlId::cmdCountPhrases).caption, shell.UIText(25));
 }
 
 TEST_F(FileReaderTest, EachLineEndTypeIsReadLineByLine) {
-  session.settings.caseSignificant = true;
+  settings.caseSignificant = true;
   EXPECT_EQ(ReadSingle(testing::TestData("lf.txt")), 0);
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"alpha beta", u"gamma delta", u"epsilon zeta"}));
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Unix-type file.");
@@ -50,7 +51,7 @@ TEST_F(FileReaderTest, EachLineEndTypeIsReadLineByLine) {
 }
 
 TEST_F(FileReaderTest, Utf8FileIsRepairedWith7BitSwitchedOffForItsDuration) {
-  session.settings.only7BitAscii = true;
+  settings.only7BitAscii = true;
   const std::string path = dir.Write("utf8.txt",
                                      "\xEF\xBB\xBF\xE2\x80\x9C"
                                      "Caf\xC3\xA9\xE2\x80\x9D\nsecond \xE2\x80\x94 line\n");
@@ -59,7 +60,7 @@ TEST_F(FileReaderTest, Utf8FileIsRepairedWith7BitSwitchedOffForItsDuration) {
   // line by line.
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"\"caf\u00E9\"", u"second  --  line"}));
   EXPECT_EQ(hooks.sevenBitDuringLine, (std::vector<bool>{false, false}));
-  EXPECT_TRUE(session.settings.only7BitAscii);
+  EXPECT_TRUE(settings.only7BitAscii);
   EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).caption, u"This is a UTF8 file.");
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Unix-type file.");
 }
@@ -93,9 +94,9 @@ TEST_F(FileReaderTest, RtfAndOneToFourByteFilesAreReadAsSingleByteText) {
 
 TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
   EXPECT_EQ(ReadSingle(""), input_file::kZeroLength);
-  EXPECT_TRUE(session.run.stopRequested);
+  EXPECT_TRUE(run.stopRequested);
   EXPECT_EQ(ReadSingle(dir.path() + "/"), input_file::kEndsWithSlash);
-  EXPECT_FALSE(session.run.stopRequested);
+  EXPECT_FALSE(run.stopRequested);
   EXPECT_EQ(ReadSingle(dir.File("missing.txt")), input_file::kMissing);
   EXPECT_EQ(ReadSingle(testing::TestData("empty.txt")), input_file::kZeroLength);
   EXPECT_TRUE(hooks.lines.empty());
@@ -104,12 +105,12 @@ TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
 
 TEST_F(FileReaderTest, OutputFileEqualToInputIsRefusedOnlyWhileOutputIsEnabled) {
   const std::string path = dir.Write("notes.txt", "some words\r\n");
-  session.settings.filePaths[1] = FromUtf8(dir.path() + "/./notes.txt");
+  settings.filePaths[1] = FromUtf8(dir.path() + "/./notes.txt");
   EXPECT_EQ(ReadSingle(path), input_file::kOutputIsInput);
-  EXPECT_TRUE(session.run.stopRequested);
+  EXPECT_TRUE(run.stopRequested);
   EXPECT_TRUE(hooks.lines.empty());
 
-  session.settings.outputToFileDisabled = true;
+  settings.outputToFileDisabled = true;
   EXPECT_EQ(ReadSingle(path), 0);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"some words"});
 }
@@ -126,14 +127,14 @@ TEST_F(FileReaderTest, BinaryFileIsReportedForSingleFileAndSkippedInFolder) {
       message.text.find(u"The percentage of such anomalous bytes in the first 16384 bytes is "),
       Text::npos);
   EXPECT_EQ(message.text.find(u"You could try"), Text::npos);  // far above 9 percent
-  EXPECT_FALSE(session.sources.readingFiles);
+  EXPECT_FALSE(sources.readingFiles);
   EXPECT_TRUE(hooks.lines.empty());
 
-  session.settings.source = Source::Folder;
-  session.sources.currentFile = FromUtf8(path);  // a folder pass names the file there
-  session.run.stopRequested = true;
+  settings.source = Source::Folder;
+  sources.currentFile = FromUtf8(path);  // a folder pass names the file there
+  run.stopRequested = true;
   EXPECT_EQ(DoItFromFile(context), 0);
-  EXPECT_FALSE(session.run.stopRequested);
+  EXPECT_FALSE(run.stopRequested);
   EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
@@ -163,16 +164,16 @@ TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
   EXPECT_EQ(dialogs.messages[0].title, u"Large input file");
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
   EXPECT_TRUE(hooks.lines.empty());
-  EXPECT_FALSE(session.sources.readingFiles);
+  EXPECT_FALSE(sources.readingFiles);
 
   dialogs.answers = {Answer::Yes};
   dialogs.saveFileAnswers = {FromUtf8(dir.File("out.txt"))};
   EXPECT_EQ(ReadSingle(large), 6);  // went on to the classifier
-  EXPECT_EQ(session.settings.filePaths[1], FromUtf8(dir.File("out.txt")));
+  EXPECT_EQ(settings.filePaths[1], FromUtf8(dir.File("out.txt")));
   EXPECT_EQ(dialogs.messages.size(), 3u);
   EXPECT_EQ(dialogs.messages[2].title, u"Not a text file");
 
-  session.settings.filePaths[1].clear();
+  settings.filePaths[1].clear();
   EXPECT_EQ(ReadSingle(sparse("limit.txt", kLargeInputFileSize)), 6);  // not larger: no question
   EXPECT_EQ(dialogs.messages.size(), 4u);
   EXPECT_EQ(dialogs.messages[3].title, u"Not a text file");
@@ -192,13 +193,13 @@ TEST_F(FileReaderTest, ProgressBarRunsForFilesAbove10240Bytes) {
 
 TEST_F(FileReaderTest, StopRequestEndsTheLineLoop) {
   pump.triggerAt = 3;
-  pump.action = [this] { session.run.stopRequested = true; };
+  pump.action = [this] { run.stopRequested = true; };
   EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), 0);
   EXPECT_EQ(hooks.lines.size(), 2u);
 }
 
 TEST_F(FileReaderTest, LineWithoutLineEndIsReadInBoundedPiecesWithoutLosingWords) {
-  session.settings.endPhraseAtLineEnd = true;
+  settings.endPhraseAtLineEnd = true;
   std::string text = "\t ";
   while (text.size() < 3 * LineReader::kMaxPiece)
     text += "many words\tin one line ";

@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 class FolderScanTest : public testing::SourceTest {
  protected:
   FolderScanTest() {
-    SetSkippedExtensions(session.sources);
-    session.settings.source = Source::Folder;
-    session.settings.inputFolder = FromUtf8(root);
+    SetSkippedExtensions(sources);
+    settings.source = Source::Folder;
+    settings.inputFolder = FromUtf8(root);
   }
 
   // A tree with a subfolder, a link loop, a FIFO, a binary file, a skipped
@@ -49,37 +49,38 @@ class FolderScanTest : public testing::SourceTest {
 
 TEST_F(FolderScanTest, ReadsMatchingFilesDepthFirstAndPassesOverLinksFifosAndBins) {
   MakeTree();
-  session.settings.includeSubfolders = true;
-  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  settings.includeSubfolders = true;
+  settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_EQ(hooks.lines.size(), 3u);
   EXPECT_EQ(LineFileNames(), (std::set<Text>{u"a.txt", u"README", u"b.txt"}));
   EXPECT_EQ(hooks.lineFiles.back(), FromUtf8(root + "/sub/b.txt"));  // files before subfolders
-  EXPECT_EQ(session.sources.totalFileCount, 3);  // the binary file is not counted
-  EXPECT_EQ(session.sources.fileCount, 3);
-  EXPECT_EQ(session.sources.folderCount, 2);
+  EXPECT_EQ(sources.totalFileCount, 3);  // the binary file is not counted
+  EXPECT_EQ(sources.fileCount, 3);
+  EXPECT_EQ(sources.folderCount, 2);
   EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{true});
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_FALSE(session.sources.readingFiles);
-  EXPECT_NE(session.textWindow.text().find(u"{Folder}/sub/b.txt [12 bytes]\r\n"), Text::npos);
-  EXPECT_EQ(session.window.Get(ControlId::lblNumOccurrences).caption, u"");
-  EXPECT_EQ(session.window.Get(ControlId::lblNumOccurrences).align, Align::Right);
+  EXPECT_FALSE(sources.readingFiles);
+  EXPECT_NE(shell.textWindow.text().find(u"{Folder}/sub/b.txt [12 bytes]\r\n"), Text::npos);
+  EXPECT_EQ(shell.window.Get(ControlId::lblNumOccurrences).caption, u"");
+  EXPECT_EQ(shell.window.Get(ControlId::lblNumOccurrences).align, Align::Right);
 }
 
 TEST_F(FolderScanTest, ListingShowsTheFilesAndReadsNothing) {
   MakeTree();
-  session.settings.includeSubfolders = true;
-  OnListFilesClicked(context);
-  const Text& shown = session.textWindow.text();
+  settings.includeSubfolders = true;
+  ListFilesToScan(context);
+  const Text& shown = shell.textWindow.text();
   const Text head = u"{Folder} = " + FromUtf8(root) + u"\r\n\r\n";
   EXPECT_EQ(shown.substr(0, head.size()), head);
   EXPECT_NE(shown.find(u"{Folder}/a.txt [13 bytes]\r\n"), Text::npos);
   EXPECT_EQ(shown.find(u"letter.doc"), Text::npos);
   EXPECT_EQ(shown.substr(shown.size() - 41), u"\r\n3 files in 2 folders will be scanned.\r\n");
   EXPECT_TRUE(hooks.lines.empty());
-  EXPECT_FALSE(session.sources.listingFiles);
-  EXPECT_FALSE(session.window.Get(ControlId::txbFile_0).visible);
-  EXPECT_EQ(hooks.buttonStates, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(sources.listingFiles);
+  EXPECT_FALSE(shell.window.Get(ControlId::txbFile_0).visible);
+  // The listing disables the controls; the window's handler enables them.
+  EXPECT_EQ(hooks.buttonStates, std::vector<bool>{false});
 }
 
 TEST_F(FolderScanTest, SeveralFilesWithoutOutputFileAreWarnedAbout) {
@@ -109,9 +110,9 @@ TEST_F(FolderScanTest, StopWhileCountingReportsTheCountSoFar) {
   dir.Write("root/a.txt", "one\r\n");
   dir.Write("root/b.txt", "two\r\n");
   pump.triggerAt = 1;
-  pump.action = [this] { session.run.stopRequested = true; };
+  pump.action = [this] { run.stopRequested = true; };
   EXPECT_FALSE(ScanFolderFiles(context));
-  EXPECT_EQ(session.textWindow.text(),
+  EXPECT_EQ(shell.textWindow.text(),
             u"Stopped while counting files (so far: 1 file in 1 folder).\r\n");
 }
 
@@ -128,20 +129,18 @@ TEST_F(FolderScanTest, FilesThatVanishAreSkippedOrReportedAndTheScanGoesOn) {
   const std::string b = dir.Write("root/b.txt", "two\r\n");
   dir.Write("root/c.txt", "three\r\n");
   CallbackPump callbackPump;
-  Session scanSession{Seams{dialogs, view, callbackPump, clipboard}, texts, VELT_DATA_DIR,
-                      NumberFormat{}};
-  scanSession.settings = session.settings;
-  scanSession.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
-  scanSession.sources = session.sources;
-  testing::RecordingHooks scanHooks(scanSession);
-  SourceContext scanContext{scanSession, scanHooks, zip};
+  Shell scanShell{Seams{dialogs, view, callbackPump, clipboard}, texts, VELT_DATA_DIR,
+                  NumberFormat{}};
+  settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  testing::RecordingHooks scanHooks(scanShell.textWindow, settings, sources);
+  SourceContext scanContext{scanShell, settings, run, sources, scanHooks, zip};
   // Yield 3 counts the last file: another one goes away before the reading
   // pass. Yield 4 lists the first file of the reading pass, which vanishes
   // before it is opened.
   std::string goneBetweenPasses;
   std::string goneWhileReading;
   callbackPump.onYield = [&](long yield) {
-    const std::string current = PathToNative(scanSession.sources.currentFile);
+    const std::string current = PathToNative(sources.currentFile);
     if (yield == 3) {
       goneBetweenPasses = current == a ? b : a;
       fs::remove(goneBetweenPasses);
@@ -152,7 +151,7 @@ TEST_F(FolderScanTest, FilesThatVanishAreSkippedOrReportedAndTheScanGoesOn) {
     }
   };
   EXPECT_TRUE(ScanFolderFiles(scanContext));
-  EXPECT_EQ(scanSession.sources.totalFileCount, 3);
+  EXPECT_EQ(sources.totalFileCount, 3);
   ASSERT_EQ(scanHooks.errors.size(), 1u);
   EXPECT_EQ(scanHooks.errors[0].number, 2);
   EXPECT_EQ(scanHooks.errors[0].label, u"DoItFromFile");
@@ -165,13 +164,13 @@ TEST_F(FolderScanTest, ExclusionTextsSkipWholeFoldersIncludingTheChosenOne) {
   dir.Write("root/notes.txt", "kept\r\n");
   dir.Write("root/backup/old.txt", "old\r\n");
   dir.Write("root/Bak/x.txt", "skipped\r\n");
-  session.settings.includeSubfolders = true;
-  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
-  session.sources.exclusionTexts = {u"bak"};
+  settings.includeSubfolders = true;
+  settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  sources.exclusionTexts = {u"bak"};
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_EQ(LineFileNames(), (std::set<Text>{u"notes.txt", u"old.txt"}));
 
-  session.settings.inputFolder = FromUtf8(root + "/Bak");
+  settings.inputFolder = FromUtf8(root + "/Bak");
   hooks.lines.clear();
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_TRUE(hooks.lines.empty());
@@ -180,35 +179,35 @@ TEST_F(FolderScanTest, ExclusionTextsSkipWholeFoldersIncludingTheChosenOne) {
 TEST_F(FolderScanTest, FullTextWindowEndsTheScan) {
   for (int i = 0; i < 5; ++i)
     dir.Write("root/f" + std::to_string(i) + ".txt", "words\r\n");
-  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   hooks.textboxCapacity = 40;
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_LT(hooks.lines.size(), 5u);
-  EXPECT_LE(session.sources.fileCount, 2);
+  EXPECT_LE(sources.fileCount, 2);
 }
 
 TEST_F(FolderScanTest, FolderChecksAndOutputFileConflicts) {
-  session.settings.inputFolder = u"  ";
-  EXPECT_FALSE(CheckFolderSource(session));
-  session.settings.inputFolder = FromUtf8(dir.File("nowhere"));
-  EXPECT_FALSE(CheckFolderSource(session));
+  settings.inputFolder = u"  ";
+  EXPECT_FALSE(CheckFolderSource(shell, settings));
+  settings.inputFolder = FromUtf8(dir.File("nowhere"));
+  EXPECT_FALSE(CheckFolderSource(shell, settings));
   fs::create_directories(root + "/sub");
-  session.settings.inputFolder = FromUtf8(root);
-  EXPECT_FALSE(CheckFolderSource(session));
+  settings.inputFolder = FromUtf8(root);
+  EXPECT_FALSE(CheckFolderSource(shell, settings));
   EXPECT_EQ(dialogs.Texts(), (std::vector<Text>{u"Folder not specified.", u"Folder does not exist",
                                                 u"Folder contains no files."}));
   EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{u"Error", u"Invalid input", u"Nothing to do"}));
 
   dir.Write("root/a.txt", "x\r\n");
   dialogs.messages.clear();
-  session.settings.filePaths[1] = FromUtf8(root + "/out.txt");
-  EXPECT_FALSE(CheckFolderSource(session));
-  session.settings.filePaths[1] = FromUtf8(root + "/sub/out.txt");
-  EXPECT_TRUE(CheckFolderSource(session));  // subfolders are not read
-  session.settings.includeSubfolders = true;
-  EXPECT_FALSE(CheckFolderSource(session));
-  session.settings.outputToFileDisabled = true;
-  EXPECT_TRUE(CheckFolderSource(session));
+  settings.filePaths[1] = FromUtf8(root + "/out.txt");
+  EXPECT_FALSE(CheckFolderSource(shell, settings));
+  settings.filePaths[1] = FromUtf8(root + "/sub/out.txt");
+  EXPECT_TRUE(CheckFolderSource(shell, settings));  // subfolders are not read
+  settings.includeSubfolders = true;
+  EXPECT_FALSE(CheckFolderSource(shell, settings));
+  settings.outputToFileDisabled = true;
+  EXPECT_TRUE(CheckFolderSource(shell, settings));
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>(2, u"The output file cannot be in the folder or a subfolder.")));
 }
@@ -219,19 +218,18 @@ TEST_F(FolderScanTest, TheInputBoxKeepsTheUsersPathInEveryOutcome) {
   dir.Write("root/a.txt", "one two\r\n");
   dir.Write("root/b.txt", "three four\r\n");
   const Text chosen = u"/home/ann/chosen.txt";
-  session.settings.filePaths[0] = chosen;
-  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  settings.filePaths[0] = chosen;
+  settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   std::vector<Text> shownWhileReading;
   pump.triggerAt = 4;  // the first file of the reading pass
   pump.action = [&] {
-    shownWhileReading = {session.window.Get(ControlId::txbFile_0).caption,
-                         session.sources.currentFile};
+    shownWhileReading = {shell.window.Get(ControlId::txbFile_0).caption, sources.currentFile};
   };
   const auto expectUntouched = [&](const char* outcome) {
-    EXPECT_EQ(session.settings.filePaths[0], chosen) << outcome;
-    EXPECT_EQ(session.window.Get(ControlId::txbFile_0).caption, chosen) << outcome;
-    EXPECT_FALSE(session.window.Get(ControlId::txbFile_0).visible) << outcome;
-    EXPECT_TRUE(session.sources.currentFile.empty()) << outcome;
+    EXPECT_EQ(settings.filePaths[0], chosen) << outcome;
+    EXPECT_EQ(shell.window.Get(ControlId::txbFile_0).caption, chosen) << outcome;
+    EXPECT_FALSE(shell.window.Get(ControlId::txbFile_0).visible) << outcome;
+    EXPECT_TRUE(sources.currentFile.empty()) << outcome;
   };
 
   EXPECT_TRUE(ScanFolderFiles(context));
@@ -243,17 +241,17 @@ TEST_F(FolderScanTest, TheInputBoxKeepsTheUsersPathInEveryOutcome) {
 
   pump.triggerAt = 4;
   pump.yields = 0;
-  pump.action = [&] { session.run.stopRequested = true; };
+  pump.action = [&] { run.stopRequested = true; };
   EXPECT_TRUE(ScanFolderFiles(context));
   expectUntouched("stopped while reading");
 
-  session.settings.filePaths[1].clear();
+  settings.filePaths[1].clear();
   dialogs.answers = {Answer::Cancel};
   pump.triggerAt = -1;
   EXPECT_FALSE(ScanFolderFiles(context));  // warned: several files, no output file
   expectUntouched("ended by the warning");
 
-  OnListFilesClicked(context);
+  ListFilesToScan(context);
   expectUntouched("listed");
 }
 
@@ -262,9 +260,9 @@ TEST_F(FolderScanTest, NamesThatAreNotUtf8AreReadUnderTheirOwnBytes) {
   dir.Write("root/bad\xFF.txt", "bad words\r\n");
   dir.Write("root/latin\xE9.txt", "latin words\r\n");
   dir.Write("root/caf\xC3\xA9.txt", "utf words\r\n");
-  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   EXPECT_TRUE(ScanFolderFiles(context));
-  EXPECT_EQ(session.sources.totalFileCount, 4);
+  EXPECT_EQ(sources.totalFileCount, 4);
   EXPECT_TRUE(hooks.errors.empty());
   EXPECT_EQ(std::set<Text>(hooks.lines.begin(), hooks.lines.end()),
             (std::set<Text>{u"plain words", u"bad words", u"latin words", u"utf words"}));
@@ -274,7 +272,7 @@ TEST_F(FolderScanTest, NamesThatAreNotUtf8AreReadUnderTheirOwnBytes) {
   EXPECT_EQ(files, (std::set<std::string>{root + "/plain.txt", root + "/bad\xFF.txt",
                                           root + "/latin\xE9.txt", root + "/caf\xC3\xA9.txt"}));
   // The listing shows an undecodable byte as the replacement character.
-  EXPECT_NE(ToUtf8(session.textWindow.text()).find("bad\xEF\xBF\xBD.txt [11 bytes]"),
+  EXPECT_NE(ToUtf8(shell.textWindow.text()).find("bad\xEF\xBF\xBD.txt [11 bytes]"),
             std::string::npos);
 }
 
@@ -338,13 +336,13 @@ TEST_F(FolderScanTest, PathsTooLongToOpenAreCountedAndReported) {
   chain.Write(fileLevel, std::string(116, 'f') + ".bin", "skipped anyway\r\n");
   chain.Write(fileLevel - 3, "near.txt", "near words\r\n");  // still short enough
 
-  session.settings.includeSubfolders = true;
-  session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+  settings.includeSubfolders = true;
+  settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_EQ(std::set<Text>(hooks.lines.begin(), hooks.lines.end()),
             (std::set<Text>{u"top words", u"near words"}));
-  EXPECT_EQ(session.sources.foldersTooLong, 1);
-  EXPECT_EQ(session.sources.filesTooLong, 1);  // f.bin would not be read anyway
+  EXPECT_EQ(sources.foldersTooLong, 1);
+  EXPECT_EQ(sources.filesTooLong, 1);  // f.bin would not be read anyway
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Paths too long");
   EXPECT_EQ(dialogs.messages[0].text,
@@ -352,7 +350,7 @@ TEST_F(FolderScanTest, PathsTooLongToOpenAreCountedAndReported) {
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
 
   dialogs.messages.clear();
-  OnListFilesClicked(context);  // a listing says so too
+  ListFilesToScan(context);  // a listing says so too
   EXPECT_EQ(dialogs.Titles(), std::vector<Text>{u"Paths too long"});
 }
 

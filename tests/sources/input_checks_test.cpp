@@ -8,7 +8,6 @@
 #include <filesystem>
 
 #include "sources/file_reader.h"
-#include "sources/source_controls.h"
 #include "sources/source_test_support.h"
 
 namespace velt {
@@ -18,14 +17,17 @@ namespace fs = std::filesystem;
 
 class InputChecksTest : public testing::SourceTest {
  protected:
-  InputChecksTest() { session.settings.source = Source::SingleFile; }
+  InputChecksTest() { settings.source = Source::SingleFile; }
 
-  // The messages of the box losing the focus and of a count starting.
+  // The messages of the name check (as the input box losing the focus shows
+  // them) and of a count starting.
   std::vector<Text> MessagesFor(const std::string& path) {
     dialogs.messages.clear();
-    session.settings.filePaths[0] = PathFromNative(path);
-    OnFilePathLeft(session, 0);
-    EXPECT_FALSE(CheckSourceBeforeCount(session)) << path;
+    settings.filePaths[0] = PathFromNative(path);
+    const int code = CheckInputFileName(context, settings.filePaths[0]);
+    EXPECT_NE(code, input_file::kOk) << path;
+    ShowInputFileMessage(shell, settings, code);
+    EXPECT_FALSE(CheckSourceBeforeCount(shell, settings)) << path;
     return dialogs.Texts();
   }
 };
@@ -50,9 +52,9 @@ TEST_F(InputChecksTest, WhatIsNoFileIsNamedForWhatItIs) {
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Exclamation);
   }
   // The codes of the name check stay those of a missing or an empty file.
-  EXPECT_EQ(CheckInputFileName(session, FromUtf8(folder)), input_file::kMissing);
-  EXPECT_EQ(CheckInputFileName(session, PathFromNative(fifo)), input_file::kZeroLength);
-  EXPECT_EQ(CheckInputFileName(session, FromUtf8(loop)), input_file::kMissing);
+  EXPECT_EQ(CheckInputFileName(context, FromUtf8(folder)), input_file::kMissing);
+  EXPECT_EQ(CheckInputFileName(context, PathFromNative(fifo)), input_file::kZeroLength);
+  EXPECT_EQ(CheckInputFileName(context, FromUtf8(loop)), input_file::kMissing);
 }
 
 // A file the user may not read is the classifier's "cannot be opened"; a file
@@ -68,11 +70,11 @@ TEST_F(InputChecksTest, PermissionDeniedOnTheFileOrOnTheWayToIt) {
   // Root is not bound by file permissions: check as an ordinary user.
   const bool root = ::geteuid() == 0;
   ASSERT_TRUE(!root || ::seteuid(65534) == 0);
-  session.settings.filePaths[0] = FromUtf8(locked);
-  const bool lockedPasses = CheckSourceBeforeCount(session);
+  settings.filePaths[0] = FromUtf8(locked);
+  const bool lockedPasses = CheckSourceBeforeCount(shell, settings);
   const int lockedCode = DoItFromFile(context);
-  session.settings.filePaths[0] = FromUtf8(behind);
-  const bool behindPasses = CheckSourceBeforeCount(session);
+  settings.filePaths[0] = FromUtf8(behind);
+  const bool behindPasses = CheckSourceBeforeCount(shell, settings);
   ASSERT_TRUE(!root || ::seteuid(0) == 0);
   ::chmod(closed.c_str(), 0700);
 

@@ -1,5 +1,5 @@
-// A session with recording doubles, hooks that record what the sources hand
-// on, and a private folder for generated files.
+// The sources' context on recording doubles, hooks that record what the
+// sources hand on, and a private folder for generated files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include "doubles/recording_dialogs.h"
 #include "doubles/recording_view.h"
 #include "doubles/scripted_pump.h"
-#include "engine/session.h"
 #include "sources/source_hooks.h"
 #include "sources/zip_archive_builder.h"
 
@@ -50,10 +49,12 @@ inline std::string TestData(const std::string& name) {
   return std::string(VELT_TEST_DATA_DIR) + "/" + name;
 }
 
-// Records every line, boundary and error the sources hand on.
+// Records every line, boundary and error the sources hand on, and writes what
+// they output to the text window.
 class RecordingHooks final : public SourceHooks {
  public:
-  explicit RecordingHooks(Session& session) : session_(session) {}
+  RecordingHooks(TextWindow& textWindow, const Settings& settings, const SourceState& state)
+      : textWindow_(textWindow), settings_(settings), state_(state) {}
 
   struct Error {
     int number;
@@ -70,33 +71,43 @@ class RecordingHooks final : public SourceHooks {
   std::vector<Error> errors;
   std::vector<bool> buttonStates;
   int previousResultsCleared = 0;
+  std::vector<bool> counterConceals;  // erase of each ConcealCounters
+  int counterErasures = 0;
+  int countButtonFocused = 0;
   size_t textboxCapacity = SIZE_MAX;
+  bool textWindowFull = false;
 
   ScannerState& Scanner() override { return scanner; }
   void ProcessLine(Text line) override {
     lines.push_back(std::move(line));
-    lineFiles.push_back(session_.sources.currentFile);
-    sevenBitDuringLine.push_back(session_.settings.only7BitAscii);
+    lineFiles.push_back(state_.currentFile);
+    sevenBitDuringLine.push_back(settings_.only7BitAscii);
   }
   void ResetPhrases() override { ++phraseResets; }
   void ResetWordStore(bool folderRun) override { wordStoreResets.push_back(folderRun); }
   void OutputToTxb(TextView text) override {
-    if (session_.reports.textWindowFull) return;
-    session_.textWindow.Append(text);
-    if (session_.textWindow.length() > textboxCapacity) session_.reports.textWindowFull = true;
+    if (textWindowFull) return;
+    textWindow_.Append(text);
+    if (textWindow_.length() > textboxCapacity) textWindowFull = true;
   }
   void ClearTextbox() override {
-    session_.textWindow.Clear();
-    session_.reports.textWindowFull = false;
+    textWindow_.Clear();
+    textWindowFull = false;
   }
+  bool TextWindowFull() const override { return textWindowFull; }
   void ReportError(int number, const Text& description, const Text& label) override {
     errors.push_back({number, description, label});
   }
   void EnableDisableButtons(bool enable) override { buttonStates.push_back(enable); }
   void ClearPreviousResults() override { ++previousResultsCleared; }
+  void ConcealCounters(bool erase) override { counterConceals.push_back(erase); }
+  void EraseCounters() override { ++counterErasures; }
+  void FocusCountButton() override { ++countButtonFocused; }
 
  private:
-  Session& session_;
+  TextWindow& textWindow_;
+  const Settings& settings_;
+  const SourceState& state_;
 };
 
 inline UiTextTable LoadTexts() {
@@ -108,16 +119,16 @@ inline UiTextTable LoadTexts() {
 class SourceTest : public ::testing::Test {
  protected:
   SourceTest() {
-    session.run.startUpCompleted = true;
+    run.startUpCompleted = true;
     setenv("TMPDIR", tempRoot.path().c_str(), 1);
   }
   ~SourceTest() override { unsetenv("TMPDIR"); }
 
   // What reading left in $TMPDIR: the docx temporary folders in the
-  // session's private folder (which lives as long as the session) and
+  // sources' private folder (which lives as long as the fixture) and
   // anything else beside that folder.
   std::vector<std::string> LeftoverTempFolders() const {
-    const std::filesystem::path area = session.sources.tempArea.path();
+    const std::filesystem::path area = sources.tempArea.path();
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(tempRoot.path())) {
       if (entry.path() != area) names.push_back(entry.path().filename().string());
@@ -130,8 +141,8 @@ class SourceTest : public ::testing::Test {
   }
 
   void UseSingleFile(const std::string& path) {
-    session.settings.source = Source::SingleFile;
-    session.settings.filePaths[0] = FromUtf8(path);
+    settings.source = Source::SingleFile;
+    settings.filePaths[0] = FromUtf8(path);
   }
 
   TempDir dir;
@@ -141,10 +152,13 @@ class SourceTest : public ::testing::Test {
   ScriptedPump pump;
   MemoryClipboard clipboard;
   UiTextTable texts = LoadTexts();
-  Session session{Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}};
-  RecordingHooks hooks{session};
+  Shell shell{Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}};
+  Settings settings;
+  RunState run;
+  SourceState sources;
+  RecordingHooks hooks{shell.textWindow, settings, sources};
   LibzipReader zip;
-  SourceContext context{session, hooks, zip};
+  SourceContext context{shell, settings, run, sources, hooks, zip};
 };
 
 }  // namespace velt::testing

@@ -11,9 +11,7 @@
 #include "doubles/folder_names.h"
 #include "doubles/forked_child.h"
 #include "platform/unique_fd.h"
-#include "sources/file_patterns.h"
 #include "sources/file_reader.h"
-#include "sources/folder_scan.h"
 #include "sources/source_test_support.h"
 #include "sources/temp_area.h"
 #include "sources/temp_folders.h"
@@ -256,35 +254,30 @@ TEST_F(TempFoldersTest, SweepRemovesOnlyFoldersOfThisUserWhoseOwnerIsGone) {
   EXPECT_EQ(testing::SortedEntryNames(dir.File("target")), std::vector<std::string>{"lock"});
 }
 
-// What DOCX reading does with the private folder of the session.
+// What DOCX reading does with the private folder of the sources.
 class DocxTempFoldersTest : public testing::SourceTest {
  protected:
   int ReadDocx() {
     const std::string docx = dir.File("sample.docx");
     if (!fs::exists(docx)) fs::copy_file(testing::TestData("sample.docx"), docx);
-    session.settings.source = Source::SingleFile;
-    session.settings.filePaths[0] = FromUtf8(docx);
-    session.settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
+    settings.source = Source::SingleFile;
+    settings.filePaths[0] = FromUtf8(docx);
+    settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
     return DoItFromFile(context);
   }
 };
 
-TEST_F(DocxTempFoldersTest, ReadingKeepsOnePrivateFolderThatListingFilesRemoves) {
+// Listing the files of a folder removes the private folder (tested with the
+// main window's handler).
+TEST_F(DocxTempFoldersTest, ReadingKeepsOnePrivateFolder) {
   tempRoot.Write("VELT001/theirs.txt", "another program's folder");
   EXPECT_EQ(ReadDocx(), 0);
-  const std::string area = session.sources.tempArea.path();
+  const std::string area = sources.tempArea.path();
   ASSERT_NE(area, "");
   EXPECT_EQ(testing::SortedEntryNames(area), std::vector<std::string>{"lock"});
   EXPECT_EQ(ReadDocx(), 0);
-  EXPECT_EQ(session.sources.tempArea.path(), area);
+  EXPECT_EQ(sources.tempArea.path(), area);
   EXPECT_EQ(LeftoverTempFolders(), std::vector<std::string>{"VELT001"});
-
-  dir.Write("folder/a.txt", "plain words\r\n");
-  SetSkippedExtensions(session.sources);
-  session.settings.inputFolder = FromUtf8(dir.File("folder"));
-  OnListFilesClicked(context);
-  EXPECT_FALSE(fs::exists(area));
-  EXPECT_EQ(testing::SortedEntryNames(tempRoot.path()), std::vector<std::string>{"VELT001"});
   EXPECT_TRUE(fs::exists(tempRoot.File("VELT001/theirs.txt")));
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -293,7 +286,7 @@ TEST_F(DocxTempFoldersTest, NoPrivateFolderShowsTheTemporaryFolderMessage) {
   setenv("TMPDIR", tempRoot.File("missing").c_str(), 1);
   EXPECT_EQ(ReadDocx(), 13);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, session.UIText(34));
+  EXPECT_EQ(dialogs.messages[0].title, shell.UIText(34));
   EXPECT_EQ(dialogs.messages[0].text, u"Unable to create temporary folder.");
   EXPECT_TRUE(hooks.lines.empty());
 }

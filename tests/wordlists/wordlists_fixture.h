@@ -28,9 +28,13 @@ class QuietSourceHooks final : public SourceHooks {
   void ResetWordStore(bool) override {}
   void OutputToTxb(TextView text) override { session_.textWindow.Append(text); }
   void ClearTextbox() override { session_.textWindow.Clear(); }
+  bool TextWindowFull() const override { return false; }
   void ReportError(int, const Text&, const Text&) override {}
   void EnableDisableButtons(bool) override {}
   void ClearPreviousResults() override {}
+  void ConcealCounters(bool) override {}
+  void EraseCounters() override {}
+  void FocusCountButton() override {}
 
  private:
   Session& session_;
@@ -43,7 +47,7 @@ class WordListsTest : public ::testing::Test {
       : dir_(MakeTempDir()),
         session_(Seams{dialogs, view, pump, clipboard}, LoadTexts(texts), (dir_ / "data").string()),
         hooks_(session_),
-        files(session_, hooks_) {
+        files(session_.shell, hooks_) {
     std::filesystem::create_directories(dir_ / "data");
     session_.run.startUpCompleted = true;
   }
