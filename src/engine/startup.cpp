@@ -13,9 +13,10 @@
 namespace velt {
 namespace {
 
-// A format above 9 needs the folder source; start-up falls back to format 0.
+// A format that needs the folder source falls back to format 0 at start-up.
 void CheckRestoredFormat(ReportContext& reports) {
-  if (reports.settings.displayFormat > 9 && reports.settings.source != Source::Folder) {
+  if (DisplayFormatOf(reports.settings.displayFormat).needsFolder &&
+      reports.settings.source != Source::Folder) {
     reports.settings.displayFormat = 0;
   }
   EnableFormatOptions(reports);

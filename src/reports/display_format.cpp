@@ -6,8 +6,6 @@
 namespace velt {
 namespace {
 
-constexpr int kFileCounts = 12;
-
 // Runs an action with relisting suppressed, as it was before.
 template <typename Action>
 void WithoutRelist(ReportState& state, Action action) {
@@ -29,10 +27,10 @@ void SelectDisplayFormat(ReportContext& context, int format) {
 bool CheckDisplayFormatAvailable(ReportContext& context) {
   const Settings& settings = context.settings;
   const int format = settings.displayFormat;
-  if (settings.source == Source::Folder || !FormatNeedsFolder(format)) return true;
+  if (settings.source == Source::Folder || !DisplayFormatOf(format).needsFolder) return true;
   Shell& shell = context.shell;
   Text text(u"The display format '");
-  text.append(shell.UIText(DisplayFormatCaptionNumber(format))).append(u"' is available");
+  text.append(shell.UIText(DisplayFormatOf(format).captionText)).append(u"' is available");
   text.append(kLineEnd).append(u"only when the source of the text is a folder.");
   shell.Message(u"Unavailable display format", std::move(text), MessageIcon::Information);
   WithoutRelist(context.state, [&] { SelectDisplayFormat(context, 0); });
@@ -43,9 +41,10 @@ void EnableFormatOptions(ReportContext& context) {
   Settings& settings = context.settings;
   WindowModel& window = context.shell.window;
   const int format = settings.displayFormat;
-  window.SetEnabled(ControlId::chkDisplayRelativeFrequency, FormatHasFrequencyColumn(format));
-  const bool byFiles =
-      format == kFileCounts && settings.wordOrder == 0 && settings.source == Source::Folder;
+  window.SetEnabled(ControlId::chkDisplayRelativeFrequency,
+                    DisplayFormatOf(format).frequencyColumn);
+  const bool byFiles = DisplayFormatOf(format).fileBlock && settings.wordOrder == 0 &&
+                       settings.source == Source::Folder;
   window.SetEnabled(ControlId::chkSortByNumberOfFiles, byFiles);
   if (!byFiles && settings.sortByNumberOfFiles) {
     settings.sortByNumberOfFiles = false;

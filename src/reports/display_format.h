@@ -1,12 +1,10 @@
 // Availability of the display formats and of the options that depend on them.
 #pragma once
 
+#include "reports/display_formats.h"
 #include "reports/report_context.h"
 
 namespace velt {
-
-// The format "Set display format to #10" selects: the files of each phrase.
-inline constexpr int kFileListFormat = 10;
 
 // Selects a display format as a user's choice would: the window's handler of
 // the display format runs (through the hooks).

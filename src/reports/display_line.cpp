@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reports/display_formats.h"
 #include "reports/file_block.h"
 #include "reports/filter_words.h"
 #include "reports/line_formatter.h"
@@ -10,9 +11,6 @@
 namespace velt {
 namespace {
 
-constexpr int kCommaList = 9;
-constexpr int kPhraseOnly = 8;
-constexpr int kFileCounts = 12;
 // pendingOutput is handed to the text window whenever it passes this size, so
 // that the window is not rebuilt line by line.
 constexpr size_t kOutputBatch = 2048;
@@ -26,10 +24,6 @@ TextView StripControls(TextView text) {
   while (last > first && text[last - 1] <= u' ')
     --last;
   return text.substr(first, last - first);
-}
-
-bool FormatNotesLongest(int format) {
-  return format == 0 || format == 3 || format == 5 || format == kPhraseOnly || format == kCommaList;
 }
 
 // The summary, the filter description and the column header.
@@ -46,7 +40,7 @@ Text HeaderText(const ListingPass& pass, TextView columns) {
     }
   }
   header.append(columns);
-  if (FormatNotesLongest(pass.options.displayFormat)) {
+  if (DisplayFormatOf(pass.options.displayFormat).notesLongest) {
     header.resize(RightTrimmedOfSpaces(header).size());
     header.append(u" [longest has ").append(Decimal(pass.phrases.longestPhraseLength()));
     header.append(u" characters]");
@@ -56,27 +50,27 @@ Text HeaderText(const ListingPass& pass, TextView columns) {
 
 void WriteToFile(ListingPass& pass, TextView line) {
   OutputFile& file = *pass.file;
-  const int format = pass.options.displayFormat;
-  if (format == kCommaList) {
+  const DisplayFormatInfo& format = DisplayFormatOf(pass.options.displayFormat);
+  if (format.commaList) {
     if (pass.commaListStarted) file.Write(u", ");
     file.Write(TrimmedOfSpaces(line));
     pass.commaListStarted = true;
     return;
   }
-  file.Write(format == kPhraseOnly ? TrimmedOfSpaces(line) : line);
+  file.Write(format.phraseOnly ? TrimmedOfSpaces(line) : line);
   file.Write(kLineEnd);
 }
 
 void AddToTextWindow(ListingPass& pass, TextView line) {
   ReportState& reports = pass.context.state;
   const size_t capacity = static_cast<size_t>(std::max(reports.textWindowCapacity, 0));
-  const int format = pass.options.displayFormat;
+  const DisplayFormatInfo& format = DisplayFormatOf(pass.options.displayFormat);
   Text& output = reports.pendingOutput;
   if (output.size() < capacity) {
-    if (format == kCommaList) {
+    if (format.commaList) {
       output.append(TrimmedOfSpaces(line)).append(u", ");
     } else {
-      output.append(format == kPhraseOnly ? TrimmedOfSpaces(line) : line).append(kLineEnd);
+      output.append(format.phraseOnly ? TrimmedOfSpaces(line) : line).append(kLineEnd);
     }
   }
   // Once set, the flag stays until the window is cleared.
@@ -114,12 +108,12 @@ void DisplayNextLine(ListingPass& pass, int32_t index) {
   } else {
     formatter.FormatLineForTextbox(index, line);
   }
-  if (pass.options.displayFormat == kFileCounts && !line.empty()) {
+  if (DisplayFormatOf(pass.options.displayFormat).fileBlock && !line.empty()) {
     line = ArrangeFileBlock(line, pass.options.relativeFrequency);
   }
   if (index == 0) {
     line = HeaderText(pass, line);
-    if (pass.options.displayFormat == kCommaList) return;
+    if (DisplayFormatOf(pass.options.displayFormat).commaList) return;
   }
   if (pass.ToFile()) {
     WriteToFile(pass, line);

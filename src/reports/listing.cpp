@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "reports/display_formats.h"
 #include "reports/display_line.h"
 #include "reports/filter_words.h"
 #include "reports/output_file_checks.h"
@@ -16,7 +17,6 @@ namespace velt {
 namespace {
 
 constexpr TextView kListWordsLabel = u"ListWords";
-constexpr int kCommaList = 9;
 // What the file pass of a listing may keep for the window pass. The 157,444
 // phrases of 2 to 25 words that occur at least twice in a 4.4 MB text take
 // under 8 MB; its 778,085 phrases of 2 to 6 words that occur at least once
@@ -289,7 +289,7 @@ void ListOnce(ReportContext& context, ListedPhrases& phrases) {
     return;
   }
   TextWindow& window = context.shell.textWindow;
-  if (options.displayFormat == kCommaList && window.length() > 2 &&
+  if (DisplayFormatOf(options.displayFormat).commaList && window.length() > 2 &&
       EndsWith(window.text(), u", ")) {
     window.RemoveLast(2);
   }

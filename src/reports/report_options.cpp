@@ -17,20 +17,4 @@ ReportOptions ReportOptions::From(const Settings& settings) {
   return options;
 }
 
-bool FormatHasFrequencyColumn(int displayFormat) {
-  switch (displayFormat) {
-    case 0:
-    case 1:
-    case 2:
-    case 4:
-    case 5:
-    case 7:
-    case 10:
-    case 12:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace velt

@@ -8,7 +8,7 @@
 namespace velt {
 
 struct ReportOptions {
-  int displayFormat = 0;  // displayFormat, 0 to 12
+  int displayFormat = 0;  // 0 to 12: an index of kDisplayFormats
   int wordOrder = 0;      // wordOrder: 0 by frequency, 1 alphabetical
   bool relativeFrequency = false;
   bool sortByNumberOfFiles = false;
@@ -21,18 +21,5 @@ struct ReportOptions {
 
   static ReportOptions From(const Settings& settings);
 };
-
-// The formats that list a frequency column and so may show relative frequency.
-bool FormatHasFrequencyColumn(int displayFormat);
-
-// Formats 10, 11 and 12 list per-file data and need the folder source.
-inline bool FormatNeedsFolder(int displayFormat) {
-  return displayFormat > 9;
-}
-
-// The UI text number of a format's caption in displayFormat (61 is unused).
-inline int DisplayFormatCaptionNumber(int displayFormat) {
-  return displayFormat <= 9 ? 51 + displayFormat : 52 + displayFormat;
-}
 
 }  // namespace velt
