@@ -13,9 +13,7 @@
 #include "engine/batch_dialogs.h"
 #include "engine/engine.h"
 #include "platform/data_dir.h"
-#include "reports/report_error.h"
 #include "settings/ui_text_table.h"
-#include "text/run_error.h"
 
 namespace {
 
@@ -28,16 +26,7 @@ bool IsReadableFile(const std::string& path) {
   return std::filesystem::is_regular_file(path, error);
 }
 
-// Every line of the report reached its destination: no run-time error was
-// reported, the output file (when it was to be written) received the whole
-// report, and a report too long for the text window is in the output file.
-bool EveryLineDelivered(const velt::ReportState& reports) {
-  if (reports.errorsReported > 0 || reports.outputFileMissed) return false;
-  return !reports.textWindowFull || reports.outputFileWritten;
-}
-
 int Count(velt::Engine& engine, velt::MemoryClipboard& clipboard, const std::string& settingsFile) {
-  velt::Session& session = engine.session();
   // A words-to-ignore file that cannot be loaded has been reported; the count
   // goes on without it, as in the program.
   const int restored = engine.LoadSettingsFile(settingsFile);
@@ -47,21 +36,20 @@ int Count(velt::Engine& engine, velt::MemoryClipboard& clipboard, const std::str
   }
   engine.PrepareBatchRun();
 
-  if (session.settings.source == velt::Source::Clipboard) {
+  if (engine.CountsTheClipboard()) {
     const std::string input((std::istreambuf_iterator<char>(std::cin)),
                             std::istreambuf_iterator<char>());
     clipboard.SetText(velt::FromUtf8(input));
   }
-  engine.OnCountClicked();
+  engine.CountCommand();
 
-  const int writeError = velt::WritePrintable(session.textWindow.text(), STDOUT_FILENO);
+  const int writeError = velt::WritePrintable(engine.TextWindowText(), STDOUT_FILENO);
   if (writeError != 0) {
     std::cerr << "velt-batch: the report could not be written to standard output: "
               << std::strerror(writeError) << "\n";
     return kEndedEarly;
   }
-  const bool complete = engine.CountReachedListing() && EveryLineDelivered(session.reports);
-  return complete ? kListed : kEndedEarly;
+  return engine.EveryLineDelivered() ? kListed : kEndedEarly;
 }
 
 int Run(const velt::BatchArgs& args) {
@@ -86,14 +74,11 @@ int Run(const velt::BatchArgs& args) {
   // No state file is read or written: the engine starts as on a first start.
   velt::Engine engine({dialogs, view, pump, clipboard}, texts, {dataDir, std::string()});
   try {
-    engine.SetBatchMode(true);
-    engine.SetUpBeforeShow();
-    engine.session().run.startUpCompleted = true;
+    engine.StartBatch();
     return Count(engine, clipboard, args.settingsFile);
   } catch (const std::bad_alloc&) {
     // Memory ran out outside the steps that report it themselves.
-    const velt::RunError error = velt::OutOfMemoryError();
-    velt::ReportError(engine.reportContext(), error.number, error.description, u"velt-batch");
+    engine.ReportOutOfMemory(u"velt-batch");
     return kEndedEarly;
   }
 }

@@ -6,9 +6,9 @@
 #include "sources/file_patterns.h"
 #include "sources/input_checks.h"
 #include "sources/source_controls.h"
-#include "wordlists/common_words.h"
 #include "wordlists/extra_words.h"
 #include "wordlists/ignore_notice.h"
+#include "wordlists/words_file_list.h"
 #include "words/word_scanner.h"
 
 namespace velt {
@@ -25,6 +25,10 @@ Engine::Engine(Seams seams, const UiTextTable& texts, EngineOptions options)
       lookups_(session_.wordLists, session_.settings),
       wordsFiles_(session_.shell, *this),
       stateFile_(std::move(options.statePath)),
+      settingsFileContext_{session_.shell, session_.settings, stateFile_, *this,
+                           session_.run.restoring},
+      wordListContext_{session_.shell,     session_.settings, session_.run,
+                       session_.wordLists, wordsFiles_,       *this},
       mainWindow_(std::make_unique<MainWindowEngine>(*this)),
       settingsWindow_(std::make_unique<SettingsWindowEngine>(*this)) {
   table_.SetHooks({[this] { session_.window.SetVisible(ControlId::lblNumberOfWords, true); }, {}});
@@ -42,7 +46,7 @@ SettingsWindowController& Engine::settingsWindow() {
 // --- SourceHooks ---
 
 void Engine::ProcessLine(Text line) {
-  if (!countingSink_) return;  // lines are only scanned while a count runs
+  if (!reading_.sink) return;  // lines are only scanned while a count runs
   const Text& inputPath = session_.sources.currentFile;  // the file being read
   if (inputPath != currentFile_) {
     currentFile_ = inputPath;
@@ -51,12 +55,12 @@ void Engine::ProcessLine(Text line) {
   scanner_.currentLine = std::move(line);
   scanner_.currentLine += u' ';
   WordScanner scanner(scanner_, wordRules_, session_.settings, session_.pump,
-                      session_.run.stopRequested, session_.run.startUpCompleted, *countingSink_);
+                      session_.run.stopRequested, session_.run.startUpCompleted, *reading_.sink);
   scanner.ScanLine();
 }
 
 void Engine::ResetPhrases() {
-  if (assembler_) assembler_->ResetPhrases();
+  if (reading_.assembler) reading_.assembler->ResetPhrases();
 }
 
 void Engine::ResetWordStore(bool folderRun) {
@@ -64,7 +68,7 @@ void Engine::ResetWordStore(bool folderRun) {
   if (folderRun) table_.filesRead().Reset();
   currentFile_.clear();
   stats_ = ListStatistics();
-  if (assembler_) assembler_->ResetPhrases();
+  if (reading_.assembler) reading_.assembler->ResetPhrases();
 }
 
 void Engine::OutputToTxb(TextView text) {
@@ -110,7 +114,13 @@ void Engine::SortByNumberOfFilesClicked() {
   mainWindow_->OnSortByNumberOfFilesClicked();
 }
 
-// --- RestoreHooks and SettingsFileHooks ---
+// --- WordListHooks ---
+
+void Engine::ResetCountButton() {
+  SetCountPhrasesCaption(session_);
+}
+
+// --- RestoreHooks ---
 
 void Engine::RememberLastFolder(const Text& folder) {
   session_.sources.savedFolder = folder;
@@ -136,7 +146,7 @@ void Engine::LanguageSelected() {
   // file of the settings is loaded once every record is read, and the list
   // then follows that file.
   if (!session_.run.startUpCompleted || session_.run.restoring || batchMode_) return;
-  velt::OnCommonWordsLanguageChosen(session_, wordsFiles_);
+  settingsWindow_->OnCommonWordsLanguageChosen();
 }
 
 void Engine::DisableOutputSwitch() {
@@ -152,11 +162,11 @@ void Engine::FolderBoxLostFocus() {
 }
 
 void Engine::CommitExtraWords() {
-  GetExtraWords(session_, 0);
+  GetExtraWords(wordListContext_, 0);
 }
 
 bool Engine::AttemptToReadWords() {
-  return velt::AttemptToReadWords(session_, wordsFiles_, 0);
+  return velt::AttemptToReadWords(wordListContext_, 0);
 }
 
 void Engine::ClearFileWordsInForce() {
@@ -165,27 +175,11 @@ void Engine::ClearFileWordsInForce() {
 }
 
 void Engine::SetWordsToIgnoreNotice() {
-  velt::SetWordsToIgnoreNotice(session_);
-}
-
-void Engine::ShowTransientPopup(ControlId below, const Text& text) {
-  // "Save settings" is in both windows: the pop-up goes below the button that
-  // was clicked. The main window's pop-up takes its width from its button (0).
-  if (below == ControlId::cmdSaveState && !popUpFromMainWindow_) {
-    below = ControlId::frmParams_cmdSaveState;
-  }
-  const int width = below == ControlId::cmdInitialize            ? 2400
-                    : below == ControlId::frmParams_cmdSaveState ? 2350
-                                                                 : 0;
-  session_.view.ShowPopUp(below, text, width);
+  velt::SetWordsToIgnoreNotice(session_.wordLists, session_.window);
 }
 
 void Engine::ShowSettingsWindow() {
   session_.window.SetVisible(ControlId::frmParams, true);
-}
-
-bool Engine::ThereAreWordsToIgnore() const {
-  return session_.wordLists.fileWordCount() > 0 || session_.wordLists.extraWordCount() > 0;
 }
 
 }  // namespace velt

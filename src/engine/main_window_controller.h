@@ -17,6 +17,11 @@ class MainWindowController {
   // Start-up after the window is shown and before the timers run; quitting.
   virtual void StartUp() = 0;
   virtual void OnQuitClicked() = 0;
+  // The window was shown (true) or hidden by the program, not by the user
+  // minimising it.
+  virtual void OnWindowShown(bool shown) = 0;
+  // The help window was closed: the focus goes back to the Count button.
+  virtual void OnHelpClosed() = 0;
 
   // Counting and the text window.
   virtual void OnCountClicked() = 0;
@@ -57,9 +62,11 @@ class MainWindowController {
   virtual void OnClearFilterClicked() = 0;
   virtual void OnFilterModeChosen(FilterMode mode) = 0;
 
-  // The two one-second timers.
+  // The two one-second timers. Timer2 runs only while the engine wants it
+  // (a count shows its elapsed time).
   virtual void Timer1_Tick() = 0;
   virtual void Timer2_Tick() = 0;
+  virtual bool ElapsedTimeTimerWanted() = 0;
 };
 
 }  // namespace velt

@@ -5,9 +5,12 @@
 #pragma once
 
 #include "engine/session.h"
-#include "wordlists/words_file_list.h"  // LoadRemoveChoice: Load, Remove, Cancel
 
 namespace velt {
+
+// What the Load/Remove dialog decided for the file picked from the
+// words-to-ignore list.
+enum class LoadRemoveChoice { Load, Remove, Cancel };
 
 // Which check box of the word-character group changed (the twelve "Allow
 // 'words' with" boxes and "Upper/lower case significant").
@@ -40,10 +43,12 @@ class SettingsWindowController {
   virtual void OnRestoreDefaultsClicked() = 0;
   // "Quit": asks "Really quit?"; true when the program is to end.
   virtual bool OnQuitClicked() = 0;
+  // The window was hidden ("Hide settings", or closed by the user).
+  virtual void OnSettingsHidden() = 0;
 
-  // Words to ignore. WordsFileClickWanted is the user's choice of an entry (its
-  // index is in settings); the window then shows the Load/Remove dialog and
-  // passes the option chosen there.
+  // Words to ignore. The user's choice of an entry of the list (its index is
+  // in settings) first asks WordsFileChoiceWanted; when wanted, the window
+  // shows the Load/Remove dialog and passes the option chosen there.
   virtual bool WordsFileChoiceWanted() = 0;  // false: ignore the click (guards)
   virtual void OnWordsFileActionChosen(LoadRemoveChoice choice) = 0;
   virtual void OnSelectWordsFileClicked() = 0;

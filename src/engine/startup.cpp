@@ -63,6 +63,12 @@ void Engine::SetUpBeforeShow() {
   s.view.SettingsChanged();
 }
 
+void Engine::StartBatch() {
+  SetBatchMode(true);
+  SetUpBeforeShow();
+  session_.run.startUpCompleted = true;
+}
+
 void Engine::StartUpAfterShow() {
   Session& s = session_;
   const RestoreResult restored =
@@ -89,9 +95,9 @@ void Engine::StartUpAfterShow() {
   CheckRestoredFormat(reportContext_);
   s.view.SettingsChanged();
 
-  AskToUseCommonWords(s, wordsFiles_);
+  AskToUseCommonWords(wordListContext_);
 
-  velt::SetWordsToIgnoreNotice(s);
+  velt::SetWordsToIgnoreNotice(s.wordLists, s.window);
   s.window.SetVisible(ControlId::chkFileList, s.settings.source == Source::Folder);
   s.settings.fileListFormat = false;
   s.window.SetEnabled(ControlId::cmdClear, !s.settings.filterWords.empty());
@@ -153,7 +159,7 @@ void Engine::Initialize() {
       ClearFileWordsInForce();
     }
   }
-  velt::SetWordsToIgnoreNotice(s);
+  velt::SetWordsToIgnoreNotice(s.wordLists, s.window);
   s.view.SettingsChanged();
 }
 

@@ -1,5 +1,7 @@
 #include "engine/window_actions.h"
 
+#include "phrases/count_button.h"
+
 namespace velt {
 namespace {
 
@@ -10,15 +12,13 @@ constexpr ControlId kCounterLabels[] = {ControlId::lblNumberOfWords, ControlId::
 }  // namespace
 
 void SetCountPhrasesCaption(Session& session) {
-  session.window.SetCaption(ControlId::cmdCountPhrases, session.UIText(21));
+  ShowCountButton(session.shell, session.run, CountButton::Count);
   session.window.SetEnabled(ControlId::cmdCountPhrases, true);
   session.window.Repaint(ControlId::cmdCountPhrases);
 }
 
 void SetTheFocus(Session& session) {
-  if (session.window.Get(ControlId::cmdCountPhrases).caption != session.UIText(25)) {
-    SetCountPhrasesCaption(session);
-  }
+  if (session.run.countButton != CountButton::Stop) SetCountPhrasesCaption(session);
   session.window.SetCaption(ControlId::lblTwirler, u" ");
   session.window.SetFocus(ControlId::cmdCountPhrases);
 }
@@ -32,11 +32,6 @@ void ConcealNumWords(Session& session, bool erase) {
   if (erase) EraseNumWords(session);
   for (const ControlId id : kCounterLabels)
     session.window.SetVisible(id, false);
-}
-
-bool CountButtonShowsStop(const Session& session) {
-  const Text& caption = session.window.Get(ControlId::cmdCountPhrases).caption;
-  return caption == session.UIText(25) || caption == session.UIText(90);
 }
 
 }  // namespace velt

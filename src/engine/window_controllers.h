@@ -14,12 +14,14 @@ class MainWindowEngine final : public MainWindowController {
 
   Session& session() override { return engine_.session(); }
   void StartUp() override;
-  void OnQuitClicked() override { engine_.Quit(); }
+  void OnQuitClicked() override;
+  void OnWindowShown(bool shown) override;
+  void OnHelpClosed() override;
 
-  void OnCountClicked() override { engine_.OnCountClicked(); }
+  void OnCountClicked() override;
   void OnClearOutputClicked() override;
-  void OnSaveSettingsClicked() override { engine_.SaveStateWithPopUp(true); }
-  void OnCopyClicked(const Text& selectedText) override { engine_.OnCopyClicked(selectedText); }
+  void OnSaveSettingsClicked() override;
+  void OnCopyClicked(const Text& selectedText) override;
   void OnOutputLeftClicked() override;
   void OnOutputRightClicked() override;
 
@@ -50,10 +52,25 @@ class MainWindowEngine final : public MainWindowController {
   void OnClearFilterClicked() override;
   void OnFilterModeChosen(FilterMode mode) override;
 
-  void Timer1_Tick() override { engine_.Timer1_Tick(); }
-  void Timer2_Tick() override { engine_.Timer2_Tick(); }
+  void Timer1_Tick() override;
+  void Timer2_Tick() override;
+  bool ElapsedTimeTimerWanted() override;
 
  private:
+  // The Count button: "Really stop?" while a count runs; before a count, the
+  // phrase lengths must make sense and the user may rather change the minimum
+  // number of occurrences or drop the filter words (false: no count).
+  void AskToStop();
+  bool PhraseLengthsValid();
+  bool MinimumFrequencyKept();
+  bool FilterWordsKept();
+
+  // Timer1: the Stop button's caption; while no count runs, the controls
+  // that follow their boxes and the tooltips of the paths.
+  void ShowStopButtonCaption();
+  void EnableIdleControls();
+  void ShowPathTooltips();
+
   // Filtering relists the last count, so it is offered only while the
   // selected treatment of words to ignore is the one that count used.
   void EnableFilterResults();
@@ -66,28 +83,31 @@ class SettingsWindowEngine final : public SettingsWindowController {
   explicit SettingsWindowEngine(Engine& engine) : engine_(engine) {}
 
   Session& session() override { return engine_.session(); }
-  void OnWordRuleClicked(WordRuleBox box) override { engine_.OnWordRuleClicked(box); }
-  void OnSetOrClearCheckboxesClicked(int index) override {
-    engine_.OnSetOrClearCheckboxesClicked(index);
-  }
-  void OnRestoreDefaultsClicked() override { engine_.OnRestoreDefaultsClicked(); }
+  void OnWordRuleClicked(WordRuleBox box) override;
+  void OnSetOrClearCheckboxesClicked(int index) override;
+  void OnRestoreDefaultsClicked() override;
   bool OnQuitClicked() override;
+  void OnSettingsHidden() override;
+
   bool WordsFileChoiceWanted() override;
-  void OnWordsFileActionChosen(LoadRemoveChoice choice) override {
-    engine_.LoadRemoveChosen(choice);
-  }
-  void OnSelectWordsFileClicked() override { engine_.OnSelectWordsFileClicked(); }
+  void OnWordsFileActionChosen(LoadRemoveChoice choice) override;
+  void OnSelectWordsFileClicked() override;
   void OnClearWordsFilesClicked() override;
-  void OnCommonWordsLanguageChosen() override { engine_.OnCommonWordsLanguageChosen(); }
-  void OnExtraWordsLeft() override { engine_.OnExtraWordsLeft(); }
-  void OnClearExtraWordsClicked() override { engine_.OnClearExtraWordsClicked(); }
+  void OnCommonWordsLanguageChosen() override;
+  void OnExtraWordsLeft() override;
+  void OnClearExtraWordsClicked() override;
+
   void OnSaveSettingsClicked() override { engine_.SaveStateWithPopUp(false); }
-  void OnSaveOrLoadSettingsFileClicked(int index) override {
-    engine_.OnSaveOrLoadSettingsFileClicked(index);
-  }
-  void OnReinitializeClicked() override { engine_.OnReinitializeClicked(); }
+  void OnSaveOrLoadSettingsFileClicked(int index) override;
+  void OnReinitializeClicked() override;
 
  private:
+  // "Save settings to file" and "Load settings from file".
+  void SaveSettingsToFile();
+  void LoadSettingsFromFile();
+  // The main window's ignore-mode option that a language choice implies.
+  void SelectIgnoreMode(IgnoreMode mode);
+
   Engine& engine_;
 };
 

@@ -7,10 +7,16 @@
 
 namespace velt {
 
+// What a click on the Count button does: start a count, or (while one runs)
+// stop it. The Stop button has two captions: the second once many phrases
+// have been found.
+enum class CountButton { Count, Stop, StopManyPhrases };
+
 struct RunState {
   bool startUpCompleted = false;  // before it, option and list handlers do nothing
   bool restoring = false;         // settings are being restored from a file
   bool stopRequested = false;     // a stop was requested (Count button acting as Stop)
+  CountButton countButton = CountButton::Count;  // set with its caption (ShowCountButton)
   bool cancelRequested = false;
   bool readingWordsFile = false;  // a words-to-ignore list is being read
   bool listIncomplete = false;    // stopped, and the user chose to list what was found
@@ -31,6 +37,10 @@ struct RunState {
 
   // The summary sentence of the last count.
   Text summarySentence;
+
+  // True while the Count button is a Stop button: a click on it is then a
+  // stop request.
+  bool counting() const { return countButton != CountButton::Count; }
 };
 
 }  // namespace velt

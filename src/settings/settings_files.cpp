@@ -5,24 +5,6 @@
 namespace velt {
 namespace {
 
-constexpr int kSavedUiText = 50;
-
-FileDialogRequest SettingsFileDialog(Text title, bool forSaving) {
-  FileDialogRequest request;
-  request.title = std::move(title);
-  request.filters = {{u"VELT settings files (*.velt)", u"*.velt"}};
-  request.mustExist = !forSaving;
-  request.confirmOverwrite = forSaving;
-  return request;
-}
-
-// The chosen path is shown in the Settings window's state box.
-void ShowChosenPath(Session& session, const Text& path) {
-  session.window.SetCaption(ControlId::lblState, u"");
-  session.window.SetCaption(ControlId::txbStateFile, path);
-  session.window.SetVisible(ControlId::txbStateFile, true);
-}
-
 // Sets a flag for the lifetime of the guard and restores its old value.
 class FlagGuard {
  public:
@@ -38,66 +20,43 @@ class FlagGuard {
 
 }  // namespace
 
-void SaveSettingsToFile(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks) {
-  const std::optional<Text> path =
-      session.dialogs.SaveFile(SettingsFileDialog(u"Specify file to save settings to", true));
-  // An empty path would name the default state file: treat it as a cancel.
-  if (!path || path->empty()) return;
-  ShowChosenPath(session, *path);
-  const Text error = stateFile.SaveState(session.settings, PathToNative(*path));
-  if (error.empty()) {
-    session.window.SetCaption(ControlId::lblState, u"Settings saved to");
-  } else {
-    session.Message(u"Save settings", error, MessageIcon::Exclamation);
-    session.window.SetCaption(ControlId::lblState, u"Error saving to");
-  }
-  hooks.ShowSettingsWindow();
+std::optional<Text> AskForSettingsFile(Dialogs& dialogs, bool forSaving) {
+  FileDialogRequest request;
+  request.title =
+      forSaving ? u"Specify file to save settings to" : u"Specify file to load settings from.";
+  request.filters = {{u"VELT settings files (*.velt)", u"*.velt"}};
+  request.mustExist = !forSaving;
+  request.confirmOverwrite = forSaving;
+  std::optional<Text> path = forSaving ? dialogs.SaveFile(request) : dialogs.OpenFile(request);
+  if (path && path->empty()) path.reset();
+  return path;
 }
 
-void LoadSettingsFromFile(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks) {
-  const std::optional<Text> path =
-      session.dialogs.OpenFile(SettingsFileDialog(u"Specify file to load settings from.", false));
-  if (!path || path->empty()) return;
-  ShowChosenPath(session, *path);
-  RestoreResult result;
-  {
-    const FlagGuard restoring(session.run.restoring);
-    result = stateFile.RestoreSavedState({session.settings, session.dialogs, hooks, true},
-                                         PathToNative(*path));
-  }
-  session.view.SettingsChanged();
-  if (result.code == restore_result::kListWithoutSelection ||
-      result.code == restore_result::kError) {
-    const Text message = result.code == restore_result::kListWithoutSelection
-                             ? Text(u"Invalid combo box index.")
-                             : u"Error when attempting to load settings: " + result.description;
-    session.Message(u"Load settings", message, MessageIcon::Exclamation);
-    hooks.Initialize();
-    session.window.SetCaption(ControlId::lblState, u"Error loading from");
-  } else {
-    session.window.SetCaption(ControlId::lblState, u"Settings loaded from");
-  }
-  hooks.ShowSettingsWindow();
+bool SaveSettingsFile(SettingsFileContext& context, const Text& path) {
+  const Text error = context.stateFile.SaveState(context.settings, PathToNative(path));
+  if (error.empty()) return true;
+  context.shell.Message(u"Save settings", error, MessageIcon::Exclamation);
+  return false;
 }
 
-void SaveSettings(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks) {
-  const Text error = stateFile.SaveState(session.settings);
-  if (error.empty()) {
-    hooks.ShowTransientPopup(ControlId::cmdSaveState, session.UIText(kSavedUiText));
-  } else {
-    session.Message(u"Save state", error, MessageIcon::Exclamation);
-  }
+RestoreResult LoadSettingsFile(SettingsFileContext& context, const std::string& path) {
+  const FlagGuard restoring(context.restoring);
+  return context.stateFile.RestoreSavedState(
+      {context.settings, context.shell.dialogs, context.hooks, true}, path);
 }
 
-void Reinitialize(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks) {
-  hooks.Initialize();
-  if (session.run.startUpCompleted) {
-    hooks.ShowTransientPopup(ControlId::cmdInitialize, u"Program reinitialized");
-  } else if (const Text error = stateFile.SaveState(session.settings); !error.empty()) {
-    session.Message(u"Save state", error, MessageIcon::Exclamation);
+bool ReportFaultySettingsFile(Shell& shell, const RestoreResult& result) {
+  if (result.code == restore_result::kListWithoutSelection) {
+    shell.Message(u"Load settings", u"Invalid combo box index.", MessageIcon::Exclamation);
+    return true;
   }
-  session.window.SetVisible(ControlId::txbStateFile, false);
-  session.window.SetCaption(ControlId::lblState, u"");
+  if (result.code == restore_result::kError) {
+    shell.Message(u"Load settings",
+                  u"Error when attempting to load settings: " + result.description,
+                  MessageIcon::Exclamation);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace velt

@@ -1,27 +1,46 @@
-// The Settings window's settings-file actions: save the settings to a file of
-// the user's choice, load them from one, save them as the state, and
-// reinitialize everything.
+// Settings files of the user's choice: the dialogs that ask for one, saving
+// the settings into one, and loading one, which applies its settings as a
+// restore does but loads its words-to-ignore file without a question.
 #pragma once
 
-#include "engine/session.h"
+#include <optional>
+#include <string>
+
+#include "settings/settings.h"
+#include "settings/shell.h"
 #include "settings/state_file.h"
 #include "settings/state_file_hooks.h"
 
 namespace velt {
 
-// "Save settings to file": asks for a path, saves, and reports in stateLabel.
-void SaveSettingsToFile(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks);
+// What the settings-file operations work with. restoring is the run's flag
+// that is set while the program applies settings (the handlers of the
+// controls it sets then stay quiet).
+struct SettingsFileContext {
+  Shell& shell;
+  Settings& settings;
+  const StateFile& stateFile;
+  RestoreHooks& hooks;
+  bool& restoring;
+};
 
-// "Load settings from file": asks for a path and restores from it without the
-// words-file question; a faulty file is reported and everything reinitialized.
-void LoadSettingsFromFile(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks);
+// Asks for a settings file to save to (forSaving) or to load from. Nothing
+// when the dialog is cancelled, or answers an empty path, which would name
+// the default state file.
+std::optional<Text> AskForSettingsFile(Dialogs& dialogs, bool forSaving);
 
-// "Save settings" (both windows): saves to the default state file; a pop-up
-// below the button confirms, a message reports a failure.
-void SaveSettings(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks);
+// Saves the settings to path; false after a "Save settings" message when
+// that failed.
+bool SaveSettingsFile(SettingsFileContext& context, const Text& path);
 
-// "Reinitialize": Initialize, then a confirming pop-up after start-up, or the
-// state file written during start-up.
-void Reinitialize(Session& session, const StateFile& stateFile, SettingsFileHooks& hooks);
+// Applies the settings file at path (native) with restoring set meanwhile:
+// its words-to-ignore file is loaded without a question (none selected: no
+// file's words stay in force).
+RestoreResult LoadSettingsFile(SettingsFileContext& context, const std::string& path);
+
+// A file that could not be applied (a list without a selection, a read error
+// or an invalid value) is reported in a "Load settings" message; true when it
+// was.
+bool ReportFaultySettingsFile(Shell& shell, const RestoreResult& result);
 
 }  // namespace velt

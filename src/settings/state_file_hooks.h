@@ -1,9 +1,8 @@
-// What restoring and loading settings ask of the rest of the program. The
-// engine implements these with the words-to-ignore lists, the sources and the
-// windows; tests implement them with a recorder.
+// What restoring the state and loading settings files ask of the rest of the
+// program. The engine implements these with the words-to-ignore lists, the
+// sources and the windows; tests implement them with a recorder.
 #pragma once
 
-#include "platform/controls.h"
 #include "text/text.h"
 
 namespace velt {
@@ -50,17 +49,6 @@ class RestoreHooks {
   // --- reading past the end of the file, answered Yes ---
 
   virtual void SetDefaultValues() = 0;
-};
-
-// Loading, saving and reinitializing from the Settings window.
-class SettingsFileHooks : public RestoreHooks {
- public:
-  // The main window's Initialize.
-  virtual void Initialize() = 0;
-  // A transient pop-up just below the given button, shown for 2000 ms.
-  virtual void ShowTransientPopup(ControlId below, const Text& text) = 0;
-  // Shows the Settings window again after a save or load.
-  virtual void ShowSettingsWindow() = 0;
 };
 
 }  // namespace velt

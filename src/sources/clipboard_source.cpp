@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "phrases/count_button.h"
 #include "sources/markup.h"
 #include "text/case_mapping.h"
 #include "text/run_error.h"
@@ -43,7 +44,7 @@ void StartClipboardRun(SourceContext& context) {
   context.hooks.ResetWordStore(false);
   context.run.stopRequested = false;
   context.run.readingWordsFile = false;
-  shell.window.SetCaption(ControlId::cmdCountPhrases, shell.UIText(25));
+  ShowCountButton(shell, context.run, CountButton::Stop);
   context.hooks.EnableDisableButtons(false);
   shell.window.SetEnabled(ControlId::cmdCountPhrases, true);
   context.hooks.ClearTextbox();

@@ -3,6 +3,7 @@
 #include <new>
 #include <optional>
 
+#include "phrases/count_button.h"
 #include "phrases/run_progress.h"
 #include "platform/path_compare.h"
 #include "platform/regular_file.h"
@@ -157,7 +158,7 @@ class FileReading {
     state_.readingFiles = true;
     context_.hooks.ConcealCounters(false);
     context_.hooks.EnableDisableButtons(false);
-    shell_.window.SetCaption(ControlId::cmdCountPhrases, shell_.UIText(25));
+    ShowCountButton(shell_, run_, CountButton::Stop);
     shell_.window.SetEnabled(ControlId::cmdCountPhrases, true);
     shell_.window.Repaint(ControlId::frmMain);
   }

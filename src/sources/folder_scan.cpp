@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "phrases/count_button.h"
 #include "phrases/run_progress.h"
 #include "platform/path_compare.h"
 #include "sources/file_patterns.h"
@@ -245,7 +246,7 @@ bool ScanFolderFiles(SourceContext& context) {
   Shell& shell = context.shell;
   SourceState& state = context.state;
   if (!CheckFolderSource(shell, context.settings)) return false;
-  shell.window.SetCaption(ControlId::cmdCountPhrases, shell.UIText(25));
+  ShowCountButton(shell, context.run, CountButton::Stop);
   context.run.stopRequested = false;
   context.hooks.EnableDisableButtons(false);
   shell.window.SetEnabled(ControlId::cmdCountPhrases, true);

@@ -22,7 +22,6 @@
 #include <exception>
 #include <filesystem>
 
-#include "engine/window_actions.h"
 #include "ui/display_text.h"
 #include "ui/event_hooks.h"
 #include "ui/help_window.h"
@@ -136,7 +135,7 @@ void MainWindow::PlaceOnScreen() {
 }
 
 void MainWindow::SyncTimer2() {
-  const bool wanted = controller_.session().run.timer2Enabled;
+  const bool wanted = controller_.ElapsedTimeTimerWanted();
   if (wanted && !timer2_->isActive()) timer2_->start();
   if (!wanted && timer2_->isActive()) timer2_->stop();
 }
@@ -395,9 +394,8 @@ void MainWindow::ShowHelp() {
   if (help_ == nullptr) {
     const Session& session = controller_.session();
     help_ = new HelpWindow(session.texts, FromUtf8(ManualPath(session)), this);
-    connect(help_, &HelpWindow::closed, this, [this] {
-      Dispatch([](MainWindowController& engine) { SetTheFocus(engine.session()); });
-    });
+    connect(help_, &HelpWindow::closed, this,
+            [this] { Dispatch([](MainWindowController& engine) { engine.OnHelpClosed(); }); });
   }
   help_->Open();
 }
@@ -428,12 +426,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!event->spontaneous()) controller_.session().window.SetVisible(ControlId::frmMain, true);
+  if (!event->spontaneous()) controller_.OnWindowShown(true);
 }
 
 void MainWindow::hideEvent(QHideEvent* event) {
   QMainWindow::hideEvent(event);
-  if (!event->spontaneous()) controller_.session().window.SetVisible(ControlId::frmMain, false);
+  if (!event->spontaneous()) controller_.OnWindowShown(false);
 }
 
 }  // namespace velt::ui

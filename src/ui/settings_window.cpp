@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 #include <exception>
 
-#include "engine/window_actions.h"
 #include "ui/event_hooks.h"
 #include "ui/load_remove_dialog.h"
 #include "ui/pop_up_window.h"
@@ -209,7 +208,7 @@ void SettingsWindow::WordsFileChosen(int index) {
 void SettingsWindow::HideSettings() {
   hide();
   if (main_.window != nullptr) main_.window->activateWindow();
-  Dispatch([](SettingsWindowController& engine) { SetTheFocus(engine.session()); });
+  Dispatch([](SettingsWindowController& engine) { engine.OnSettingsHidden(); });
 }
 
 void SettingsWindow::Quit() {

@@ -1,6 +1,6 @@
 #include "wordlists/common_words.h"
 
-#include "engine/window_actions.h"
+#include "settings/ui_texts.h"
 #include "text/case_mapping.h"
 #include "wordlists/ignore_notice.h"
 #include "wordlists/words_file_list.h"
@@ -16,17 +16,6 @@ bool FileExists(const Text& path) {
   return std::filesystem::is_regular_file(std::filesystem::path(PathToNative(path)), error);
 }
 
-void SelectIgnoreMode(Session& session, IgnoreMode mode) {
-  session.settings.ignoreMode = mode;
-  session.run.ignoreModeCode = static_cast<int>(mode);
-  session.view.SettingsChanged();
-}
-
-int SelectedFileLanguage(const Session& session) {
-  const WordsFileList& list = session.settings.wordsFileList;
-  return list.HasSelection() ? LanguageIndexOfFile(list.Selected()) : kNoLanguageIndex;
-}
-
 }  // namespace
 
 int LanguageIndexOfFile(TextView path) {
@@ -39,92 +28,68 @@ int LanguageIndexOfFile(TextView path) {
   return kNoLanguageIndex;
 }
 
-Text CommonWordsPath(const Session& session, int languageIndex) {
-  return PathFromNative(session.dataDir) + u'/' +
+Text CommonWordsPath(const std::string& dataDir, int languageIndex) {
+  return PathFromNative(dataDir) + u'/' +
          Text(kCommonWordsLanguages[static_cast<size_t>(languageIndex)].fileName);
 }
 
-void SyncLanguageWithWordsFile(Session& session) {
-  session.settings.commonWordsLanguage = SelectedFileLanguage(session);
-  session.view.SettingsChanged();
+int SelectedFileLanguage(const Settings& settings) {
+  const WordsFileList& list = settings.wordsFileList;
+  return list.HasSelection() ? LanguageIndexOfFile(list.Selected()) : kNoLanguageIndex;
 }
 
-void SetPathToCWDs_Eng(Session& session) {
-  WordsFileList& list = session.settings.wordsFileList;
-  const GuardFlag adding(session.wordLists.addingWordsFile);
-  list.entries.push_back(CommonWordsPath(session, 0));
+void SyncLanguageWithWordsFile(Settings& settings, View& view) {
+  settings.commonWordsLanguage = SelectedFileLanguage(settings);
+  view.SettingsChanged();
+}
+
+void SetPathToCWDs_Eng(WordListContext& context) {
+  WordsFileList& list = context.settings.wordsFileList;
+  const GuardFlag adding(context.state.addingWordsFile);
+  list.entries.push_back(CommonWordsPath(context.shell.dataDir, 0));
   list.index = static_cast<int>(list.entries.size()) - 1;
-  session.view.SettingsChanged();
+  context.shell.view.SettingsChanged();
 }
 
-void OnCommonWordsLanguageChosen(Session& session, WordsFileSource& files) {
-  const WordListState& lists = session.wordLists;
-  if (!session.run.startUpCompleted || lists.addingWordsFile || lists.clearingWordsFileSelection) {
-    return;
-  }
-  const int chosen = session.settings.commonWordsLanguage;
-  if (chosen < 0 || chosen > kNoLanguageIndex) return;
-  WordsFileList& list = session.settings.wordsFileList;
-  if (chosen == kNoLanguageIndex) {
-    {
-      const GuardFlag resetting(session.wordLists.resettingWordsFileSelection);
-      list.index = -1;
-    }
-    session.wordLists.fileWordsToIgnore.Clear();
-    session.wordLists.loadedWordsFile[0].clear();
-    SetWordsToIgnoreNotice(session);
-    SelectIgnoreMode(session, IgnoreMode::AllowAllIgnored);
-    return;
-  }
-  SelectIgnoreMode(session, IgnoreMode::ExcludeAllIgnored);
-  if (chosen == SelectedFileLanguage(session)) {
-    session.window.SetFocus(ControlId::frmParams_cmdSaveState);
-    return;
-  }
-  const CommonWordsLanguage& language = kCommonWordsLanguages[static_cast<size_t>(chosen)];
-  const Answer answer =
-      session.Message(u"Load common words file",
-                      u"Load common words file for " + Text(language.questionName) + u"?",
-                      MessageIcon::Question, MessageButtons::YesNo);
-  if (answer != Answer::Yes) {
-    SyncLanguageWithWordsFile(session);
-    return;
-  }
-  const Text path = CommonWordsPath(session, chosen);
+bool LoadCommonWordsFile(WordListContext& context, int language) {
+  Shell& shell = context.shell;
+  const Text path = CommonWordsPath(shell.dataDir, language);
   if (!FileExists(path)) {
-    session.Message(u"Error", path + u" not found.", MessageIcon::Exclamation);
-    return;
+    shell.Message(u"Error", path + u" not found.", MessageIcon::Exclamation);
+    return false;
   }
-  if (!AddWordsFile(session, path)) {
-    SyncLanguageWithWordsFile(session);
-    session.window.SetFocus(ControlId::frmParams_cmdSaveState);
-    return;
+  WordsFileList& list = context.settings.wordsFileList;
+  if (!AddWordsFile(context, path)) {
+    SyncLanguageWithWordsFile(context.settings, shell.view);
+    return true;
   }
   const size_t added = list.entries.size() - 1;
-  if (!AttemptToReadWords(session, files, 0) && added < list.entries.size()) {
+  if (!AttemptToReadWords(context, 0) && added < list.entries.size()) {
     list.entries.erase(list.entries.begin() + static_cast<std::ptrdiff_t>(added));
     list.index = -1;
   }
-  session.settings.commonWordsLanguage = LanguageIndexOfFile(path);
-  session.view.SettingsChanged();
-  SetWordsToIgnoreNotice(session);
-  session.window.SetFocus(ControlId::frmParams_cmdSaveState);
+  context.settings.commonWordsLanguage = LanguageIndexOfFile(path);
+  shell.view.SettingsChanged();
+  SetWordsToIgnoreNotice(context.state, shell.window);
+  return true;
 }
 
-void AskToUseCommonWords(Session& session, WordsFileSource& files) {
-  if (session.settings.wordsFileList.entries.empty()) {
-    const Answer answer = session.Message(session.UIText(42), session.UIText(41),
-                                          MessageIcon::Question, MessageButtons::YesNo);
+void AskToUseCommonWords(WordListContext& context) {
+  Shell& shell = context.shell;
+  if (context.settings.wordsFileList.entries.empty()) {
+    const Answer answer = shell.Message(shell.UIText(ui_text::kCommonWordsTitle),
+                                        shell.UIText(ui_text::kUseCommonWordsQuestion),
+                                        MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::Yes) {
-      SetPathToCWDs_Eng(session);
-      AttemptToReadWords(session, files, 0);
-      SetCountPhrasesCaption(session);
+      SetPathToCWDs_Eng(context);
+      AttemptToReadWords(context, 0);
+      context.hooks.ResetCountButton();
     } else {
-      session.settings.commonWordsLanguage = kNoLanguageIndex;
-      session.view.SettingsChanged();
+      context.settings.commonWordsLanguage = kNoLanguageIndex;
+      shell.view.SettingsChanged();
     }
   }
-  SetWordsToIgnoreNotice(session);
+  SetWordsToIgnoreNotice(context.state, shell.window);
 }
 
 }  // namespace velt

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 
-#include "engine/session.h"
-#include "wordlists/words_file_source.h"
+#include "wordlists/word_list_context.h"
 
 namespace velt {
 
@@ -34,23 +34,31 @@ inline constexpr std::array<CommonWordsLanguage, 8> kCommonWordsLanguages = {{
 // for a path without "/".
 int LanguageIndexOfFile(TextView path);
 
-// The data folder's path of a language's file.
-Text CommonWordsPath(const Session& session, int languageIndex);
+// The path of a language's file in the data folder.
+Text CommonWordsPath(const std::string& dataDir, int languageIndex);
+
+// The language of the selected words file; kNoLanguageIndex when none is
+// selected.
+int SelectedFileLanguage(const Settings& settings);
 
 // The language list shows the language of the selected words file (no
 // language when none is selected).
-void SyncLanguageWithWordsFile(Session& session);
+void SyncLanguageWithWordsFile(Settings& settings, View& view);
 
 // Appends the English common-words file to the words-file list and selects
 // it (no duplicate test, no limit).
-void SetPathToCWDs_Eng(Session& session);
+void SetPathToCWDs_Eng(WordListContext& context);
 
-// The user chose settings.commonWordsLanguage in the language list.
-void OnCommonWordsLanguageChosen(Session& session, WordsFileSource& files);
+// Adds the common-words file of language (an index below kNoLanguageIndex) to
+// the words-file list and loads it; the language list then shows the
+// language of that file. A file the list holds already stays as it is (the
+// "Already present" message) and the language list follows the selected
+// file. False, after a message, when the data folder lacks the file.
+bool LoadCommonWordsFile(WordListContext& context, int language);
 
 // Start-up, after the saved state is restored: with no words-to-ignore file
 // listed, asks whether to ignore the common English words (UI texts 41 and
 // 42); Yes loads them, No selects no language. Then updates the notice.
-void AskToUseCommonWords(Session& session, WordsFileSource& files);
+void AskToUseCommonWords(WordListContext& context);
 
 }  // namespace velt

@@ -80,45 +80,39 @@ Text NotAllowedMessage(char16_t c) {
 
 }  // namespace
 
-Text GetExtraWords(Session& session, int index) {
+Text GetExtraWords(WordListContext& context, int index) {
   if (index != 0) return {};
-  Text& box = session.settings.extraWords;
+  WordListState& lists = context.state;
+  WindowModel& window = context.shell.window;
+  Text& box = context.settings.extraWords;
   box = TrimSpaces(box);
   if (box.empty()) {
-    session.wordLists.extraWordsToIgnore.Clear();
-    session.view.SettingsChanged();
+    lists.extraWordsToIgnore.Clear();
+    context.shell.view.SettingsChanged();
     // The notice must not keep claiming extra words that are gone.
-    SetWordsToIgnoreNotice(session);
+    SetWordsToIgnoreNotice(lists, window);
     return {};
   }
   std::vector<Text> pieces = SplitExtraWords(box);
   SortStringArray(pieces, 1, static_cast<int32_t>(pieces.size()), 1);
   box = Join(pieces);
-  session.wordLists.extraWordsToIgnore.Assign(std::move(pieces));
-  session.view.SettingsChanged();
-  CheckAllowedExtraChars(session);
-  SetWordsToIgnoreNotice(session);
+  lists.extraWordsToIgnore.Assign(std::move(pieces));
+  context.shell.view.SettingsChanged();
+  CheckAllowedExtraChars(context);
+  SetWordsToIgnoreNotice(lists, window);
   return box;
 }
 
-void OnClearExtraWordsClicked(Session& session, int index) {
-  if (index != 0) return;
-  session.settings.extraWords.clear();
-  GetExtraWords(session, index);
-  SetWordsToIgnoreNotice(session);
-  session.window.SetFocus(ControlId::cmdClose);
-}
-
-bool CheckAllowedExtraChars(Session& session) {
-  if (!session.run.startUpCompleted || session.run.restoring ||
-      session.wordLists.settingAllCheckboxes) {
+bool CheckAllowedExtraChars(WordListContext& context) {
+  if (!context.run.startUpCompleted || context.run.restoring ||
+      context.state.settingAllCheckboxes) {
     return true;
   }
-  const Text& box = session.settings.extraWords;
+  const Text& box = context.settings.extraWords;
   if (box.empty()) return true;
   WordRules rules;
-  rules.SetAllowedExtraChars1(session.settings);
-  rules.SetAllowedExtraChars2(session.settings);
+  rules.SetAllowedExtraChars1(context.settings);
+  rules.SetAllowedExtraChars2(context.settings);
   const Text allowed = rules.extraWordChars() + u"~?";
   bool inBrackets = false;
   for (const char16_t c : box) {
@@ -128,7 +122,7 @@ bool CheckAllowedExtraChars(Session& session) {
     }
     if (inBrackets || c == u' ' || kLetterSet.Contains(c)) continue;
     if (allowed.find(c) != Text::npos) continue;
-    session.Message(u"Character not allowed", NotAllowedMessage(c), MessageIcon::Exclamation);
+    context.shell.Message(u"Character not allowed", NotAllowedMessage(c), MessageIcon::Exclamation);
     return false;
   }
   return true;

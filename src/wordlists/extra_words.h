@@ -2,7 +2,7 @@
 // words to ignore and the check of its characters against the word rules.
 #pragma once
 
-#include "engine/session.h"
+#include "wordlists/word_list_context.h"
 
 namespace velt {
 
@@ -11,18 +11,14 @@ namespace velt {
 // significant), split at spaces, each piece stripped at both ends of the
 // characters that may not begin or end a word, sorted. The box then shows the
 // pieces joined by single spaces; the text is returned. Runs
-// CheckAllowedExtraChars and SetWordsToIgnoreNotice. Called when the box loses
-// the focus and when Enter is pressed in it.
-Text GetExtraWords(Session& session, int index);
-
-// The box's Clear button: empties the box, parses it, moves focus to "Hide
-// settings".
-void OnClearExtraWordsClicked(Session& session, int index);
+// CheckAllowedExtraChars and SetWordsToIgnoreNotice. Called when the box is
+// committed (it loses the focus, Enter, its Clear button).
+Text GetExtraWords(WordListContext& context, int index);
 
 // False (after a message) when a character of the extra-words box outside
 // angle brackets is neither a space, a letter, a wildcard nor a character the
 // current word rules allow. Always true before start-up has completed, while
 // settings are restored and while all check boxes are being set.
-bool CheckAllowedExtraChars(Session& session);
+bool CheckAllowedExtraChars(WordListContext& context);
 
 }  // namespace velt

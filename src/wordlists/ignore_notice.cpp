@@ -9,16 +9,15 @@ constexpr ControlId kIgnoreModeOptions[] = {
 
 }  // namespace
 
-void SetWordsToIgnoreNotice(Session& session) {
-  WordListState& lists = session.wordLists;
+void SetWordsToIgnoreNotice(WordListState& lists, WindowModel& window) {
   const bool any = lists.fileWordCount() > 0 || lists.extraWordCount() > 0;
   lists.wordsToIgnoreInForce = any;
-  session.window.SetCaption(
+  window.SetCaption(
       ControlId::lblWordsToIgnoreNotice,
       any ? u"This operation uses the words-to-ignore specifications in the 'Settings' window."
           : u"No words-to-ignore are specified in the 'Settings' window.");
   for (const ControlId option : kIgnoreModeOptions)
-    session.window.SetEnabled(option, any);
+    window.SetEnabled(option, any);
 }
 
 }  // namespace velt

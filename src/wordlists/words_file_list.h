@@ -2,8 +2,7 @@
 // the user) and the loading of its selected entry.
 #pragma once
 
-#include "engine/session.h"
-#include "wordlists/words_file_source.h"
+#include "wordlists/word_list_context.h"
 
 namespace velt {
 
@@ -15,27 +14,37 @@ Text NormalizePath(const Text& path);
 // selected, the file is missing (a message after start-up; during start-up
 // the English common-words file is appended instead) or cannot be read. On
 // success the language list follows the file and loadedWordsFile names it.
-bool AttemptToReadWords(Session& session, WordsFileSource& files, int index);
+bool AttemptToReadWords(WordListContext& context, int index);
 
 // Adds path (normalised) to the list and selects it, unless it is already
 // listed: then the "Already present" message and false.
-bool AddWordsFile(Session& session, const Text& path);
+bool AddWordsFile(WordListContext& context, const Text& path);
 
-// The list's file button: asks for a file, adds and loads it. At most 99 files.
-void OnSelectWordsFileClicked(Session& session, WordsFileSource& files, int index);
+// Adds path to the list and loads it; a file that cannot be loaded leaves the
+// list again. The notice then tells whether words are in force.
+void AddAndLoadWordsFile(WordListContext& context, const Text& path);
 
-// The list's Clear button: asks whether to remove all files (Yes/No/Cancel);
-// Yes and No both drop the words in force and the selection.
-void OnClearWordsFilesClicked(Session& session, int index);
+// The words of the list's file leave force together with the record of their
+// file.
+void DropFileWords(WordListState& lists, int index);
 
-// The user selected a listed file (the window has already written the new
-// selection into the settings). True when the Load/Remove dialog is to be
-// shown; false before start-up has completed and while a guard flag is set.
-bool WordsFileClickWanted(const Session& session, int index);
+// No file of the list is selected and no language, and none of the file's
+// words stay in force; with removeAll the list is emptied as well.
+void ClearWordsFileSelection(WordListContext& context, bool removeAll);
 
-enum class LoadRemoveChoice { Load, Remove, Cancel };
+// No file of the list is selected and none of its words stay in force (the
+// language list is left as it is).
+void DeselectWordsFile(WordListContext& context);
 
-// What the Load/Remove dialog decided for the selected file of list index.
-void LoadRemoveChosen(Session& session, WordsFileSource& files, int index, LoadRemoveChoice choice);
+// The selected file of the list is read again; when that fails no file is
+// selected.
+void ReloadSelectedWordsFile(WordListContext& context);
+
+// The selected file leaves the list, and its words leave force.
+void RemoveSelectedWordsFile(WordListContext& context);
+
+// The list selects the file whose words are loaded again (no file when none
+// is loaded).
+void ReselectLoadedWordsFile(WordListContext& context);
 
 }  // namespace velt

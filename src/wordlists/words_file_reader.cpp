@@ -2,7 +2,8 @@
 
 #include <set>
 
-#include "engine/window_actions.h"
+#include "phrases/count_button.h"
+#include "settings/ui_texts.h"
 #include "sources/line_normalise.h"
 #include "sources/markup.h"
 #include "text/case_mapping.h"
@@ -43,8 +44,8 @@ using WordSet = std::set<Text, std::less<>>;
 // written instead, at the same position.
 class EntrySink final : public WordSink {
  public:
-  EntrySink(Session& session, const ScannerState& state, WordSet& words)
-      : session_(session), state_(state), words_(words) {}
+  EntrySink(Shell& shell, const ScannerState& state, WordSet& words)
+      : shell_(shell), state_(state), words_(words) {}
 
   void SetLineAsWritten(const Text* line) { asWritten_ = line; }
 
@@ -53,9 +54,9 @@ class EntrySink final : public WordSink {
     if (!words_.insert(entry).second) return;
     const auto count = static_cast<int64_t>(words_.size());
     if (count % 10 != 0) return;
-    WindowModel& window = session_.window;
+    WindowModel& window = shell_.window;
     window.SetCaption(ControlId::lblNumberOfWords,
-                      u"Number of words read so far: " + session_.numbers.Grouped(count));
+                      u"Number of words read so far: " + shell_.numbers.Grouped(count));
     window.SetVisible(ControlId::lblNumberOfWords, true);
     window.Repaint(ControlId::lblNumberOfWords);
   }
@@ -69,46 +70,58 @@ class EntrySink final : public WordSink {
     return asWritten_->substr(static_cast<size_t>(word.data() - scanned.data()), word.size());
   }
 
-  Session& session_;
+  Shell& shell_;
   const ScannerState& state_;
   WordSet& words_;
   const Text* asWritten_ = nullptr;
 };
 
-void RestoreWindow(Session& session) {
-  SetCountPhrasesCaption(session);
-  if (session.textWindow.text() == kReadingNotice) session.textWindow.Clear();
+void RestoreWindow(WordListContext& context) {
+  context.hooks.ResetCountButton();
+  TextWindow& textWindow = context.shell.textWindow;
+  if (textWindow.text() == kReadingNotice) textWindow.Clear();
 }
 
-void ShowReadError(Session& session, const RunError& error) {
-  session.Message(session.UIText(1), u"Error" + Decimal(error.number) + u": " + error.description,
-                  MessageIcon::None);
+void ShowReadError(Shell& shell, const RunError& error) {
+  shell.Message(shell.UIText(ui_text::kProgramName),
+                u"Error" + Decimal(error.number) + u": " + error.description, MessageIcon::None);
 }
 
 // The user stopped: the file leaves the list and none of its words stay.
-void AbandonFile(Session& session, int index) {
-  WordsFileList& list = session.settings.wordsFileList;
+void AbandonFile(WordListContext& context, int index) {
+  WordsFileList& list = context.settings.wordsFileList;
   if (list.HasSelection()) {
     list.entries.erase(list.entries.begin() + list.index);
     list.index = -1;
   }
-  session.wordLists.fileWordsToIgnore.Clear();
-  session.wordLists.loadedWordsFile[static_cast<size_t>(index)].clear();
-  session.run.countAvailable = false;
-  session.run.stopRequested = false;
-  session.view.SettingsChanged();
+  context.state.fileWordsToIgnore.Clear();
+  context.state.loadedWordsFile[static_cast<size_t>(index)].clear();
+  context.run.countAvailable = false;
+  context.run.stopRequested = false;
+  context.shell.view.SettingsChanged();
+}
+
+// Shows that the list is being read: the Count button's counting caption
+// (it stops the reading) and the notice in the text window.
+void ShowReading(Shell& shell, RunState& run) {
+  ShowCountButton(shell, run, CountButton::Stop);
+  shell.window.Repaint(ControlId::cmdCountPhrases);
+  shell.textWindow.Set(Text(kReadingNotice));
+  shell.window.Repaint(ControlId::txbOutput);
 }
 
 }  // namespace
 
-bool ReadWords(Session& session, WordsFileSource& files, int index) {
-  const WordsFileList& list = session.settings.wordsFileList;
+bool ReadWords(WordListContext& context, int index) {
+  const WordsFileList& list = context.settings.wordsFileList;
   if (index != 0 || !list.HasSelection()) return false;
   const Text path = list.Selected();
   bool utf8 = false;
-  if (!files.CheckTextFile(path, utf8)) return false;
+  if (!context.files.CheckTextFile(path, utf8)) return false;
 
-  session.run.readingWordsFile = true;
+  Shell& shell = context.shell;
+  RunState& run = context.run;
+  run.readingWordsFile = true;
   ScannerState state;
   state.readingWordsFile = true;
   SetCommentMarkers(MarkupMode::C, state.markers);
@@ -116,25 +129,21 @@ bool ReadWords(Session& session, WordsFileSource& files, int index) {
   WordRules rules;
   rules.SetReadingExtraChars();
   WordSet words;
-
-  session.window.SetCaption(ControlId::cmdCountPhrases, session.UIText(25));
-  session.window.Repaint(ControlId::cmdCountPhrases);
-  session.textWindow.Set(Text(kReadingNotice));
-  session.window.Repaint(ControlId::txbOutput);
+  ShowReading(shell, run);
 
   RunError openError;
-  const std::unique_ptr<WordsFileLines> lines = files.OpenLines(path, openError);
+  const std::unique_ptr<WordsFileLines> lines = context.files.OpenLines(path, openError);
   if (!lines) {
-    RestoreWindow(session);
-    ShowReadError(session, openError);
+    RestoreWindow(context);
+    ShowReadError(shell, openError);
     return false;
   }
-  EntrySink sink(session, state, words);
-  WordScanner scanner(state, rules, session.settings, session.pump, session.run.stopRequested,
-                      session.run.startUpCompleted, sink);
+  EntrySink sink(shell, state, words);
+  WordScanner scanner(state, rules, context.settings, shell.pump, run.stopRequested,
+                      run.startUpCompleted, sink);
   Text raw;
   bool firstLine = true;
-  while (!session.run.stopRequested && lines->ReadLfLine(raw)) {
+  while (!run.stopRequested && lines->ReadLfLine(raw)) {
     const Text line = PrepareLine(raw, utf8, firstLine);
     firstLine = false;
     if (!line.empty()) {
@@ -143,21 +152,21 @@ bool ReadWords(Session& session, WordsFileSource& files, int index) {
       scanner.ScanLine();
       sink.SetLineAsWritten(nullptr);
     }
-    session.pump.Yield();
+    shell.pump.Yield();
   }
 
-  if (session.run.stopRequested) {
-    AbandonFile(session, index);
-    RestoreWindow(session);
+  if (run.stopRequested) {
+    AbandonFile(context, index);
+    RestoreWindow(context);
     return false;
   }
   if (const std::optional<RunError> error = lines->error()) {
-    RestoreWindow(session);
-    ShowReadError(session, *error);
+    RestoreWindow(context);
+    ShowReadError(shell, *error);
     return false;
   }
-  session.wordLists.fileWordsToIgnore.Assign(std::vector<Text>(words.begin(), words.end()));
-  RestoreWindow(session);
+  context.state.fileWordsToIgnore.Assign(std::vector<Text>(words.begin(), words.end()));
+  RestoreWindow(context);
   return true;
 }
 

@@ -11,12 +11,12 @@
 // UTF-8 repairs of the file reader before lower-casing.
 #pragma once
 
-#include "engine/session.h"
-#include "wordlists/words_file_source.h"
+#include "wordlists/word_list_context.h"
 
 namespace velt {
 
-// Reads the file selected in the words-file list of list index into
+// Reads the file selected in the words-file list of list index (through the
+// context's words files) into
 // fileWordsToIgnore. False when the file fails the text-file check (nothing
 // changes), on a read error (message; the previous list stays in force) and
 // when the user stops the reading (the file leaves the list and no file words
@@ -26,6 +26,6 @@ namespace velt {
 // phrase table: the last count's results stay listable, and a bracketed
 // expression may hold spaces, which the phrase table would take for word
 // boundaries.
-bool ReadWords(Session& session, WordsFileSource& files, int index);
+bool ReadWords(WordListContext& context, int index);
 
 }  // namespace velt

@@ -13,6 +13,7 @@
 
 #include "doubles/recording_dialogs.h"
 #include "engine/engine.h"
+#include "engine/main_window_controller.h"
 #include "platform/view.h"
 
 namespace velt::testing {
@@ -44,9 +45,7 @@ class EngineTest : public ::testing::Test {
     engine_ = std::make_unique<Engine>(
         Seams{dialogs_, view_, pump_, clipboard_}, texts_,
         EngineOptions{VELT_DATA_DIR, (dir_ / "state.usr").string(), NumberFormat()});
-    engine_->SetBatchMode(true);
-    engine_->SetUpBeforeShow();
-    session().run.startUpCompleted = true;
+    engine_->StartBatch();
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 

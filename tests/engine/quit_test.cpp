@@ -22,7 +22,7 @@ TEST_F(EngineTest, QuitRemovesThePrivateTempFolderAndNothingElse) {
   UseFile(docx, 2, 6, 1);
   settings().saveStateOnQuit = false;
 
-  engine_->OnCountClicked();
+  engine_->mainWindow().OnCountClicked();
   EXPECT_TRUE(engine_->CountReachedListing());
   const std::string area = session().sources.tempArea.path();
   EXPECT_EQ(fs::path(area).parent_path(), tmp);

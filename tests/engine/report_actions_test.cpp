@@ -38,7 +38,7 @@ class ReportActionsTest : public EngineTest {
   // Both files as one text: phrases of two words occurring at least twice.
   void CountFile() {
     UseFile(Write("in.txt", std::string(kFirstFile) + kSecondFile), 2, 2, 2);
-    engine_->OnCountClicked();
+    engine_->mainWindow().OnCountClicked();
     ASSERT_TRUE(engine_->CountReachedListing());
   }
 
@@ -52,7 +52,7 @@ class ReportActionsTest : public EngineTest {
     settings().filePaths[1] = FromUtf8((dir_ / "out.txt").string());
     settings().phraseLengthIndexes = {0, 0};
     settings().minimumFrequencyIndex = 1;
-    engine_->OnCountClicked();
+    engine_->mainWindow().OnCountClicked();
     ASSERT_TRUE(engine_->CountReachedListing());
     settings().outputToFileDisabled = true;
   }

@@ -171,7 +171,7 @@ TEST_F(SourceActionsTest, ListingFilesLeavesTheWindowAsBeforeAndRemovesTheTempor
   const std::string docx = (dir_ / "sample.docx").string();
   fs::copy_file(std::string(VELT_TEST_DATA_DIR) + "/sample.docx", docx);
   UseFile(docx, 2, 3, 1);
-  engine_->OnCountClicked();
+  engine_->mainWindow().OnCountClicked();
   const std::string area = session().sources.tempArea.path();
   ASSERT_NE(area, "");
 

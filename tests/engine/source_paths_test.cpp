@@ -18,7 +18,7 @@ class SourcePathsTest : public EngineTest {
     settings().filePaths[1] = FromUtf8((dir_ / "out.txt").string());
     settings().phraseLengthIndexes = {0, 4};
     settings().minimumFrequencyIndex = 1;
-    engine_->OnCountClicked();
+    engine_->mainWindow().OnCountClicked();
   }
 };
 
@@ -41,10 +41,10 @@ TEST_F(SourcePathsTest, AFolderCountLeavesTheSingleFileToTheUser) {
   // the single-file source, and the next count reads the user's file.
   clipboard_.SetText(Text(kMaxClipboardLength + 1, u'w'));
   engine_->mainWindow().OnSourceChosen(Source::Clipboard);
-  engine_->OnCountClicked();
+  engine_->mainWindow().OnCountClicked();
   EXPECT_EQ(settings().source, Source::SingleFile);
   EXPECT_EQ(settings().filePaths[0], chosen);
-  engine_->OnCountClicked();
+  engine_->mainWindow().OnCountClicked();
   ASSERT_TRUE(engine_->CountReachedListing());
   EXPECT_NE(session().textWindow.text().find(u"alpha beta gamma"), Text::npos);
   EXPECT_EQ(session().textWindow.text().find(u"fox"), Text::npos);

@@ -101,7 +101,7 @@ class TableListingTest : public EngineTest {
 
   void Count(const std::string& text) {
     UseFile(Write("in.txt", text), 2, 2, 2);
-    engine_->OnCountClicked();
+    engine_->mainWindow().OnCountClicked();
     ASSERT_TRUE(engine_->CountReachedListing());
   }
 

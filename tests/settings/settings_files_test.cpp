@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "doubles/recording_dialogs.h"
-#include "settings/state_format.h"
 #include "state_test_support.h"
 
 namespace velt {
@@ -18,15 +17,6 @@ using testing::NonDefaultSettings;
 
 class SettingsFilesTest : public ::testing::Test {
  protected:
-  SettingsFilesTest() {
-    testing::WriteBytes(dir / "velt.dat", "50\tSettings saved.\n");
-    texts.Load(dir / "velt.dat");
-    // What an earlier action left in the Settings window.
-    session.window.SetCaption(ControlId::lblState, u"before");
-    session.window.SetVisible(ControlId::txbStateFile, false);
-  }
-
-  const ControlState& State(ControlId id) const { return session.window.Get(id); }
   Text Path(const std::string& name) const { return FromUtf8(dir / name); }
 
   testing::ScratchDir dir;
@@ -35,15 +25,18 @@ class SettingsFilesTest : public ::testing::Test {
   NullEventPump pump;
   MemoryClipboard clipboard;
   UiTextTable texts;
-  Session session{Seams{dialogs, view, pump, clipboard}, texts, dir.path().string()};
+  Shell shell{Seams{dialogs, view, pump, clipboard}, texts, dir.path().string()};
+  Settings settings;
+  bool restoring = false;
   const StateFile stateFile{dir / "config/Orvane Systems/velt.usr"};
   testing::RecordingHooks hooks;
+  SettingsFileContext context{shell, settings, stateFile, hooks, restoring};
 };
 
 TEST_F(SettingsFilesTest, SavedFileLoadsBackEveryField) {
-  session.settings = NonDefaultSettings();
+  settings = NonDefaultSettings();
   dialogs.saveFileAnswers = {Path("mine.velt")};
-  SaveSettingsToFile(session, stateFile, hooks);
+  const std::optional<Text> saveTo = AskForSettingsFile(dialogs, true);
   ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
   const FileDialogRequest save = dialogs.fileDialogs[0];
   EXPECT_EQ(save.title, u"Specify file to save settings to");
@@ -51,45 +44,42 @@ TEST_F(SettingsFilesTest, SavedFileLoadsBackEveryField) {
             (std::vector<std::pair<Text, Text>>{{u"VELT settings files (*.velt)", u"*.velt"}}));
   EXPECT_EQ(save.fileName, u"");
   EXPECT_TRUE(save.confirmOverwrite);
-  EXPECT_EQ(State(ControlId::lblState).caption, u"Settings saved to");
-  EXPECT_EQ(State(ControlId::txbStateFile).caption, Path("mine.velt"));
-  EXPECT_TRUE(State(ControlId::txbStateFile).visible);
+  ASSERT_EQ(saveTo, Path("mine.velt"));
+  EXPECT_TRUE(SaveSettingsFile(context, *saveTo));
   EXPECT_FALSE(fs::exists(stateFile.defaultPath()));  // the state file is not touched
 
-  session.settings = Settings{};
+  settings = Settings{};
   bool restoringSeen = false;
-  hooks.onLanguageSelected = [&] { restoringSeen = session.run.restoring; };
+  hooks.onLanguageSelected = [&] { restoringSeen = restoring; };
   dialogs.openFileAnswers = {Path("mine.velt")};
-  LoadSettingsFromFile(session, stateFile, hooks);
+  const std::optional<Text> loadFrom = AskForSettingsFile(dialogs, false);
   const FileDialogRequest& open = dialogs.fileDialogs[1];
   EXPECT_EQ(open.title, u"Specify file to load settings from.");
   EXPECT_EQ(open.filters, save.filters);
   EXPECT_TRUE(open.mustExist);
-  EXPECT_EQ(session.settings, NonDefaultSettings());
+  ASSERT_EQ(loadFrom, Path("mine.velt"));
+  const RestoreResult result = LoadSettingsFile(context, PathToNative(*loadFrom));
+  EXPECT_EQ(result.code, restore_result::kRestored);
+  EXPECT_EQ(settings, NonDefaultSettings());
   EXPECT_TRUE(restoringSeen);
-  EXPECT_FALSE(session.run.restoring);
+  EXPECT_FALSE(restoring);
+  EXPECT_FALSE(ReportFaultySettingsFile(shell, result));
   EXPECT_TRUE(dialogs.messages.empty());  // no words-file question while loading
-  EXPECT_EQ(State(ControlId::lblState).caption, u"Settings loaded from");
-  EXPECT_EQ(hooks.calls.back(), "ShowSettingsWindow");
 }
 
-TEST_F(SettingsFilesTest, CancellingChangesNothing) {
-  session.settings = NonDefaultSettings();
+TEST_F(SettingsFilesTest, CancelledOrEmptyAnswersChooseNoFile) {
   dialogs.saveFileAnswers = {std::nullopt, Text()};
   dialogs.openFileAnswers = {std::nullopt, Text()};
   for (int k = 0; k < 2; ++k) {
-    SaveSettingsToFile(session, stateFile, hooks);
-    LoadSettingsFromFile(session, stateFile, hooks);
+    EXPECT_FALSE(AskForSettingsFile(dialogs, true));
+    EXPECT_FALSE(AskForSettingsFile(dialogs, false));
   }
   EXPECT_EQ(dialogs.fileDialogs.size(), 4u);
-  EXPECT_EQ(State(ControlId::lblState).caption, u"before");
-  EXPECT_FALSE(State(ControlId::txbStateFile).visible);
-  EXPECT_EQ(session.settings, NonDefaultSettings());
   EXPECT_TRUE(hooks.calls.empty());
   EXPECT_FALSE(fs::exists(stateFile.defaultPath()));
 }
 
-TEST_F(SettingsFilesTest, FaultyFilesAreReportedAndReinitialize) {
+TEST_F(SettingsFilesTest, FaultyFilesAreReported) {
   std::vector<std::string> lines = NonDefaultLines();
   lines[29] = "-1";  // wordOrder without a selection
   testing::WriteBytes(dir / "nolist.velt", JoinLines(lines));
@@ -105,76 +95,32 @@ TEST_F(SettingsFilesTest, FaultyFilesAreReportedAndReinitialize) {
   };
   for (const auto& [name, message] : cases) {
     dialogs.messages.clear();
-    hooks.calls.clear();
-    dialogs.openFileAnswers = {Path(name)};
-    LoadSettingsFromFile(session, stateFile, hooks);
+    const RestoreResult result = LoadSettingsFile(context, dir / name);
+    EXPECT_TRUE(dialogs.messages.empty()) << name;
+    EXPECT_TRUE(ReportFaultySettingsFile(shell, result)) << name;
     ASSERT_EQ(dialogs.messages.size(), 1u) << name;
     EXPECT_EQ(dialogs.messages[0].title, u"Load settings");
     EXPECT_EQ(dialogs.messages[0].text, message);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "Initialize"), 1);
-    EXPECT_EQ(State(ControlId::lblState).caption, u"Error loading from");
-    EXPECT_EQ(State(ControlId::txbStateFile).caption, Path(name));
+    EXPECT_FALSE(restoring);
   }
 
-  // A short file: the restore's own messages, then loaded.
+  // A short file: the restore's own messages, and it counts as loaded.
   dialogs.messages.clear();
-  hooks.calls.clear();
   testing::WriteBytes(dir / "short.velt", JoinLines(NonDefaultLines(), 10));
-  dialogs.openFileAnswers = {Path("short.velt")};
-  LoadSettingsFromFile(session, stateFile, hooks);
+  const RestoreResult result = LoadSettingsFile(context, dir / "short.velt");
+  EXPECT_FALSE(ReportFaultySettingsFile(shell, result));
   EXPECT_EQ(dialogs.Titles(),
             (std::vector<Text>{u"Error restoring saved state", u"Input past end of file"}));
-  EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "Initialize"), 0);
-  EXPECT_EQ(State(ControlId::lblState).caption, u"Settings loaded from");
 }
 
 TEST_F(SettingsFilesTest, FailedSave) {
-  dialogs.saveFileAnswers = {Path("missing/mine.velt")};
-  SaveSettingsToFile(session, stateFile, hooks);
+  EXPECT_FALSE(SaveSettingsFile(context, Path("missing/mine.velt")));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Save settings");
   EXPECT_EQ(dialogs.messages[0].text,
             u"Error when attempting to save state: No such file or directory");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(State(ControlId::lblState).caption, u"Error saving to");
-  EXPECT_EQ(State(ControlId::txbStateFile).caption, Path("missing/mine.velt"));
-}
-
-TEST_F(SettingsFilesTest, SaveToTheStateFile) {
-  session.settings = NonDefaultSettings();
-  SaveSettings(session, stateFile, hooks);
-  EXPECT_EQ(testing::ReadBytes(stateFile.defaultPath()), JoinLines(NonDefaultLines()));
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Popup cmdSaveState Settings saved."}));
-
-  const StateFile unwritable{dir / "velt.dat/Orvane Systems/velt.usr"};
-  SaveSettings(session, unwritable, hooks);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, u"Save state");
-  EXPECT_TRUE(dialogs.messages[0].text.starts_with(u"Error when attempting to save state: "));
-}
-
-TEST_F(SettingsFilesTest, Reinitialize) {
-  session.window.SetVisible(ControlId::txbStateFile, true);
-  hooks.onInitialize = [&] { session.settings = Settings{}; };
-  session.settings = NonDefaultSettings();
-  session.run.startUpCompleted = false;
-  Reinitialize(session, stateFile, hooks);
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Initialize"}));
-  EXPECT_EQ(testing::ReadBytes(stateFile.defaultPath()), FormatStateRecords(Settings{}));
-  EXPECT_FALSE(State(ControlId::txbStateFile).visible);
-  EXPECT_EQ(State(ControlId::lblState).caption, u"");
-
-  fs::remove(stateFile.defaultPath());
-  hooks.calls.clear();
-  session.window.SetVisible(ControlId::txbStateFile, true);
-  session.run.startUpCompleted = true;
-  Reinitialize(session, stateFile, hooks);
-  EXPECT_EQ(hooks.calls,
-            (std::vector<std::string>{"Initialize", "Popup cmdInitialize Program reinitialized"}));
-  EXPECT_FALSE(fs::exists(stateFile.defaultPath()));
-  EXPECT_FALSE(State(ControlId::txbStateFile).visible);
-  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace

@@ -80,11 +80,10 @@ inline std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 // Records every hook call as a line of text.
-class RecordingHooks : public SettingsFileHooks {
+class RecordingHooks : public RestoreHooks {
  public:
   std::vector<std::string> calls;
   bool attemptToReadWordsResult = true;
-  std::function<void()> onInitialize;
   std::function<void()> onLanguageSelected;
 
   void RememberLastFolder(const Text& folder) override { Log("RememberLastFolder", folder); }
@@ -106,14 +105,6 @@ class RecordingHooks : public SettingsFileHooks {
   void ClearFileWordsInForce() override { Log("ClearFileWordsInForce"); }
   void SetWordsToIgnoreNotice() override { Log("SetWordsToIgnoreNotice"); }
   void SetDefaultValues() override { Log("SetDefaultValues"); }
-  void Initialize() override {
-    Log("Initialize");
-    if (onInitialize) onInitialize();
-  }
-  void ShowTransientPopup(ControlId below, const Text& text) override {
-    Log("Popup " + std::string(ControlName(below)), text);
-  }
-  void ShowSettingsWindow() override { Log("ShowSettingsWindow"); }
 
  private:
   void Log(const std::string& name, const Text& arg = {}) {

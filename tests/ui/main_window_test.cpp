@@ -53,6 +53,7 @@ class MainWindowTest : public QObject {
   void startUpRunsOnceShownThenTimer1Starts();
   void timer2FollowsTheRun();
   void f1OnCommandButtonsOpensHelp();
+  void closingHelpIsReportedToTheController();
   void closingRunsQuit();
 };
 
@@ -425,6 +426,21 @@ void MainWindowTest::f1OnCommandButtonsOpensHelp() {
   WindowHarness h;
   QTest::keyRelease(h.Find("cmdQuit"), Qt::Key_F1);
   QVERIFY(h.Find("frmHelp") == nullptr);
+}
+
+// Closing the help window (as often as it is opened again) hands the focus
+// back through the controller, which gives it to the Count button.
+void MainWindowTest::closingHelpIsReportedToTheController() {
+  WindowHarness h;
+  h.window.show();
+  for (int i = 0; i < 2; ++i) {
+    h.window.ShowHelp();
+    QWidget* help = h.Find("frmHelp");
+    QVERIFY(help != nullptr && help->isVisible());
+    QTest::mouseClick(help->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    QVERIFY(!help->isVisible());
+  }
+  QCOMPARE(h.engine.calls, (std::vector<std::string>{"frmHelp_Closed", "frmHelp_Closed"}));
 }
 
 void MainWindowTest::closingRunsQuit() {

@@ -57,6 +57,7 @@ class RecordingSettingsEngine final : public velt::SettingsWindowController {
   std::vector<Settings> settingsAtCall;
   bool clickWanted = true;
   bool quitConfirmed = false;
+  int hiddenNotices = 0;  // OnSettingsHidden: the window was hidden, no operation on it
 
   velt::Session& session() override { return session_; }
   void OnWordRuleClicked(WordRuleBox box) override { Record("chkWordRule_Click", int(box)); }
@@ -66,6 +67,7 @@ class RecordingSettingsEngine final : public velt::SettingsWindowController {
     Record("cmdQuit_Click");
     return quitConfirmed;
   }
+  void OnSettingsHidden() override { ++hiddenNotices; }
   bool WordsFileChoiceWanted() override {
     Record("cboWordsFile_ClickWanted");
     return clickWanted;
@@ -662,6 +664,7 @@ void SettingsWindowTest::hideSettingsOnlyHides() {
   QVERIFY(!h.window->isVisible());
   QVERIFY(!h.engine.session().window.Get(ControlId::frmParams).visible);
   QVERIFY(h.engine.calls.empty());
+  QCOMPARE(h.engine.hiddenNotices, 1);
   // Shown again, it still holds its values; closing the window only hides it.
   QVERIFY(h.ShowActive());
   QCOMPARE(h.Find<QLineEdit>("txbWordsToIgnoreOrCount_0")->text(), QStringLiteral("sans"));
@@ -671,6 +674,7 @@ void SettingsWindowTest::hideSettingsOnlyHides() {
   static_cast<QObject*>(h.window.get())->event(&byUser);
   QVERIFY(!byUser.isAccepted());
   QVERIFY(h.window->isHidden());
+  QCOMPARE(h.engine.hiddenNotices, 2);
   QCOMPARE(h.quits, 0);
   // The program may close it: the application quitting closes every window,
   // and a refusal would stop it.

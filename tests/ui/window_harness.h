@@ -45,6 +45,9 @@ class RecordingController final : public MainWindowController {
     Record("StartUp");
   }
   void OnQuitClicked() override { Record("cmdQuit_Click"); }
+  // As the engine does: the model learns that the window is shown.
+  void OnWindowShown(bool shown) override { session_.window.SetVisible(ControlId::frmMain, shown); }
+  void OnHelpClosed() override { Record("frmHelp_Closed"); }
   void OnCountClicked() override { Record("cmdCountPhrases_Click"); }
   void OnClearOutputClicked() override { Record("cmdClearOutput_Click"); }
   void OnSaveSettingsClicked() override { Record("cmdSaveState_Click"); }
@@ -82,6 +85,7 @@ class RecordingController final : public MainWindowController {
   void OnFilterModeChosen(FilterMode mode) override { Record("optFilterMode_Click", int(mode)); }
   void Timer1_Tick() override { Record("Timer1_Tick"); }
   void Timer2_Tick() override { Record("Timer2_Tick"); }
+  bool ElapsedTimeTimerWanted() override { return session_.run.timer2Enabled; }
 
  private:
   void Record(const std::string& name, int argument) {

@@ -1,5 +1,5 @@
-// A session with recording doubles and words files on disk, read through the
-// text sources' own check and line reader.
+// The word lists' context on recording doubles, with words files on disk read
+// through the text sources' own check and line reader.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,22 +12,22 @@
 #include "doubles/recording_dialogs.h"
 #include "doubles/recording_view.h"
 #include "doubles/scripted_pump.h"
-#include "engine/session.h"
 #include "sources/source_hooks.h"
 #include "wordlists/source_words_files.h"
+#include "wordlists/word_list_context.h"
 
 namespace velt::testing {
 
 // What checking a words file asks of the sources' hooks: clearing the text window.
 class QuietSourceHooks final : public SourceHooks {
  public:
-  explicit QuietSourceHooks(Session& session) : session_(session) {}
+  explicit QuietSourceHooks(TextWindow& textWindow) : textWindow_(textWindow) {}
   ScannerState& Scanner() override { return scanner_; }
   void ProcessLine(Text) override {}
   void ResetPhrases() override {}
   void ResetWordStore(bool) override {}
-  void OutputToTxb(TextView text) override { session_.textWindow.Append(text); }
-  void ClearTextbox() override { session_.textWindow.Clear(); }
+  void OutputToTxb(TextView text) override { textWindow_.Append(text); }
+  void ClearTextbox() override { textWindow_.Clear(); }
   bool TextWindowFull() const override { return false; }
   void ReportError(int, const Text&, const Text&) override {}
   void EnableDisableButtons(bool) override {}
@@ -37,26 +37,33 @@ class QuietSourceHooks final : public SourceHooks {
   void FocusCountButton() override {}
 
  private:
-  Session& session_;
+  TextWindow& textWindow_;
   ScannerState scanner_;
+};
+
+// Counts what the word lists ask of the program above them.
+class RecordingWordListHooks final : public WordListHooks {
+ public:
+  int countButtonResets = 0;
+  void ResetCountButton() override { ++countButtonResets; }
 };
 
 class WordListsTest : public ::testing::Test {
  protected:
   WordListsTest()
       : dir_(MakeTempDir()),
-        session_(Seams{dialogs, view, pump, clipboard}, LoadTexts(texts), (dir_ / "data").string()),
-        hooks_(session_),
-        files(session_.shell, hooks_) {
+        shell(Seams{dialogs, view, pump, clipboard}, LoadTexts(texts), (dir_ / "data").string()),
+        sourceHooks_(shell.textWindow),
+        files(shell, sourceHooks_),
+        context{shell, settings, run, lists, files, hooks} {
     std::filesystem::create_directories(dir_ / "data");
-    session_.run.startUpCompleted = true;
+    run.startUpCompleted = true;
   }
   ~WordListsTest() override {
     std::error_code ignored;
     std::filesystem::remove_all(dir_, ignored);
   }
 
-  Session& session() { return session_; }
   Text PathOf(const std::string& name) const { return FromUtf8((dir_ / name).string()); }
 
   // Writes bytes to a file under the test folder; returns its path.
@@ -68,12 +75,12 @@ class WordListsTest : public ::testing::Test {
 
   // Lists path and selects it, as the user's choice does.
   void Select(const Text& path) {
-    WordsFileList& list = session_.settings.wordsFileList;
+    WordsFileList& list = settings.wordsFileList;
     list.entries.push_back(path);
     list.index = static_cast<int>(list.entries.size()) - 1;
   }
 
-  const std::vector<Text>& FileWords() { return session_.wordLists.fileWordsToIgnore.entries(); }
+  const std::vector<Text>& FileWords() { return lists.fileWordsToIgnore.entries(); }
 
   RecordingDialogs dialogs;
   RecordingView view;
@@ -92,11 +99,20 @@ class WordListsTest : public ::testing::Test {
   }
 
   std::filesystem::path dir_;
-  Session session_;
-  QuietSourceHooks hooks_;
+
+ protected:
+  Shell shell;
+  Settings settings;
+  RunState run;
+  WordListState lists;
+  RecordingWordListHooks hooks;
+
+ private:
+  QuietSourceHooks sourceHooks_;
 
  protected:
   SourceWordsFiles files;
+  WordListContext context;
 };
 
 }  // namespace velt::testing

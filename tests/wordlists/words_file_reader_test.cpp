@@ -14,7 +14,7 @@ class WordsFileReaderTest : public testing::WordListsTest {
  protected:
   bool Read(const std::string& bytes) {
     Select(WriteFile("words.txt", bytes));
-    return ReadWords(session(), files, 0);
+    return ReadWords(context, 0);
   }
 };
 
@@ -50,27 +50,27 @@ TEST_F(WordsFileReaderTest, ProgressAndCaptions) {
   pump.triggerAt = 5;
   pump.action = [&] {
     captionWhileReading =
-        session().window.Get(ControlId::cmdCountPhrases).caption + session().textWindow.text();
+        shell.window.Get(ControlId::cmdCountPhrases).caption + shell.textWindow.text();
   };
   ASSERT_TRUE(Read(bytes));
   EXPECT_EQ(FileWords().size(), 1005u);
-  EXPECT_EQ(session().window.Get(ControlId::lblNumberOfWords).caption,
+  EXPECT_EQ(shell.window.Get(ControlId::lblNumberOfWords).caption,
             u"Number of words read so far: 1,000");
-  EXPECT_EQ(captionWhileReading, session().UIText(25) + u"Now reading words to ignore . . . ");
-  EXPECT_EQ(session().window.Get(ControlId::cmdCountPhrases).caption, session().UIText(21));
+  EXPECT_EQ(captionWhileReading, shell.UIText(25) + u"Now reading words to ignore . . . ");
+  EXPECT_EQ(hooks.countButtonResets, 1) << "the Count button is idle again";
 }
 
 TEST_F(WordsFileReaderTest, StopRemovesTheFileAndLeavesNoFileWords) {
-  session().wordLists.fileWordsToIgnore.Assign({u"old"});
+  lists.fileWordsToIgnore.Assign({u"old"});
   const Text other = WriteFile("other.txt", "x\n");
   Select(other);
   pump.triggerAt = 3;
-  pump.action = [&] { session().run.stopRequested = true; };
+  pump.action = [&] { run.stopRequested = true; };
   EXPECT_FALSE(Read("a b c\nd e f\ng h i\n"));
-  EXPECT_EQ(session().settings.wordsFileList.entries, Words{other});
-  EXPECT_FALSE(session().settings.wordsFileList.HasSelection());
+  EXPECT_EQ(settings.wordsFileList.entries, Words{other});
+  EXPECT_FALSE(settings.wordsFileList.HasSelection());
   EXPECT_TRUE(FileWords().empty());
-  EXPECT_FALSE(session().run.stopRequested);
+  EXPECT_FALSE(run.stopRequested);
 }
 
 // Reads the real file but fails after its first line.
@@ -97,13 +97,14 @@ class FailingFiles final : public WordsFileSource {
 };
 
 TEST_F(WordsFileReaderTest, ReadErrorKeepsThePreviousList) {
-  session().wordLists.fileWordsToIgnore.Assign({u"old"});
+  lists.fileWordsToIgnore.Assign({u"old"});
   Select(WriteFile("words.txt", "new\nnewer\n"));
   FailingFiles failing(files);
-  EXPECT_FALSE(ReadWords(session(), failing, 0));
+  WordListContext failingContext{shell, settings, run, lists, failing, hooks};
+  EXPECT_FALSE(ReadWords(failingContext, 0));
   EXPECT_EQ(FileWords(), Words{u"old"});
   EXPECT_EQ(dialogs.Texts(), Words{u"Error5: I/O error"});
-  EXPECT_EQ(dialogs.Titles(), Words{session().UIText(1)});
+  EXPECT_EQ(dialogs.Titles(), Words{shell.UIText(1)});
 }
 
 TEST_F(WordsFileReaderTest, FilesThatAreNotTextAreRefusedWithTheClassifiersMessage) {
@@ -116,11 +117,11 @@ TEST_F(WordsFileReaderTest, FilesThatAreNotTextAreRefusedWithTheClassifiersMessa
                    15),
        nullptr}};
   for (const auto& [bytes, tail] : cases) {
-    session().wordLists.fileWordsToIgnore.Assign({u"old"});
+    lists.fileWordsToIgnore.Assign({u"old"});
     dialogs.messages.clear();
     const Text path = WriteFile("bad.txt", bytes);
-    session().settings.wordsFileList = {{path}, 0};
-    EXPECT_FALSE(ReadWords(session(), files, 0));
+    settings.wordsFileList = {{path}, 0};
+    EXPECT_FALSE(ReadWords(context, 0));
     EXPECT_EQ(FileWords(), Words{u"old"});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, tail ? u"Fatal error" : u"Not a text file");
@@ -145,34 +146,34 @@ TEST_F(WordsFileReaderTest, WhatIsNoFileIsRefusedWithItsReason) {
       {base + "loop", u"cannot be reached: too many levels of symbolic links."}};
   for (const auto& [native, reason] : cases) {
     const Text path = PathFromNative(native);
-    session().wordLists.fileWordsToIgnore.Assign({u"old"});
-    session().wordLists.loadedWordsFile[0] = u"/earlier.txt";
-    session().settings.wordsFileList = {{path}, 0};
+    lists.fileWordsToIgnore.Assign({u"old"});
+    lists.loadedWordsFile[0] = u"/earlier.txt";
+    settings.wordsFileList = {{path}, 0};
     dialogs.messages.clear();
-    EXPECT_FALSE(AttemptToReadWords(session(), files, 0)) << native;
+    EXPECT_FALSE(AttemptToReadWords(context, 0)) << native;
     ASSERT_EQ(dialogs.messages.size(), 1u) << native;
     EXPECT_EQ(dialogs.messages[0].title, u"Invalid words-to-ignore file");
     EXPECT_EQ(dialogs.messages[0].text, u"File " + path + u"\r\n" + reason);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(FileWords(), Words{u"old"});
-    EXPECT_TRUE(session().wordLists.loadedWordsFile[0].empty());
+    EXPECT_TRUE(lists.loadedWordsFile[0].empty());
   }
 
   // A file that is not there keeps its own message.
   dialogs.messages.clear();
-  session().settings.wordsFileList = {{PathOf("missing.txt")}, 0};
-  EXPECT_FALSE(AttemptToReadWords(session(), files, 0));
+  settings.wordsFileList = {{PathOf("missing.txt")}, 0};
+  EXPECT_FALSE(AttemptToReadWords(context, 0));
   EXPECT_EQ(dialogs.Texts(), Words{u"File for words-to-ignore not found."});
 }
 
 TEST_F(WordsFileReaderTest, ANameThatIsNotUtf8IsRead) {
   const std::string native = PathToNative(PathOf("")) + "list\xFE.txt";
   WriteFile("list\xFE.txt", "Fourscore seven\r\n");
-  session().settings.wordsFileList = {{PathFromNative(native)}, 0};
-  EXPECT_TRUE(AttemptToReadWords(session(), files, 0));
+  settings.wordsFileList = {{PathFromNative(native)}, 0};
+  EXPECT_TRUE(AttemptToReadWords(context, 0));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(FileWords(), (Words{u"fourscore", u"seven"}));
-  EXPECT_EQ(PathToNative(session().wordLists.loadedWordsFile[0]), native);
+  EXPECT_EQ(PathToNative(lists.loadedWordsFile[0]), native);
 }
 
 }  // namespace

@@ -1,18 +1,10 @@
+// The main window's phrase options, its treatment of words to ignore and the
+// filter mode.
 #include "engine/window_controllers.h"
-
-#include "engine/window_actions.h"
-#include "reports/display_format.h"
-#include "wordlists/words_file_list.h"
 
 namespace velt {
 
-// --- main window ---
-
-void MainWindowEngine::StartUp() {
-  engine_.SetUpBeforeShow();
-  engine_.StartUpAfterShow();
-}
-
+// A phrase length chosen: the Count button takes the focus (when it can).
 void MainWindowEngine::OnPhraseLengthChosen(int) {
   if (session().window.Get(ControlId::cmdCountPhrases).visible &&
       session().window.Get(ControlId::cmdCountPhrases).enabled) {
@@ -33,25 +25,6 @@ void MainWindowEngine::OnIgnoreModeChosen(IgnoreMode mode) {
 
 void MainWindowEngine::OnFilterModeChosen(FilterMode mode) {
   session().settings.filterMode = mode;
-}
-
-// --- Settings window ---
-
-bool SettingsWindowEngine::OnQuitClicked() {
-  if (session().Message(u"Quit", u"Really quit?", MessageIcon::Question, MessageButtons::YesNo) !=
-      Answer::Yes) {
-    return false;
-  }
-  engine_.Quit();
-  return true;
-}
-
-bool SettingsWindowEngine::WordsFileChoiceWanted() {
-  return velt::WordsFileClickWanted(session(), 0);
-}
-
-void SettingsWindowEngine::OnClearWordsFilesClicked() {
-  velt::OnClearWordsFilesClicked(session(), 0);
 }
 
 }  // namespace velt
