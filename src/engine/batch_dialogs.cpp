@@ -7,13 +7,6 @@
 #include <cerrno>
 
 namespace velt {
-namespace {
-
-bool StartsWith(const Text& text, TextView prefix) {
-  return text.size() >= prefix.size() && TextView(text).substr(0, prefix.size()) == prefix;
-}
-
-}  // namespace
 
 std::string ToPrintable(TextView text) {
   Text out;
@@ -53,14 +46,21 @@ int WritePrintable(TextView text, int fd) {
 }
 
 Answer BatchDialogs::BatchAnswer(const MessageRequest& request) {
-  const Text& title = request.title;
-  if (title == u"Minimum number of occurrences") return Answer::No;  // keep the minimum, go on
-  if (title == u"Filter results?") return Answer::Yes;               // keep the filter words
-  if (title == u"Multiple files/folders") return Answer::Cancel;     // the count ends unread
-  if (title == u"Big file") return Answer::Yes;
-  if (title == u"Large input file") return Answer::No;
-  if (StartsWith(request.text, u"Invalid checksum found when processing")) return Answer::Yes;
-  return request.DefaultAnswer();
+  switch (request.id) {
+    case MessageId::ResetMinimumFrequency:
+      return Answer::No;  // keep the minimum, go on
+    case MessageId::KeepFilterWords:
+      return Answer::Yes;
+    case MessageId::MultipleFilesNeedOutputFile:
+      return Answer::Cancel;  // the count ends unread
+    case MessageId::BigDocument:
+    case MessageId::DocxChecksum:
+      return Answer::Yes;  // scan the document
+    case MessageId::LargeInputFile:
+      return Answer::No;  // count without an output file
+    default:
+      return request.DefaultAnswer();
+  }
 }
 
 Answer BatchDialogs::Message(const MessageRequest& request) {

@@ -32,7 +32,7 @@ class BatchDialogs final : public Dialogs {
   std::optional<Text> SaveFile(const FileDialogRequest& request) override;
   std::optional<Text> BrowseFolder(const Text& title) override;
 
-  // The answer velt-batch gives to a question.
+  // The answer velt-batch gives to a question, chosen by its id.
   static Answer BatchAnswer(const MessageRequest& request);
 
  private:

@@ -35,10 +35,10 @@ class Session {
 
   Text UIText(int n) const { return shell.UIText(n); }
 
-  Answer Message(Text title, Text text, MessageIcon icon,
+  Answer Message(MessageId id, Text title, Text text, MessageIcon icon,
                  MessageButtons buttons = MessageButtons::Ok,
                  std::optional<Answer> defaultAnswer = std::nullopt) {
-    return shell.Message(std::move(title), std::move(text), icon, buttons, defaultAnswer);
+    return shell.Message(id, std::move(title), std::move(text), icon, buttons, defaultAnswer);
   }
 
   // The seams to the outside world, which the subsystems receive.

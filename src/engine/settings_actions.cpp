@@ -15,7 +15,7 @@ namespace velt {
 void Engine::SaveStateWithPopUp(bool fromMainWindow) {
   const Text error = stateFile_.SaveState(session_.settings);
   if (!error.empty()) {
-    session_.Message(u"Save state", error, MessageIcon::Exclamation);
+    session_.Message(MessageId::SaveStateFailed, u"Save state", error, MessageIcon::Exclamation);
     return;
   }
   constexpr int kSettingsWindowPopUpWidthTwips = 2350;

@@ -2,6 +2,7 @@
 #include "engine/engine.h"
 #include "engine/window_actions.h"
 #include "reports/display_format.h"
+#include "settings/ui_texts.h"
 #include "sources/file_patterns.h"
 #include "sources/markup.h"
 #include "sources/source_controls.h"
@@ -30,10 +31,10 @@ void Engine::SetUpBeforeShow() {
   s.run.startUpCompleted = false;
   // One-time control setup.
   s.settings.ignoreMode = IgnoreMode::None;
-  w.SetCaption(ControlId::lblSelectSource, s.UIText(19));
+  w.SetCaption(ControlId::lblSelectSource, s.UIText(ui_text::kSelectSource));
   w.SetTooltip(ControlId::chkDisplayRelativeFrequency,
                u"'Relative frequency' is explained in 'Report Formats' in the online user manual.");
-  w.SetCaption(ControlId::chkFileList, s.UIText(374));
+  w.SetCaption(ControlId::chkFileList, s.UIText(ui_text::kFileListFormat));
   s.settings.minimumFrequencyIndex = 1;
   s.settings.filterMode = FilterMode::AllWords;
   // The platform has no clipboard viewer.
@@ -41,12 +42,12 @@ void Engine::SetUpBeforeShow() {
 
   EnableDisableButtons(true);
   Initialize();
-  w.SetCaption(ControlId::frmMain, s.UIText(1));
+  w.SetCaption(ControlId::frmMain, s.UIText(ui_text::kProgramName));
 
   s.settings.source = Source::SingleFile;
   SelectSource(sourceContext_, Source::SingleFile);
   SetTheFocus(s);
-  w.SetCaption(ControlId::cmdCopyToClipboard, s.UIText(9));
+  w.SetCaption(ControlId::cmdCopyToClipboard, s.UIText(ui_text::kCopyToClipboard));
   w.SetVisible(ControlId::cmdCopyToClipboard, true);
   w.SetVisible(ControlId::cmdSaveState, true);
   EnableDisableButtons(true);
@@ -76,12 +77,12 @@ void Engine::StartUpAfterShow() {
   if (restored.code == restore_result::kListWithoutSelection ||
       restored.code == restore_result::kError) {
     Text message = restored.code == restore_result::kListWithoutSelection
-                       ? s.UIText(37)
-                       : s.UIText(38) + u": " + restored.description;
+                       ? s.UIText(ui_text::kListWithoutSelection)
+                       : s.UIText(ui_text::kSettingsNotRestored) + u": " + restored.description;
     message += u"\r\n\r\n";
-    message += s.UIText(39);
-    if (s.Message(s.UIText(40), message, MessageIcon::Question, MessageButtons::YesNo) ==
-        Answer::Yes) {
+    message += s.UIText(ui_text::kResetToDefaultsQuestion);
+    if (s.Message(MessageId::SavedSettingsProblem, s.UIText(ui_text::kSavedSettingsProblemTitle),
+                  message, MessageIcon::Question, MessageButtons::YesNo) == Answer::Yes) {
       Initialize();
     } else {
       s.settings.saveStateOnQuit = false;
@@ -152,8 +153,9 @@ void Engine::Initialize() {
   if (s.run.startUpCompleted) {
     ShowSettingsWindow();
     if (!settings.wordsFileList.entries.empty() &&
-        s.Message(u"Reinitialize", u"Do you wish to clear all words-to-ignore files?",
-                  MessageIcon::Question, MessageButtons::YesNo) == Answer::Yes) {
+        s.Message(MessageId::ClearWordsFilesOnReinitialize, u"Reinitialize",
+                  u"Do you wish to clear all words-to-ignore files?", MessageIcon::Question,
+                  MessageButtons::YesNo) == Answer::Yes) {
       settings.wordsFileList = WordsFileList();
       settings.commonWordsLanguage = kNoLanguageIndex;
       ClearFileWordsInForce();
@@ -177,7 +179,8 @@ void Engine::SetDefaultValues() {
 void Engine::Quit() {
   if (session_.settings.saveStateOnQuit) {
     const Text error = stateFile_.SaveState(session_.settings);
-    if (!error.empty()) session_.Message(u"Save state", error, MessageIcon::Exclamation);
+    if (!error.empty())
+      session_.Message(MessageId::SaveStateFailed, u"Save state", error, MessageIcon::Exclamation);
   }
   session_.sources.tempArea.Remove();
 }

@@ -5,10 +5,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include <string>
-#include <string_view>
+#include "platform/message_ids.h"
 
 namespace velt {
 
@@ -17,6 +17,7 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct MessageRequest {
+  MessageId id;  // which message or question this is; the title and text say it
   std::u16string title;
   std::u16string text;  // lines separated by CR LF, as the program shows them
   MessageIcon icon = MessageIcon::None;

@@ -32,7 +32,8 @@ bool CheckDisplayFormatAvailable(ReportContext& context) {
   Text text(u"The display format '");
   text.append(shell.UIText(DisplayFormatOf(format).captionText)).append(u"' is available");
   text.append(kLineEnd).append(u"only when the source of the text is a folder.");
-  shell.Message(u"Unavailable display format", std::move(text), MessageIcon::Information);
+  shell.Message(MessageId::DisplayFormatUnavailable, u"Unavailable display format", std::move(text),
+                MessageIcon::Information);
   WithoutRelist(context.state, [&] { SelectDisplayFormat(context, 0); });
   return false;
 }

@@ -184,7 +184,8 @@ bool ConfirmOverwrite(ReportContext& context) {
     return false;
   }
   if (!FolderOfPathExists(path)) {
-    shell.Message(u"Error", u"Folder does not exist.", MessageIcon::Exclamation);
+    shell.Message(MessageId::OutputFolderMissing, u"Error", u"Folder does not exist.",
+                  MessageIcon::Exclamation);
     DisableOutputToFile(context);
     context.state.outputFileMissed = true;
     return false;

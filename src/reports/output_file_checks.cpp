@@ -60,7 +60,8 @@ void ReportFileError(ReportContext& context, const RunError& error, TextView lab
     text.append(kLineEnd).append(u"is in use by another application.");
     text.append(kLineEnd).append(kLineEnd).append(OutputFileProblem(context.settings, error));
     text.append(kLineEnd).append(fate);
-    context.shell.Message(u"Permission denied", std::move(text), MessageIcon::Information);
+    context.shell.Message(MessageId::OutputFilePermissionDenied, u"Permission denied",
+                          std::move(text), MessageIcon::Information);
     return;
   }
   Text description = OutputFileProblem(context.settings, error);

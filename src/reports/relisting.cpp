@@ -2,6 +2,7 @@
 
 #include "reports/display_format.h"
 #include "reports/listing.h"
+#include "settings/ui_texts.h"
 
 namespace velt {
 
@@ -18,7 +19,8 @@ void RelistAfterOptionChange(ReportContext& context, ListedPhrases& phrases) {
     ListWords(context, phrases);
     if (run.listIncomplete) {
       Shell& shell = context.shell;
-      shell.Message(shell.UIText(23), shell.UIText(22), MessageIcon::Information);
+      shell.Message(MessageId::ListIncomplete, shell.UIText(ui_text::kListIncompleteTitle),
+                    shell.UIText(ui_text::kListIncomplete), MessageIcon::Information);
     }
   }
   context.hooks.FocusCountButton();

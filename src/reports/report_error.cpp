@@ -1,5 +1,6 @@
 #include "reports/report_error.h"
 
+#include "settings/ui_texts.h"
 #include "text/strings.h"
 
 namespace velt {
@@ -12,21 +13,21 @@ Text TextWindowFullMessage(ReportContext& context) {
   const Settings& settings = context.settings;
   Text message;
   if (state.pendingOutput.empty() || shell.textWindow.length() > 255) {
-    message = shell.UIText(93);
+    message = shell.UIText(ui_text::kTextWindowFull);
   } else {
     // Nothing of the report reached the window: show the start of it.
-    message = shell.UIText(92);
+    message = shell.UIText(ui_text::kReportTooLong);
     context.sink.SetTextWindow(state.pendingOutput.substr(0, 4096));
   }
   message.append(u"  ");
   if (!settings.filePaths[1].empty()) {
     if (settings.outputToFileDisabled) {
-      message.append(shell.UIText(95));
+      message.append(shell.UIText(ui_text::kOutputToFileDisabled));
     } else if (state.outputFileWritten) {
-      message.append(kLineEnd).append(shell.UIText(96));
+      message.append(kLineEnd).append(shell.UIText(ui_text::kWholeReportInFile));
     }
   } else {
-    message.append(shell.UIText(94));
+    message.append(shell.UIText(ui_text::kOutputFileKeepsWholeReport));
   }
   return message;
 }
@@ -39,7 +40,7 @@ void CutBackTextWindow(Shell& shell) {
   const size_t lastLineEnd = window.text().rfind(kLineEnd);
   if (lastLineEnd != Text::npos) window.RemoveLast(window.length() - lastLineEnd);
   Text note(kLineEnd);
-  note.append(kLineEnd).append(shell.UIText(93));
+  note.append(kLineEnd).append(shell.UIText(ui_text::kTextWindowFull));
   window.AppendAnyway(note);
 }
 
@@ -52,6 +53,8 @@ void ReportError(ReportContext& context, int32_t number, TextView description, T
   context.run.elapsedTimeRunning = false;
   shell.window.SetCaption(ControlId::lblTwirler, u"");
   Text message;
+  const MessageId id =
+      number == kTextWindowFull ? MessageId::TextWindowFull : MessageId::RunTimeError;
   if (number == kTextWindowFull) {
     message = TextWindowFullMessage(context);
     CutBackTextWindow(shell);
@@ -61,10 +64,12 @@ void ReportError(ReportContext& context, int32_t number, TextView description, T
     ++state.errorsReported;
     message.append(u"At ").append(label).append(u" error #").append(Decimal(number));
     message.append(u".").append(kLineEnd).append(u"Description: ").append(description);
-    if (state.outputFileWritten) message.append(kLineEnd).append(shell.UIText(96));
+    if (state.outputFileWritten)
+      message.append(kLineEnd).append(shell.UIText(ui_text::kWholeReportInFile));
   }
-  const Text title = shell.UIText(state.textWindowFull ? 93 : 97);
-  shell.Message(title, std::move(message), MessageIcon::Exclamation);
+  const Text title =
+      shell.UIText(state.textWindowFull ? ui_text::kTextWindowFull : ui_text::kErrorTitle);
+  shell.Message(id, title, std::move(message), MessageIcon::Exclamation);
 }
 
 }  // namespace velt

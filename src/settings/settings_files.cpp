@@ -35,7 +35,8 @@ std::optional<Text> AskForSettingsFile(Dialogs& dialogs, bool forSaving) {
 bool SaveSettingsFile(SettingsFileContext& context, const Text& path) {
   const Text error = context.stateFile.SaveState(context.settings, PathToNative(path));
   if (error.empty()) return true;
-  context.shell.Message(u"Save settings", error, MessageIcon::Exclamation);
+  context.shell.Message(MessageId::SaveSettingsFailed, u"Save settings", error,
+                        MessageIcon::Exclamation);
   return false;
 }
 
@@ -47,11 +48,12 @@ RestoreResult LoadSettingsFile(SettingsFileContext& context, const std::string& 
 
 bool ReportFaultySettingsFile(Shell& shell, const RestoreResult& result) {
   if (result.code == restore_result::kListWithoutSelection) {
-    shell.Message(u"Load settings", u"Invalid combo box index.", MessageIcon::Exclamation);
+    shell.Message(MessageId::InvalidComboBoxIndex, u"Load settings", u"Invalid combo box index.",
+                  MessageIcon::Exclamation);
     return true;
   }
   if (result.code == restore_result::kError) {
-    shell.Message(u"Load settings",
+    shell.Message(MessageId::LoadSettingsFailed, u"Load settings",
                   u"Error when attempting to load settings: " + result.description,
                   MessageIcon::Exclamation);
     return true;

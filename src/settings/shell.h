@@ -13,6 +13,7 @@
 #include "platform/event_pump.h"
 #include "platform/view.h"
 #include "settings/ui_text_table.h"
+#include "settings/ui_texts.h"
 #include "text/number_format.h"
 #include "text/text.h"
 
@@ -45,13 +46,13 @@ class Shell {
 
   Text UIText(int n) const { return texts.UIText(n); }
 
-  // Shows a message box and returns the answer. A message without a title
-  // carries the program's name, as the platform's own message boxes do.
-  Answer Message(Text title, Text text, MessageIcon icon,
+  // Shows the message box id and returns the answer. A message without a
+  // title carries the program's name, as the platform's own message boxes do.
+  Answer Message(MessageId id, Text title, Text text, MessageIcon icon,
                  MessageButtons buttons = MessageButtons::Ok,
                  std::optional<Answer> defaultAnswer = std::nullopt) {
-    if (title.empty()) title = UIText(kProgramNameText);
-    return dialogs.Message({std::move(title), std::move(text), icon, buttons, defaultAnswer});
+    if (title.empty()) title = UIText(ui_text::kProgramName);
+    return dialogs.Message({id, std::move(title), std::move(text), icon, buttons, defaultAnswer});
   }
 
   Dialogs& dialogs;

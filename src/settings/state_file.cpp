@@ -69,11 +69,12 @@ ParseOutcome ReadStateFile(const std::string& path, Settings& settings, RestoreH
 }
 
 void ReportPastEnd(const RestoreTarget& target) {
-  const Answer answer = target.dialogs.Message(
-      {u"Error restoring saved state", u"Input past end of file.  Set default values?",
-       MessageIcon::Question, MessageButtons::YesNo, Answer::No});
+  const Answer answer =
+      target.dialogs.Message({MessageId::InputPastEndSetDefaults, u"Error restoring saved state",
+                              u"Input past end of file.  Set default values?",
+                              MessageIcon::Question, MessageButtons::YesNo, Answer::No});
   if (answer == Answer::Yes) target.hooks.SetDefaultValues();
-  target.dialogs.Message({u"Input past end of file",
+  target.dialogs.Message({MessageId::InputPastEndSaveToFix, u"Input past end of file",
                           u"Saving the settings should fix the 'Input past end of file' error.",
                           MessageIcon::Information, MessageButtons::Ok, std::nullopt});
 }
@@ -89,8 +90,9 @@ bool OfferWordsFile(const RestoreTarget& target) {
   Settings& s = target.settings;
   const Text question = u"Do you wish to load the " + Text(u"words-to-ignore") + u" file\r\n" +
                         s.wordsFileList.Selected() + u" ?";
-  const Answer answer = target.dialogs.Message(
-      {u"Load file?", question, MessageIcon::Question, MessageButtons::YesNo, std::nullopt});
+  const Answer answer =
+      target.dialogs.Message({MessageId::LoadWordsFile, u"Load file?", question,
+                              MessageIcon::Question, MessageButtons::YesNo, std::nullopt});
   if (answer == Answer::Yes) return target.hooks.AttemptToReadWords();
   s.wordsFileList.index = -1;
   s.commonWordsLanguage = kLanguageCount - 1;  // "[No language selected]"

@@ -26,10 +26,6 @@ constexpr int kDuplicateBase = -1500;      // -1500 - line
 // is far shorter; a longer entry is taken as a damaged file.
 constexpr size_t kMaxUiTextLength = 1024;
 
-// Entry 1: the program's name, the main window's caption and the title of a
-// message that has none of its own.
-constexpr int kProgramNameText = 1;
-
 class UiTextTable {
  public:
   // Loads the file: UTF-8, one entry per line as "N<TAB>text". Blank lines and

@@ -22,13 +22,15 @@ inline constexpr int kCommonWordsTitle = 42;
 inline constexpr int kByFrequency = 43;  // the word-order list's entries
 inline constexpr int kAlphabetical = 44;
 inline constexpr int kChooseFolder = 45;
+inline constexpr int kSpecifyInputFileTitle = 46;
+inline constexpr int kSpecifyOutputFileTitle = 47;
 inline constexpr int kFolderMissing = 48;
 inline constexpr int kSettingsSaved = 50;
 inline constexpr int kStopCountingManyPhrases = 90;  // the Count button past 800 phrases
 inline constexpr int kSettingsWindowTitle = 91;
 inline constexpr int kReportTooLong = 92;
 inline constexpr int kTextWindowFull = 93;
-inline constexpr int kSpecifyOutputFile = 94;
+inline constexpr int kOutputFileKeepsWholeReport = 94;
 inline constexpr int kOutputToFileDisabled = 95;
 inline constexpr int kWholeReportInFile = 96;
 inline constexpr int kErrorTitle = 97;
@@ -36,6 +38,8 @@ inline constexpr int kNoClipboardText = 213;
 inline constexpr int kHelpTitle = 351;
 inline constexpr int kDocumentSlow = 362;
 inline constexpr int kStopCountingQuestion = 363;
+inline constexpr int kFirstHelpParagraph = 364;  // the help window's paragraphs, in order
+inline constexpr int kLastHelpParagraph = 369;
 inline constexpr int kFileListFormat = 374;  // "Set display format to #10"
 
 }  // namespace velt::ui_text

@@ -51,8 +51,8 @@ bool CheckTextFile(Shell& shell, SourceHooks& hooks, TextView path, bool /*quiet
   const FileStatus status = ExamineFile(NativePath(path));
   if (const std::optional<Text> reason = NotAFileReason(status)) {
     // Never opened: a FIFO would have nothing to give, a folder no lines.
-    shell.Message(u"Invalid words-to-ignore file", u"File " + Text(path) + Text(kLineEnd) + *reason,
-                  MessageIcon::Exclamation);
+    shell.Message(MessageId::InvalidWordsFile, u"Invalid words-to-ignore file",
+                  u"File " + Text(path) + Text(kLineEnd) + *reason, MessageIcon::Exclamation);
     code = encoding::kCannotOpen;
     return false;
   }
@@ -62,12 +62,14 @@ bool CheckTextFile(Shell& shell, SourceHooks& hooks, TextView path, bool /*quiet
   if (info.utf8) utf8 = true;
   if (code >= classification::kCrLf && code <= classification::kCrOnly) return true;
   if (code == classification::kNotText) {
-    shell.Message(u"Not a text file", NotTextMessage(path, info, size), MessageIcon::Information);
+    shell.Message(MessageId::WordsFileNotText, u"Not a text file", NotTextMessage(path, info, size),
+                  MessageIcon::Information);
     return false;
   }
   const TextView tail = FatalErrorTail(code);
   if (!tail.empty()) {
-    shell.Message(u"Fatal error", u"File " + Text(path) + Text(tail), MessageIcon::Information);
+    shell.Message(MessageId::WordsFileFatalError, u"Fatal error",
+                  u"File " + Text(path) + Text(tail), MessageIcon::Information);
   }
   return false;
 }

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "phrases/count_button.h"
+#include "settings/ui_texts.h"
 #include "sources/markup.h"
 #include "text/case_mapping.h"
 #include "text/run_error.h"
@@ -18,7 +19,7 @@ bool IsRefusedControl(char16_t c, bool allowWhitespace) {
 }
 
 void ShowTooMuchText(Shell& shell, size_t length) {
-  shell.Message(u"Too much clipboard text",
+  shell.Message(MessageId::TooMuchClipboardText, u"Too much clipboard text",
                 u"There are " + shell.numbers.Grouped(static_cast<int64_t>(length)) +
                     u" characters in the text on the clipboard.\r\nThe maximum permitted is " +
                     shell.numbers.Grouped(static_cast<int64_t>(kMaxClipboardLength)) +
@@ -35,7 +36,7 @@ void ShowFetchError(Shell& shell, const RunError& error, size_t lengthRead) {
       text += u"\r\nIt may, however, still be possible to count word frequencies.";
     }
   }
-  shell.Message(u"Error", text, MessageIcon::Exclamation);
+  shell.Message(MessageId::ClipboardFetchError, u"Error", text, MessageIcon::Exclamation);
 }
 
 void StartClipboardRun(SourceContext& context) {
@@ -70,7 +71,8 @@ bool GetClipboardText(SourceContext& context) {
   try {
     text = shell.clipboard.GetText();
     if (text.empty()) {
-      shell.Message(u"", shell.UIText(213), MessageIcon::None);
+      shell.Message(MessageId::NoClipboardText, u"", shell.UIText(ui_text::kNoClipboardText),
+                    MessageIcon::None);
       return false;
     }
     if (text.size() > kMaxClipboardLength) {
@@ -92,7 +94,7 @@ bool DoItFromClipboard(SourceContext& context) {
   const Text& text = context.state.clipboardText;
   if (!IsNaturalText(text, kNaturalTextSample, true)) {
     shell.Message(
-        u"Invalid input",
+        MessageId::ClipboardNotNaturalText, u"Invalid input",
         u"The text on the clipboard does not consist\r\nsolely of natural language words.",
         MessageIcon::Exclamation);
     return false;

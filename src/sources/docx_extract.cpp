@@ -34,7 +34,7 @@ Text FailureText(const ZipExtraction& extraction) {
 }
 
 bool AskScanDespiteChecksum(Shell& shell, TextView docxPath) {
-  return shell.Message(u"",
+  return shell.Message(MessageId::DocxChecksum, u"",
                        u"Invalid checksum found when processing\r\n" + Text(docxPath) +
                            u"\r\n\r\nDo you wish to scan this file anyway?",
                        MessageIcon::Question, MessageButtons::YesNo) == Answer::Yes;
@@ -42,13 +42,13 @@ bool AskScanDespiteChecksum(Shell& shell, TextView docxPath) {
 
 bool AskContinueWithBigFile(Shell& shell, TextView docxPath) {
   const Answer answer = shell.Message(
-      u"Big file",
+      MessageId::BigDocument, u"Big file",
       Text(docxPath) +
           u"\r\nis rather large.  It may take awhile to scan.\r\nDo you wish to continue?",
       MessageIcon::Question, MessageButtons::YesNo, Answer::No);
   if (answer == Answer::Yes) return true;
   shell.Message(
-      u"Big file",
+      MessageId::BigDocumentAdvice, u"Big file",
       u"You could try saving it as a text file\r\nand applying this program to that file.",
       MessageIcon::Information);
   return false;
@@ -169,13 +169,14 @@ Text ConvertDocumentXml(SourceContext& context, const TempFolder& folder, const 
 void RemoveExtractedXml(Shell& shell, const TempFolder& folder) {
   const std::string xmlPath = ExtractedXmlPath(folder);
   if (::unlink(xmlPath.c_str()) != 0 && errno != ENOENT) {
-    shell.Message(u"Error", u"Error when attempting to delete " + FromUtf8(xmlPath),
+    shell.Message(MessageId::DeleteExtractedXmlFailed, u"Error",
+                  u"Error when attempting to delete " + FromUtf8(xmlPath),
                   MessageIcon::Exclamation);
   }
   const std::string word = WordFolder(folder.path());
   if (::rmdir(word.c_str()) != 0 && errno != ENOENT) {
     shell.Message(
-        u"Error",
+        MessageId::DeleteExtractFolderFailed, u"Error",
         ErrorFromErrno(errno).description + u" when attempting to delete folder " + FromUtf8(word),
         MessageIcon::Exclamation);
   }

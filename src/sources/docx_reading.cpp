@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/regular_file.h"
+#include "settings/ui_texts.h"
 #include "sources/docx_extract.h"
 #include "sources/file_classifier.h"
 #include "sources/input_checks.h"
@@ -23,15 +24,15 @@ constexpr int64_t kDocxProbeLength = 10;
 int RefuseDocx(SourceContext& context, TextView path, int64_t result) {
   Shell& shell = context.shell;
   if (result == docx_extract::kTooBig) {
-    shell.Message(u"File too big",
+    shell.Message(MessageId::DocxTooBig, u"File too big",
                   Text(path) +
                       u"\r\nis too large (more than 20 Mb) to be scanned directly.\r\n\r\n"
                       u"You might be able to save it as a text file\r\n"
                       u"and apply this program to that file.",
                   MessageIcon::Information);
   } else if (result == docx_extract::kNoTempFolder) {
-    shell.Message(shell.UIText(34), u"Unable to create temporary folder.",
-                  MessageIcon::Exclamation);
+    shell.Message(MessageId::NoTemporaryFolder, shell.UIText(ui_text::kTemporaryFolderTitle),
+                  u"Unable to create temporary folder.", MessageIcon::Exclamation);
   }
   // A single-file run ends here. A folder scan goes on with its other files
   // and keeps its timer and the file list it has written so far.
@@ -85,8 +86,8 @@ int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
   int64_t size = 0;
   const Text error = ConvertDocumentXml(context, *text.folder, failure, runs, size);
   if (!error.empty()) {
-    shell.Message(u"Error", error + u" when processing \r\n" + Text(path),
-                  MessageIcon::Exclamation);
+    shell.Message(MessageId::DocxConversionError, u"Error",
+                  error + u" when processing \r\n" + Text(path), MessageIcon::Exclamation);
     context.run.stopRequested = true;
     return 0;
   }

@@ -1,5 +1,6 @@
 #include "sources/docx_runs.h"
 
+#include "settings/ui_texts.h"
 #include "sources/line_normalise.h"
 
 namespace velt {
@@ -106,9 +107,10 @@ Text CleanRun(Text run) {
 // seconds of counting the user is asked first.
 bool GoOnAfterStopRequest(Shell& shell, RunState& run) {
   if (run.secondsElapsed <= kAskAfterSeconds) return false;
-  const Answer answer =
-      shell.Message(shell.UIText(25), shell.UIText(362) + u"\r\n" + shell.UIText(363),
-                    MessageIcon::Question, MessageButtons::YesNo);
+  const Answer answer = shell.Message(
+      MessageId::StopDuringDocument, shell.UIText(ui_text::kStopCounting),
+      shell.UIText(ui_text::kDocumentSlow) + u"\r\n" + shell.UIText(ui_text::kStopCountingQuestion),
+      MessageIcon::Question, MessageButtons::YesNo);
   if (answer == Answer::Yes) return false;
   run.stopRequested = false;
   run.timer2Enabled = true;

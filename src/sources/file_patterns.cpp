@@ -82,7 +82,7 @@ NameParts SplitAtLastDot(TextView name) {
 }
 
 bool ShowInvalid(Shell& shell, TextView kind, TextView item) {
-  shell.Message(u"Invalid input",
+  shell.Message(MessageId::InvalidPatternCharacter, u"Invalid input",
                 Text(kind) + u" '" + Text(item) + u"' contains an invalid character.",
                 MessageIcon::Exclamation);
   return false;

@@ -141,7 +141,7 @@ class FileReading {
       return true;
     }
     const Answer answer = shell_.Message(
-        u"Large input file",
+        MessageId::LargeInputFile, u"Large input file",
         u"The input file is quite large.  It is advisable to specify an output file before "
         u"continuing, in case the text window will not hold the result. Do you wish to specify "
         u"an output file?",
@@ -174,15 +174,15 @@ class FileReading {
     }
     if (code == encoding::kZeroLength) {
       if (singleFile_) {
-        shell_.Message(u"Invalid input file", u"This is a zero-length file.",
-                       MessageIcon::Information);
+        shell_.Message(MessageId::ZeroLengthFile, u"Invalid input file",
+                       u"This is a zero-length file.", MessageIcon::Information);
       }
       return file_result::kZeroLength;
     }
     if (code == encoding::kPermissionDenied) {
       if (singleFile_) {
-        shell_.Message(u"Invalid input file", u"This file cannot be opened.",
-                       MessageIcon::Information);
+        shell_.Message(MessageId::FileCannotBeOpened, u"Invalid input file",
+                       u"This file cannot be opened.", MessageIcon::Information);
       }
       return file_result::kCannotOpen;
     }
@@ -191,7 +191,8 @@ class FileReading {
         run_.stopRequested = false;
         return 0;
       }
-      shell_.Message(u"Not a text file", NotTextMessage(shell_.numbers, path_, info_, fileSize_),
+      shell_.Message(MessageId::InputFileNotText, u"Not a text file",
+                     NotTextMessage(shell_.numbers, path_, info_, fileSize_),
                      MessageIcon::Information);
       context_.hooks.ClearTextbox();
       return file_result::kNotText;

@@ -157,7 +157,7 @@ void ReportPathsTooLong(Shell& shell, const SourceState& state) {
   if (state.foldersTooLong > 0 && state.filesTooLong > 0) what += u" and ";
   if (state.filesTooLong > 0) what += CountedNoun(state.filesTooLong, u"file");
   const bool one = state.foldersTooLong + state.filesTooLong == 1;
-  shell.Message(u"Paths too long",
+  shell.Message(MessageId::PathsTooLong, u"Paths too long",
                 what + u" could not be read because " +
                     (one ? u"its path is too long." : u"their paths are too long."),
                 MessageIcon::Exclamation);
@@ -189,11 +189,12 @@ bool WarnAboutSeveralFiles(SourceContext& context) {
   const SourceState& state = context.state;
   if (!TrimSpaces(context.settings.filePaths[1]).empty()) return false;
   if (state.folderCount <= 1 && state.totalFileCount <= 1) return false;
-  const Answer answer = context.shell.Message(u"Multiple files/folders",
-                                              u"When scanning multiple files or folders\r\n"
-                                              u"you must specify an output file in case\r\n"
-                                              u"the text window will not hold the result.",
-                                              MessageIcon::Exclamation, MessageButtons::OkCancel);
+  const Answer answer =
+      context.shell.Message(MessageId::MultipleFilesNeedOutputFile, u"Multiple files/folders",
+                            u"When scanning multiple files or folders\r\n"
+                            u"you must specify an output file in case\r\n"
+                            u"the text window will not hold the result.",
+                            MessageIcon::Exclamation, MessageButtons::OkCancel);
   if (answer == Answer::Ok) ChooseOutputFile(context.shell, context.settings);
   return true;
 }
@@ -218,17 +219,20 @@ Text ListedFileSize(const NumberFormat& numbers, int64_t bytes) {
 bool CheckFolderSource(Shell& shell, Settings& settings) {
   settings.inputFolder = TrimSpaces(settings.inputFolder);
   if (settings.inputFolder.empty()) {
-    shell.Message(u"Error", u"Folder not specified.", MessageIcon::Exclamation);
+    shell.Message(MessageId::FolderNotSpecified, u"Error", u"Folder not specified.",
+                  MessageIcon::Exclamation);
     return false;
   }
   const std::string folder = NativePath(settings.inputFolder);
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
-    shell.Message(u"Invalid input", u"Folder does not exist", MessageIcon::Exclamation);
+    shell.Message(MessageId::FolderMissing, u"Invalid input", u"Folder does not exist",
+                  MessageIcon::Exclamation);
     return false;
   }
   if (!settings.includeSubfolders && !FolderHasFiles(folder)) {
-    shell.Message(u"Nothing to do", u"Folder contains no files.", MessageIcon::Information);
+    shell.Message(MessageId::FolderEmpty, u"Nothing to do", u"Folder contains no files.",
+                  MessageIcon::Information);
     return false;
   }
   settings.filePaths[1] = TrimSpaces(settings.filePaths[1]);
@@ -237,7 +241,8 @@ bool CheckFolderSource(Shell& shell, Settings& settings) {
   const bool conflict = settings.includeSubfolders ? IsWithinFolder(folder, output)
                                                    : IsDirectlyInFolder(folder, output);
   if (!conflict) return true;
-  shell.Message(u"Invalid output file", u"The output file cannot be in the folder or a subfolder.",
+  shell.Message(MessageId::OutputFileInFolder, u"Invalid output file",
+                u"The output file cannot be in the folder or a subfolder.",
                 MessageIcon::Information);
   return false;
 }

@@ -1,6 +1,7 @@
 #include "sources/input_checks.h"
 
 #include "platform/regular_file.h"
+#include "settings/ui_texts.h"
 #include "sources/folder_scan.h"
 #include "sources/not_a_file.h"
 #include "text/path_text.h"
@@ -28,8 +29,8 @@ FileFacts FactsOf(TextView path) {
 bool RefuseNonFile(Shell& shell, TextView path) {
   const std::optional<Text> reason = NotAFileReason(path);
   if (!reason) return false;
-  shell.Message(u"Invalid input file", Text(path) + Text(kLineEnd) + *reason,
-                MessageIcon::Exclamation);
+  shell.Message(MessageId::InputNotAFile, u"Invalid input file",
+                Text(path) + Text(kLineEnd) + *reason, MessageIcon::Exclamation);
   return true;
 }
 
@@ -87,20 +88,25 @@ void ShowInputFileMessage(Shell& shell, const Settings& settings, int code) {
   }
   switch (code) {
     case input_file::kEndsWithSlash:
-      shell.Message(u"Invalid input", u"Invalid input file specification.",
-                    MessageIcon::Exclamation);
+      shell.Message(MessageId::InvalidInputFileSpecification, u"Invalid input",
+                    u"Invalid input file specification.", MessageIcon::Exclamation);
       break;
     case input_file::kMissing:
-      shell.Message(u"File not found", u"Input file does not exist.", MessageIcon::Exclamation);
-      break;
-    case input_file::kZeroLength:
-      shell.Message(u"Error",
-                    TrimSpaces(settings.filePaths[0]).empty() ? u"Input file not specified."
-                                                              : u"Input file is zero-length.",
+      shell.Message(MessageId::InputFileMissing, u"File not found", u"Input file does not exist.",
                     MessageIcon::Exclamation);
       break;
+    case input_file::kZeroLength:
+      if (input.empty()) {
+        shell.Message(MessageId::InputFileNotSpecified, u"Error", u"Input file not specified.",
+                      MessageIcon::Exclamation);
+      } else {
+        shell.Message(MessageId::InputFileZeroLength, u"Error", u"Input file is zero-length.",
+                      MessageIcon::Exclamation);
+      }
+      break;
     case input_file::kOutputIsInput:
-      shell.Message(u"Error", u"The output file cannot be the same as the input file.",
+      shell.Message(MessageId::OutputIsInput, u"Error",
+                    u"The output file cannot be the same as the input file.",
                     MessageIcon::Exclamation);
       break;
     default:
@@ -114,17 +120,20 @@ bool CheckSourceBeforeCount(Shell& shell, Settings& settings) {
   switch (settings.source) {
     case Source::Clipboard:
       if (!shell.clipboard.GetText().empty()) return true;
-      shell.Message(u"", shell.UIText(213), MessageIcon::None);
+      shell.Message(MessageId::NoClipboardText, u"", shell.UIText(ui_text::kNoClipboardText),
+                    MessageIcon::None);
       return false;
     case Source::SingleFile: {
       if (input.empty()) {
-        shell.Message(u"Invalid input", u"Input file not specified!", MessageIcon::Exclamation);
+        shell.Message(MessageId::CountWithoutInputFile, u"Invalid input",
+                      u"Input file not specified!", MessageIcon::Exclamation);
         return false;
       }
       if (RefuseNonFile(shell, input)) return false;
       const FileFacts facts = FactsOf(input);
       if (facts.exists && facts.size == 0) {
-        shell.Message(u"Empty file", u"Input file is zero-length!", MessageIcon::Exclamation);
+        shell.Message(MessageId::CountEmptyInputFile, u"Empty file", u"Input file is zero-length!",
+                      MessageIcon::Exclamation);
         return false;
       }
       return true;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "platform/path_compare.h"
+#include "settings/ui_texts.h"
 #include "sources/input_checks.h"
 #include "text/path_text.h"
 #include "text/strings.h"
@@ -48,7 +49,8 @@ bool HasSubfolder(const std::string& folder) {
 
 FileDialogRequest ChooserRequest(const Shell& shell, int index) {
   FileDialogRequest request;
-  request.title = shell.UIText(index == 0 ? 46 : 47);
+  request.title =
+      shell.UIText(index == 0 ? ui_text::kSpecifyInputFileTitle : ui_text::kSpecifyOutputFileTitle);
   if (index == 0) {
     request.filters = {{u"A text file or a docx file", u"*"}};
     request.mustExist = true;
@@ -68,7 +70,8 @@ bool RefuseOutputInFolder(Shell& shell, Settings& settings, TextView chosen) {
   const Text folder = TrimSpaces(settings.inputFolder);
   if (settings.source != Source::Folder || folder.empty()) return false;
   if (!IsWithinFolder(NativePath(folder), NativePath(chosen))) return false;
-  shell.Message(u"Invalid output file", u"The output file cannot be in the folder or a subfolder",
+  shell.Message(MessageId::ChosenOutputFileInFolder, u"Invalid output file",
+                u"The output file cannot be in the folder or a subfolder",
                 MessageIcon::Information);
   settings.filePaths[1].clear();
   shell.view.SettingsChanged();
@@ -182,7 +185,8 @@ bool ChooseOutputFile(Shell& shell, Settings& settings) {
 }
 
 bool ChooseFolder(SourceContext& context) {
-  const std::optional<Text> chosen = context.shell.dialogs.BrowseFolder(context.shell.UIText(45));
+  const std::optional<Text> chosen =
+      context.shell.dialogs.BrowseFolder(context.shell.UIText(ui_text::kChooseFolder));
   if (!chosen) return false;
   context.settings.inputFolder = *chosen;
   context.hooks.ClearTextbox();

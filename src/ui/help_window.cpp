@@ -5,15 +5,13 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "settings/ui_texts.h"
 #include "ui/display_text.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace velt::ui {
 namespace {
-
-constexpr int kFirstHelpText = 364;
-constexpr int kLastHelpText = 369;
 
 // Resize rules, in twips.
 constexpr int kTextMarginLeft = 225;
@@ -31,7 +29,7 @@ Text HelpText(const UiTextTable& texts, TextView manualAddress) {
   help += u".  \r\n";
   help += u"It is recommended to view this because it contains screenshots.  ";
   help += u"If you are online you can click on the link at the main window.\r\n\r\n";
-  for (int n = kFirstHelpText; n <= kLastHelpText; ++n)
+  for (int n = ui_text::kFirstHelpParagraph; n <= ui_text::kLastHelpParagraph; ++n)
     help += texts.UIText(n) + u"\r\n\r\n";
   return help;
 }
@@ -42,7 +40,7 @@ HelpWindow::HelpWindow(const UiTextTable& texts, TextView manualAddress, QWidget
       helpText_(new QPlainTextEdit(this)),
       closeButton_(new QPushButton(QStringLiteral("Close"), this)) {
   setObjectName("frmHelp");
-  setWindowTitle(ToQString(texts.UIText(351)));
+  setWindowTitle(ToQString(texts.UIText(ui_text::kHelpTitle)));
   helpText_->setObjectName("txbHelpScreen");
   helpText_->setReadOnly(true);
   helpText_->setPlainText(DisplayText(HelpText(texts, manualAddress)));

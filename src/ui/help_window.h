@@ -12,8 +12,8 @@ class QPushButton;
 
 namespace velt::ui {
 
-// The help text (lines end with CR LF): the manual's address, then UI texts 364
-// to 369 as paragraphs.
+// The help text (lines end with CR LF): the manual's address, then the help
+// paragraphs of the UI text table.
 Text HelpText(const UiTextTable& texts, TextView manualAddress);
 
 class HelpWindow final : public QWidget {

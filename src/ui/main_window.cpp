@@ -22,6 +22,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "settings/ui_texts.h"
 #include "ui/display_text.h"
 #include "ui/event_hooks.h"
 #include "ui/help_window.h"
@@ -52,7 +53,7 @@ MainWindow::MainWindow(MainWindowController& controller, QtView& view, QWidget* 
       timer2_(new QTimer(this)) {
   Session& session = controller_.session();
   setObjectName("frmMain");
-  setWindowTitle(ToQString(session.UIText(1)));
+  setWindowTitle(ToQString(session.UIText(ui_text::kProgramName)));
   setFont(QFont(QStringLiteral("Arial"), 9));
 
   auto* central = new QWidget(this);

@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "reports/display_formats.h"
 #include "settings/settings.h"
+#include "settings/ui_texts.h"
 #include "ui/qt_text.h"
 
 namespace velt::ui {
@@ -63,12 +65,18 @@ QStringList Numbers(int first, int count) {
   return numbers;
 }
 
-QStringList Texts(const UiTextTable& texts, std::initializer_list<std::pair<int, int>> ranges) {
+QStringList Texts(const UiTextTable& texts, std::initializer_list<int> numbers) {
   QStringList items;
-  for (const auto& [first, last] : ranges) {
-    for (int n = first; n <= last; ++n)
-      items << ToQString(texts.UIText(n));
-  }
+  for (const int n : numbers)
+    items << ToQString(texts.UIText(n));
+  return items;
+}
+
+// The format list's entries, in the order of the formats' numbers.
+QStringList DisplayFormatCaptions(const UiTextTable& texts) {
+  QStringList items;
+  for (const DisplayFormatInfo& format : kDisplayFormats)
+    items << ToQString(texts.UIText(format.captionText));
   return items;
 }
 
@@ -80,7 +88,8 @@ QFont Font(const char* family, int pointSize) {
 
 void CreateSourceControls(MainWindowControls& c, QWidget* p, const UiTextTable& texts) {
   c.sourceGroup = Frame(p, "fraSource");
-  c.selectSourceLabel = Label(p, "lblSelectSource", ToQString(texts.UIText(19)));
+  c.selectSourceLabel =
+      Label(p, "lblSelectSource", ToQString(texts.UIText(ui_text::kSelectSource)));
   c.sourceOptions = new QButtonGroup(p);
   c.clipboardOption = Option(p, c.sourceOptions, "optOnClipboard", "Clipboard");
   c.singleFileOption = Option(p, c.sourceOptions, "optInFile", "Single file");
@@ -174,16 +183,16 @@ void CreateFilterControls(MainWindowControls& c, QWidget* p) {
 
 void CreateReportControls(MainWindowControls& c, QWidget* p, const UiTextTable& texts) {
   c.wordOrderLabel = Label(p, "lblWordOrder", "Order:");
-  c.wordOrder = List(p, "cboWordOrder", Texts(texts, {{43, 44}}));
+  c.wordOrder =
+      List(p, "cboWordOrder", Texts(texts, {ui_text::kByFrequency, ui_text::kAlphabetical}));
   c.displayFormatLabel = Label(p, "lblDisplayFormat", "Format:");
-  // UI text 61 is the unused slot between formats #9 and #10.
-  c.displayFormat = List(p, "cboDisplayFormat", Texts(texts, {{51, 60}, {62, 64}}));
+  c.displayFormat = List(p, "cboDisplayFormat", DisplayFormatCaptions(texts));
   c.relativeFrequency = Check(
       p, "chkDisplayRelativeFrequency", "Display relative frequency instead of absolute frequency",
       "'Relative frequency' is explained in 'Report Formats' in the online user manual.");
   c.sortByNumberOfFiles =
       Check(p, "chkSortByNumberOfFiles", "Sort by number of files instead of frequency");
-  c.fileListFormat = Check(p, "chkFileList", ToQString(texts.UIText(374)));
+  c.fileListFormat = Check(p, "chkFileList", ToQString(texts.UIText(ui_text::kFileListFormat)));
   c.fileListFormat->hide();  // only for the folder source
 }
 
@@ -193,7 +202,8 @@ void CreateCommandControls(MainWindowControls& c, QWidget* p, const UiTextTable&
       Button(p, "cmdSetParameters", "Settings",
              "Define what counts as a word, specify words to ignore and words/phrases to count");
   c.saveSettingsButton = Button(p, "cmdSaveState", "Save settings");
-  c.copyButton = Button(p, "cmdCopyToClipboard", ToQString(texts.UIText(9)));
+  c.copyButton =
+      Button(p, "cmdCopyToClipboard", ToQString(texts.UIText(ui_text::kCopyToClipboard)));
   c.clearOutputButton = Button(p, "cmdClearOutput", "Clear textbox");
   c.helpButton = Button(p, "cmdHelp", "Help");
   c.quitButton = Button(p, "cmdQuit", "Quit");

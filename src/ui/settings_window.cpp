@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <exception>
 
+#include "settings/ui_texts.h"
 #include "ui/event_hooks.h"
 #include "ui/load_remove_dialog.h"
 #include "ui/pop_up_window.h"
@@ -24,7 +25,6 @@
 namespace velt::ui {
 namespace {
 
-constexpr int kTitleUiText = 91;
 constexpr int kPopUpHeightTwips = 300;
 constexpr int kPopUpIntervalMs = 2000;
 
@@ -54,7 +54,7 @@ SettingsWindow::SettingsWindow(SettingsWindowController& controller, QtView& vie
       hooks_(new EventHooks(this)) {
   Session& session = controller_.session();
   setObjectName("frmParams");
-  setWindowTitle(ToQString(session.UIText(kTitleUiText)));
+  setWindowTitle(ToQString(session.UIText(ui_text::kSettingsWindowTitle)));
   // Frames, buttons, check boxes, labels and lists; the text boxes keep their own.
   setFont(QFont(QStringLiteral("Arial"), 9));
   c_ = CreateSettingsWindowControls(this);

@@ -55,7 +55,8 @@ bool LoadCommonWordsFile(WordListContext& context, int language) {
   Shell& shell = context.shell;
   const Text path = CommonWordsPath(shell.dataDir, language);
   if (!FileExists(path)) {
-    shell.Message(u"Error", path + u" not found.", MessageIcon::Exclamation);
+    shell.Message(MessageId::CommonWordsFileMissing, u"Error", path + u" not found.",
+                  MessageIcon::Exclamation);
     return false;
   }
   WordsFileList& list = context.settings.wordsFileList;
@@ -77,9 +78,10 @@ bool LoadCommonWordsFile(WordListContext& context, int language) {
 void AskToUseCommonWords(WordListContext& context) {
   Shell& shell = context.shell;
   if (context.settings.wordsFileList.entries.empty()) {
-    const Answer answer = shell.Message(shell.UIText(ui_text::kCommonWordsTitle),
-                                        shell.UIText(ui_text::kUseCommonWordsQuestion),
-                                        MessageIcon::Question, MessageButtons::YesNo);
+    const Answer answer =
+        shell.Message(MessageId::UseCommonWords, shell.UIText(ui_text::kCommonWordsTitle),
+                      shell.UIText(ui_text::kUseCommonWordsQuestion), MessageIcon::Question,
+                      MessageButtons::YesNo);
     if (answer == Answer::Yes) {
       SetPathToCWDs_Eng(context);
       AttemptToReadWords(context, 0);

@@ -122,7 +122,8 @@ bool CheckAllowedExtraChars(WordListContext& context) {
     }
     if (inBrackets || c == u' ' || kLetterSet.Contains(c)) continue;
     if (allowed.find(c) != Text::npos) continue;
-    context.shell.Message(u"Character not allowed", NotAllowedMessage(c), MessageIcon::Exclamation);
+    context.shell.Message(MessageId::CharacterNotAllowed, u"Character not allowed",
+                          NotAllowedMessage(c), MessageIcon::Exclamation);
     return false;
   }
   return true;

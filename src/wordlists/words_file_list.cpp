@@ -73,8 +73,8 @@ bool AttemptToReadWords(WordListContext& context, int index) {
     return true;
   }
   if (context.run.startUpCompleted) {
-    shell.Message(u"File not found", u"File for words-to-ignore not found.",
-                  MessageIcon::Exclamation);
+    shell.Message(MessageId::WordsFileMissing, u"File not found",
+                  u"File for words-to-ignore not found.", MessageIcon::Exclamation);
     if (shell.window.Get(ControlId::frmParams).visible) {
       shell.window.SetFocus(ControlId::cmdClose);
     }
@@ -91,7 +91,7 @@ bool AddWordsFile(WordListContext& context, const Text& path) {
   const Text normalized = NormalizePath(path);
   for (const Text& entry : list.entries) {
     if (!SameFile(entry, normalized)) continue;
-    context.shell.Message(u"Already present",
+    context.shell.Message(MessageId::WordsFileAlreadyListed, u"Already present",
                           normalized + Text(kLineEnd) +
                               u"is already in this list. If the file has changed\r\n"
                               u"select it from the drop-down list and reload it.",

@@ -83,7 +83,7 @@ void RestoreWindow(WordListContext& context) {
 }
 
 void ShowReadError(Shell& shell, const RunError& error) {
-  shell.Message(shell.UIText(ui_text::kProgramName),
+  shell.Message(MessageId::WordsFileReadError, shell.UIText(ui_text::kProgramName),
                 u"Error" + Decimal(error.number) + u": " + error.description, MessageIcon::None);
 }
 

@@ -43,6 +43,13 @@ std::optional<Text> RecordingDialogs::BrowseFolder(const Text& title) {
   return Next(folderAnswers);
 }
 
+std::vector<MessageId> RecordingDialogs::Ids() const {
+  std::vector<MessageId> ids;
+  for (const MessageRequest& m : messages)
+    ids.push_back(m.id);
+  return ids;
+}
+
 std::vector<Text> RecordingDialogs::Texts() const {
   std::vector<Text> texts;
   for (const MessageRequest& m : messages)

@@ -3,10 +3,20 @@
 
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "platform/dialogs.h"
 #include "text/text.h"
+
+namespace velt {
+
+// Failed assertions show a message id by its number.
+inline void PrintTo(MessageId id, std::ostream* out) {
+  *out << "MessageId " << static_cast<int>(id);
+}
+
+}  // namespace velt
 
 namespace velt::testing {
 
@@ -30,7 +40,9 @@ class RecordingDialogs final : public Dialogs {
   std::optional<Text> SaveFile(const FileDialogRequest& request) override;
   std::optional<Text> BrowseFolder(const Text& title) override;
 
-  // The texts of all messages shown so far, for compact assertions.
+  // The ids, texts and titles of all messages shown so far, for compact
+  // assertions.
+  std::vector<MessageId> Ids() const;
   std::vector<Text> Texts() const;
   std::vector<Text> Titles() const;
 };

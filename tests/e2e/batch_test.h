@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "doubles/scratch_dir.h"
 #include "e2e/child_process.h"
-#include "e2e/scratch_dir.h"
 #include "settings/settings.h"
 
 namespace velt::e2e {
+
+using testing::ReadBytes;
+using testing::ScratchDir;
 
 // The velt-batch binary of this build, with its data files beside it.
 std::string BatchProgram();
@@ -42,7 +45,7 @@ class BatchTest : public ::testing::Test {
   std::string OutputFile() const { return ReadBytes(scratch_ / "out.txt"); }
   std::string OutputPath() const { return scratch_ / "out.txt"; }
 
-  ScratchDir scratch_;
+  ScratchDir scratch_{"velt-e2e"};
 };
 
 }  // namespace velt::e2e

@@ -197,7 +197,7 @@ TEST_F(FailurePaths, OutputFileEqualToInputFileLeavesTheInputAlone) {
 
 class CommandLine : public ::testing::Test {
  protected:
-  ScratchDir scratch_;
+  ScratchDir scratch_{"velt-e2e"};
 };
 
 TEST_F(CommandLine, SettingsFileThatCannotBeReadIsAUsageError) {
@@ -236,7 +236,7 @@ TEST_F(CommandLine, HelpPrintsTheUsageAndSucceeds) {
 
 TEST_F(CommandLine, DataFolderWithoutTheTextTableIsAUsageError) {
   const std::string settingsFile = scratch_.Write("a.velt", "");
-  const ScratchDir emptyData;
+  const ScratchDir emptyData("velt-e2e-data");
 
   const ChildResult result = RunBatchWith({"--data-dir", emptyData.path().string(), settingsFile});
 

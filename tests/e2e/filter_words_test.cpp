@@ -34,7 +34,7 @@ class FilterWordsTest : public BatchTest {
     return settings;
   }
 
-  std::string FileStart() const { return "File: " + (scratch_ / "in.txt") + "\n" + kSummary; }
+  std::string FileStart() const { return "File: " + scratch_.File("in.txt") + "\n" + kSummary; }
 };
 
 struct FilterCase {

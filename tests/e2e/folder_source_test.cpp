@@ -240,11 +240,11 @@ TEST_F(FolderSource, MinimumOfOneOccurrenceIsQuestionedAndKept) {
 // A folder path of exactly 13 characters is written out in full and gets no
 // "{Folder} = " line; the empty header line stays.
 TEST(FolderSourceShortPath, ThirteenCharacterFolderIsNotAbbreviated) {
-  const ScratchDir corpus("/tmp/vtXXXXXX");
+  const ScratchDir corpus("/tmp", "v");  // "/tmp/v-XXXXXX"
   const std::string folder = corpus.path().string();
   ASSERT_EQ(folder.size(), 13u);
   WriteCorpus(corpus, "");
-  const ScratchDir outputDir;
+  const ScratchDir outputDir("velt-e2e-output");
   Settings settings = FolderSettings(folder, outputDir / "out.txt");
   settings.pathPatterns[0] = u"*.txt";
   settings.includeSubfolders = true;

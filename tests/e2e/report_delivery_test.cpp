@@ -97,7 +97,7 @@ TEST_F(ReportDelivery, MissingOutputFolderOrAFolderAsOutputFileNameThePathAndThe
   const ChildResult missing = Run(LinePhrases(input, inMissingFolder));
   EXPECT_EQ(missing.exitCode, kEndedEarly);
   EXPECT_NE(missing.out.find(inMissingFolder + ": No such file or directory (the folder " +
-                             (scratch_ / "nowhere") + " does not exist)\n"),
+                             scratch_.File("nowhere") + " does not exist)\n"),
             std::string::npos)
       << missing.out;
 

@@ -90,7 +90,8 @@ TEST_F(EngineTest, CountsASingleFileAndPublishesTheCounters) {
             u"Number of phrases in this list: 1");
   EXPECT_EQ(session().window.Get(ControlId::lblNumWordsExcluded).caption,
             u"No. of instances of phrases in this list: 2");
-  EXPECT_EQ(session().window.Get(ControlId::cmdCountPhrases).caption, session().UIText(21));
+  EXPECT_EQ(session().window.Get(ControlId::cmdCountPhrases).caption,
+            session().UIText(ui_text::kCountPhrases));
   EXPECT_TRUE(session().run.countAvailable);
   EXPECT_FALSE(session().run.timer2Enabled);
 }
@@ -101,6 +102,7 @@ TEST_F(EngineTest, MaximumBelowMinimumIsRefused) {
   engine_->mainWindow().OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Invalid input");
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::PhraseLengthsInverted);
   EXPECT_EQ(dialogs_.messages[0].text,
             u"The maximum number of words in each phrase\r\nmust not be less than the minimum "
             u"number.");
@@ -128,6 +130,7 @@ TEST_F(EngineTest, MinimumFrequencyWarningFollowsTheFileSize) {
   engine_->mainWindow().OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Minimum number of occurrences");
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::ResetMinimumFrequency);
   EXPECT_FALSE(engine_->CountReachedListing());
 }
 
@@ -138,6 +141,7 @@ TEST_F(EngineTest, OutputFileEqualToInputIsRefusedBeforeItIsOpened) {
   engine_->mainWindow().OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text, u"The output file cannot be the same as the input file.");
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::OutputIsInput);
   EXPECT_EQ(Read(path), "one two three one two three\r\n");
 }
 
@@ -163,6 +167,7 @@ TEST_F(EngineTest, StopRequestsDuringACount) {
   engine_->mainWindow().OnCountClicked();
   ASSERT_GE(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text, u"Really stop?");
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::ReallyStop);
   EXPECT_EQ(dialogs_.messages[0].defaultAnswer, Answer::No);
   EXPECT_TRUE(engine_->CountReachedListing());
   EXPECT_NE(session().textWindow.text().find(u"alpha y"), Text::npos);
@@ -179,6 +184,8 @@ TEST_F(EngineTest, StopRequestsDuringACount) {
   engine_->mainWindow().OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(dialogs_.messages[1].title, u"Counting interrupted");
+  EXPECT_EQ(dialogs_.Ids(),
+            (std::vector<MessageId>{MessageId::ReallyStop, MessageId::ListPhrasesFound}));
   EXPECT_EQ(dialogs_.messages[1].text,
             u"The operation was stopped before all phrases were counted.\r\n"
             u"Do you wish to list those which were found?");
@@ -205,6 +212,7 @@ TEST_F(EngineTest, StoppedBeforeAnyPhraseShowsStoppedOnly) {
   dialogs_.answers = {Answer::Yes};
   engine_->mainWindow().OnCountClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::ReallyStop);
   EXPECT_EQ(session().textWindow.text(), u"Stopped");
   EXPECT_FALSE(engine_->CountReachedListing());
 }
@@ -220,6 +228,7 @@ TEST_F(EngineTest, FolderWithoutMatchingFiles) {
   engine_->mainWindow().OnCountClicked();
   ASSERT_FALSE(dialogs_.messages.empty());
   EXPECT_EQ(dialogs_.messages.back().title, u"No files found");
+  EXPECT_EQ(dialogs_.messages.back().id, MessageId::NoFilesFound);
   EXPECT_EQ(dialogs_.messages.back().text,
             u"No scanable files as specified were found in this folder or in its subfolders.");
 }
@@ -309,8 +318,8 @@ TEST_F(EngineTest, CountButtonIsTheStopButtonWhileACountRuns) {
   settings().source = Source::Clipboard;
   settings().phraseLengthIndexes = {0, 0};
   clipboard_.SetText(words);
-  const Text stop = session().UIText(25);
-  const Text stopMany = session().UIText(90);
+  const Text stop = session().UIText(ui_text::kStopCounting);
+  const Text stopMany = session().UIText(ui_text::kStopCountingManyPhrases);
   const auto caption = [&] { return session().window.Get(ControlId::cmdCountPhrases).caption; };
 
   std::vector<Text> captions;
@@ -336,10 +345,14 @@ TEST_F(EngineTest, CountButtonIsTheStopButtonWhileACountRuns) {
   dialogs_.answers = {Answer::Yes, Answer::No};
   engine_->mainWindow().OnCountClicked();
 
-  EXPECT_EQ(captions, (std::vector<Text>{stop, stop, stopMany, session().UIText(21), stop}));
+  EXPECT_EQ(captions, (std::vector<Text>{stop, stop, stopMany,
+                                         session().UIText(ui_text::kCountPhrases), stop}));
   EXPECT_EQ(counting, (std::vector<bool>{true, true, true, false, true}));
-  EXPECT_EQ(dialogs_.Titles(), (std::vector<Text>{session().UIText(21), u"Counting interrupted"}));
-  EXPECT_EQ(caption(), session().UIText(21));
+  EXPECT_EQ(dialogs_.Titles(),
+            (std::vector<Text>{session().UIText(ui_text::kCountPhrases), u"Counting interrupted"}));
+  EXPECT_EQ(dialogs_.Ids(),
+            (std::vector<MessageId>{MessageId::ReallyStop, MessageId::ListPhrasesFound}));
+  EXPECT_EQ(caption(), session().UIText(ui_text::kCountPhrases));
   EXPECT_FALSE(session().run.counting());
 }
 

@@ -3,15 +3,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "doubles/recording_dialogs.h"
+#include "doubles/scratch_dir.h"
 #include "engine/engine.h"
 #include "engine/main_window_controller.h"
 #include "platform/view.h"
@@ -37,32 +36,20 @@ class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_GT(texts_.Load(std::string(VELT_DATA_DIR) + "/velt.dat"), 0);
-    dir_ = std::filesystem::temp_directory_path() /
-           ("velt_engine_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
     engine_ = std::make_unique<Engine>(
         Seams{dialogs_, view_, pump_, clipboard_}, texts_,
         EngineOptions{VELT_DATA_DIR, (dir_ / "state.usr").string(), NumberFormat()});
     engine_->StartBatch();
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   Session& session() { return engine_->session(); }
   Settings& settings() { return session().settings; }
 
   std::string Write(const std::string& name, const std::string& content) {
-    const std::filesystem::path path = dir_ / name;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << content;
-    return path.string();
+    return scratch_.Write(name, content);
   }
 
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  static std::string Read(const std::string& path) { return ReadBytes(path); }
 
   // Counts a single file with lengths min..max and the given minimum frequency.
   void UseFile(const std::string& path, int minLength, int maxLength, int minFrequency) {
@@ -77,7 +64,8 @@ class EngineTest : public ::testing::Test {
   NullView view_;
   ActingPump pump_;
   MemoryClipboard clipboard_;
-  std::filesystem::path dir_;
+  ScratchDir scratch_{"velt-engine"};
+  const std::filesystem::path dir_ = scratch_.path();  // the test's folder
   std::unique_ptr<Engine> engine_;
 };
 

@@ -68,7 +68,7 @@ TEST_F(ReportActionsTest, WordOrderRelistsAndHandsTheFocusToTheCountButton) {
   settings().wordOrder = 1;
   window().OnWordOrderChosen();
   EXPECT_TRUE(Output().ends_with("alpha beta\r\nbeta gamma\r\n"));
-  EXPECT_EQ(Control(ControlId::cmdCountPhrases).caption, session().UIText(21));
+  EXPECT_EQ(Control(ControlId::cmdCountPhrases).caption, session().UIText(ui_text::kCountPhrases));
   EXPECT_EQ(view.focusRequests.back(), ControlId::cmdCountPhrases);
 
   session().run.startUpCompleted = false;
@@ -119,6 +119,7 @@ TEST_F(ReportActionsTest, ReenablingFileOutputOffersToWriteTheFile) {
   EXPECT_TRUE(Read(out).ends_with("beta gamma\t\r\nalpha beta\t\r\n"));
   ASSERT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Relist?");
+  EXPECT_EQ(dialogs_.Ids(), (std::vector<MessageId>{MessageId::Relist, MessageId::Relist}));
   EXPECT_EQ(dialogs_.messages[0].text, u"Relist words (so as to write to file)?");
   EXPECT_EQ(view.focusRequests.back(), ControlId::cmdCountPhrases);
 
@@ -212,6 +213,9 @@ TEST_F(ReportActionsTest, MouseClicksExplainWhatTheProgramIsDoing) {
 
   EXPECT_EQ(dialogs_.Titles(), (std::vector<Text>{u"Listing files to be scanned", u"Scanning files",
                                                   u"Text on clipboard"}));
+  EXPECT_EQ(dialogs_.Ids(),
+            (std::vector<MessageId>{MessageId::ListingFiles, MessageId::ScanningFiles,
+                                    MessageId::HowToCountClipboard}));
   EXPECT_EQ(dialogs_.messages[1].text, u"Click on 'OK' to continue.");
   EXPECT_EQ(dialogs_.messages[2].text, u"To count phrases on the clipboard click on 'Count ...'");
 }

@@ -64,6 +64,7 @@ TEST_F(SettingsWindowActionsTest, FileThatCannotBeAppliedReinitializes) {
   window().OnSaveOrLoadSettingsFileClicked(1);
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Load settings");
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::LoadSettingsFailed);
   EXPECT_EQ(dialogs_.messages[0].text, u"Error when attempting to load settings: Is a directory");
   EXPECT_TRUE(settings().extraWords.empty()) << "Initialize ran";
   EXPECT_EQ(Control(ControlId::lblState).caption, u"Error loading from");
@@ -75,6 +76,7 @@ TEST_F(SettingsWindowActionsTest, FailedSaveToFile) {
   dialogs_.saveFileAnswers = {Path("missing/mine.velt")};
   window().OnSaveOrLoadSettingsFileClicked(0);
   EXPECT_EQ(dialogs_.Titles(), std::vector<Text>{u"Save settings"});
+  EXPECT_EQ(dialogs_.Ids(), std::vector<MessageId>{MessageId::SaveSettingsFailed});
   EXPECT_EQ(Control(ControlId::lblState).caption, u"Error saving to");
   EXPECT_EQ(Control(ControlId::txbStateFile).caption, Path("missing/mine.velt"));
 }
@@ -86,7 +88,7 @@ TEST_F(SettingsWindowActionsTest, SaveSettingsConfirmsBelowTheButtonClicked) {
   engine_->mainWindow().OnSaveSettingsClicked();
   ASSERT_EQ(view.popUps.size(), 2u);
   EXPECT_EQ(view.popUps[0].below, ControlId::frmParams_cmdSaveState);
-  EXPECT_EQ(view.popUps[0].text, session().UIText(50));
+  EXPECT_EQ(view.popUps[0].text, session().UIText(ui_text::kSettingsSaved));
   EXPECT_EQ(view.popUps[0].widthTwips, 2350);
   EXPECT_EQ(view.popUps[1].below, ControlId::cmdSaveState);
   EXPECT_EQ(view.popUps[1].widthTwips, 0);
@@ -96,6 +98,7 @@ TEST_F(SettingsWindowActionsTest, SaveSettingsConfirmsBelowTheButtonClicked) {
   window().OnSaveSettingsClicked();
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Save state");
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::SaveStateFailed);
   EXPECT_TRUE(dialogs_.messages[0].text.starts_with(u"Error when attempting to save state: "));
   EXPECT_EQ(view.popUps.size(), 2u);
 }
@@ -125,7 +128,7 @@ TEST_F(SettingsWindowActionsTest, HidingTheWindowGivesTheCountButtonTheFocus) {
   session().window.SetCaption(ControlId::cmdCountPhrases, u"");
   window().OnSettingsHidden();
   EXPECT_EQ(view.focusRequests.back(), ControlId::cmdCountPhrases);
-  EXPECT_EQ(Control(ControlId::cmdCountPhrases).caption, session().UIText(21));
+  EXPECT_EQ(Control(ControlId::cmdCountPhrases).caption, session().UIText(ui_text::kCountPhrases));
 }
 
 }  // namespace

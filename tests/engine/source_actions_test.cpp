@@ -73,6 +73,7 @@ TEST_F(SourceActionsTest, ChoosersSelectTheirSourceAndANewFolderDisablesOutputTo
   window().OnFileButtonClicked(1);
   EXPECT_EQ(dialogs_.Texts(),
             std::vector<Text>{u"The output file cannot be in the folder or a subfolder"});
+  EXPECT_EQ(dialogs_.Ids(), std::vector<MessageId>{MessageId::ChosenOutputFileInFolder});
   EXPECT_EQ(settings().source, Source::Folder);
 
   dialogs_.folderAnswers = {FromUtf8("/some/folder")};
@@ -87,6 +88,7 @@ TEST_F(SourceActionsTest, BoxesLosingTheFocusAndClearButtons) {
   settings().filePaths[0] = u" " + FromUtf8(dir_.string()) + u"/ ";
   window().OnFilePathLeft(0);
   EXPECT_EQ(dialogs_.Texts(), std::vector<Text>{u"Invalid input file specification."});
+  EXPECT_EQ(dialogs_.Ids(), std::vector<MessageId>{MessageId::InvalidInputFileSpecification});
   EXPECT_EQ(view_.focusRequests.back(), ControlId::cmdCountPhrases);
   settings().filePaths[1] = u"";
   settings().outputToFileDisabled = true;
@@ -96,7 +98,8 @@ TEST_F(SourceActionsTest, BoxesLosingTheFocusAndClearButtons) {
 
   settings().inputFolder = FromUtf8((dir_ / "missing").string());
   window().OnFolderLeft();
-  EXPECT_EQ(dialogs_.Texts().back(), session().UIText(48));
+  EXPECT_EQ(dialogs_.Texts().back(), session().UIText(ui_text::kFolderMissing));
+  EXPECT_EQ(dialogs_.Ids().back(), MessageId::InputFolderMissing);
 
   settings().filePaths[1] = u"/out.txt";
   settings().outputToFileDisabled = true;
@@ -133,6 +136,7 @@ TEST_F(SourceActionsTest, PatternItemsAreNormalisedStoredLowerCasedAndValidated)
   window().OnPathPatternsLeft(1);
   EXPECT_EQ(dialogs_.Texts(),
             std::vector<Text>{u"Folder pattern 'draft*' contains an invalid character."});
+  EXPECT_EQ(dialogs_.Ids(), std::vector<MessageId>{MessageId::InvalidPatternCharacter});
   EXPECT_FALSE(CheckFilePatterns(session().shell, session().sources));
 
   session().run.countAvailable = true;
@@ -144,6 +148,7 @@ TEST_F(SourceActionsTest, PatternItemsAreNormalisedStoredLowerCasedAndValidated)
   window().OnPathPatternsLeft(0);
   EXPECT_EQ(dialogs_.Texts().back(), u"File pattern 'dir/*.txt' contains an invalid character.");
   EXPECT_EQ(dialogs_.Titles().back(), u"Invalid input");
+  EXPECT_EQ(dialogs_.Ids().back(), MessageId::InvalidPatternCharacter);
   EXPECT_FALSE(session().run.countAvailable);
 }
 
@@ -152,6 +157,7 @@ TEST_F(SourceActionsTest, DocPatternsAreExplainedAndLongTextsBecomeTooltips) {
   window().OnPathPatternsLeft(0);
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].title, u"Match file patterns");
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::DocFilesNotProcessed);
   EXPECT_EQ(dialogs_.messages[0].text,
             u"This software does not process .doc files.  To process\r\n"
             u"Word .doc files they should first be converted to .docx files.");

@@ -40,7 +40,7 @@ TEST_F(WordsToIgnoreActionsTest, FileButtonAsksForAFileAndLoadsIt) {
   EXPECT_TRUE(dialogs_.fileDialogs[0].mustExist);
   EXPECT_EQ(List().entries, Words{path});
   EXPECT_EQ(FileWords(), (Words{u"one", u"two"}));
-  EXPECT_EQ(Control(ControlId::cmdCountPhrases).caption, session().UIText(21));
+  EXPECT_EQ(Control(ControlId::cmdCountPhrases).caption, session().UIText(ui_text::kCountPhrases));
   EXPECT_TRUE(session().wordLists.wordsToIgnoreInForce);
 
   // Cancelled: the focus goes back to "Hide settings".
@@ -58,6 +58,7 @@ TEST_F(WordsToIgnoreActionsTest, NoHundredthFile) {
   EXPECT_EQ(List().entries.size(), 99u);
   EXPECT_EQ(dialogs_.Texts(), Words{u"No more files may be added to this list."});
   EXPECT_EQ(dialogs_.Titles(), Words{u"Words-to-ignore files (99)"});
+  EXPECT_EQ(dialogs_.Ids(), std::vector<MessageId>{MessageId::WordsFileListFull});
 }
 
 TEST_F(WordsToIgnoreActionsTest, ClearButtonAsksWhetherToRemoveAllFiles) {
@@ -69,6 +70,7 @@ TEST_F(WordsToIgnoreActionsTest, ClearButtonAsksWhetherToRemoveAllFiles) {
   window().OnClearWordsFilesClicked();
   EXPECT_EQ(dialogs_.Texts(), Words{u"Do you wish to remove ALL files from this list?"});
   EXPECT_EQ(dialogs_.messages[0].buttons, MessageButtons::YesNoCancel);
+  EXPECT_EQ(dialogs_.messages[0].id, MessageId::RemoveAllWordsFiles);
   EXPECT_EQ(FileWords(), Words{u"one"});
 
   dialogs_.answers = {Answer::No};
@@ -124,6 +126,7 @@ TEST_F(WordsToIgnoreActionsTest, ChoosingALanguageExcludesItsWordsOnceLoaded) {
   Choose(5);
   EXPECT_EQ(dialogs_.Texts(), Words{u"Load common words file for French?"});
   EXPECT_EQ(dialogs_.Titles(), Words{u"Load common words file"});
+  EXPECT_EQ(dialogs_.Ids(), std::vector<MessageId>{MessageId::LoadCommonWordsFile});
   EXPECT_EQ(List().entries, Words{CommonWordsFile(5)});
   EXPECT_TRUE(MatchesWordsFile(session().wordLists, settings(), u"les"));
   EXPECT_EQ(settings().ignoreMode, IgnoreMode::ExcludeAllIgnored);

@@ -9,7 +9,6 @@ namespace {
 
 using testing::BuildZip;
 using testing::StoredMember;
-using testing::TempDir;
 using testing::ZipMember;
 
 constexpr char kMember[] = "word/document.xml";
@@ -27,7 +26,7 @@ class ZipReaderTest : public ::testing::Test {
     return ec ? -1 : static_cast<int64_t>(size);
   }
 
-  TempDir dir;
+  testing::ScratchDir dir{"velt-zip"};
   std::string out = dir.File("out.xml");
   LibzipReader reader;
 };

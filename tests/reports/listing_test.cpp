@@ -122,6 +122,7 @@ TEST_F(OverwritePrompt, APathInAMissingFolderIsRefused) {
   dialogs.inputAnswers.push_back(FromUtf8((tempDir / "nowhere" / "out.txt").string()));
   ListWords(context, table);
   ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::OutputFolderMissing);
   EXPECT_EQ(dialogs.messages[0].title, u"Error");
   EXPECT_EQ(dialogs.messages[0].text, u"Folder does not exist.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
@@ -134,9 +135,10 @@ TEST_F(OverwritePrompt, APathInAMissingFolderIsRefused) {
 // file.
 class UnwritableOutput : public ListingTest {
  protected:
-  void ExpectFailure(const std::u16string& title, const std::u16string& text) {
+  void ExpectFailure(MessageId id, const std::u16string& title, const std::u16string& text) {
     ListWords(context, table);
     ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].id, id);
     EXPECT_EQ(dialogs.messages[0].title, title);
     EXPECT_EQ(dialogs.messages[0].text, text);
     EXPECT_EQ(Window(), kWindowReport);
@@ -149,11 +151,11 @@ class UnwritableOutput : public ListingTest {
 
 TEST_F(UnwritableOutput, FolderThatDoesNotExist) {
   SetOutputFile(tempDir / "missing" / "out.txt");
-  ExpectFailure(u"Error", u"At ListWords error #2.\r\nDescription: " +
-                              PathText(tempDir / "missing" / "out.txt") +
-                              u": No such file or directory (the folder " +
-                              PathText(tempDir / "missing") +
-                              u" does not exist)\r\nNo output file was written.");
+  ExpectFailure(MessageId::RunTimeError, u"Error",
+                u"At ListWords error #2.\r\nDescription: " +
+                    PathText(tempDir / "missing" / "out.txt") +
+                    u": No such file or directory (the folder " + PathText(tempDir / "missing") +
+                    u" does not exist)\r\nNo output file was written.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
 }
 
@@ -161,7 +163,7 @@ TEST_F(UnwritableOutput, FolderThatDoesNotExist) {
 // would block for ever.
 TEST_F(UnwritableOutput, AnythingButARegularFileIsRefused) {
   SetOutputFile("/dev/full");
-  ExpectFailure(u"Error",
+  ExpectFailure(MessageId::RunTimeError, u"Error",
                 u"At ListWords error #19.\r\nDescription: /dev/full: Not a regular file\r\n"
                 u"The output file was left as it was.");
 
@@ -169,8 +171,9 @@ TEST_F(UnwritableOutput, AnythingButARegularFileIsRefused) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   SetOutputFile(fifo);
   dialogs.messages.clear();
-  ExpectFailure(u"Error", u"At ListWords error #19.\r\nDescription: " + PathText(fifo) +
-                              u": Not a regular file\r\nThe output file was left as it was.");
+  ExpectFailure(MessageId::RunTimeError, u"Error",
+                u"At ListWords error #19.\r\nDescription: " + PathText(fifo) +
+                    u": Not a regular file\r\nThe output file was left as it was.");
 }
 
 // Files may not grow beyond 40 bytes while the report is written: the write
@@ -189,6 +192,7 @@ TEST_F(UnwritableOutput, WriteErrorLeavesTheOldFileAsItWas) {
   std::signal(SIGXFSZ, oldHandler);
 
   ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::RunTimeError);
   EXPECT_EQ(dialogs.messages[0].text,
             u"At ListWordsByFrequency error #27.\r\nDescription: " + PathText(tempDir / "out.txt") +
                 u": File too large\r\nThe output file was left as it was.");
@@ -207,7 +211,7 @@ TEST_F(UnwritableOutput, PermissionDeniedSuggestsTheFileIsInUse) {
   if (fd >= 0) ::close(fd);
   if (fd >= 0 || (errno != EACCES && errno != EPERM)) GTEST_SKIP() << "no EACCES here";
   SetOutputFile(path);
-  ExpectFailure(u"Permission denied",
+  ExpectFailure(MessageId::OutputFilePermissionDenied, u"Permission denied",
                 u"Perhaps the output file\r\nis in use by another application.\r\n\r\n"
                 u"/sys/velt_report_test.txt: Permission denied\r\nNo output file was written.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);

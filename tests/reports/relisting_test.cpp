@@ -46,8 +46,9 @@ TEST_F(Relisting, IncompleteListIsRelistedWithItsReminder) {
   RelistAfterOptionChange(context, table);
   EXPECT_TRUE(Window().ends_with("b c\r\na b\r\n"));
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, shell.UIText(23));
-  EXPECT_EQ(dialogs.messages[0].text, shell.UIText(22));
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::ListIncomplete);
+  EXPECT_EQ(dialogs.messages[0].title, shell.UIText(ui_text::kListIncompleteTitle));
+  EXPECT_EQ(dialogs.messages[0].text, shell.UIText(ui_text::kListIncomplete));
 }
 
 TEST_F(Relisting, FolderFormatWithAnotherSourceFallsBackToFormatZeroWithoutListing) {
@@ -56,6 +57,7 @@ TEST_F(Relisting, FolderFormatWithAnotherSourceFallsBackToFormatZeroWithoutListi
   RelistAfterOptionChange(context, table);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Unavailable display format");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::DisplayFormatUnavailable);
   EXPECT_EQ(dialogs.messages[0].text,
             u"The display format '#11 Phrase, files containing it' is available\r\n"
             u"only when the source of the text is a folder.");

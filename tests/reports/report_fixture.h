@@ -9,10 +9,9 @@
 #include <sstream>
 #include <string>
 
-#include <unistd.h>
-
 #include "doubles/recording_dialogs.h"
 #include "doubles/recording_view.h"
+#include "doubles/scratch_dir.h"
 #include "doubles/scripted_pump.h"
 #include "reports/report_context.h"
 
@@ -55,12 +54,7 @@ class ReportTest : public ::testing::Test {
     shell.textWindow.SetLimit(TextWindowLimit(state.textWindowCapacity));
     run.startUpCompleted = true;
     settings.ignoreShortWords = false;
-    tempDir = std::filesystem::temp_directory_path() /
-              ("velt_reports_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(tempDir);
   }
-  ~ReportTest() override { std::filesystem::remove_all(tempDir); }
 
   // Sends the output file to path (empty: no file output).
   void SetOutputFile(const std::filesystem::path& path) {
@@ -83,7 +77,8 @@ class ReportTest : public ::testing::Test {
   RecordingReportHooks hooks;
   TextSink sink{shell.window, shell.textWindow, state, sources};
   ReportContext context{shell, settings, run, state, sources, sink, hooks};
-  std::filesystem::path tempDir;
+  ScratchDir scratch{"velt-reports"};
+  const std::filesystem::path tempDir = scratch.path();  // the test's folder
 };
 
 }  // namespace velt::testing

@@ -71,6 +71,8 @@ TEST_F(ReportTest, ReportErrorNamesTheLocationAndStopsTheClock) {
             u"At DoItFromFile error #53.\r\nDescription: File not found\r\n"
             u"The whole report has been written to the output file.");
   EXPECT_EQ(dialogs.messages[1].title, u"Text window full");
+  // An error after the window filled up keeps that title, but is an error.
+  EXPECT_EQ(dialogs.Ids(), (std::vector<MessageId>(2, MessageId::RunTimeError)));
   EXPECT_FALSE(run.timer2Enabled);
   EXPECT_FALSE(run.elapsedTimeRunning);
 }
@@ -91,6 +93,7 @@ TEST_F(WindowFullNotice, ReportLongerThanTheCapacityEndsWithTheNotice) {
   state.textWindowCapacity = 60;
   ListWords(context, table);
   ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::TextWindowFull);
   EXPECT_EQ(dialogs.messages[0].title, u"Text window full");
   EXPECT_EQ(dialogs.messages[0].text,
             u"Text window full  To keep the whole report, specify an output file and list "
@@ -106,6 +109,7 @@ TEST_F(WindowFullNotice, TellsWhetherTheFileHasTheWholeReport) {
   settings.outputToFileDisabled = true;
   ListWords(context, table);
   ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.Ids(), (std::vector<MessageId>(2, MessageId::TextWindowFull)));
   EXPECT_EQ(dialogs.messages[0].text,
             u"Text window full  \r\nThe whole report has been written to the output file.");
   EXPECT_EQ(dialogs.messages[1].text,
@@ -117,6 +121,7 @@ TEST_F(WindowFullNotice, ABufferThatNeverReachedTheWindowIsShownFromItsStart) {
   state.textWindowCapacity = 20;
   ListWords(context, table);
   ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::TextWindowFull);
   EXPECT_EQ(dialogs.messages[0].text,
             u"The report is too long for the text window; only its beginning is shown.  To keep "
             u"the whole report, specify an output file and list again.");

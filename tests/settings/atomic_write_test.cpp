@@ -1,18 +1,17 @@
 #include "settings/atomic_write.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "doubles/folder_names.h"
 #include "doubles/forked_child.h"
+#include "doubles/scratch_dir.h"
 #include "settings/settings.h"
 #include "settings/state_file.h"
 
@@ -23,38 +22,18 @@ namespace fs = std::filesystem;
 
 class AtomicWriteTest : public ::testing::Test {
  protected:
-  AtomicWriteTest() {
-    std::string pattern = fs::temp_directory_path().string() + "/velt_atomic_XXXXXX";
-    folder_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-  }
-  ~AtomicWriteTest() override {
-    std::error_code ec;
-    fs::permissions(folder_, fs::perms::owner_all, ec);
-    fs::remove_all(folder_, ec);
-  }
-
-  std::string File(const std::string& name) const { return folder_ + "/" + name; }
+  std::string File(const std::string& name) const { return folder_.File(name); }
   std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(File(name), std::ios::binary) << bytes;
-    return File(name);
+    return folder_.Write(name, bytes);
   }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_))
-      names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::string Read(const std::string& name) const { return testing::ReadBytes(File(name)); }
+  std::vector<std::string> Names() const { return testing::SortedEntryNames(folder_.path()); }
   // The name a save of velt.usr by process pid uses for its attempt n.
   static std::string Temp(pid_t pid, int n) {
     return ".velt.usr." + std::to_string(pid) + "." + std::to_string(n) + ".tmp";
   }
 
-  std::string folder_;
+  testing::ScratchDir folder_{"velt-atomic"};
 };
 
 TEST_F(AtomicWriteTest, TempFilesOfEndedSavesAreRemovedByTheNextSaveAndNothingElse) {
@@ -123,7 +102,7 @@ TEST_F(AtomicWriteTest, ReadOnlyFolderRefusesTheSaveAndKeepsEverything) {
   ASSERT_EQ(::chmod(target.c_str(), 0666), 0);
   const std::string stale = Temp(testing::EndedProcessId(), 0);
   Write(stale, "stale");
-  ASSERT_EQ(::chmod(folder_.c_str(), 0555), 0);
+  ASSERT_EQ(::chmod(folder_.path().c_str(), 0555), 0);
   // Root is refused nothing, so the save runs as another user when root.
   const int result = testing::RunInChild([&] { return ReplaceFileContents(target, "new"); }, true);
   EXPECT_EQ(result, EACCES);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "doubles/recording_dialogs.h"
 #include "state_test_support.h"
@@ -17,9 +18,9 @@ using testing::NonDefaultSettings;
 
 class SettingsFilesTest : public ::testing::Test {
  protected:
-  Text Path(const std::string& name) const { return FromUtf8(dir / name); }
+  Text Path(const std::string& name) const { return FromUtf8(dir.File(name)); }
 
-  testing::ScratchDir dir;
+  testing::ScratchDir dir{"velt-settings"};
   velt::testing::RecordingDialogs dialogs;
   NullView view;
   NullEventPump pump;
@@ -88,18 +89,21 @@ TEST_F(SettingsFilesTest, FaultyFilesAreReported) {
   testing::WriteBytes(dir / "bad.velt", JoinLines(lines));
   fs::create_directory(dir / "folder.velt");
 
-  const std::pair<const char*, const char16_t*> cases[] = {
-      {"nolist.velt", u"Invalid combo box index."},
-      {"bad.velt", u"Error when attempting to load settings: Invalid data"},
-      {"folder.velt", u"Error when attempting to load settings: Is a directory"},
+  const std::tuple<const char*, MessageId, const char16_t*> cases[] = {
+      {"nolist.velt", MessageId::InvalidComboBoxIndex, u"Invalid combo box index."},
+      {"bad.velt", MessageId::LoadSettingsFailed,
+       u"Error when attempting to load settings: Invalid data"},
+      {"folder.velt", MessageId::LoadSettingsFailed,
+       u"Error when attempting to load settings: Is a directory"},
   };
-  for (const auto& [name, message] : cases) {
+  for (const auto& [name, id, message] : cases) {
     dialogs.messages.clear();
     const RestoreResult result = LoadSettingsFile(context, dir / name);
     EXPECT_TRUE(dialogs.messages.empty()) << name;
     EXPECT_TRUE(ReportFaultySettingsFile(shell, result)) << name;
     ASSERT_EQ(dialogs.messages.size(), 1u) << name;
     EXPECT_EQ(dialogs.messages[0].title, u"Load settings");
+    EXPECT_EQ(dialogs.messages[0].id, id) << name;
     EXPECT_EQ(dialogs.messages[0].text, message);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_FALSE(restoring);
@@ -112,12 +116,15 @@ TEST_F(SettingsFilesTest, FaultyFilesAreReported) {
   EXPECT_FALSE(ReportFaultySettingsFile(shell, result));
   EXPECT_EQ(dialogs.Titles(),
             (std::vector<Text>{u"Error restoring saved state", u"Input past end of file"}));
+  EXPECT_EQ(dialogs.Ids(), (std::vector<MessageId>{MessageId::InputPastEndSetDefaults,
+                                                   MessageId::InputPastEndSaveToFix}));
 }
 
 TEST_F(SettingsFilesTest, FailedSave) {
   EXPECT_FALSE(SaveSettingsFile(context, Path("missing/mine.velt")));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Save settings");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::SaveSettingsFailed);
   EXPECT_EQ(dialogs.messages[0].text,
             u"Error when attempting to save state: No such file or directory");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);

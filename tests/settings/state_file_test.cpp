@@ -37,7 +37,7 @@ class StateFileTest : public ::testing::Test {
     return stateFile.RestoreSavedState({settings, dialogs, hooks, restoring}, path);
   }
 
-  testing::ScratchDir dir;
+  testing::ScratchDir dir{"velt-state"};
   const std::string file = dir / "saved.velt";
   const StateFile stateFile{dir / "config/Orvane Systems/velt.usr"};
   Settings settings;
@@ -91,7 +91,7 @@ TEST_F(StateFileTest, FailedSavesLeaveTheOldFileAlone) {
 }
 
 TEST(StateLocationTest, DefaultPath) {
-  testing::ScratchDir dir;
+  testing::ScratchDir dir{"velt-state"};
   const std::string home = dir.path().string();
   const std::string tail = "/Orvane Systems/velt.usr";
   EXPECT_EQ(DefaultStatePath({"/xdg", home, "/acct"}), "/xdg" + tail);
@@ -121,6 +121,7 @@ TEST_F(StateFileTest, CompleteRestoreAndTheWordsFileQuestion) {
                    "AttemptToReadWords"}));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Load file?");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::LoadWordsFile);
   EXPECT_EQ(dialogs.messages[0].text,
             u"Do you wish to load the words-to-ignore file\r\n/w/cwds_fr.txt ?");
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
@@ -183,6 +184,8 @@ TEST_F(StateFileTest, ShortFiles) {
     EXPECT_EQ(Restore(bytes).code, restore_result::kRestored);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].title, u"Error restoring saved state");
+    EXPECT_EQ(dialogs.Ids(), (std::vector<MessageId>{MessageId::InputPastEndSetDefaults,
+                                                     MessageId::InputPastEndSaveToFix}));
     EXPECT_EQ(dialogs.messages[0].text, u"Input past end of file.  Set default values?");
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(dialogs.messages[0].DefaultAnswer(), Answer::No);

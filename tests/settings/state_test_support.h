@@ -1,17 +1,14 @@
 // Shared pieces of the state-file tests: a settings record that differs from
-// the defaults in every persisted field, its file lines, a recording double of
-// the restore hooks and a scratch folder.
+// the defaults in every persisted field, its file lines and a recording double
+// of the restore hooks.
 #pragma once
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "doubles/scratch_dir.h"
 #include "settings/settings.h"
 #include "settings/state_file_hooks.h"
 
@@ -112,35 +109,9 @@ class RecordingHooks : public RestoreHooks {
   }
 };
 
-// A fresh folder below the system's temporary folder, removed afterwards.
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velt-state-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~ScratchDir() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out << bytes;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace velt::testing

@@ -2,29 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include "doubles/scratch_dir.h"
+#include "settings/ui_texts.h"
 
 namespace velt {
 namespace {
 
 class UiTextTableTest : public ::testing::Test {
  protected:
-  std::string Write(const std::string& content) {
-    const std::string path = (dir_ / "velt.dat").string();
-    std::ofstream(path, std::ios::binary) << content;
-    return path;
-  }
+  std::string Write(const std::string& content) { return dir_.Write("velt.dat", content); }
 
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("velt_uitext_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::filesystem::path dir_;
+  testing::ScratchDir dir_{"velt-uitext"};
   UiTextTable table_;
 };
 
@@ -97,9 +85,9 @@ TEST(ShippedUiTexts, CompleteAndConsistent) {
       c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
     return t;
   };
-  EXPECT_NE(lower(table.UIText(25)).find(u"stop"), Text::npos);
-  EXPECT_NE(lower(table.UIText(90)).find(u"stop"), Text::npos);
-  EXPECT_EQ(lower(table.UIText(21)).find(u"stop"), Text::npos);
+  EXPECT_NE(lower(table.UIText(ui_text::kStopCounting)).find(u"stop"), Text::npos);
+  EXPECT_NE(lower(table.UIText(ui_text::kStopCountingManyPhrases)).find(u"stop"), Text::npos);
+  EXPECT_EQ(lower(table.UIText(ui_text::kCountPhrases)).find(u"stop"), Text::npos);
 }
 
 }  // namespace

@@ -19,15 +19,17 @@ TEST_F(ClipboardTest, AtMostOneHundredThousandCharacters) {
   EXPECT_FALSE(Fetch(Text(100001, u'a')));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Too much clipboard text");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::TooMuchClipboardText);
   EXPECT_EQ(dialogs.messages[0].text,
             u"There are 100,001 characters in the text on the clipboard.\r\n"
             u"The maximum permitted is 100,000.  If possible,\r\n"
             u"count word frequencies for this text using an input file.");
   EXPECT_TRUE(sources.clipboardText.empty());
   EXPECT_FALSE(Fetch(u""));
-  EXPECT_EQ(dialogs.messages.back().text, shell.UIText(213));
+  EXPECT_EQ(dialogs.messages.back().id, MessageId::NoClipboardText);
+  EXPECT_EQ(dialogs.messages.back().text, shell.UIText(ui_text::kNoClipboardText));
   // A message without a title of its own carries the program's name.
-  EXPECT_EQ(dialogs.messages.back().title, shell.UIText(kProgramNameText));
+  EXPECT_EQ(dialogs.messages.back().title, shell.UIText(ui_text::kProgramName));
 }
 
 TEST_F(ClipboardTest, NaturalTextAllowsWhitespaceAndLooksAtTheSampleOnly) {
@@ -51,7 +53,8 @@ TEST_F(ClipboardTest, TextIsScannedAsOneLowerCasedLineWithoutMarkers) {
   EXPECT_EQ(hooks.scanner.markers.markerPairCount, 0);
   EXPECT_EQ(hooks.wordStoreResets, std::vector<bool>{false});
   EXPECT_EQ(hooks.phraseResets, 0);
-  EXPECT_EQ(shell.window.Get(ControlId::cmdCountPhrases).caption, shell.UIText(25));
+  EXPECT_EQ(shell.window.Get(ControlId::cmdCountPhrases).caption,
+            shell.UIText(ui_text::kStopCounting));
   // Fetching hides the counters; the run empties them; both end at the Count button.
   EXPECT_EQ(hooks.counterConceals, std::vector<bool>{false});
   EXPECT_EQ(hooks.counterErasures, 1);
@@ -63,6 +66,7 @@ TEST_F(ClipboardTest, ControlCharactersAreRefused) {
   EXPECT_FALSE(DoItFromClipboard(context));
   EXPECT_EQ(dialogs.messages.back().text,
             u"The text on the clipboard does not consist\r\nsolely of natural language words.");
+  EXPECT_EQ(dialogs.messages.back().id, MessageId::ClipboardNotNaturalText);
   EXPECT_TRUE(hooks.lines.empty());
 }
 

@@ -117,7 +117,9 @@ TEST_F(DocxTest, StopRequestEndsTheConversion) {
   EXPECT_EQ(Runs(u"<w:t>a</w:t><w:t>b</w:t>").size(), 2u);
   EXPECT_FALSE(run.stopRequested);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, shell.UIText(362) + u"\r\n" + shell.UIText(363));
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::StopDuringDocument);
+  EXPECT_EQ(dialogs.messages[0].text, shell.UIText(ui_text::kDocumentSlow) + u"\r\n" +
+                                          shell.UIText(ui_text::kStopCountingQuestion));
 }
 
 TEST_F(DocxTest, DocumentIsReadThroughATemporaryTextFileThatIsRemovedAfterwards) {
@@ -141,6 +143,7 @@ TEST_F(DocxTest, ZipBombIsRefusedWithoutFillingTheDisk) {
   ZipMember bomb{"word/document.xml", testing::ZeroBombStream(uint64_t{1} << 20), 8, 0, 5000};
   EXPECT_EQ(ReadSingle(Docx("bomb.docx", {bomb})), 13);  // about 2 GiB of zeros
   EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::DocxTooBig});
   EXPECT_NE(
       dialogs.messages[0].text.find(u"is too large (more than 20 Mb) to be scanned directly."),
       Text::npos);
@@ -159,6 +162,7 @@ TEST_F(DocxTest, TooBigDocumentInAFolderIsReportedOnceAndTheScanGoesOn) {
   EXPECT_TRUE(ScanFolderFiles(context));
   EXPECT_EQ(sources.totalFileCount, 2);
   EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::DocxTooBig});
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"plain words"});
   EXPECT_NE(shell.textWindow.text().find(u"a.txt [13 bytes]"), Text::npos);
   EXPECT_TRUE(LeftoverTempFolders().empty());
@@ -171,6 +175,7 @@ TEST_F(DocxTest, ChecksumFailureAsksWhetherToScanAnyway) {
   dialogs.answers = {Answer::No};
   EXPECT_EQ(ReadSingle(path), 13);
   ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::DocxChecksum);
   EXPECT_EQ(dialogs.messages[0].text, u"Invalid checksum found when processing\r\n" +
                                           FromUtf8(path) +
                                           u"\r\n\r\nDo you wish to scan this file anyway?");
@@ -191,6 +196,7 @@ TEST_F(DocxTest, DamagedArchivesAndMissingBodiesReportAConversionError) {
     EXPECT_EQ(ReadSingle(path), 0);
     ASSERT_EQ(dialogs.messages.size(), 1u) << path;
     EXPECT_EQ(dialogs.messages[0].title, u"Error");
+    EXPECT_EQ(dialogs.messages[0].id, MessageId::DocxConversionError);
     const Text tail = u" when processing \r\n" + FromUtf8(path);
     EXPECT_EQ(dialogs.messages[0].text.substr(dialogs.messages[0].text.size() - tail.size()), tail);
     EXPECT_TRUE(run.stopRequested);
@@ -217,6 +223,8 @@ TEST_F(DocxTest, SizeLimitsOfTheExtractedBody) {
   dialogs.answers = {Answer::No};
   EXPECT_EQ(ReadSingle(Docx("over.docx", {body(kBigXmlSize + 1)})), 13);
   EXPECT_EQ(MessageTitles(), (std::vector<Text>{u"Big file", u"Big file"}));
+  EXPECT_EQ(dialogs.Ids(),
+            (std::vector<MessageId>{MessageId::BigDocument, MessageId::BigDocumentAdvice}));
   EXPECT_EQ(dialogs.messages[0].defaultAnswer, Answer::No);
   EXPECT_EQ(dialogs.messages[1].text,
             u"You could try saving it as a text file\r\nand applying this program to that file.");
@@ -230,6 +238,7 @@ TEST_F(DocxTest, SizeLimitsOfTheExtractedBody) {
   dialogs.messages.clear();
   EXPECT_EQ(ReadSingle(Docx("toobig.docx", {body(kTooBigXmlSize + 1)})), 13);
   EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::DocxTooBig});
   EXPECT_TRUE(LeftoverTempFolders().empty());
 }
 

@@ -12,7 +12,7 @@
 namespace velt {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchDir;
 
 class ClassifierTest : public ::testing::Test {
  protected:
@@ -24,7 +24,7 @@ class ClassifierTest : public ::testing::Test {
     return IsTextFile(path, kSampleSize, info, threshold, true);
   }
 
-  TempDir dir;
+  ScratchDir dir{"velt-classify"};
   TextFileInfo info;
 };
 
@@ -54,7 +54,7 @@ TEST_F(ClassifierTest, FifoAndFolderAreRefusedWithoutBlocking) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(GetFileEncoding(FromUtf8(fifo), true), encoding::kCannotOpen);
   EXPECT_EQ(Classify(FromUtf8(fifo)), encoding::kCannotOpen);
-  EXPECT_EQ(GetFileEncoding(FromUtf8(dir.path()), true), encoding::kCannotOpen);
+  EXPECT_EQ(GetFileEncoding(FromUtf8(dir.path().string()), true), encoding::kCannotOpen);
 }
 
 TEST_F(ClassifierTest, CharsetSniffLooksAtTheFirstTenNonEmptyLinesOfTextExtensions) {

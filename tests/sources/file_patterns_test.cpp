@@ -87,6 +87,7 @@ TEST_F(PatternBoxTest, InvalidCharactersAreReportedForTheFirstInvalidItem) {
             (std::vector<Text>{u"Folder pattern 'draft*' contains an invalid character.",
                                u"File pattern 'dir/*.txt' contains an invalid character."}));
   EXPECT_EQ(dialogs.Titles(), std::vector<Text>(2, u"Invalid input"));
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>(2, MessageId::InvalidPatternCharacter));
 }
 
 TEST(MentionsDocFiles, ADocExtensionAtTheEndOrBeforeAComma) {

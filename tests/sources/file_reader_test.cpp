@@ -31,7 +31,7 @@ TEST_F(FileReaderTest, LinesAreTrimmedLowerCasedAndEmptyOnesSkipped) {
   EXPECT_EQ(Label(ControlId::lblFilesize).caption, u"Filesize: 64 bytes");
   EXPECT_EQ(hooks.buttonStates, std::vector<bool>{false});
   EXPECT_EQ(hooks.counterConceals, std::vector<bool>{false});  // hidden, not emptied
-  EXPECT_EQ(Label(ControlId::cmdCountPhrases).caption, shell.UIText(25));
+  EXPECT_EQ(Label(ControlId::cmdCountPhrases).caption, shell.UIText(ui_text::kStopCounting));
 }
 
 TEST_F(FileReaderTest, EachLineEndTypeIsReadLineByLine) {
@@ -95,7 +95,7 @@ TEST_F(FileReaderTest, RtfAndOneToFourByteFilesAreReadAsSingleByteText) {
 TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
   EXPECT_EQ(ReadSingle(""), input_file::kZeroLength);
   EXPECT_TRUE(run.stopRequested);
-  EXPECT_EQ(ReadSingle(dir.path() + "/"), input_file::kEndsWithSlash);
+  EXPECT_EQ(ReadSingle(dir.path().string() + "/"), input_file::kEndsWithSlash);
   EXPECT_FALSE(run.stopRequested);
   EXPECT_EQ(ReadSingle(dir.File("missing.txt")), input_file::kMissing);
   EXPECT_EQ(ReadSingle(testing::TestData("empty.txt")), input_file::kZeroLength);
@@ -105,7 +105,7 @@ TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
 
 TEST_F(FileReaderTest, OutputFileEqualToInputIsRefusedOnlyWhileOutputIsEnabled) {
   const std::string path = dir.Write("notes.txt", "some words\r\n");
-  settings.filePaths[1] = FromUtf8(dir.path() + "/./notes.txt");
+  settings.filePaths[1] = FromUtf8(dir.path().string() + "/./notes.txt");
   EXPECT_EQ(ReadSingle(path), input_file::kOutputIsInput);
   EXPECT_TRUE(run.stopRequested);
   EXPECT_TRUE(hooks.lines.empty());
@@ -121,6 +121,7 @@ TEST_F(FileReaderTest, BinaryFileIsReportedForSingleFileAndSkippedInFolder) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   const MessageRequest& message = dialogs.messages[0];
   EXPECT_EQ(message.title, u"Not a text file");
+  EXPECT_EQ(message.id, MessageId::InputFileNotText);
   const Text start = FromUtf8(path) + u" is not a text file.\r\n\r\nThis file contains a byte";
   EXPECT_EQ(message.text.substr(0, start.size()), start);
   EXPECT_NE(
@@ -162,6 +163,7 @@ TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
   EXPECT_EQ(ReadSingle(large), 5);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Large input file");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::LargeInputFile);
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNoCancel);
   EXPECT_TRUE(hooks.lines.empty());
   EXPECT_FALSE(sources.readingFiles);
@@ -177,6 +179,9 @@ TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
   EXPECT_EQ(ReadSingle(sparse("limit.txt", kLargeInputFileSize)), 6);  // not larger: no question
   EXPECT_EQ(dialogs.messages.size(), 4u);
   EXPECT_EQ(dialogs.messages[3].title, u"Not a text file");
+  EXPECT_EQ(dialogs.Ids(),
+            (std::vector<MessageId>{MessageId::LargeInputFile, MessageId::LargeInputFile,
+                                    MessageId::InputFileNotText, MessageId::InputFileNotText}));
 }
 
 TEST_F(FileReaderTest, ProgressBarRunsForFilesAbove10240Bytes) {

@@ -90,6 +90,7 @@ TEST_F(FolderScanTest, SeveralFilesWithoutOutputFileAreWarnedAbout) {
   EXPECT_FALSE(ScanFolderFiles(context));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Multiple files/folders");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::MultipleFilesNeedOutputFile);
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
   EXPECT_TRUE(hooks.lines.empty());
   EXPECT_TRUE(dialogs.fileDialogs.empty());
@@ -197,6 +198,9 @@ TEST_F(FolderScanTest, FolderChecksAndOutputFileConflicts) {
   EXPECT_EQ(dialogs.Texts(), (std::vector<Text>{u"Folder not specified.", u"Folder does not exist",
                                                 u"Folder contains no files."}));
   EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{u"Error", u"Invalid input", u"Nothing to do"}));
+  EXPECT_EQ(dialogs.Ids(),
+            (std::vector<MessageId>{MessageId::FolderNotSpecified, MessageId::FolderMissing,
+                                    MessageId::FolderEmpty}));
 
   dir.Write("root/a.txt", "x\r\n");
   dialogs.messages.clear();
@@ -210,6 +214,7 @@ TEST_F(FolderScanTest, FolderChecksAndOutputFileConflicts) {
   EXPECT_TRUE(CheckFolderSource(shell, settings));
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>(2, u"The output file cannot be in the folder or a subfolder.")));
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>(2, MessageId::OutputFileInFolder));
 }
 
 // The input-file box keeps the user's path whatever way a scan ends; the
@@ -345,6 +350,7 @@ TEST_F(FolderScanTest, PathsTooLongToOpenAreCountedAndReported) {
   EXPECT_EQ(sources.filesTooLong, 1);  // f.bin would not be read anyway
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Paths too long");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::PathsTooLong);
   EXPECT_EQ(dialogs.messages[0].text,
             u"1 folder and 1 file could not be read because their paths are too long.");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
@@ -352,6 +358,7 @@ TEST_F(FolderScanTest, PathsTooLongToOpenAreCountedAndReported) {
   dialogs.messages.clear();
   ListFilesToScan(context);  // a listing says so too
   EXPECT_EQ(dialogs.Titles(), std::vector<Text>{u"Paths too long"});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::PathsTooLong});
 }
 
 TEST(FolderScanTexts, FileCountsAndListedSizes) {

@@ -49,6 +49,9 @@ TEST_F(InputChecksTest, WhatIsNoFileIsNamedForWhatItIs) {
     const Text expected = PathFromNative(path) + u"\r\n" + reason;
     EXPECT_EQ(MessagesFor(path), (std::vector<Text>{expected, expected})) << path;
     EXPECT_EQ(dialogs.messages.back().title, u"Invalid input file");
+    EXPECT_EQ(dialogs.Ids(),
+              (std::vector<MessageId>{MessageId::InputNotAFile, MessageId::InputNotAFile}))
+        << path;
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Exclamation);
   }
   // The codes of the name check stay those of a missing or an empty file.
@@ -84,6 +87,8 @@ TEST_F(InputChecksTest, PermissionDeniedOnTheFileOrOnTheWayToIt) {
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>{u"This file cannot be opened.",
                                FromUtf8(behind) + u"\r\ncannot be reached: permission denied."}));
+  EXPECT_EQ(dialogs.Ids(),
+            (std::vector<MessageId>{MessageId::FileCannotBeOpened, MessageId::InputNotAFile}));
 }
 
 }  // namespace

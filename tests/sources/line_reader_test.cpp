@@ -6,7 +6,7 @@
 namespace velt {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchDir;
 
 struct Piece {
   Text text;
@@ -33,7 +33,7 @@ std::vector<Text> Texts(const std::vector<Piece>& pieces) {
 }
 
 TEST(LineReader, OrdinaryLinesEndAtCrOrCrLfAndKeepLoneLfs) {
-  TempDir dir;
+  const ScratchDir dir("velt-lines");
   const std::string path = dir.Write("mixed.txt", "one\r\ntwo\rthree\nstill three\r\n\r\nlast");
   EXPECT_EQ(Texts(ReadAll(path, false)),
             (std::vector<Text>{u"one", u"two", u"three\nstill three", u"", u"last"}));
@@ -45,14 +45,14 @@ TEST(LineReader, OrdinaryLinesEndAtCrOrCrLfAndKeepLoneLfs) {
 }
 
 TEST(LineReader, LfLinesEndAtLfToo) {
-  TempDir dir;
+  const ScratchDir dir("velt-lines");
   const std::string path = dir.Write("unix.txt", "one\ntwo\r\nthree\rfour\n\nfive");
   EXPECT_EQ(Texts(ReadAll(path, true)),
             (std::vector<Text>{u"one", u"two", u"three", u"four", u"", u"five"}));
 }
 
 TEST(LineReader, CrLfSplitAcrossBlocksIsOneLineEnd) {
-  TempDir dir;
+  const ScratchDir dir("velt-lines");
   std::string bytes(LineReader::kBlockSize - 1, 'a');
   bytes += "\r\nnext";  // CR ends the first block, LF starts the second
   const std::vector<Piece> pieces = ReadAll(dir.Write("split.txt", bytes), false);
@@ -62,14 +62,14 @@ TEST(LineReader, CrLfSplitAcrossBlocksIsOneLineEnd) {
 }
 
 TEST(LineReader, BytesBecomeWindows1252CharactersAndBomIsDropped) {
-  TempDir dir;
+  const ScratchDir dir("velt-lines");
   const std::string path = dir.Write("bom.txt", "\xEF\xBB\xBF\x80 caf\xE9\r\n");
   EXPECT_EQ(ReadAll(path, false, true)[0].text, u"\u20AC caf\u00E9");
   EXPECT_EQ(ReadAll(path, false, false)[0].text.substr(0, 3), u"\u00EF\u00BB\u00BF");
 }
 
 TEST(LineReader, LongLinesComeInPiecesCutBetweenWords) {
-  TempDir dir;
+  const ScratchDir dir("velt-lines");
   std::string line;
   while (line.size() < 3 * LineReader::kMaxPiece)
     line += "word\tnext ";
@@ -91,7 +91,7 @@ TEST(LineReader, LongLinesComeInPiecesCutBetweenWords) {
 }
 
 TEST(LineReader, ALineWithoutSpacesIsCutHardButNotInsideUtf8) {
-  TempDir dir;
+  const ScratchDir dir("velt-lines");
   std::string line(LineReader::kMaxPiece - 1, 'x');
   line += "\xC3\xA9";  // the limit falls between these two bytes
   line += std::string(100, 'y');
@@ -103,7 +103,7 @@ TEST(LineReader, ALineWithoutSpacesIsCutHardButNotInsideUtf8) {
 }
 
 TEST(LineReader, OpeningAFolderOrMissingFileThrowsARunError) {
-  TempDir dir;
+  const ScratchDir dir("velt-lines");
   try {
     LineReader reader(dir.File("missing.txt"));
     FAIL() << "opened a missing file";

@@ -26,9 +26,10 @@ TEST_F(SourceControlsTest, InputNameCodesAndTheirMessages) {
   const std::string file = dir.Write("in.txt", std::string(10000, 'x'));
   EXPECT_EQ(CheckInputFileName(context, u"  " + FromUtf8(file) + u" "), input_file::kOk);
   EXPECT_EQ(Control(ControlId::lblFilesize).caption, u"Filesize: 9.77 Kb");
-  EXPECT_EQ(CheckInputFileName(context, FromUtf8(dir.path()) + u"/"), input_file::kEndsWithSlash);
+  EXPECT_EQ(CheckInputFileName(context, FromUtf8(dir.path().string()) + u"/"),
+            input_file::kEndsWithSlash);
   EXPECT_EQ(Control(ControlId::lblFilesize).caption, u"");
-  EXPECT_EQ(CheckInputFileName(context, FromUtf8(dir.path())), input_file::kMissing);
+  EXPECT_EQ(CheckInputFileName(context, FromUtf8(dir.path().string())), input_file::kMissing);
   EXPECT_EQ(CheckInputFileName(context, FromUtf8(testing::TestData("empty.txt"))),
             input_file::kZeroLength);
   EXPECT_EQ(Control(ControlId::lblFilesize).caption, u"Filesize: 0 bytes");
@@ -44,6 +45,10 @@ TEST_F(SourceControlsTest, InputNameCodesAndTheirMessages) {
                                u"Input file is zero-length."}));
   EXPECT_EQ(dialogs.Titles(),
             (std::vector<Text>{u"Invalid input", u"File not found", u"Error", u"Error", u"Error"}));
+  EXPECT_EQ(dialogs.Ids(),
+            (std::vector<MessageId>{MessageId::InvalidInputFileSpecification,
+                                    MessageId::InputFileMissing, MessageId::InputFileNotSpecified,
+                                    MessageId::OutputIsInput, MessageId::InputFileZeroLength}));
 }
 
 TEST_F(SourceControlsTest, CheckBeforeCountLooksAtTheSelectedSource) {
@@ -63,11 +68,15 @@ TEST_F(SourceControlsTest, CheckBeforeCountLooksAtTheSelectedSource) {
 
   settings.source = Source::Folder;
   EXPECT_FALSE(CheckSourceBeforeCount(shell, settings));
-  EXPECT_EQ(dialogs.Texts(),
-            (std::vector<Text>{shell.UIText(213), u"Input file not specified!",
-                               u"Input file is zero-length!", u"Folder not specified."}));
-  EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{shell.UIText(kProgramNameText), u"Invalid input",
-                                                 u"Empty file", u"Error"}));
+  EXPECT_EQ(
+      dialogs.Texts(),
+      (std::vector<Text>{shell.UIText(ui_text::kNoClipboardText), u"Input file not specified!",
+                         u"Input file is zero-length!", u"Folder not specified."}));
+  EXPECT_EQ(dialogs.Titles(), (std::vector<Text>{shell.UIText(ui_text::kProgramName),
+                                                 u"Invalid input", u"Empty file", u"Error"}));
+  EXPECT_EQ(dialogs.Ids(), (std::vector<MessageId>{
+                               MessageId::NoClipboardText, MessageId::CountWithoutInputFile,
+                               MessageId::CountEmptyInputFile, MessageId::FolderNotSpecified}));
 }
 
 TEST_F(SourceControlsTest, SwitchingSourcesKeepsTheBoxesOfEachSource) {
@@ -76,7 +85,7 @@ TEST_F(SourceControlsTest, SwitchingSourcesKeepsTheBoxesOfEachSource) {
   EXPECT_TRUE(Control(ControlId::txbFolder).visible);
   EXPECT_FALSE(Control(ControlId::txbFile_0).visible);
   EXPECT_TRUE(Control(ControlId::chkFileList).enabled);
-  settings.inputFolder = FromUtf8(dir.path());
+  settings.inputFolder = FromUtf8(dir.path().string());
   settings.filePaths[0] = u"/data/scanned/file.txt";  // the walk writes here
   SelectSource(context, Source::SingleFile);
   EXPECT_EQ(settings.filePaths[0], u"/data/typed.txt");
@@ -87,14 +96,14 @@ TEST_F(SourceControlsTest, SwitchingSourcesKeepsTheBoxesOfEachSource) {
   EXPECT_FALSE(Control(ControlId::txbFile_0).visible);
   EXPECT_FALSE(Control(ControlId::cmdClipboardViewer).visible);
   SelectSource(context, Source::Folder);
-  EXPECT_EQ(settings.inputFolder, FromUtf8(dir.path()));
+  EXPECT_EQ(settings.inputFolder, FromUtf8(dir.path().string()));
   EXPECT_FALSE(run.countAvailable);
 }
 
 TEST_F(SourceControlsTest, IncludeSubfoldersIsAvailableOnlyForAFolderWithSubfolders) {
   settings.source = Source::Folder;
   settings.includeSubfolders = true;
-  settings.inputFolder = FromUtf8(dir.path());
+  settings.inputFolder = FromUtf8(dir.path().string());
   dir.Write("file.txt", "x");
   UpdateIncludeSubfolders(shell, settings);
   EXPECT_FALSE(Control(ControlId::chkIncludeSubfolders).enabled);
@@ -111,7 +120,7 @@ TEST_F(SourceControlsTest, ChoosersFillTheBoxesAndRefuseAnOutputFileInTheFolder)
   const std::string input = dir.Write("chosen.txt", "text");
   dialogs.openFileAnswers = {FromUtf8(input)};
   EXPECT_TRUE(ChooseInputFile(context));
-  EXPECT_EQ(dialogs.fileDialogs[0].title, shell.UIText(46));
+  EXPECT_EQ(dialogs.fileDialogs[0].title, shell.UIText(ui_text::kSpecifyInputFileTitle));
   EXPECT_TRUE(dialogs.fileDialogs[0].mustExist);
   EXPECT_EQ(settings.filePaths[0], FromUtf8(input));
   EXPECT_EQ(sources.savedInputFile, FromUtf8(input));
@@ -121,11 +130,12 @@ TEST_F(SourceControlsTest, ChoosersFillTheBoxesAndRefuseAnOutputFileInTheFolder)
   EXPECT_EQ(hooks.previousResultsCleared, 1);
 
   SelectSource(context, Source::Folder);
-  settings.inputFolder = FromUtf8(dir.path());
+  settings.inputFolder = FromUtf8(dir.path().string());
   dialogs.saveFileAnswers = {FromUtf8(dir.File("sub/out.txt")), FromUtf8("/elsewhere/out.txt")};
   EXPECT_FALSE(ChooseOutputFile(shell, settings));
   EXPECT_EQ(dialogs.Texts(),
             std::vector<Text>{u"The output file cannot be in the folder or a subfolder"});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::ChosenOutputFileInFolder});
   EXPECT_EQ(settings.filePaths[1], u"");
   settings.outputToFileDisabled = true;
   EXPECT_TRUE(ChooseOutputFile(shell, settings));

@@ -11,39 +11,12 @@
 
 #include "doubles/recording_dialogs.h"
 #include "doubles/recording_view.h"
+#include "doubles/scratch_dir.h"
 #include "doubles/scripted_pump.h"
 #include "sources/source_hooks.h"
 #include "sources/zip_archive_builder.h"
 
 namespace velt::testing {
-
-// A folder under /tmp removed with everything in it.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = std::filesystem::temp_directory_path().string() + "/velt_test_XXXXXX";
-    path_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-  // Writes a file (creating its folders) and returns its path.
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    const std::string path = File(name);
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    WriteFileBytes(path, bytes);
-    return path;
-  }
-
- private:
-  std::string path_;
-};
 
 inline std::string TestData(const std::string& name) {
   return std::string(VELT_TEST_DATA_DIR) + "/" + name;
@@ -145,8 +118,8 @@ class SourceTest : public ::testing::Test {
     settings.filePaths[0] = FromUtf8(path);
   }
 
-  TempDir dir;
-  TempDir tempRoot;  // $TMPDIR while a test runs
+  ScratchDir dir{"velt-sources"};
+  ScratchDir tempRoot{"velt-tmpdir"};  // $TMPDIR while a test runs
   RecordingDialogs dialogs;
   RecordingView view;
   ScriptedPump pump;

@@ -27,7 +27,7 @@ unsigned Mode(const std::string& path) {
 }
 
 // Writes a "lock" file into a folder; nobody holds it.
-void PutFreeLock(const testing::TempDir& dir, const std::string& folder) {
+void PutFreeLock(const testing::ScratchDir& dir, const std::string& folder) {
   dir.Write(folder + "/lock", "");
 }
 
@@ -68,7 +68,7 @@ TEST_F(TempFoldersTest, PrivateFolderIsMadeOnFirstNeedInTheTempDirectoryWithMode
   EXPECT_TRUE(fs::is_directory(first->path()));
   EXPECT_EQ(fs::path(area.path()).parent_path(), tempRoot.path());
 
-  setenv("TMPDIR", (dir.path() + "//").c_str(), 1);
+  setenv("TMPDIR", (dir.path().string() + "//").c_str(), 1);
   EXPECT_EQ(TempDirectory(), dir.path());
   setenv("TMPDIR", "", 1);
   EXPECT_EQ(TempDirectory(), "/tmp");
@@ -286,7 +286,8 @@ TEST_F(DocxTempFoldersTest, NoPrivateFolderShowsTheTemporaryFolderMessage) {
   setenv("TMPDIR", tempRoot.File("missing").c_str(), 1);
   EXPECT_EQ(ReadDocx(), 13);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, shell.UIText(34));
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::NoTemporaryFolder);
+  EXPECT_EQ(dialogs.messages[0].title, shell.UIText(ui_text::kTemporaryFolderTitle));
   EXPECT_EQ(dialogs.messages[0].text, u"Unable to create temporary folder.");
   EXPECT_TRUE(hooks.lines.empty());
 }

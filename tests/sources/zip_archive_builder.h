@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -128,11 +127,6 @@ inline std::string ZeroBombStream(uint64_t groups) {
   putBits(out, 0, 7);  // end of block
   if (bitCount > 0) out.push_back(static_cast<char>(bitBuffer));
   return out;
-}
-
-inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace velt::testing

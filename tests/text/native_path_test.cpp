@@ -1,12 +1,12 @@
 // Paths as text without loss, and what a path names.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 
+#include "doubles/scratch_dir.h"
 #include "platform/regular_file.h"
 #include "text/text.h"
 
@@ -59,17 +59,9 @@ TEST(NativePath, ValidUtf8IsOrdinaryTextAndOtherBytesAreEscaped) {
 
 class ExamineFileTest : public ::testing::Test {
  protected:
-  ExamineFileTest() {
-    std::string pattern = fs::temp_directory_path().string() + "/velt_examine_XXXXXX";
-    dir_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-  }
-  ~ExamineFileTest() override {
-    std::error_code error;
-    fs::remove_all(dir_, error);
-  }
-  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string Path(const std::string& name) const { return dir_.File(name); }
 
-  std::string dir_;
+  testing::ScratchDir dir_{"velt-examine"};
 };
 
 TEST_F(ExamineFileTest, TellsEveryKindWithoutOpening) {

@@ -1,6 +1,6 @@
 // The real engine behind the real main window and Settings window, wired as
 // the program wires them, with scripted dialogs and a clipboard in memory.
-// Files of a test and the state file live in temporary folders.
+// Files of a test and the state file live in scratch folders.
 #pragma once
 
 #include <QAbstractButton>
@@ -12,13 +12,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 
 #include "doubles/recording_dialogs.h"
+#include "doubles/scratch_dir.h"
 #include "engine/engine.h"
 #include "engine/main_window_controller.h"
 #include "platform/clipboard.h"
@@ -33,6 +34,11 @@
 
 namespace velt::testing {
 
+// A path of the file system as Qt text.
+inline QString QPath(const std::filesystem::path& path) {
+  return QFile::decodeName(path.c_str());
+}
+
 inline QString WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
@@ -42,7 +48,7 @@ inline QString WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 struct HarnessOptions {
-  QString stateFolder;          // empty: a temporary folder of the harness
+  QString stateFolder;          // empty: the harness's scratch folder
   bool useCommonWords = false;  // the answer to the start-up question
   // How often a run lets window events in.
   std::chrono::milliseconds pumpInterval = std::chrono::milliseconds(25);
@@ -62,7 +68,7 @@ struct HarnessOptions {
 };
 
 struct EngineHarness {
-  QTemporaryDir dir;  // the test's files
+  ScratchDir dir{"velt-ui"};  // the test's files
   QString stateDir;
   UiTextTable texts;
   RecordingDialogs dialogs;
@@ -74,7 +80,7 @@ struct EngineHarness {
   ui::SettingsWindow* settingsWindow = nullptr;  // owned by the main window
 
   explicit EngineHarness(const HarnessOptions& options = {})
-      : stateDir(options.stateFolder.isEmpty() ? dir.path() : options.stateFolder),
+      : stateDir(options.stateFolder.isEmpty() ? QPath(dir.path()) : options.stateFolder),
         pump(options.pumpInterval) {
     texts.Load(std::string(VELT_BIN_DIR) + "/velt.dat");
     dialogs.answers.push_back(options.useCommonWords ? Answer::Yes : Answer::No);
@@ -92,7 +98,9 @@ struct EngineHarness {
   }
 
   QString StatePath() const { return QDir(stateDir).filePath(QStringLiteral("state.txt")); }
-  QString Path(const QString& name) const { return dir.filePath(name); }
+  QString Path(const QString& name) const {
+    return QPath(dir / QFile::encodeName(name).toStdString());
+  }
 
   Session& session() { return engine->session(); }
   Settings& settings() { return session().settings; }
@@ -189,6 +197,12 @@ struct EngineHarness {
     int n = 0;
     for (const Text& t : dialogs.Texts())
       n += t == text ? 1 : 0;
+    return n;
+  }
+  int MessagesWithId(MessageId id) const {
+    int n = 0;
+    for (const MessageId shown : dialogs.Ids())
+      n += shown == id ? 1 : 0;
     return n;
   }
   QString MessageLog() const {

@@ -3,11 +3,13 @@
 #include "engine_harness.h"
 
 using velt::Answer;
+using velt::MessageId;
 using velt::Text;
 
 namespace {
 
 using EngineWindow = velt::testing::EngineHarness;
+using velt::testing::QPath;
 using velt::testing::WriteFile;
 
 const QByteArray kCatText = "The cat sat on the mat. The cat sat on the hat.\r\n";
@@ -63,7 +65,7 @@ void EngineWindowTest::singleFileCount() {
            qPrintable(output));
   QVERIFY2(output.contains(QStringLiteral("the cat sat on the")), qPrintable(output));
   QVERIFY(!output.contains(QStringLiteral("cat sat on the mat")));
-  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QCOMPARE(w.CountCaption(), w.UiText(velt::ui_text::kCountPhrases));
   QVERIFY(w.Find(QStringLiteral("cmdCountPhrases"))->isEnabled());
 }
 
@@ -86,20 +88,20 @@ void EngineWindowTest::clipboardCount() {
   const int apple = LineOf(lines, QStringLiteral("apple pie good"));
   QVERIFY2(zebra >= 0 && apple > zebra, qPrintable(output));     // by frequency
   QVERIFY(!output.contains(QStringLiteral("runs fast zebra")));  // sentences end phrases
-  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QCOMPARE(w.CountCaption(), w.UiText(velt::ui_text::kCountPhrases));
 }
 
 void EngineWindowTest::folderCountWithPattern() {
   EngineWindow w;
   w.dialogs.messages.clear();
-  QTemporaryDir folder;
-  WriteFile(folder.filePath(QStringLiteral("a.txt")), "red fox jumps. red fox jumps.\r\n");
-  WriteFile(folder.filePath(QStringLiteral("b.md")), "blue whale swims. blue whale swims.\r\n");
+  const velt::testing::ScratchDir folder("velt-ui-folder");
+  folder.Write("a.txt", "red fox jumps. red fox jumps.\r\n");
+  folder.Write("b.md", "blue whale swims. blue whale swims.\r\n");
   const QString outputFile = w.Path(QStringLiteral("out.txt"));
 
   w.Click(QStringLiteral("optFolder"));
   QVERIFY(w.Find<QRadioButton>(QStringLiteral("optFolder"))->isChecked());
-  w.Type(QStringLiteral("txbFolder"), folder.path());
+  w.Type(QStringLiteral("txbFolder"), QPath(folder.path()));
   w.Type(QStringLiteral("txbFileFilepathSpecifications_0"), QStringLiteral("*.txt"));
   w.Type(QStringLiteral("txbFile_1"), outputFile);
   w.SetPhraseParameters(2, 6, 2);
@@ -109,7 +111,7 @@ void EngineWindowTest::folderCountWithPattern() {
   const QString output = w.Output();
   QVERIFY2(output.contains(QStringLiteral("red fox jumps")), qPrintable(output));
   QVERIFY2(!output.contains(QStringLiteral("blue whale")), qPrintable(output));
-  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QCOMPARE(w.CountCaption(), w.UiText(velt::ui_text::kCountPhrases));
 
   QFile written(outputFile);
   QVERIFY(written.open(QIODevice::ReadOnly));
@@ -128,6 +130,7 @@ void EngineWindowTest::maximumBelowMinimumIsInvalidInput() {
   w.Click(QStringLiteral("cmdCountPhrases"));
 
   QCOMPARE(w.dialogs.messages.size(), size_t(1));
+  QCOMPARE(w.dialogs.messages[0].id, MessageId::PhraseLengthsInverted);
   QCOMPARE(w.dialogs.messages[0].title, Text(u"Invalid input"));
   QCOMPARE(w.dialogs.messages[0].text,
            Text(u"The maximum number of words in each phrase\r\nmust not be less than the "
@@ -135,7 +138,7 @@ void EngineWindowTest::maximumBelowMinimumIsInvalidInput() {
   QCOMPARE(w.Output(), before);
   QVERIFY(!w.Output().contains(QStringLiteral("the cat sat")));
   QCOMPARE(w.engine->table().phraseCount(), 0);
-  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QCOMPARE(w.CountCaption(), w.UiText(velt::ui_text::kCountPhrases));
 }
 
 QString EngineWindowTest::CountTwoPhrases(EngineWindow& w) {
@@ -172,7 +175,7 @@ void EngineWindowTest::orderAndFormatChangesRelistWithoutCounting() {
   QVERIFY2(HasLine(lines, QStringLiteral("zebra runs fast")), qPrintable(w.Output()));
   QVERIFY(LineOf(lines, QStringLiteral("apple pie good")) <
           LineOf(lines, QStringLiteral("zebra runs fast")));
-  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QCOMPARE(w.CountCaption(), w.UiText(velt::ui_text::kCountPhrases));
 }
 
 void EngineWindowTest::enterInFilterBoxFiltersTheList() {
@@ -270,8 +273,8 @@ void EngineWindowTest::stoppingALongCount() {
   // The first "Really stop?" is declined, the second accepted; the interrupted
   // list is not wanted.
   w.dialogs.answers = {Answer::No, Answer::Yes, Answer::No};
-  const QString stopping = w.UiText(25);
-  const QString stoppingLater = w.UiText(90);
+  const QString stopping = w.UiText(velt::ui_text::kStopCounting);
+  const QString stoppingLater = w.UiText(velt::ui_text::kStopCountingManyPhrases);
   int clicks = 0;
   int ticksWhileCounting = 0;
   QTimer clicker;
@@ -291,9 +294,11 @@ void EngineWindowTest::stoppingALongCount() {
   QVERIFY2(clicks == 2, qPrintable(w.MessageLog() + QStringLiteral(" / ") + w.Output()));
   QCOMPARE(w.MessagesWithText(u"Really stop?"), 2);
   QCOMPARE(w.MessagesTitled(u"Counting interrupted"), 1);
+  QCOMPARE(w.MessagesWithId(MessageId::ReallyStop), 2);
+  QCOMPARE(w.MessagesWithId(MessageId::ListPhrasesFound), 1);
   QVERIFY2(w.dialogs.answers.empty(), qPrintable(w.MessageLog()));
   QCOMPARE(w.Output(), QStringLiteral("Stopped"));
-  QCOMPARE(w.CountCaption(), w.UiText(21));
+  QCOMPARE(w.CountCaption(), w.UiText(velt::ui_text::kCountPhrases));
   QVERIFY(w.Find(QStringLiteral("txbFile_0"))->isEnabled());
 }
 

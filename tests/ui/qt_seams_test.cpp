@@ -13,6 +13,7 @@
 using velt::Answer;
 using velt::MessageButtons;
 using velt::MessageIcon;
+using velt::MessageId;
 using velt::Text;
 
 namespace {
@@ -79,8 +80,8 @@ void QtSeamsTest::messageBoxShowsTheRequest() {
     box->button(QMessageBox::Yes)->click();
   });
   const Answer answer =
-      dialogs.Message({u"", u"Really stop?\r\nSecond <line>", MessageIcon::Exclamation,
-                       MessageButtons::YesNo, Answer::No});
+      dialogs.Message({MessageId::ReallyStop, u"", u"Really stop?\r\nSecond <line>",
+                       MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No});
   QCOMPARE(answer, Answer::Yes);
   QCOMPARE(title, QString());  // an empty title stays empty
   QCOMPARE(text, QStringLiteral("Really stop?\nSecond <line>"));
@@ -117,8 +118,8 @@ void QtSeamsTest::messagesBelongToTheActiveWindow() {
       owner = box->parentWidget();
       box->button(QMessageBox::Ok)->click();
     });
-    dialogs.Message({u"Error", u"Folder does not exist.", MessageIcon::Exclamation,
-                     MessageButtons::Ok, Answer::Ok});
+    dialogs.Message({MessageId::OutputFolderMissing, u"Error", u"Folder does not exist.",
+                     MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok});
     return owner;
   };
 

@@ -7,6 +7,7 @@
 #include "settings/state_format.h"
 
 using velt::Answer;
+using velt::MessageId;
 using velt::Text;
 
 Q_DECLARE_METATYPE(velt::Answer)
@@ -15,6 +16,7 @@ namespace {
 
 const QByteArray kCatText = "The cat sat on the mat. The cat sat on the hat.\r\n";
 
+using velt::testing::QPath;
 using velt::testing::WriteFile;
 
 // The harness with a count of kCatText (lengths 2 to 6, at least 2 occurrences).
@@ -63,6 +65,7 @@ void SettingsEngineTest::wordRuleAfterCountAnsweredNoSwitchesBack() {
   box->click();
 
   QCOMPARE(e.dialogs.messages.size(), size_t(1));
+  QCOMPARE(e.dialogs.messages[0].id, MessageId::WordRuleChangeRereads);
   QCOMPARE(e.dialogs.messages[0].text, Text(u"Changing this entails reading the file anew.  Is "
                                             u"this OK?"));
   QCOMPARE(e.dialogs.messages[0].buttons, velt::MessageButtons::YesNo);
@@ -83,6 +86,7 @@ void SettingsEngineTest::wordRuleAfterCountAnsweredYesNeedsNewCount() {
   box->click();
 
   QCOMPARE(e.dialogs.messages.size(), size_t(1));
+  QCOMPARE(e.dialogs.messages[0].id, MessageId::WordRuleChangeRereads);
   QCOMPARE(e.dialogs.messages[0].text, Text(u"Changing this entails reading the file anew.  Is "
                                             u"this OK?"));
   QVERIFY(box->isChecked());
@@ -116,6 +120,7 @@ void SettingsEngineTest::frenchCommonWordsThenNoLanguage() {
   e.Choose(QStringLiteral("cboCommonWordsLanguages"), french);
 
   QVERIFY2(!e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
+  QCOMPARE(e.dialogs.messages[0].id, MessageId::LoadCommonWordsFile);
   QCOMPARE(e.dialogs.messages[0].text, Text(u"Load common words file for French?"));
   QCOMPARE(e.dialogs.messages.size(), size_t(1));
   const QStringList items = e.ListItems(QStringLiteral("cboWordsFile_0"));
@@ -200,6 +205,7 @@ void SettingsEngineTest::clearingTheWordsFileList() {
   e.Click(QStringLiteral("cmdClearWordsFile_0"));
 
   QCOMPARE(e.dialogs.messages.size(), size_t(1));
+  QCOMPARE(e.dialogs.messages[0].id, MessageId::RemoveAllWordsFiles);
   QCOMPARE(e.dialogs.messages[0].text, Text(u"Do you wish to remove ALL files from this list?"));
   QCOMPARE(e.dialogs.messages[0].buttons, velt::MessageButtons::YesNoCancel);
   auto* list = e.Find<QComboBox>(QStringLiteral("cboWordsFile_0"));
@@ -295,6 +301,7 @@ void SettingsEngineTest::settingsFileWithListWithoutSelectionRestoresDefaults() 
     if (m.text == Text(u"Invalid combo box index.")) {
       ++invalid;
       QCOMPARE(m.title, Text(u"Load settings"));
+      QCOMPARE(m.id, MessageId::InvalidComboBoxIndex);
     }
   }
   QVERIFY2(invalid == 1, qPrintable(e.MessageLog()));
@@ -309,10 +316,10 @@ void SettingsEngineTest::settingsFileWithListWithoutSelectionRestoresDefaults() 
 }
 
 void SettingsEngineTest::savedSettingsComeBackInANewProgram() {
-  QTemporaryDir shared;
-  const QString output = QDir(shared.path()).filePath(QStringLiteral("out.txt"));
+  const velt::testing::ScratchDir shared("velt-ui-shared");
+  const QString output = QPath(shared / "out.txt");
   {
-    EngineSettings e(velt::testing::HarnessOptions().StateFolder(shared.path()));
+    EngineSettings e(velt::testing::HarnessOptions().StateFolder(QPath(shared.path())));
     e.OpenSettings();
     e.Find<QCheckBox>(QStringLiteral("chkAllowWordsWithNumerals"))->click();
     QVERIFY(e.settings().allowNumeralsInWords);
@@ -323,7 +330,7 @@ void SettingsEngineTest::savedSettingsComeBackInANewProgram() {
     QVERIFY2(e.dialogs.messages.empty(), qPrintable(e.MessageLog()));
     QVERIFY(QFile::exists(e.StatePath()));
   }
-  EngineSettings again(velt::testing::HarnessOptions().StateFolder(shared.path()));
+  EngineSettings again(velt::testing::HarnessOptions().StateFolder(QPath(shared.path())));
   QVERIFY(again.settings().allowNumeralsInWords);
   QCOMPARE(Q(again.settings().filePaths[1]), output);
   QCOMPARE(again.Find<QLineEdit>(QStringLiteral("txbFile_1"))->text(), output);

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "settings/ui_texts.h"
 #include "ui/help_window.h"
 #include "ui/pop_up_window.h"
 #include "ui/qt_text.h"
@@ -88,10 +89,10 @@ void SmallWindowsTest::helpTextPointsToTheManual() {
       u"If you are online you can click on the link at the main window.\r\n\r\n";
   QVERIFY(help.starts_with(intro));
   Text paragraphs;
-  for (int n = 364; n <= 369; ++n)
+  for (int n = velt::ui_text::kFirstHelpParagraph; n <= velt::ui_text::kLastHelpParagraph; ++n)
     paragraphs += texts.UIText(n) + u"\r\n\r\n";
   QCOMPARE(help.substr(intro.size()), paragraphs);
-  QVERIFY(!texts.UIText(364).empty());
+  QVERIFY(!texts.UIText(velt::ui_text::kFirstHelpParagraph).empty());
 
   velt::testing::WindowHarness h;
   h.window.ShowHelp();

@@ -52,6 +52,7 @@ TEST_F(CommonWordsTest, MissingFile) {
   EXPECT_FALSE(Load(3));
   EXPECT_EQ(dialogs.Texts(), Words{CommonWordsPath(shell.dataDir, 3) + u" not found."});
   EXPECT_EQ(dialogs.messages.back().title, u"Error");
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::CommonWordsFileMissing});
   EXPECT_EQ(settings.commonWordsLanguage, 3) << "the list keeps the choice";
   EXPECT_TRUE(List().entries.empty());
 }
@@ -63,6 +64,7 @@ TEST_F(CommonWordsTest, AlreadyListedFileIsNotLoadedAgain) {
   Select(other);
   EXPECT_TRUE(Load(1));
   EXPECT_EQ(dialogs.messages.back().title, u"Already present");
+  EXPECT_EQ(dialogs.messages.back().id, MessageId::WordsFileAlreadyListed);
   EXPECT_EQ(List().entries.size(), 2u);
   EXPECT_EQ(settings.commonWordsLanguage, kNoLanguageIndex);
 }
@@ -85,8 +87,9 @@ TEST_F(CommonWordsTest, StartUpQuestion) {
   run.startUpCompleted = false;
   dialogs.answers = {Answer::Yes};
   AskToUseCommonWords(context);
-  EXPECT_EQ(dialogs.messages[0].title, shell.UIText(42));
-  EXPECT_EQ(dialogs.messages[0].text, shell.UIText(41));
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::UseCommonWords);
+  EXPECT_EQ(dialogs.messages[0].title, shell.UIText(ui_text::kCommonWordsTitle));
+  EXPECT_EQ(dialogs.messages[0].text, shell.UIText(ui_text::kUseCommonWordsQuestion));
   EXPECT_EQ(List().entries, Words{CommonWordsPath(shell.dataDir, 0)});
   EXPECT_TRUE(MatchesWordsFile(lists, settings, u"the"));
   EXPECT_EQ(settings.commonWordsLanguage, 0);

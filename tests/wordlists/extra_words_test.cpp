@@ -112,6 +112,7 @@ TEST_F(ExtraWordsTest, CharacterChecks) {
 
   EXPECT_EQ(Commit(u"e-mail"), std::vector<Text>{u"The character '-" + kNotSet});
   EXPECT_EQ(dialogs.messages[0].title, u"Character not allowed");
+  EXPECT_EQ(dialogs.messages[0].id, MessageId::CharacterNotAllowed);
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_EQ(Commit(u"abc1"), std::vector<Text>{u"The character '1" + kNotSet});
   EXPECT_EQ(Commit(u"ibid,vide"),

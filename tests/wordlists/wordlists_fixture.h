@@ -4,13 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "doubles/recording_dialogs.h"
 #include "doubles/recording_view.h"
+#include "doubles/scratch_dir.h"
 #include "doubles/scripted_pump.h"
 #include "sources/source_hooks.h"
 #include "wordlists/source_words_files.h"
@@ -51,26 +50,19 @@ class RecordingWordListHooks final : public WordListHooks {
 class WordListsTest : public ::testing::Test {
  protected:
   WordListsTest()
-      : dir_(MakeTempDir()),
-        shell(Seams{dialogs, view, pump, clipboard}, LoadTexts(texts), (dir_ / "data").string()),
+      : shell(Seams{dialogs, view, pump, clipboard}, LoadTexts(texts), dir_.File("data")),
         sourceHooks_(shell.textWindow),
         files(shell, sourceHooks_),
         context{shell, settings, run, lists, files, hooks} {
     std::filesystem::create_directories(dir_ / "data");
     run.startUpCompleted = true;
   }
-  ~WordListsTest() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
 
-  Text PathOf(const std::string& name) const { return FromUtf8((dir_ / name).string()); }
+  Text PathOf(const std::string& name) const { return FromUtf8(dir_.File(name)); }
 
   // Writes bytes to a file under the test folder; returns its path.
   Text WriteFile(const std::string& name, const std::string& bytes) {
-    std::filesystem::create_directories((dir_ / name).parent_path());
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    return PathOf(name);
+    return FromUtf8(dir_.Write(name, bytes));
   }
 
   // Lists path and selects it, as the user's choice does.
@@ -89,16 +81,12 @@ class WordListsTest : public ::testing::Test {
   UiTextTable texts;
 
  private:
-  static std::filesystem::path MakeTempDir() {
-    std::string name = (std::filesystem::temp_directory_path() / "velt-wordlists-XXXXXX").string();
-    return mkdtemp(name.data());
-  }
   static const UiTextTable& LoadTexts(UiTextTable& table) {
     table.Load(std::string(VELT_DATA_DIR) + "/velt.dat");
     return table;
   }
 
-  std::filesystem::path dir_;
+  ScratchDir dir_{"velt-wordlists"};
 
  protected:
   Shell shell;

@@ -34,6 +34,7 @@ TEST_F(WordsFileListTest, DuplicatesAreTheSameFileNotTheSameLetters) {
   WriteFile("a/words.txt", "changed\r\n");
   Add(PathOf("a/../a/words.txt"));
   EXPECT_EQ(dialogs.Titles(), Words{u"Already present"});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::WordsFileAlreadyListed});
   EXPECT_EQ(dialogs.Texts(),
             Words{path + u"\r\nis already in this list. If the file has changed\r\nselect it from "
                          u"the drop-down list and reload it."});
@@ -56,6 +57,7 @@ TEST_F(WordsFileListTest, FailuresToLoad) {
   EXPECT_FALSE(AttemptToReadWords(context, 0));
   EXPECT_EQ(dialogs.Texts(), Words{u"File for words-to-ignore not found."});
   EXPECT_EQ(dialogs.Titles(), Words{u"File not found"});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::WordsFileMissing});
 
   // During start-up the English common-words file takes its place, once.
   run.startUpCompleted = false;

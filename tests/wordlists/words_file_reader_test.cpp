@@ -56,7 +56,8 @@ TEST_F(WordsFileReaderTest, ProgressAndCaptions) {
   EXPECT_EQ(FileWords().size(), 1005u);
   EXPECT_EQ(shell.window.Get(ControlId::lblNumberOfWords).caption,
             u"Number of words read so far: 1,000");
-  EXPECT_EQ(captionWhileReading, shell.UIText(25) + u"Now reading words to ignore . . . ");
+  EXPECT_EQ(captionWhileReading,
+            shell.UIText(ui_text::kStopCounting) + u"Now reading words to ignore . . . ");
   EXPECT_EQ(hooks.countButtonResets, 1) << "the Count button is idle again";
 }
 
@@ -104,7 +105,8 @@ TEST_F(WordsFileReaderTest, ReadErrorKeepsThePreviousList) {
   EXPECT_FALSE(ReadWords(failingContext, 0));
   EXPECT_EQ(FileWords(), Words{u"old"});
   EXPECT_EQ(dialogs.Texts(), Words{u"Error5: I/O error"});
-  EXPECT_EQ(dialogs.Titles(), Words{shell.UIText(1)});
+  EXPECT_EQ(dialogs.Titles(), Words{shell.UIText(ui_text::kProgramName)});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::WordsFileReadError});
 }
 
 TEST_F(WordsFileReaderTest, FilesThatAreNotTextAreRefusedWithTheClassifiersMessage) {
@@ -125,6 +127,8 @@ TEST_F(WordsFileReaderTest, FilesThatAreNotTextAreRefusedWithTheClassifiersMessa
     EXPECT_EQ(FileWords(), Words{u"old"});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, tail ? u"Fatal error" : u"Not a text file");
+    EXPECT_EQ(dialogs.messages[0].id,
+              tail ? MessageId::WordsFileFatalError : MessageId::WordsFileNotText);
     const Text expected =
         tail ? u"File " + path + tail : path + u"\r\nis not an ANSI or UTF-8 encoded text file.";
     EXPECT_TRUE(dialogs.messages[0].text.starts_with(expected)) << ToUtf8(dialogs.messages[0].text);
@@ -153,6 +157,7 @@ TEST_F(WordsFileReaderTest, WhatIsNoFileIsRefusedWithItsReason) {
     EXPECT_FALSE(AttemptToReadWords(context, 0)) << native;
     ASSERT_EQ(dialogs.messages.size(), 1u) << native;
     EXPECT_EQ(dialogs.messages[0].title, u"Invalid words-to-ignore file");
+    EXPECT_EQ(dialogs.messages[0].id, MessageId::InvalidWordsFile);
     EXPECT_EQ(dialogs.messages[0].text, u"File " + path + u"\r\n" + reason);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(FileWords(), Words{u"old"});
@@ -164,6 +169,7 @@ TEST_F(WordsFileReaderTest, WhatIsNoFileIsRefusedWithItsReason) {
   settings.wordsFileList = {{PathOf("missing.txt")}, 0};
   EXPECT_FALSE(AttemptToReadWords(context, 0));
   EXPECT_EQ(dialogs.Texts(), Words{u"File for words-to-ignore not found."});
+  EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::WordsFileMissing});
 }
 
 TEST_F(WordsFileReaderTest, ANameThatIsNotUtf8IsRead) {

@@ -109,7 +109,7 @@ void CountWindow::Stopped() {
 
 bool CountWindow::AskListIncomplete() {
   const Answer answer = session_.Message(
-      u"Counting interrupted",
+      MessageId::ListPhrasesFound, u"Counting interrupted",
       u"The operation was stopped before all phrases were counted.\r\nDo you wish to list those "
       u"which were found?",
       MessageIcon::Question, MessageButtons::YesNo);
@@ -129,7 +129,7 @@ void CountWindow::NoFilesFound() {
   text += u"were found in this folder";
   if (session_.settings.includeSubfolders) text += u" or in its subfolders";
   text += u".";
-  session_.Message(u"No files found", text, MessageIcon::Information);
+  session_.Message(MessageId::NoFilesFound, u"No files found", text, MessageIcon::Information);
 }
 
 // The Stop button stays the only control enabled while the phrases are processed.

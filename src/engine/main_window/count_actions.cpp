@@ -44,8 +44,9 @@ void MainWindowEngine::OnCountClicked() {
 // that it stops.
 void MainWindowEngine::AskToStop() {
   Session& s = session();
-  const Answer answer = s.Message(s.UIText(ui_text::kCountPhrases), u"Really stop?",
-                                  MessageIcon::Question, MessageButtons::YesNo, Answer::No);
+  const Answer answer =
+      s.Message(MessageId::ReallyStop, s.UIText(ui_text::kCountPhrases), u"Really stop?",
+                MessageIcon::Question, MessageButtons::YesNo, Answer::No);
   if (answer == Answer::No) return;
   engine_.textSink().SetTextWindow(u"Counting of all phrases was stopped.");
   s.run.stopRequested = true;
@@ -58,7 +59,7 @@ void MainWindowEngine::AskToStop() {
 bool MainWindowEngine::PhraseLengthsValid() {
   Session& s = session();
   if (s.settings.MaxPhraseLength() >= s.settings.MinPhraseLength()) return true;
-  s.Message(u"Invalid input",
+  s.Message(MessageId::PhraseLengthsInverted, u"Invalid input",
             u"The maximum number of words in each phrase\r\nmust not be less than the minimum "
             u"number.",
             MessageIcon::Exclamation);
@@ -80,7 +81,7 @@ bool MainWindowEngine::MinimumFrequencyKept() {
   }
   if (!ask) return true;
   const Answer answer = s.Message(
-      u"Minimum number of occurrences",
+      MessageId::ResetMinimumFrequency, u"Minimum number of occurrences",
       u"If you are just interested in the most frequently occurring phrases then the minimum "
       u"number of occurrences should be set to at least 2, otherwise processing will take "
       u"longer.\r\n\r\nDo you wish to reset it?",
@@ -91,7 +92,8 @@ bool MainWindowEngine::MinimumFrequencyKept() {
 bool MainWindowEngine::FilterWordsKept() {
   Session& s = session();
   if (s.settings.filterWords.empty()) return true;
-  const Answer answer = s.Message(u"Filter results?", u"Do you wish to keep the filter settings?",
+  const Answer answer = s.Message(MessageId::KeepFilterWords, u"Filter results?",
+                                  u"Do you wish to keep the filter settings?",
                                   MessageIcon::Question, MessageButtons::YesNo);
   return answer != Answer::No;
 }

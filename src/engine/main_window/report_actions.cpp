@@ -41,9 +41,10 @@ void MainWindowEngine::OnOutputLeftClicked() {
   constexpr TextView kContinue = u"Click on 'OK' to continue.";
   Session& s = session();
   if (s.sources.listingFiles) {
-    s.Message(u"Listing files to be scanned", Text(kContinue), MessageIcon::None);
+    s.Message(MessageId::ListingFiles, u"Listing files to be scanned", Text(kContinue),
+              MessageIcon::None);
   } else if (s.sources.readingFiles && !s.settings.suppressWordsAsFound) {
-    s.Message(u"Scanning files", Text(kContinue), MessageIcon::None);
+    s.Message(MessageId::ScanningFiles, u"Scanning files", Text(kContinue), MessageIcon::None);
   }
 }
 
@@ -51,8 +52,8 @@ void MainWindowEngine::OnOutputLeftClicked() {
 void MainWindowEngine::OnOutputRightClicked() {
   Session& s = session();
   if (s.settings.source != Source::Clipboard) return;
-  s.Message(u"Text on clipboard", u"To count phrases on the clipboard click on 'Count ...'",
-            MessageIcon::None);
+  s.Message(MessageId::HowToCountClipboard, u"Text on clipboard",
+            u"To count phrases on the clipboard click on 'Count ...'", MessageIcon::None);
 }
 
 // --- report options ---
@@ -99,8 +100,9 @@ void MainWindowEngine::OnDisableOutputToFileClicked() {
   const Settings& settings = s.settings;
   if (!settings.outputToFileDisabled && !settings.filePaths[1].empty() && s.run.countAvailable &&
       !s.reports.listingRunning) {
-    const Answer answer = s.Message(u"Relist?", u"Relist words (so as to write to file)?",
-                                    MessageIcon::Question, MessageButtons::YesNo);
+    const Answer answer =
+        s.Message(MessageId::Relist, u"Relist?", u"Relist words (so as to write to file)?",
+                  MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::Yes) ListWords(engine_.reportContext(), engine_.listing());
   }
   SetTheFocus(s);

@@ -6,6 +6,7 @@
 #include "engine/window_actions.h"
 #include "engine/window_controllers.h"
 #include "reports/display_format.h"
+#include "settings/ui_texts.h"
 #include "sources/file_patterns.h"
 #include "sources/folder_scan.h"
 #include "sources/input_checks.h"
@@ -84,7 +85,8 @@ void MainWindowEngine::OnFolderLeft() {
   s.view.SettingsChanged();
   std::error_code ec;
   if (!box.empty() && !std::filesystem::is_directory(NativePath(box), ec)) {
-    s.Message(u"Error", s.UIText(48), MessageIcon::Exclamation);
+    s.Message(MessageId::InputFolderMissing, u"Error", s.UIText(ui_text::kFolderMissing),
+              MessageIcon::Exclamation);
   }
   UpdateIncludeSubfolders(s.shell, s.settings);
 }
@@ -122,7 +124,7 @@ void MainWindowEngine::OnPathPatternsLeft(int index) {
   s.view.SettingsChanged();
   if (empty) return;
   if (index == 0 && MentionsDocFiles(box)) {
-    s.Message(u"Match file patterns",
+    s.Message(MessageId::DocFilesNotProcessed, u"Match file patterns",
               u"This software does not process .doc files.  To process\r\n"
               u"Word .doc files they should first be converted to .docx files.",
               MessageIcon::Information);

@@ -64,7 +64,7 @@ void SettingsWindowEngine::OnReinitializeClicked() {
   if (s.run.startUpCompleted) {
     s.view.ShowPopUp(ControlId::cmdInitialize, u"Program reinitialized", kPopUpWidthTwips);
   } else if (const Text error = engine_.stateFile().SaveState(s.settings); !error.empty()) {
-    s.Message(u"Save state", error, MessageIcon::Exclamation);
+    s.Message(MessageId::SaveStateFailed, u"Save state", error, MessageIcon::Exclamation);
   }
   s.window.SetVisible(ControlId::txbStateFile, false);
   s.window.SetCaption(ControlId::lblState, u"");

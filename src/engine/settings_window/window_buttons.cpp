@@ -5,8 +5,8 @@
 namespace velt {
 
 bool SettingsWindowEngine::OnQuitClicked() {
-  if (session().Message(u"Quit", u"Really quit?", MessageIcon::Question, MessageButtons::YesNo) !=
-      Answer::Yes) {
+  if (session().Message(MessageId::ReallyQuit, u"Quit", u"Really quit?", MessageIcon::Question,
+                        MessageButtons::YesNo) != Answer::Yes) {
     return false;
   }
   engine_.Quit();

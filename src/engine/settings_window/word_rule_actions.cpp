@@ -68,8 +68,8 @@ void SettingsWindowEngine::OnWordRuleClicked(WordRuleBox box) {
     Text question = u"Changing this entails reading the ";
     question += SourceNoun(s.settings.source);
     question += u" anew.  Is this OK?";
-    if (s.Message(s.UIText(ui_text::kProgramName), question, MessageIcon::Question,
-                  MessageButtons::YesNo) == Answer::No) {
+    if (s.Message(MessageId::WordRuleChangeRereads, s.UIText(ui_text::kProgramName), question,
+                  MessageIcon::Question, MessageButtons::YesNo) == Answer::No) {
       bool* field = WordRuleField(s.settings, box);
       *field = !*field;  // switched back as a program change
       s.view.SettingsChanged();

@@ -35,8 +35,8 @@ void SettingsWindowEngine::OnSelectWordsFileClicked() {
   Session& s = session();
   const size_t listed = s.settings.wordsFileList.entries.size();
   if (listed >= kMaxWordsFiles) {
-    s.Message(WordsFileButtonCaption(listed), u"No more files may be added to this list.",
-              MessageIcon::Information);
+    s.Message(MessageId::WordsFileListFull, WordsFileButtonCaption(listed),
+              u"No more files may be added to this list.", MessageIcon::Information);
     return;
   }
   const std::optional<Text> chosen = AskForWordsFile(s.dialogs);
@@ -55,9 +55,9 @@ void SettingsWindowEngine::OnClearWordsFilesClicked() {
     DropFileWords(s.wordLists, 0);
     return;
   }
-  const Answer answer =
-      s.Message(u"Clear words-to-ignore files", u"Do you wish to remove ALL files from this list?",
-                MessageIcon::Question, MessageButtons::YesNoCancel);
+  const Answer answer = s.Message(MessageId::RemoveAllWordsFiles, u"Clear words-to-ignore files",
+                                  u"Do you wish to remove ALL files from this list?",
+                                  MessageIcon::Question, MessageButtons::YesNoCancel);
   if (answer == Answer::Cancel) return;
   ClearWordsFileSelection(engine_.wordListContext(), answer == Answer::Yes);
 }
@@ -114,7 +114,7 @@ void SettingsWindowEngine::OnCommonWordsLanguageChosen() {
   }
   const CommonWordsLanguage& language = kCommonWordsLanguages[static_cast<size_t>(chosen)];
   const Answer answer =
-      s.Message(u"Load common words file",
+      s.Message(MessageId::LoadCommonWordsFile, u"Load common words file",
                 u"Load common words file for " + Text(language.questionName) + u"?",
                 MessageIcon::Question, MessageButtons::YesNo);
   if (answer != Answer::Yes) {
