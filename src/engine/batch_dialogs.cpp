@@ -1,10 +1,9 @@
 #include "engine/batch_dialogs.h"
-#include "text/text.h"
-
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
+
+#include "platform/regular_file.h"
+#include "text/text.h"
 
 namespace velt {
 
@@ -30,15 +29,9 @@ int WritePrintable(TextView text, int fd) {
     // A block never ends between CR and LF or inside a surrogate pair.
     const char16_t last = text[end - 1];
     if (end < text.size() && (last == u'\r' || (last >= 0xD800 && last <= 0xDBFF))) ++end;
-    const std::string bytes = ToPrintable(text.substr(start, end - start));
-    std::string_view rest = bytes;
-    while (!rest.empty()) {
-      const ssize_t written = ::write(fd, rest.data(), rest.size());
-      if (written < 0) {
-        if (errno == EINTR) continue;
-        return errno;
-      }
-      rest.remove_prefix(static_cast<size_t>(written));
+    if (const int error = WriteFully(fd, ToPrintable(text.substr(start, end - start)));
+        error != 0) {
+      return error;
     }
     start = end;
   }

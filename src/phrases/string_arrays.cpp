@@ -27,30 +27,12 @@ FindResult FindPhrase(TextView text, std::span<const Text> phrases, int32_t n) {
   return FindString(text, phrases, n, 1);
 }
 
-std::vector<Text> SplitAtSpaces(TextView text) {
-  std::vector<Text> items;
-  size_t at = 0;
-  while (at < text.size()) {
-    const size_t start = text.find_first_not_of(u' ', at);
-    if (start == TextView::npos) break;
-    const size_t end = std::min(text.find(u' ', start), text.size());
-    items.emplace_back(text.substr(start, end - start));
-    at = end;
-  }
-  return items;
-}
-
 Text NormalizeSpaceList(TextView text) {
   std::vector<Text> items = SplitAtSpaces(text);
   const auto n = static_cast<int32_t>(items.size());
   SortStringArray(items, 1, n, 1);
   items.erase(std::unique(items.begin(), items.end()), items.end());
-  Text joined;
-  for (const Text& item : items) {
-    if (!joined.empty()) joined.push_back(u' ');
-    joined += item;
-  }
-  return joined;
+  return JoinWithSpaces(items);
 }
 
 }  // namespace velt

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "phrases/sorted_search.h"
+#include "text/strings.h"
 #include "text/text.h"
 
 namespace velt {
@@ -42,8 +43,5 @@ void InsertPhraseInOrder(std::span<T> table, int32_t n, int32_t a, Less less) {
 // Trims a space-separated list, sorts its items, removes duplicates and joins
 // them with single spaces; an empty or all-space text gives an empty text.
 Text NormalizeSpaceList(TextView text);
-
-// The items of a space-separated text (runs of spaces separate once).
-std::vector<Text> SplitAtSpaces(TextView text);
 
 }  // namespace velt

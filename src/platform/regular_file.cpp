@@ -71,6 +71,18 @@ FileStatus ExamineFile(const std::string& path) {
   return status;
 }
 
+int WriteFully(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return 0;
+}
+
 int64_t FileSizeOf(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return -1;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/unique_fd.h"
 
@@ -22,6 +23,10 @@ OpenedFile OpenRegularFile(const std::string& path);
 // Reads up to count bytes at the current position, retrying short reads;
 // returns the bytes read (fewer only at the end of the file) or -1 with errno.
 int64_t ReadFully(int fd, char* buffer, int64_t count);
+
+// Writes all of bytes, retrying short and interrupted writes; returns 0, or the
+// errno of the write that failed.
+int WriteFully(int fd, std::string_view bytes);
 
 // What a path names, following symbolic links, found without opening it.
 enum class FileKind {

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/regular_file.h"
 #include "platform/temp_beside.h"
 
 namespace velt {
@@ -134,14 +135,8 @@ bool OutputFile::Write(TextView text) {
 
 bool OutputFile::Flush() {
   if (failed() || !fd_.valid()) return false;
-  size_t done = 0;
-  while (done < used_) {
-    const ssize_t n = ::write(fd_.get(), &buffer_[done], used_ - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return Fail(errno);
-    }
-    done += static_cast<size_t>(n);
+  if (const int error = WriteFully(fd_.get(), std::string_view(buffer_.get(), used_)); error != 0) {
+    return Fail(error);
   }
   used_ = 0;
   return true;

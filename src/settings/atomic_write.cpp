@@ -7,27 +7,16 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/regular_file.h"
 #include "platform/temp_beside.h"
 #include "platform/unique_fd.h"
 
 namespace velt {
 namespace {
 
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
-  return 0;
-}
-
 // Writes, keeps the old file's permissions, flushes and closes the temporary file.
 int FillTemp(UniqueFd fd, const std::string& target, std::string_view bytes) {
-  if (const int err = WriteAll(fd.get(), bytes); err != 0) return err;
+  if (const int err = WriteFully(fd.get(), bytes); err != 0) return err;
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
       ::fchmod(fd.get(), old.st_mode & 07777) != 0) {

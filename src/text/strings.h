@@ -2,6 +2,8 @@
 // spaces and alignment.
 #pragma once
 
+#include <vector>
+
 #include "text/text.h"
 
 namespace velt {
@@ -36,5 +38,11 @@ inline Text RightAligned(TextView text, size_t width) {
   out.append(text);
   return out;
 }
+
+// The pieces of text between runs of spaces.
+std::vector<Text> SplitAtSpaces(TextView text);
+
+// The pieces joined with single spaces.
+Text JoinWithSpaces(const std::vector<Text>& pieces);
 
 }  // namespace velt

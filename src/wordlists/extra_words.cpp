@@ -31,27 +31,12 @@ TextView StripProhibitedEnds(TextView piece) {
 // from the pieces must give the same pieces when it is committed again.
 std::vector<Text> SplitExtraWords(TextView text) {
   std::vector<Text> pieces;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    const size_t start = text.find_first_not_of(u' ', pos);
-    if (start == TextView::npos) break;
-    size_t end = text.find(u' ', start);
-    if (end == TextView::npos) end = text.size();
-    const Text lowered = LowerCaseOutsideBrackets(text.substr(start, end - start));
-    const TextView piece = StripProhibitedEnds(lowered);
-    if (!piece.empty()) pieces.emplace_back(piece);
-    pos = end;
+  for (const Text& piece : SplitAtSpaces(text)) {
+    const Text lowered = LowerCaseOutsideBrackets(piece);
+    const TextView stripped = StripProhibitedEnds(lowered);
+    if (!stripped.empty()) pieces.emplace_back(stripped);
   }
   return pieces;
-}
-
-Text Join(const std::vector<Text>& pieces) {
-  Text joined;
-  for (const Text& piece : pieces) {
-    if (!joined.empty()) joined += u' ';
-    joined += piece;
-  }
-  return joined;
 }
 
 Text NotAllowedMessage(char16_t c) {
@@ -95,7 +80,7 @@ Text GetExtraWords(WordListContext& context, int index) {
   }
   std::vector<Text> pieces = SplitExtraWords(box);
   SortStringArray(pieces, 1, static_cast<int32_t>(pieces.size()), 1);
-  box = Join(pieces);
+  box = JoinWithSpaces(pieces);
   lists.extraWordsToIgnore.Assign(std::move(pieces));
   context.shell.view.SettingsChanged();
   CheckAllowedExtraChars(context);

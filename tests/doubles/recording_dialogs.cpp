@@ -1,4 +1,5 @@
 #include "doubles/recording_dialogs.h"
+
 #include "text/text.h"
 
 namespace velt::testing {
