@@ -33,6 +33,26 @@
 namespace velt {
 namespace {
 
+// What the bench prints of the classifier's verdict: the line type of a text
+// file, "refused" for any other verdict.
+const char* Described(const TextFileClass& found) {
+  if (found.verdict != TextVerdict::Text) return "refused";
+  switch (found.lineType) {
+    case LineType::LfOnly:
+      return "LF";
+    case LineType::CrOnly:
+      return "CR";
+    case LineType::CrLf:
+      break;
+  }
+  return "CR LF";
+}
+
+// What the bench prints of a reading's outcome.
+const char* Described(const FileReadOutcome& outcome) {
+  return outcome.status == FileReadStatus::Read ? "read" : "refused";
+}
+
 class DefaultDialogs final : public Dialogs {
  public:
   Answer Message(const MessageRequest& request) override { return request.DefaultAnswer(); }
@@ -124,21 +144,22 @@ void Measure(const char* label, const std::string& path) {
   const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1048576.0;
   const auto start = std::chrono::steady_clock::now();
   const std::clock_t cpuStart = std::clock();
-  const int result = DoItFromFile(context);
+  const FileReadOutcome result = DoItFromFile(context);
   const double seconds = Seconds(std::chrono::steady_clock::now() - start);
   const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
   std::printf(
-      "%-34s %7.1f MB in %6.3f s = %7.1f MB/s, CPU %6.3f s = %7.1f MB/s  (result %d, %lld "
+      "%-34s %7.1f MB in %6.3f s = %7.1f MB/s, CPU %6.3f s = %7.1f MB/s  (%s, %lld "
       "lines, peak RSS %ld MB)\n",
-      label, megabytes, seconds, megabytes / seconds, cpuSeconds, megabytes / cpuSeconds, result,
-      static_cast<long long>(hooks.lines), PeakMemoryMb());
+      label, megabytes, seconds, megabytes / seconds, cpuSeconds, megabytes / cpuSeconds,
+      Described(result), static_cast<long long>(hooks.lines), PeakMemoryMb());
 }
 
 void MeasureSplittingOnly(const std::string& path) {
   const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1048576.0;
   const auto start = std::chrono::steady_clock::now();
   TextFileInfo info;
-  const int type = IsTextFile(FromUtf8(path), kSampleSize, info, kFileSourceThreshold, true);
+  const TextFileClass type =
+      IsTextFile(FromUtf8(path), kSampleSize, info, kFileSourceThreshold, true);
   LineReader reader(path);
   Text line;
   bool complete = false;
@@ -146,8 +167,8 @@ void MeasureSplittingOnly(const std::string& path) {
   while (reader.ReadLine(line, complete))
     ++lines;
   const double seconds = Seconds(std::chrono::steady_clock::now() - start);
-  std::printf("%-34s %7.1f MB in %6.3f s = %7.1f MB/s  (line type %d, %lld lines)\n",
-              "classify + split + decode", megabytes, seconds, megabytes / seconds, type,
+  std::printf("%-34s %7.1f MB in %6.3f s = %7.1f MB/s  (line type %s, %lld lines)\n",
+              "classify + split + decode", megabytes, seconds, megabytes / seconds, Described(type),
               static_cast<long long>(lines));
 }
 
@@ -178,7 +199,7 @@ double Utf8CheckSeconds(const std::string& path) {
 void MeasureClassifierShare(const std::string& path) {
   const Text textPath = FromUtf8(path);
   double classifierSeconds = 1e30;
-  int type = 0;
+  TextFileClass type;
   for (int batch = 0; batch < 7; ++batch) {
     const auto start = std::chrono::steady_clock::now();
     int runs = 0;
@@ -191,7 +212,7 @@ void MeasureClassifierShare(const std::string& path) {
         std::min(classifierSeconds, Seconds(std::chrono::steady_clock::now() - start) / runs);
   }
   double bestReading = 1e30;
-  int result = 0;
+  FileReadOutcome result;
   int64_t lines = 0;
   for (int i = 0; i < 5; ++i) {
     DefaultDialogs dialogs;
@@ -214,10 +235,10 @@ void MeasureClassifierShare(const std::string& path) {
   }
   const double checkSeconds = Utf8CheckSeconds(path);
   std::printf(
-      "%-20s classify %9.1f us (code %d), UTF-8 check %7.2f us; read %9.3f ms (result %d, "
+      "%-20s classify %9.1f us (%s), UTF-8 check %7.2f us; read %9.3f ms (%s, "
       "%lld lines); share of reading: classifier %.3f %%, check %.3f %%\n",
-      std::filesystem::path(path).filename().c_str(), classifierSeconds * 1e6, type,
-      checkSeconds * 1e6, bestReading * 1e3, result, static_cast<long long>(lines),
+      std::filesystem::path(path).filename().c_str(), classifierSeconds * 1e6, Described(type),
+      checkSeconds * 1e6, bestReading * 1e3, Described(result), static_cast<long long>(lines),
       100.0 * classifierSeconds / bestReading, 100.0 * checkSeconds / bestReading);
 }
 

@@ -29,9 +29,9 @@ bool IsReadableFile(const std::string& path) {
 int Count(velt::Engine& engine, velt::MemoryClipboard& clipboard, const std::string& settingsFile) {
   // A words-to-ignore file that cannot be loaded has been reported; the count
   // goes on without it, as in the program.
-  const int restored = engine.LoadSettingsFile(settingsFile);
-  if (restored != velt::restore_result::kRestored &&
-      restored != velt::restore_result::kWordsFileNotLoaded) {
+  const velt::RestoreStatus restored = engine.LoadSettingsFile(settingsFile);
+  if (restored != velt::RestoreStatus::Restored &&
+      restored != velt::RestoreStatus::WordsFileNotLoaded) {
     return kUsageError;
   }
   engine.PrepareBatchRun();
@@ -57,8 +57,8 @@ int Run(const velt::BatchArgs& args) {
       args.dataDir.empty() ? velt::FindDataDir(velt::ExecutableDir()) : args.dataDir;
   velt::UiTextTable texts;
   const std::string textPath = velt::UiTextFilePath(dataDir);
-  const int loaded = texts.Load(textPath);
-  if (loaded < 1) {
+  const velt::UiTextLoadResult loaded = texts.Load(textPath);
+  if (!loaded.loaded()) {
     std::cerr << "[] " << velt::ToUtf8(velt::UiTextLoadErrorMessage(loaded, textPath)) << "\n";
     return kUsageError;
   }

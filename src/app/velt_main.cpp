@@ -23,8 +23,8 @@ int main(int argc, char** argv) {
       velt::FindDataDir(QCoreApplication::applicationDirPath().toStdString());
   velt::UiTextTable texts;
   const std::string textPath = velt::UiTextFilePath(dataDir);
-  const int loaded = texts.Load(textPath);
-  if (loaded < 1) {
+  const velt::UiTextLoadResult loaded = texts.Load(textPath);
+  if (!loaded.loaded()) {
     const velt::Text message = velt::UiTextLoadErrorMessage(loaded, textPath);
     QMessageBox::critical(nullptr, QString(), QString::fromStdU16String(message));
     return 1;

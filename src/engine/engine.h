@@ -86,8 +86,8 @@ class Engine final : private SourceHooks,
   // Commits the extra-words, pattern and filter-words boxes.
   void PrepareBatchRun();
   // Loads a settings file as "Load settings from file" does (without dialogs),
-  // its words-to-ignore file included: the restore's result code.
-  int LoadSettingsFile(const std::string& path);
+  // its words-to-ignore file included: how the restore ended.
+  RestoreStatus LoadSettingsFile(const std::string& path);
   // Whether the count reads the clipboard (velt-batch fills it from its input).
   bool CountsTheClipboard() const;
   // The Count command as a click on the idle Count button runs it: the main

@@ -28,11 +28,11 @@ void Engine::SaveStateWithPopUp(bool fromMainWindow) {
   }
 }
 
-int Engine::LoadSettingsFile(const std::string& path) {
+RestoreStatus Engine::LoadSettingsFile(const std::string& path) {
   const RestoreResult result = velt::LoadSettingsFile(settingsFileContext_, path);
   ReportFaultySettingsFile(session_.shell, result);
   session_.view.SettingsChanged();
-  return result.code;
+  return result.status;
 }
 
 void Engine::PrepareBatchRun() {

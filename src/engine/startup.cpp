@@ -74,9 +74,9 @@ void Engine::StartUpAfterShow() {
   Session& s = session_;
   const RestoreResult restored =
       stateFile_.RestoreSavedState({s.settings, s.dialogs, *this, false}, {});
-  if (restored.code == restore_result::kListWithoutSelection ||
-      restored.code == restore_result::kError) {
-    Text message = restored.code == restore_result::kListWithoutSelection
+  if (restored.status == RestoreStatus::ListWithoutSelection ||
+      restored.status == RestoreStatus::Error) {
+    Text message = restored.status == RestoreStatus::ListWithoutSelection
                        ? s.UIText(ui_text::kListWithoutSelection)
                        : s.UIText(ui_text::kSettingsNotRestored) + u": " + restored.description;
     message += u"\r\n\r\n";

@@ -31,13 +31,13 @@ void StartProgressBar(WindowModel& window) {
   window.SetCaption(label, caption);
 }
 
-void ShowFileProgress(WindowModel& window, int lineType, int64_t& bytesRead, int64_t lineLength,
+void ShowFileProgress(WindowModel& window, bool lfOnly, int64_t& bytesRead, int64_t lineLength,
                       int64_t fileSize) {
   bytesRead += lineLength + 2;
   if (fileSize <= 0) return;
   int64_t filled =
       RoundHalfEven(40.0 * static_cast<double>(bytesRead) / static_cast<double>(fileSize));
-  if (lineType == 2) filled = RoundHalfEven(static_cast<double>(filled) * 1.2);
+  if (lfOnly) filled = RoundHalfEven(static_cast<double>(filled) * 1.2);
   filled = std::min<int64_t>(filled, kProgressBarWidth);
   window.SetCaption(ControlId::lblTotalNumOccurrences,
                     ProgressBarCaption(static_cast<int>(filled)));

@@ -16,8 +16,8 @@ constexpr int kProgressBarWidth = 40;
 void StartProgressBar(WindowModel& window);
 
 // Advances the bar after a line: bytesRead grows by the line's length plus 2;
-// LF-only files (line type 2) count 1.2 times as far.
-void ShowFileProgress(WindowModel& window, int lineType, int64_t& bytesRead, int64_t lineLength,
+// LF-only files (lfOnly) count 1.2 times as far.
+void ShowFileProgress(WindowModel& window, bool lfOnly, int64_t& bytesRead, int64_t lineLength,
                       int64_t fileSize);
 
 // The bar's caption for a filled length l (0 to 40).

@@ -47,12 +47,12 @@ RestoreResult LoadSettingsFile(SettingsFileContext& context, const std::string& 
 }
 
 bool ReportFaultySettingsFile(Shell& shell, const RestoreResult& result) {
-  if (result.code == restore_result::kListWithoutSelection) {
+  if (result.status == RestoreStatus::ListWithoutSelection) {
     shell.Message(MessageId::InvalidComboBoxIndex, u"Load settings", u"Invalid combo box index.",
                   MessageIcon::Exclamation);
     return true;
   }
-  if (result.code == restore_result::kError) {
+  if (result.status == RestoreStatus::Error) {
     shell.Message(MessageId::LoadSettingsFailed, u"Load settings",
                   u"Error when attempting to load settings: " + result.description,
                   MessageIcon::Exclamation);

@@ -114,25 +114,25 @@ bool LoadSettingsWordsFile(const RestoreTarget& target) {
 }
 
 // What follows a complete read.
-int FinishRestore(const RestoreTarget& target) {
+RestoreStatus FinishRestore(const RestoreTarget& target) {
   Settings& s = target.settings;
   RestoreHooks& hooks = target.hooks;
   if (s.filePaths[1].empty()) {
     s.outputToFileDisabled = false;
     hooks.DisableOutputSwitch();
   }
-  int code = AnyListWithoutSelection(s) ? restore_result::kListWithoutSelection
-                                        : restore_result::kRestored;
+  RestoreStatus status =
+      AnyListWithoutSelection(s) ? RestoreStatus::ListWithoutSelection : RestoreStatus::Restored;
   const Text inputFile = s.filePaths[0];  // the check may empty the box
   if (!inputFile.empty()) hooks.CheckInputFileName(inputFile);
   hooks.FolderBoxLostFocus();
   hooks.CommitExtraWords();
   if (target.restoring) {
-    if (!LoadSettingsWordsFile(target)) code = restore_result::kWordsFileNotLoaded;
+    if (!LoadSettingsWordsFile(target)) status = RestoreStatus::WordsFileNotLoaded;
   } else if (s.wordsFileList.HasSelection() && !OfferWordsFile(target)) {
-    code = restore_result::kWordsFileNotLoaded;
+    status = RestoreStatus::WordsFileNotLoaded;
   }
-  return code;
+  return status;
 }
 
 }  // namespace
@@ -155,17 +155,17 @@ RestoreResult StateFile::RestoreSavedState(const RestoreTarget& target,
   const std::string source = Resolve(path);
   std::error_code error;
   const bool exists = fs::exists(source, error);
-  if (error) return {restore_result::kError, ErrorFromErrno(error.value()).description};
-  if (!exists) return {restore_result::kFileMissing, {}};
+  if (error) return {RestoreStatus::Error, ErrorFromErrno(error.value()).description};
+  if (!exists) return {RestoreStatus::FileMissing, {}};
 
   const ParseOutcome outcome = ReadStateFile(source, target.settings, target.hooks);
   switch (outcome.status) {
     case ParseStatus::PastEnd:
       ReportPastEnd(target);
-      return {restore_result::kRestored, {}};
+      return {RestoreStatus::Restored, {}};
     case ParseStatus::InvalidData:
     case ParseStatus::ReadError:
-      return {restore_result::kError, outcome.description};
+      return {RestoreStatus::Error, outcome.description};
     case ParseStatus::Complete:
       break;
   }

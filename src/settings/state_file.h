@@ -33,18 +33,18 @@ std::string DefaultStatePath(const StateLocationSources& sources);
 // The same from the environment and the account database.
 std::string DefaultStatePath();
 
-// Result codes of RestoreSavedState.
-namespace restore_result {
-constexpr int kFileMissing = -1;
-constexpr int kRestored = 0;
-constexpr int kListWithoutSelection = 1;
-constexpr int kWordsFileNotLoaded = 2;
-constexpr int kError = 3;
-}  // namespace restore_result
+// How RestoreSavedState ended.
+enum class RestoreStatus {
+  FileMissing,           // there is no file to restore from; nothing changed
+  Restored,              // the settings were read and applied
+  ListWithoutSelection,  // applied, but a list box was left without a selection
+  WordsFileNotLoaded,    // applied, but the selected words-to-ignore file was not loaded
+  Error,                 // the file could not be read or holds invalid data
+};
 
 struct RestoreResult {
-  int code = restore_result::kRestored;
-  Text description;  // kept for code 3
+  RestoreStatus status = RestoreStatus::Restored;
+  Text description;  // for Error
 };
 
 // What a restore works on.

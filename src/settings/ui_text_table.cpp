@@ -7,7 +7,7 @@ namespace velt {
 namespace {
 
 constexpr size_t kMaxEntries = 10000;
-constexpr int kMaxReportedLine = 500;  // line numbers the two per-line error ranges can carry
+constexpr int kMaxReportedLine = 500;  // the last line MissingString and StringTooLong name
 
 // Replaces the escapes "\n" (CR LF) and "\\" (backslash).
 Text Unescape(TextView raw) {
@@ -31,21 +31,28 @@ Text Unescape(TextView raw) {
   return out;
 }
 
-int LineCode(int base, int line) {
-  return base - (line > kMaxReportedLine ? kMaxReportedLine : line);
+// A per-line error; the line numbers of MissingString and StringTooLong stop
+// at kMaxReportedLine.
+UiTextLoadResult LineError(UiTextLoadError error, int line) {
+  const bool capped = error != UiTextLoadError::Duplicate && line > kMaxReportedLine;
+  return {0, error, capped ? kMaxReportedLine : line};
+}
+
+UiTextLoadResult Failed(UiTextLoadError error) {
+  return {0, error};
 }
 
 }  // namespace
 
-int UiTextTable::Load(const std::string& path) {
+UiTextLoadResult UiTextTable::Load(const std::string& path) {
   texts_.clear();
   std::ifstream in(path, std::ios::binary);
-  if (!in) return ui_text_load::kCannotOpen;
+  if (!in) return Failed(UiTextLoadError::CannotOpen);
   std::stringstream buffer;
   buffer << in.rdbuf();
-  if (in.bad()) return ui_text_load::kReadError;
+  if (in.bad()) return Failed(UiTextLoadError::ReadError);
   const std::string content = buffer.str();
-  if (content.empty()) return ui_text_load::kFileEmpty;
+  if (content.empty()) return Failed(UiTextLoadError::FileEmpty);
 
   std::unordered_map<int, Text> loaded;
   std::istringstream lines(content);
@@ -60,20 +67,20 @@ int UiTextTable::Load(const std::string& path) {
       ++digits;
     }
     if (digits == 0 || digits >= line.size() || line[digits] != '\t' || digits + 1 == line.size()) {
-      return LineCode(ui_text_load::kMissingStringBase, lineNumber);
+      return LineError(UiTextLoadError::MissingString, lineNumber);
     }
     const int number = std::stoi(line.substr(0, digits));
     Text text = Unescape(FromUtf8(std::string_view(line).substr(digits + 1)));
     if (text.size() > kMaxUiTextLength) {
-      return LineCode(ui_text_load::kStringTooLongBase, lineNumber);
+      return LineError(UiTextLoadError::StringTooLong, lineNumber);
     }
-    if (loaded.count(number) != 0) return ui_text_load::kDuplicateBase - lineNumber;
-    if (loaded.size() >= kMaxEntries) return ui_text_load::kTooMuchText;
+    if (loaded.count(number) != 0) return LineError(UiTextLoadError::Duplicate, lineNumber);
+    if (loaded.size() >= kMaxEntries) return Failed(UiTextLoadError::TooMuchText);
     loaded.emplace(number, std::move(text));
   }
-  if (loaded.empty()) return ui_text_load::kNothingRead;
+  if (loaded.empty()) return Failed(UiTextLoadError::NothingRead);
   texts_ = std::move(loaded);
-  return static_cast<int>(texts_.size());
+  return {static_cast<int>(texts_.size())};
 }
 
 Text UiTextTable::UIText(int n) const {
@@ -82,39 +89,29 @@ Text UiTextTable::UIText(int n) const {
   return found->second;
 }
 
-Text UiTextLoadErrorMessage(int result, const std::string& path) {
-  using namespace ui_text_load;
-  const auto number = [](int value) { return T(std::to_string(value)); };
-  switch (result) {
-    case kNothingRead:
+Text UiTextLoadErrorMessage(const UiTextLoadResult& result, const std::string& path) {
+  const Text line = T(std::to_string(result.line));
+  switch (result.error) {
+    case UiTextLoadError::None:
+      return Text();
+    case UiTextLoadError::NothingRead:
       return u"No program text was read.";
-    case kCannotOpen:
+    case UiTextLoadError::CannotOpen:
       return u"Cannot open file containing program text.\r\n" + FromUtf8(path);
-    case -2:
-      return u"Particular memory allocation error.";
-    case kTooMuchText:
+    case UiTextLoadError::TooMuchText:
       return u"Too much program text.";
-    case -4:
-      return u"Text not recovered.";
-    case kFileEmpty:
+    case UiTextLoadError::FileEmpty:
       return u"File is empty.";
-    case kReadError:
+    case UiTextLoadError::ReadError:
       return u"Error reading file.";
-    case -8:
-      return u"General memory allocation error.";
-    default:
-      break;
+    case UiTextLoadError::MissingString:
+      return u"Missing string at line" + line + u".";
+    case UiTextLoadError::StringTooLong:
+      return u"String too long at line" + line + u".";
+    case UiTextLoadError::Duplicate:
+      return u"Duplicate in program text at line" + line + u".";
   }
-  if (result <= -501 && result >= -1000) {
-    return u"Missing string at line" + number(kMissingStringBase - result) + u".";
-  }
-  if (result <= -1001 && result >= -1500) {
-    return u"String too long at line" + number(kStringTooLongBase - result) + u".";
-  }
-  if (result < -1500) {
-    return u"Duplicate in program text at line" + number(kDuplicateBase - result) + u".";
-  }
-  return u"Error " + number(result);
+  return Text();
 }
 
 std::string UiTextFilePath(const std::string& dataDir) {

@@ -9,18 +9,30 @@
 
 namespace velt {
 
-// Result codes of loading the text file: 1 or more is success; the others are
-// the error codes the start-up message reports.
-namespace ui_text_load {
-constexpr int kNothingRead = 0;
-constexpr int kCannotOpen = -1;
-constexpr int kTooMuchText = -3;
-constexpr int kFileEmpty = -6;
-constexpr int kReadError = -7;
-constexpr int kMissingStringBase = -500;   // -500 - line (lines 1 to 500)
-constexpr int kStringTooLongBase = -1000;  // -1000 - line (lines 1 to 500)
-constexpr int kDuplicateBase = -1500;      // -1500 - line
-}  // namespace ui_text_load
+// Why loading the text file failed; the start-up message tells which.
+enum class UiTextLoadError {
+  None,           // the file was loaded
+  NothingRead,    // the file holds no entry
+  CannotOpen,     // the file cannot be opened
+  TooMuchText,    // the file holds more entries than the table takes
+  FileEmpty,      // the file has no bytes
+  ReadError,      // reading the file failed
+  MissingString,  // a line that is not "N<TAB>text" (see UiTextLoadResult::line)
+  StringTooLong,  // a text longer than kMaxUiTextLength (see UiTextLoadResult::line)
+  Duplicate,      // a number that an earlier line has (see UiTextLoadResult::line)
+};
+
+// What loading the text file gave.
+struct UiTextLoadResult {
+  int entries = 0;  // the entries loaded; 0 unless error is None
+  UiTextLoadError error = UiTextLoadError::None;
+  // The line of MissingString, StringTooLong and Duplicate. The first two
+  // name at most line 500 (a later line is reported as line 500).
+  int line = 0;
+
+  bool loaded() const { return error == UiTextLoadError::None; }
+  bool operator==(const UiTextLoadResult&) const = default;
+};
 
 // The longest text an entry may hold. Every caption and message of the table
 // is far shorter; a longer entry is taken as a damaged file.
@@ -30,9 +42,9 @@ class UiTextTable {
  public:
   // Loads the file: UTF-8, one entry per line as "N<TAB>text". Blank lines and
   // lines starting with "#" are skipped; "\n" in a text stands for CR LF and
-  // "\\" for a backslash. Returns the number of entries (1 or more) or an error
-  // code of ui_text_load. On error the table is left empty.
-  int Load(const std::string& path);
+  // "\\" for a backslash. Returns the number of entries (1 or more) or why
+  // loading failed; on error the table is left empty.
+  UiTextLoadResult Load(const std::string& path);
 
   // The text of entry n; empty when there is none or when the entry is "~".
   Text UIText(int n) const;
@@ -43,8 +55,8 @@ class UiTextTable {
   std::unordered_map<int, Text> texts_;
 };
 
-// The message shown when loading failed with the given result.
-Text UiTextLoadErrorMessage(int result, const std::string& path);
+// The message shown when loading the file at path failed with result.
+Text UiTextLoadErrorMessage(const UiTextLoadResult& result, const std::string& path);
 
 // Path of the program text file in the data folder ("velt.dat").
 std::string UiTextFilePath(const std::string& dataDir);

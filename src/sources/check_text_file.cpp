@@ -9,23 +9,33 @@
 namespace velt {
 namespace {
 
-// The text after "File " + path for the codes that end in a fatal error.
-TextView FatalErrorTail(int code) {
-  switch (code) {
-    case encoding::kRtf:
-      return u"\r\nis an RTF file.";
-    case classification::kUnicode:
-      return u"\r\nis a Unicode file but not UTF-8 encoded.";
-    case encoding::kCannotOpen:
+// The text after "File " + path for a file that could not be examined.
+TextView UnexaminedTail(Encoding reason) {
+  switch (reason) {
+    case Encoding::CannotOpen:
       return u"\r\ncannot be opened.";
-    case encoding::kOneToFourBytes:
+    case Encoding::OneToFourBytes:
       return u"\r\ncontains only from 1 to 4 bytes.";
-    case encoding::kPermissionDenied:
+    case Encoding::PermissionDenied:
       return u"\r\n cannot be opened (permission denied).";
-    case encoding::kZeroLength:
+    case Encoding::ZeroLength:
       return u" is zero-length.";
-    case encoding::kMissing:
+    case Encoding::Missing:
       return u" not found.";
+    default:
+      return TextView();
+  }
+}
+
+// The text after "File " + path for the verdicts that end in a fatal error.
+TextView FatalErrorTail(const TextFileClass& found) {
+  switch (found.verdict) {
+    case TextVerdict::Rtf:
+      return u"\r\nis an RTF file.";
+    case TextVerdict::Unicode:
+      return u"\r\nis a Unicode file but not UTF-8 encoded.";
+    case TextVerdict::Unexamined:
+      return UnexaminedTail(found.encoding);
     default:
       return TextView();
   }
@@ -46,27 +56,27 @@ Text NotTextMessage(TextView path, const TextFileInfo& info, int64_t size) {
 }  // namespace
 
 bool CheckTextFile(Shell& shell, SourceHooks& hooks, TextView path, bool /*quiet*/, bool& utf8,
-                   int& code, bool /*ask*/) {
+                   TextFileClass& found, bool /*ask*/) {
   hooks.ClearTextbox();
   const FileStatus status = ExamineFile(NativePath(path));
   if (const std::optional<Text> reason = NotAFileReason(status)) {
     // Never opened: a FIFO would have nothing to give, a folder no lines.
     shell.Message(MessageId::InvalidWordsFile, u"Invalid words-to-ignore file",
                   u"File " + Text(path) + Text(kLineEnd) + *reason, MessageIcon::Exclamation);
-    code = encoding::kCannotOpen;
+    found = {TextVerdict::Unexamined, Encoding::CannotOpen};
     return false;
   }
   const int64_t size = status.size;
   TextFileInfo info;
-  code = IsTextFile(path, kSampleSize, info, kStrictThreshold, true);
+  found = IsTextFile(path, kSampleSize, info, kStrictThreshold, true);
   if (info.utf8) utf8 = true;
-  if (code >= classification::kCrLf && code <= classification::kCrOnly) return true;
-  if (code == classification::kNotText) {
+  if (found.verdict == TextVerdict::Text) return true;
+  if (found.verdict == TextVerdict::NotText) {
     shell.Message(MessageId::WordsFileNotText, u"Not a text file", NotTextMessage(path, info, size),
                   MessageIcon::Information);
     return false;
   }
-  const TextView tail = FatalErrorTail(code);
+  const TextView tail = FatalErrorTail(found);
   if (!tail.empty()) {
     shell.Message(MessageId::WordsFileFatalError, u"Fatal error",
                   u"File " + Text(path) + Text(tail), MessageIcon::Information);

@@ -116,34 +116,34 @@ bool UnzipMember(ZipReader& zip, const std::string& docxPath, const std::string&
   return extraction.status != ZipStatus::CrcError;
 }
 
-int64_t ExtractDocumentXml(SourceContext& context, TextView docxPath,
-                           std::optional<TempFolder>& folder, Text& failure) {
+DocxExtraction ExtractDocumentXml(SourceContext& context, TextView docxPath,
+                                  std::optional<TempFolder>& folder, Text& failure) {
   failure.clear();
   folder = TempFolder::Create(context.state.tempArea);
-  if (!folder) return docx_extract::kNoTempFolder;
+  if (!folder) return {0, DocxExtractError::NoTempFolder};
 
   ZipExtraction extraction;
   if (!UnzipMember(context.zip, NativePath(docxPath), folder->path(), extraction) &&
       !AskScanDespiteChecksum(context.shell, docxPath)) {
     folder.reset();
-    return docx_extract::kChecksumDeclined;
+    return {0, DocxExtractError::ChecksumDeclined};
   }
   const bool extracted = extraction.status == ZipStatus::Ok ||
                          extraction.status == ZipStatus::CrcError ||
                          extraction.status == ZipStatus::TooLarge;
   if (!extracted) {
     failure = FailureText(extraction);
-    return 0;
+    return {};
   }
   const int64_t length = extraction.bytesWritten;
   if (length > kTooBigXmlSize) {
     folder.reset();
-    return docx_extract::kTooBig;
+    return {0, DocxExtractError::TooBig};
   }
-  if (length <= kBigXmlSize) return length;
-  if (AskContinueWithBigFile(context.shell, docxPath)) return length;
+  if (length <= kBigXmlSize) return {length};
+  if (AskContinueWithBigFile(context.shell, docxPath)) return {length};
   folder.reset();
-  return docx_extract::kBigDeclined;
+  return {0, DocxExtractError::BigDeclined};
 }
 
 Text ConvertDocumentXml(SourceContext& context, const TempFolder& folder, const Text& failure,

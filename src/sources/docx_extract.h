@@ -16,13 +16,20 @@ namespace velt {
 inline constexpr int64_t kBigXmlSize = 10485760;     // above it the user is asked
 inline constexpr int64_t kTooBigXmlSize = 20971520;  // above it the document is refused
 
-// Negative results of ExtractDocumentXml.
-namespace docx_extract {
-inline constexpr int64_t kNoTempFolder = -1;
-inline constexpr int64_t kChecksumDeclined = -2;
-inline constexpr int64_t kTooBig = -4;
-inline constexpr int64_t kBigDeclined = -5;
-}  // namespace docx_extract
+// Why ExtractDocumentXml refused a document.
+enum class DocxExtractError {
+  None,              // not refused
+  NoTempFolder,      // the temporary folder could not be created
+  ChecksumDeclined,  // the body failed its checksum and the user declined to go on
+  TooBig,            // the body is larger than kTooBigXmlSize
+  BigDeclined,       // the body is larger than kBigXmlSize and the user declined to go on
+};
+
+// What ExtractDocumentXml produced.
+struct DocxExtraction {
+  int64_t length = 0;  // bytes of the extracted body (0 when the archive gave none)
+  DocxExtractError error = DocxExtractError::None;
+};
 
 inline constexpr char kDocumentXmlMember[] = "word/document.xml";
 
@@ -36,11 +43,12 @@ bool UnzipMember(ZipReader& zip, const std::string& docxPath, const std::string&
                  ZipExtraction& extraction);
 
 // Creates the temporary folder into `folder`, extracts the body and returns
-// its length in bytes or a negative code (the folder is then removed). Asks
-// about a checksum failure and about a body of more than 10 MB. An archive
-// that yields no body returns 0 and describes why in `failure`.
-int64_t ExtractDocumentXml(SourceContext& context, TextView docxPath,
-                           std::optional<TempFolder>& folder, Text& failure);
+// its length in bytes, or the error that refused it (the folder is then
+// removed). Asks about a checksum failure and about a body of more than 10 MB.
+// An archive that yields no body gives length 0 and describes why in
+// `failure`.
+DocxExtraction ExtractDocumentXml(SourceContext& context, TextView docxPath,
+                                  std::optional<TempFolder>& folder, Text& failure);
 
 // Reads the extracted body, deletes it, and collects its runs (none when a
 // stop was requested). size receives the total length of the runs. Returns an

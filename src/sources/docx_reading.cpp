@@ -16,21 +16,19 @@ namespace velt {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr int kDocxFailed = 13;
-constexpr int kTextFileNotWritten = 14;
 constexpr int64_t kDocxProbeLength = 10;
 
 // The messages of a refused extraction.
-int RefuseDocx(SourceContext& context, TextView path, int64_t result) {
+FileReadStatus RefuseDocx(SourceContext& context, TextView path, DocxExtractError error) {
   Shell& shell = context.shell;
-  if (result == docx_extract::kTooBig) {
+  if (error == DocxExtractError::TooBig) {
     shell.Message(MessageId::DocxTooBig, u"File too big",
                   Text(path) +
                       u"\r\nis too large (more than 20 Mb) to be scanned directly.\r\n\r\n"
                       u"You might be able to save it as a text file\r\n"
                       u"and apply this program to that file.",
                   MessageIcon::Information);
-  } else if (result == docx_extract::kNoTempFolder) {
+  } else if (error == DocxExtractError::NoTempFolder) {
     shell.Message(MessageId::NoTemporaryFolder, shell.UIText(ui_text::kTemporaryFolderTitle),
                   u"Unable to create temporary folder.", MessageIcon::Exclamation);
   }
@@ -42,7 +40,7 @@ int RefuseDocx(SourceContext& context, TextView path, int64_t result) {
     ClearSizeLabels(shell.window);
     context.hooks.ClearTextbox();
   }
-  return kDocxFailed;
+  return FileReadStatus::DocxFailed;
 }
 
 // Copies the text file to "extracted_text" beside the document.
@@ -68,19 +66,24 @@ bool IsDocxFile(const RunState& run, TextView path) {
   return start[0] == 'P' && start[1] == 'K' && start[2] == 3 && start[3] == 4;
 }
 
-int DocxFirstPass(SourceContext& context, TextView path) {
+FileReadStatus DocxFirstPass(SourceContext& context, TextView path) {
   std::optional<TempFolder> folder;
   Text failure;
-  const int64_t result = ExtractDocumentXml(context, path, folder, failure);
+  const DocxExtraction extraction = ExtractDocumentXml(context, path, folder, failure);
   folder.reset();
-  return result < 0 ? RefuseDocx(context, path, result) : 0;
+  if (extraction.error != DocxExtractError::None) {
+    return RefuseDocx(context, path, extraction.error);
+  }
+  return FileReadStatus::Read;
 }
 
-int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
+FileReadStatus PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
   Shell& shell = context.shell;
   Text failure;
-  const int64_t result = ExtractDocumentXml(context, path, text.folder, failure);
-  if (result < 0) return RefuseDocx(context, path, result);
+  const DocxExtraction extraction = ExtractDocumentXml(context, path, text.folder, failure);
+  if (extraction.error != DocxExtractError::None) {
+    return RefuseDocx(context, path, extraction.error);
+  }
 
   std::vector<Text> runs;
   int64_t size = 0;
@@ -89,21 +92,23 @@ int PrepareDocxText(SourceContext& context, TextView path, DocxText& text) {
     shell.Message(MessageId::DocxConversionError, u"Error",
                   error + u" when processing \r\n" + Text(path), MessageIcon::Exclamation);
     context.run.stopRequested = true;
-    return 0;
+    return FileReadStatus::Read;
   }
   const std::string textPath = text.folder->path() + "/" + NativePath(DocxTextFileName(path));
   int64_t bytes = 0;
   int writeError = 0;
-  if (!WriteRunsFile(runs, textPath, bytes, writeError)) return kTextFileNotWritten;
+  if (!WriteRunsFile(runs, textPath, bytes, writeError)) {
+    return FileReadStatus::DocxTextNotWritten;
+  }
   ShowTextSize(shell, bytes);
 
   TextFileInfo info;
-  const int code = IsTextFile(PathFromNative(textPath), kSampleSize, info, kStrictThreshold, true);
-  text.lineType = code >= 1 && code <= 3 ? code : 1;
+  text.lineType =
+      IsTextFile(PathFromNative(textPath), kSampleSize, info, kStrictThreshold, true).lineType;
   text.utf8 = info.utf8;
   if (context.settings.keepDocxText) KeepExtractedText(textPath, path);
   text.textPath = textPath;
-  return 0;
+  return FileReadStatus::Read;
 }
 
 }  // namespace velt

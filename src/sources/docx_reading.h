@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "sources/file_classifier.h"
+#include "sources/file_reader.h"
 #include "sources/source_hooks.h"
 #include "sources/temp_folders.h"
 
@@ -15,23 +17,24 @@ namespace velt {
 bool IsDocxFile(const RunState& run, TextView path);
 
 // First pass: extracts and measures the body, then removes the folder again.
-// Returns 0 to go on, or 13 after the messages of a refusal.
-int DocxFirstPass(SourceContext& context, TextView path);
+// Returns Read to go on, or DocxFailed after the messages of a refusal.
+FileReadStatus DocxFirstPass(SourceContext& context, TextView path);
 
 // The document's text, ready to be read like a text file.
 struct DocxText {
   std::optional<TempFolder> folder;  // removed when this goes out of scope
   std::string textPath;
-  int lineType = 1;
+  LineType lineType = LineType::CrLf;
   bool utf8 = false;
 };
 
 // Second pass: extracts the body again, converts it to runs and writes them
-// to the text file, copying it into "extracted_text" when asked. Returns 0
-// when the text file is ready (textPath set), 13 for a refused extraction, 14
-// when the text file cannot be written; a conversion error is shown, sets the
-// stop request and returns 0 with no textPath. Throws RunErrorException when
-// the copy into "extracted_text" fails.
-int PrepareDocxText(SourceContext& context, TextView path, DocxText& text);
+// to the text file, copying it into "extracted_text" when asked. Returns Read
+// when the text file is ready (textPath set), DocxFailed for a refused
+// extraction, DocxTextNotWritten when the text file cannot be written; a
+// conversion error is shown, sets the stop request and returns Read with no
+// textPath. Throws RunErrorException when the copy into "extracted_text"
+// fails.
+FileReadStatus PrepareDocxText(SourceContext& context, TextView path, DocxText& text);
 
 }  // namespace velt

@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "platform/regular_file.h"
@@ -18,37 +19,52 @@ namespace {
 constexpr int kSniffLines = 10;
 constexpr size_t kMarkBytes = 5;  // the longest mark: "{\\rtf"
 
-// Reads up to count bytes from the start of the file into bytes; returns an
-// encoding code (kNone when the read succeeded).
-int ReadStart(const std::string& path, size_t count, std::string& bytes, int64_t& size) {
+// Reads up to count bytes from the start of the file into bytes; returns
+// None when the read succeeded, otherwise why it failed.
+Encoding ReadStart(const std::string& path, size_t count, std::string& bytes, int64_t& size) {
   OpenedFile opened = OpenRegularFile(path);
   if (!opened.fd.valid()) {
-    if (opened.error == ENOENT) return encoding::kMissing;
+    if (opened.error == ENOENT) return Encoding::Missing;
     return ErrorFromErrno(opened.error).number == kErrorPermissionDenied
-               ? encoding::kPermissionDenied
-               : encoding::kCannotOpen;
+               ? Encoding::PermissionDenied
+               : Encoding::CannotOpen;
   }
   size = opened.size;
   bytes.resize(count);
   const int64_t got = ReadFully(opened.fd.get(), bytes.data(), static_cast<int64_t>(count));
-  if (got < 0) return encoding::kCannotOpen;
+  if (got < 0) return Encoding::CannotOpen;
   bytes.resize(static_cast<size_t>(got));
-  return encoding::kNone;
+  return Encoding::None;
 }
 
-int EncodingOfMark(std::string_view b, TextView path) {
+Encoding EncodingOfMark(std::string_view b, TextView path) {
   const auto byte = [&](size_t i) { return i < b.size() ? static_cast<unsigned char>(b[i]) : -1; };
-  if (b.substr(0, 5) == "{\\rtf") return encoding::kRtf;
-  if (byte(0) == 0xFF && byte(1) == 0xFE) return encoding::kUtf16Le;
-  if (byte(0) == 0xFE && byte(1) == 0xFF) return encoding::kUtf16Be;
-  if (byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) return encoding::kUtf8;
-  if (byte(0) == 0 && byte(1) == 0 && byte(2) == 0xFE && byte(3) == 0xFF) return encoding::kUtf32Be;
+  if (b.substr(0, 5) == "{\\rtf") return Encoding::Rtf;
+  if (byte(0) == 0xFF && byte(1) == 0xFE) return Encoding::Utf16Le;
+  if (byte(0) == 0xFE && byte(1) == 0xFF) return Encoding::Utf16Be;
+  if (byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) return Encoding::Utf8;
+  if (byte(0) == 0 && byte(1) == 0 && byte(2) == 0xFE && byte(3) == 0xFF) return Encoding::Utf32Be;
   if (LowerExtension(path) == u"xml") {
-    if (byte(0) == '<' && byte(1) != 0) return encoding::kUtf8;
-    if (byte(0) == '<' && byte(1) == 0) return encoding::kUtf16Le;
-    if (byte(0) == 0 && byte(1) == '<') return encoding::kUtf16Be;
+    if (byte(0) == '<' && byte(1) != 0) return Encoding::Utf8;
+    if (byte(0) == '<' && byte(1) == 0) return Encoding::Utf16Le;
+    if (byte(0) == 0 && byte(1) == '<') return Encoding::Utf16Be;
   }
-  return encoding::kNone;
+  return Encoding::None;
+}
+
+// The codes that say why a file could not be examined.
+bool IsUnexamined(Encoding code) {
+  switch (code) {
+    case Encoding::EmptyName:
+    case Encoding::Missing:
+    case Encoding::ZeroLength:
+    case Encoding::PermissionDenied:
+    case Encoding::OneToFourBytes:
+    case Encoding::CannotOpen:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // The first ten non-empty lines of the file, joined with CR LF; false when
@@ -94,19 +110,20 @@ bool IsUtf8Content(std::string_view bytes, int64_t size) {
 
 // The encoding of a file and the first bytes it was found from.
 struct FileStart {
-  int code = encoding::kNone;
-  // What the code was (kNone or kOneToFourBytes) before the UTF-8 content
-  // check made it kUtf8; kMissing, which the check never changes, when the
-  // check did not decide the code.
-  int codeBeforeContentCheck = encoding::kMissing;
+  Encoding code = Encoding::None;
+  // What the code was (None or OneToFourBytes) before the UTF-8 content check
+  // made it Utf8; unset when the check did not decide the code.
+  std::optional<Encoding> codeBeforeContentCheck;
   std::string bytes;  // the first sampleBytes bytes of the file
   int64_t size = 0;
 };
 
 // The charset sniff of the first lines: declared UTF-8, or the lead bytes of
-// UTF-8 punctuation, in a file with a text extension.
-bool LineSniffFindsUtf8(int code, TextView path, bool charsetSniff) {
-  return code <= 0 && code != encoding::kMissing && charsetSniff && HasTextExtension(path) &&
+// UTF-8 punctuation, in a file with a text extension that no mark identified
+// and that exists.
+bool LineSniffFindsUtf8(Encoding code, TextView path, bool charsetSniff) {
+  const bool unmarked = code == Encoding::None || IsUnexamined(code);
+  return unmarked && code != Encoding::Missing && charsetSniff && HasTextExtension(path) &&
          SniffsUtf8(NativePath(path));
 }
 
@@ -119,20 +136,20 @@ bool LineSniffFindsUtf8(int code, TextView path, bool charsetSniff) {
 FileStart ExamineStart(TextView path, bool charsetSniff, size_t sampleBytes) {
   FileStart start;
   if (path.empty()) {
-    start.code = encoding::kEmptyName;
+    start.code = Encoding::EmptyName;
     return start;
   }
-  int code =
+  Encoding code =
       ReadStart(NativePath(path), std::max(sampleBytes, kMarkBytes), start.bytes, start.size);
-  if (code == encoding::kNone && start.size == 0) code = encoding::kZeroLength;
-  if (code == encoding::kNone && start.size <= 4) code = encoding::kOneToFourBytes;
-  if (code == encoding::kNone) code = EncodingOfMark(start.bytes, path);
-  if ((code == encoding::kNone || code == encoding::kOneToFourBytes) && charsetSniff &&
+  if (code == Encoding::None && start.size == 0) code = Encoding::ZeroLength;
+  if (code == Encoding::None && start.size <= 4) code = Encoding::OneToFourBytes;
+  if (code == Encoding::None) code = EncodingOfMark(start.bytes, path);
+  if ((code == Encoding::None || code == Encoding::OneToFourBytes) && charsetSniff &&
       IsUtf8Content(start.bytes, start.size)) {
     start.codeBeforeContentCheck = code;
-    code = encoding::kUtf8;
+    code = Encoding::Utf8;
   } else if (LineSniffFindsUtf8(code, path, charsetSniff)) {
-    code = encoding::kUtf8;
+    code = Encoding::Utf8;
   }
   start.code = code;
   return start;
@@ -140,7 +157,7 @@ FileStart ExamineStart(TextView path, bool charsetSniff, size_t sampleBytes) {
 
 struct ByteScan {
   bool notText = false;
-  int lineType = classification::kCrLf;
+  LineType lineType = LineType::CrLf;
 };
 
 // The anomalous-byte scan: bytes below 32 other than tab, backspace, form
@@ -177,9 +194,20 @@ ByteScan ScanBytes(std::string_view bytes, int sampleSize, double threshold, Tex
 
 // A UTF-8 file that needs no byte scan: the flag, and the line type of its
 // sample, so that an LF-only UTF-8 file is read line by line.
-int Utf8LineType(std::string_view sample, TextFileInfo& info) {
+TextFileClass Utf8Text(std::string_view sample, TextFileInfo& info) {
   info.utf8 = true;
-  return LineTypeOfBytes(sample.data(), sample.size());
+  return {TextVerdict::Text, Encoding::Utf8, LineTypeOfBytes(sample.data(), sample.size())};
+}
+
+// A file whose encoding alone decides that it is not read as text (the byte
+// scan never sees it); nullopt for single-byte and UTF-8 files.
+std::optional<TextFileClass> ClassByEncoding(Encoding code) {
+  if (IsUnexamined(code)) return TextFileClass{TextVerdict::Unexamined, code};
+  if (code == Encoding::Rtf) return TextFileClass{TextVerdict::Rtf, code};
+  if (code != Encoding::None && code != Encoding::Utf8) {
+    return TextFileClass{TextVerdict::Unicode, code};
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -195,26 +223,25 @@ bool HasTextExtension(TextView path) {
   return false;
 }
 
-int GetFileEncoding(TextView path, bool charsetSniff) {
+Encoding GetFileEncoding(TextView path, bool charsetSniff) {
   return ExamineStart(path, charsetSniff, charsetSniff ? kUtf8SampleSize : kMarkBytes).code;
 }
 
-int LineTypeOfBytes(const char* bytes, size_t count) {
+LineType LineTypeOfBytes(const char* bytes, size_t count) {
   const bool seenCr = std::memchr(bytes, '\r', count) != nullptr;
   const bool seenLf = std::memchr(bytes, '\n', count) != nullptr;
-  if (seenCr && !seenLf) return classification::kCrOnly;
-  if (seenLf && !seenCr) return classification::kLfOnly;
-  return classification::kCrLf;
+  if (seenCr && !seenLf) return LineType::CrOnly;
+  if (seenLf && !seenCr) return LineType::LfOnly;
+  return LineType::CrLf;
 }
 
-int IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double threshold,
-               bool charsetSniff) {
+TextFileClass IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double threshold,
+                         bool charsetSniff) {
   const size_t scanSize = sampleSize > 0 ? static_cast<size_t>(sampleSize) : 0;
   const FileStart start =
       ExamineStart(path, charsetSniff, std::max(scanSize, charsetSniff ? kUtf8SampleSize : 0));
-  const int code = start.code;
-  if (code < 0 || code == encoding::kRtf) return code;
-  if (code != encoding::kNone && code != encoding::kUtf8) return classification::kUnicode;
+  const Encoding code = start.code;
+  if (const std::optional<TextFileClass> decided = ClassByEncoding(code)) return *decided;
 
   const std::string_view sample = std::string_view(start.bytes).substr(0, scanSize);
   // A file found UTF-8 by a mark or the charset sniff skips the byte scan,
@@ -222,8 +249,8 @@ int IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double thresho
   // larger file found UTF-8 by its bytes alone must still pass the scan: the
   // content check decides how a file is decoded, never whether a file that is
   // not text gets read.
-  const bool foundByContent = start.codeBeforeContentCheck == encoding::kNone;
-  if (code == encoding::kUtf8 && !foundByContent) return Utf8LineType(sample, info);
+  const bool foundByContent = start.codeBeforeContentCheck == Encoding::None;
+  if (code == Encoding::Utf8 && !foundByContent) return Utf8Text(sample, info);
   TextFileInfo scanned = info;
   scanned.percent = 0.0;
   scanned.firstBadByte = 32;
@@ -231,14 +258,14 @@ int IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double thresho
       sample.empty() ? ByteScan{} : ScanBytes(sample, sampleSize, threshold, scanned);
   // The content check spared the sniff of the first lines; when the scan
   // refuses the file, that sniff still has its say, as without the check.
-  if (scan.notText && foundByContent && LineSniffFindsUtf8(encoding::kNone, path, true)) {
-    return Utf8LineType(sample, info);
+  if (scan.notText && foundByContent && LineSniffFindsUtf8(Encoding::None, path, true)) {
+    return Utf8Text(sample, info);
   }
   info = scanned;
-  if (sample.empty()) return encoding::kZeroLength;
-  if (scan.notText) return classification::kNotText;
-  if (code == encoding::kUtf8) info.utf8 = true;
-  return scan.lineType;
+  if (sample.empty()) return {TextVerdict::Unexamined, Encoding::ZeroLength};
+  if (scan.notText) return {TextVerdict::NotText, code};
+  if (code == Encoding::Utf8) info.utf8 = true;
+  return {TextVerdict::Text, code, scan.lineType};
 }
 
 }  // namespace velt

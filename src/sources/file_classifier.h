@@ -19,38 +19,56 @@ inline constexpr int64_t kHintSizeLimit = 102400;
 // How much of a file the UTF-8 content check examines.
 inline constexpr size_t kUtf8SampleSize = 65536;
 
-// Results of GetFileEncoding.
-namespace encoding {
-inline constexpr int kEmptyName = -5;
-inline constexpr int kMissing = -1;
-inline constexpr int kZeroLength = -2;
-inline constexpr int kPermissionDenied = -3;
-inline constexpr int kOneToFourBytes = -4;
-inline constexpr int kCannotOpen = -9;
-inline constexpr int kNone = 0;
-inline constexpr int kUtf16Le = 1;
-inline constexpr int kUtf16Be = 2;
-inline constexpr int kUtf8 = 3;
-inline constexpr int kUtf32Be = 5;
-inline constexpr int kRtf = 6;
-}  // namespace encoding
+// What GetFileEncoding finds: why the file could not be examined, or the
+// encoding its first bytes show.
+enum class Encoding {
+  EmptyName,         // no path was given
+  Missing,           // no such file
+  ZeroLength,        // the file has no bytes
+  PermissionDenied,  // the file may not be read
+  OneToFourBytes,    // the file holds only 1 to 4 bytes, too few for a mark
+  CannotOpen,        // not a regular file, or opening or reading it failed
+  None,              // no mark: single-byte (Windows-1252) text
+  Utf16Le,           // UTF-16, little-endian
+  Utf16Be,           // UTF-16, big-endian
+  Utf8,              // UTF-8 (by mark, charset sniff or content check)
+  Utf32Be,           // UTF-32, big-endian
+  Rtf,               // an RTF document ("{\\rtf")
+};
 
-// Results of IsTextFile besides the negative codes and kRtf passed through.
-namespace classification {
-inline constexpr int kNotText = 0;
-inline constexpr int kCrLf = 1;    // CR LF line ends, or none at all
-inline constexpr int kLfOnly = 2;  // "Unix-type"
-inline constexpr int kCrOnly = 3;  // "Macintosh-type"
-inline constexpr int kUnicode = 7;
-}  // namespace classification
+// How the lines of a text file end.
+enum class LineType {
+  CrLf,    // CR LF, or no line ends at all
+  LfOnly,  // LF alone ("Unix-type")
+  CrOnly,  // CR alone ("Macintosh-type")
+};
 
-// The encoding code of the file at path (paths are texts; "/" separates).
-// With charsetSniff, a file of a text extension is UTF-8 when one of its first
-// ten non-empty lines declares it or holds the lead bytes E2 80 of UTF-8
-// punctuation; and any file that no mark identifies (code 0 or
-// kOneToFourBytes) is UTF-8 when its first kUtf8SampleSize bytes are valid
-// UTF-8 with at least one character beyond ASCII.
-int GetFileEncoding(TextView path, bool charsetSniff);
+// What IsTextFile makes of a file.
+enum class TextVerdict {
+  Text,        // a text file: lineType tells how its lines end
+  NotText,     // too many anomalous bytes: not a text file
+  Unicode,     // UTF-16 or UTF-32, a Unicode encoding other than UTF-8
+  Rtf,         // an RTF document
+  Unexamined,  // the file could not be examined: encoding tells why
+};
+
+struct TextFileClass {
+  TextVerdict verdict = TextVerdict::Text;
+  // The encoding found; for Unexamined the reason (ZeroLength also when no
+  // bytes could be scanned).
+  Encoding encoding = Encoding::None;
+  LineType lineType = LineType::CrLf;  // CrLf unless the verdict is Text
+
+  bool operator==(const TextFileClass&) const = default;
+};
+
+// The encoding of the file at path (paths are texts; "/" separates). With
+// charsetSniff, a file of a text extension is UTF-8 when one of its first ten
+// non-empty lines declares it or holds the lead bytes E2 80 of UTF-8
+// punctuation; and any file that no mark identifies (None or OneToFourBytes)
+// is UTF-8 when its first kUtf8SampleSize bytes are valid UTF-8 with at least
+// one character beyond ASCII.
+Encoding GetFileEncoding(TextView path, bool charsetSniff);
 
 // True for the extensions txt, log, xml, htm, html, shtm, shtml, xhtm, xhtml,
 // csv and prn (compared lower-cased).
@@ -67,12 +85,12 @@ struct TextFileInfo {
 // the first lines reads for itself when needed). A UTF-8 file by mark or
 // charset sniff returns its line type without being refused for anomalous
 // bytes; a file found UTF-8 by the content check alone goes through the byte
-// scan first, like a file of code 0.
-int IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double threshold,
-               bool charsetSniff);
+// scan first, like a file without a mark.
+TextFileClass IsTextFile(TextView path, int sampleSize, TextFileInfo& info, double threshold,
+                         bool charsetSniff);
 
-// The line type of the first sampleSize bytes of a file that holds no
-// anomalous-byte verdict: 1 (CR LF or none), 2 (LF only) or 3 (CR only).
-int LineTypeOfBytes(const char* bytes, size_t count);
+// The line type of the first bytes of a file: CR LF (or none), LF only or CR
+// only.
+LineType LineTypeOfBytes(const char* bytes, size_t count);
 
 }  // namespace velt

@@ -39,11 +39,20 @@ Text NotTextMessage(const NumberFormat& numbers, TextView path, const TextFileIn
   return text;
 }
 
-Text LineTypeNotice(int lineType, bool utf8) {
-  if (lineType == classification::kLfOnly) return u"This is a Unix-type file.";
-  if (lineType == classification::kCrOnly) return u"This is a Macintosh-type file.";
-  if (lineType == classification::kCrLf && utf8) return u"This is a UTF-8 text file.";
-  return Text();
+Text LineTypeNotice(LineType lineType, bool utf8) {
+  switch (lineType) {
+    case LineType::LfOnly:
+      return u"This is a Unix-type file.";
+    case LineType::CrOnly:
+      return u"This is a Macintosh-type file.";
+    case LineType::CrLf:
+      break;
+  }
+  return utf8 ? u"This is a UTF-8 text file." : Text();
+}
+
+FileReadOutcome InputRefused(InputFileStatus input) {
+  return {FileReadStatus::InputRefused, input};
 }
 
 // One call of DoItFromFile: its stages in order, with what they share.
@@ -64,30 +73,32 @@ class FileReading {
     if (publishedFile_) state_.currentFile.clear();
   }
 
-  int Run() {
-    if (const int code = CheckName(); code != 0) return code;
-    if (OutputIsInput()) return input_file::kOutputIsInput;
+  FileReadOutcome Run() {
+    const InputFileStatus input = CheckName();
+    if (input != InputFileStatus::Ok) return InputRefused(input);
+    if (OutputIsInput()) return InputRefused(InputFileStatus::OutputIsInput);
     isDocx_ = IsDocxFile(run_, path_);
-    if (!AskAboutLargeFile()) return file_result::kLargeFileCancelled;
+    if (!AskAboutLargeFile()) return {FileReadStatus::LargeFileCancelled};
     // The output file may have been chosen just now.
-    if (OutputIsInput()) return input_file::kOutputIsInput;
+    if (OutputIsInput()) return InputRefused(InputFileStatus::OutputIsInput);
     StartSingleFileRun();
     if (isDocx_) {
       // Counting and listing passes take a document as it is; only reading
       // extracts it (and asks its questions).
       if (!CountingOrListing()) {
-        if (const int code = DocxFirstPass(context_, path_); code != 0) return code;
+        const FileReadStatus status = DocxFirstPass(context_, path_);
+        if (status != FileReadStatus::Read) return {status};
       }
-    } else if (const std::optional<int> code = Classify()) {
-      return *code;
+    } else if (const std::optional<FileReadOutcome> refused = Classify()) {
+      return *refused;
     }
     SwitchOff7BitForUtf8();
-    if (const std::optional<int> code = NoteFolderFile()) return *code;
-    if (CountingOrListing()) return 0;
+    if (!NoteFolderFile()) return {FileReadStatus::TextboxFull};
+    if (CountingOrListing()) return {};
     PrepareForReading();
-    const int result = ReadWithErrorTrap();
+    const FileReadOutcome outcome = ReadWithErrorTrap();
     Finish();
-    return result;
+    return outcome;
   }
 
  private:
@@ -95,7 +106,7 @@ class FileReading {
 
   // The file to read names a readable file: in a folder pass the walk's
   // current file, otherwise the (trimmed) input box.
-  int CheckName() {
+  InputFileStatus CheckName() {
     if (settings_.source == Source::Folder) {
       path_ = state_.currentFile;
     } else {
@@ -107,20 +118,20 @@ class FileReading {
     }
     if (path_.empty()) {
       run_.stopRequested = true;
-      return input_file::kZeroLength;
+      return InputFileStatus::ZeroLength;
     }
-    const int code = CheckInputFileName(context_, path_);
-    if (code != 0) {
-      if (code == input_file::kEndsWithSlash || code == input_file::kMissing) {
+    const InputFileStatus status = CheckInputFileName(context_, path_);
+    if (status != InputFileStatus::Ok) {
+      if (status == InputFileStatus::EndsWithSlash || status == InputFileStatus::Missing) {
         run_.stopRequested = false;
       }
-      return code;
+      return status;
     }
     native_ = NativePath(path_);
     extension_ = LowerExtension(path_);
     singleFile_ = settings_.source == Source::SingleFile;
     fileSize_ = FileSizeOf(native_);
-    return 0;
+    return InputFileStatus::Ok;
   }
 
   // Output to file is on and names the input file (which writing the report
@@ -163,42 +174,57 @@ class FileReading {
     shell_.window.Repaint(ControlId::frmMain);
   }
 
-  // Classifies the file; a result when it is not to be read.
-  std::optional<int> Classify() {
+  // Classifies the file; an outcome when it is not to be read. A file of any
+  // other verdict (RTF, UTF-16 or UTF-32, 1 to 4 bytes) is read byte by byte
+  // with CR LF line ends.
+  std::optional<FileReadOutcome> Classify() {
     shell_.window.SetCaption(ControlId::lblXMLsize, u"");
-    const int code = IsTextFile(path_, kSampleSize, info_, kFileSourceThreshold, true);
-    if (code == encoding::kMissing) {
-      // The file went away since it was checked (a folder scan goes on).
-      run_.stopRequested = false;
-      return input_file::kMissing;
-    }
-    if (code == encoding::kZeroLength) {
-      if (singleFile_) {
-        shell_.Message(MessageId::ZeroLengthFile, u"Invalid input file",
-                       u"This is a zero-length file.", MessageIcon::Information);
+    const TextFileClass found = IsTextFile(path_, kSampleSize, info_, kFileSourceThreshold, true);
+    if (found.verdict == TextVerdict::NotText) return RefuseNotText();
+    if (found.verdict == TextVerdict::Unexamined) {
+      if (const std::optional<FileReadOutcome> refused = RefuseUnexamined(found.encoding)) {
+        return refused;
       }
-      return file_result::kZeroLength;
     }
-    if (code == encoding::kPermissionDenied) {
-      if (singleFile_) {
-        shell_.Message(MessageId::FileCannotBeOpened, u"Invalid input file",
-                       u"This file cannot be opened.", MessageIcon::Information);
-      }
-      return file_result::kCannotOpen;
-    }
-    if (code == classification::kNotText) {
-      if (!singleFile_) {
-        run_.stopRequested = false;
-        return 0;
-      }
-      shell_.Message(MessageId::InputFileNotText, u"Not a text file",
-                     NotTextMessage(shell_.numbers, path_, info_, fileSize_),
-                     MessageIcon::Information);
-      context_.hooks.ClearTextbox();
-      return file_result::kNotText;
-    }
-    lineType_ = code >= 1 && code <= 3 ? code : classification::kCrLf;
+    lineType_ = found.lineType;
     return std::nullopt;
+  }
+
+  // A file that vanished, is empty or may not be read.
+  std::optional<FileReadOutcome> RefuseUnexamined(Encoding reason) {
+    switch (reason) {
+      case Encoding::Missing:
+        // The file went away since it was checked (a folder scan goes on).
+        run_.stopRequested = false;
+        return InputRefused(InputFileStatus::Missing);
+      case Encoding::ZeroLength:
+        if (singleFile_) {
+          shell_.Message(MessageId::ZeroLengthFile, u"Invalid input file",
+                         u"This is a zero-length file.", MessageIcon::Information);
+        }
+        return FileReadOutcome{FileReadStatus::ZeroLength};
+      case Encoding::PermissionDenied:
+        if (singleFile_) {
+          shell_.Message(MessageId::FileCannotBeOpened, u"Invalid input file",
+                         u"This file cannot be opened.", MessageIcon::Information);
+        }
+        return FileReadOutcome{FileReadStatus::CannotOpen};
+      default:
+        return std::nullopt;
+    }
+  }
+
+  // Not a text file: a folder scan passes over it, a single file is reported.
+  FileReadOutcome RefuseNotText() {
+    if (!singleFile_) {
+      run_.stopRequested = false;
+      return {};
+    }
+    shell_.Message(MessageId::InputFileNotText, u"Not a text file",
+                   NotTextMessage(shell_.numbers, path_, info_, fileSize_),
+                   MessageIcon::Information);
+    context_.hooks.ClearTextbox();
+    return {FileReadStatus::NotText};
   }
 
   // UTF-8 text keeps its accented letters: "Allow only 7-bit ASCII" is off
@@ -211,15 +237,16 @@ class FileReading {
     shell_.window.SetVisible(ControlId::lblTotalNumOccurrences, true);
   }
 
-  // The folder source lists the file and advances its counters.
-  std::optional<int> NoteFolderFile() {
+  // The folder source lists the file and advances its counters. False when
+  // the list no longer fits the text window.
+  bool NoteFolderFile() {
     run_.stopRequested = false;
-    if (settings_.source != Source::Folder) return std::nullopt;
+    if (settings_.source != Source::Folder) return true;
     if (!ListAndCountFolderFile(context_, path_, fileSize_)) {
       run_.stopRequested = true;
-      return file_result::kTextboxFull;
+      return false;
     }
-    return std::nullopt;
+    return true;
   }
 
   // Word store, markup mode and line-type notice for the reading.
@@ -235,10 +262,10 @@ class FileReading {
     }
   }
 
-  // Reads the lines; a run-time error is reported and its number returned.
-  int ReadWithErrorTrap() {
+  // Reads the lines; a run-time error is reported and returned.
+  FileReadOutcome ReadWithErrorTrap() {
     try {
-      return ReadFile();
+      return {ReadFile()};
     } catch (const RunErrorException& e) {
       return Report(e.error());
     } catch (const std::bad_alloc&) {
@@ -246,19 +273,19 @@ class FileReading {
     }
   }
 
-  int Report(const RunError& error) {
+  FileReadOutcome Report(const RunError& error) {
     context_.hooks.ReportError(error.number, error.description, u"DoItFromFile");
-    return error.number;
+    return {FileReadStatus::RunError, InputFileStatus::Ok, error.number};
   }
 
-  int ReadFile() {
+  FileReadStatus ReadFile() {
     const bool showProgress = state_.readingFiles && fileSize_ > kProgressSizeLimit;
     if (showProgress) StartProgressBar(shell_.window);
     context_.hooks.Scanner().commentState = -1;
     std::string readPath = native_;
     if (isDocx_) {
-      const int code = PrepareDocxText(context_, path_, docx_);
-      if (code != 0 || docx_.textPath.empty()) return code;
+      const FileReadStatus status = PrepareDocxText(context_, path_, docx_);
+      if (status != FileReadStatus::Read || docx_.textPath.empty()) return status;
       readPath = docx_.textPath;
       lineType_ = docx_.lineType;
       info_.utf8 = info_.utf8 || docx_.utf8;
@@ -268,7 +295,7 @@ class FileReading {
     options.htmlHeadPossible = extension_.find(u"htm") != Text::npos;
     options.progressFileSize = showProgress ? fileSize_ : 0;
     FeedFileLines(context_, readPath, options, info_.utf8);
-    return 0;
+    return FileReadStatus::Read;
   }
 
   // What the window shows once the file is read.
@@ -295,7 +322,7 @@ class FileReading {
   bool isDocx_ = false;
   bool publishedFile_ = false;  // this call set SourceState::currentFile
   int64_t fileSize_ = 0;
-  int lineType_ = classification::kCrLf;
+  LineType lineType_ = LineType::CrLf;
   TextFileInfo info_;
   std::optional<bool> saved7bit_;
   DocxText docx_;
@@ -303,7 +330,7 @@ class FileReading {
 
 }  // namespace
 
-int DoItFromFile(SourceContext& context) {
+FileReadOutcome DoItFromFile(SourceContext& context) {
   return FileReading(context).Run();
 }
 

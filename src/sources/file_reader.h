@@ -2,22 +2,32 @@
 // scan) and feeding its prepared lines to the word scanner.
 #pragma once
 
+#include "sources/input_checks.h"
 #include "sources/source_hooks.h"
 
 namespace velt {
 
-// Results of DoItFromFile besides the input-name codes 1 to 4 and run-time
-// error numbers.
-namespace file_result {
-inline constexpr int kRead = 0;
-inline constexpr int kLargeFileCancelled = 5;
-inline constexpr int kNotText = 6;
-inline constexpr int kZeroLength = 10;
-inline constexpr int kCannotOpen = 11;
-inline constexpr int kTextboxFull = 12;
-inline constexpr int kDocxFailed = 13;
-inline constexpr int kDocxTextNotWritten = 14;
-}  // namespace file_result
+// What became of a file DoItFromFile was asked to read.
+enum class FileReadStatus {
+  Read,                // read, or skipped without complaint
+  InputRefused,        // the input name failed its check (see FileReadOutcome::input)
+  LargeFileCancelled,  // the question about a large input file was cancelled
+  NotText,             // not a text file (reported for the single-file source)
+  ZeroLength,          // the file has no bytes
+  CannotOpen,          // the file may not be read
+  TextboxFull,         // the folder's file list no longer fits the text window
+  DocxFailed,          // the DOCX body was refused (its messages shown)
+  DocxTextNotWritten,  // the text file of a DOCX document could not be written
+  RunError,            // a run-time error was reported (see FileReadOutcome::errorNumber)
+};
+
+struct FileReadOutcome {
+  FileReadStatus status = FileReadStatus::Read;
+  InputFileStatus input = InputFileStatus::Ok;  // for InputRefused
+  int errorNumber = 0;                          // for RunError
+
+  bool operator==(const FileReadOutcome&) const = default;
+};
 
 // A single file larger than this, counted without an output file, brings the
 // question whether to name one first. The text window holds 20,000,000
@@ -28,10 +38,9 @@ inline constexpr int64_t kProgressSizeLimit = 10240;
 
 // Reads one file: in a folder pass the walk's current file
 // (SourceState::currentFile), otherwise the file named in the input-file box,
-// which is then published as the current file while it is read. Returns 0
-// when the file was read or skipped without complaint, otherwise a result code
-// of file_result or input_file, or the number of a run-time error (reported as
-// "DoItFromFile").
-int DoItFromFile(SourceContext& context);
+// which is then published as the current file while it is read. A run-time
+// error met while reading is reported (as "DoItFromFile") before it is
+// returned.
+FileReadOutcome DoItFromFile(SourceContext& context);
 
 }  // namespace velt

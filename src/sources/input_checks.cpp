@@ -57,45 +57,45 @@ void ShowTextSize(Shell& shell, int64_t bytes) {
   shell.window.SetCaption(ControlId::lblXMLsize, u"Text: " + SizeLabelText(shell.numbers, bytes));
 }
 
-int CheckInputFileName(SourceContext& context, TextView path) {
+InputFileStatus CheckInputFileName(SourceContext& context, TextView path) {
   const Text trimmed = TrimSpaces(path);
-  int code = input_file::kOk;
+  InputFileStatus status = InputFileStatus::Ok;
   FileFacts facts;
   if (EndsWith(trimmed, u"/")) {
-    code = input_file::kEndsWithSlash;
+    status = InputFileStatus::EndsWithSlash;
     if (!context.run.startUpCompleted) context.settings.filePaths[0].clear();
   } else {
     facts = FactsOf(trimmed);
-    if (!facts.exists) code = input_file::kMissing;
+    if (!facts.exists) status = InputFileStatus::Missing;
   }
-  if (code != input_file::kOk) {
+  if (status != InputFileStatus::Ok) {
     ClearSizeLabels(context.shell.window);
-    return code;
+    return status;
   }
-  if (facts.size == 0) code = input_file::kZeroLength;
+  if (facts.size == 0) status = InputFileStatus::ZeroLength;
   const SourceState& state = context.state;
   if (!(state.listingFiles && !state.countingFiles)) ShowFileSize(context.shell, facts.size);
-  return code;
+  return status;
 }
 
-void ShowInputFileMessage(Shell& shell, const Settings& settings, int code) {
+void ShowInputFileMessage(Shell& shell, const Settings& settings, InputFileStatus status) {
   // "Does not exist" and "zero-length" are also what a folder, a FIFO or a
   // link loop would get; those are told as what they are.
   const Text input = TrimSpaces(settings.filePaths[0]);
-  if ((code == input_file::kMissing || code == input_file::kZeroLength) && !input.empty() &&
-      RefuseNonFile(shell, input)) {
+  if ((status == InputFileStatus::Missing || status == InputFileStatus::ZeroLength) &&
+      !input.empty() && RefuseNonFile(shell, input)) {
     return;
   }
-  switch (code) {
-    case input_file::kEndsWithSlash:
+  switch (status) {
+    case InputFileStatus::EndsWithSlash:
       shell.Message(MessageId::InvalidInputFileSpecification, u"Invalid input",
                     u"Invalid input file specification.", MessageIcon::Exclamation);
       break;
-    case input_file::kMissing:
+    case InputFileStatus::Missing:
       shell.Message(MessageId::InputFileMissing, u"File not found", u"Input file does not exist.",
                     MessageIcon::Exclamation);
       break;
-    case input_file::kZeroLength:
+    case InputFileStatus::ZeroLength:
       if (input.empty()) {
         shell.Message(MessageId::InputFileNotSpecified, u"Error", u"Input file not specified.",
                       MessageIcon::Exclamation);
@@ -104,12 +104,12 @@ void ShowInputFileMessage(Shell& shell, const Settings& settings, int code) {
                       MessageIcon::Exclamation);
       }
       break;
-    case input_file::kOutputIsInput:
+    case InputFileStatus::OutputIsInput:
       shell.Message(MessageId::OutputIsInput, u"Error",
                     u"The output file cannot be the same as the input file.",
                     MessageIcon::Exclamation);
       break;
-    default:
+    case InputFileStatus::Ok:
       break;
   }
 }

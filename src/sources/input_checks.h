@@ -7,23 +7,24 @@
 
 namespace velt {
 
-// Results of CheckInputFileName, also results 1 to 4 of DoItFromFile.
-namespace input_file {
-inline constexpr int kOk = 0;
-inline constexpr int kEndsWithSlash = 1;  // a folder, not a file
-inline constexpr int kMissing = 2;
-inline constexpr int kZeroLength = 3;  // also: no input file named
-inline constexpr int kOutputIsInput = 4;
-}  // namespace input_file
+// What CheckInputFileName finds; the input-name problems DoItFromFile meets.
+enum class InputFileStatus {
+  Ok,             // names a file with bytes to read
+  EndsWithSlash,  // ends with "/": a folder, not a file
+  Missing,        // no such file (or a folder)
+  ZeroLength,     // the file is empty; also: no input file named
+  OutputIsInput,  // the output file is the input file
+};
 
 // Checks the (trimmed) path and refreshes the size labels. At start-up a path
 // ending with "/" also empties the input box.
-int CheckInputFileName(SourceContext& context, TextView path);
+InputFileStatus CheckInputFileName(SourceContext& context, TextView path);
 
-// The message for codes 1 to 4. Codes 2 and 3 for an input box naming a
-// folder, a FIFO, socket or device, or a path that cannot be reached (a link
-// loop) get a message that says so instead ("Invalid input file").
-void ShowInputFileMessage(Shell& shell, const Settings& settings, int code);
+// The message for a status other than Ok. Missing and ZeroLength for an input
+// box naming a folder, a FIFO, socket or device, or a path that cannot be
+// reached (a link loop) get a message that says so instead ("Invalid input
+// file").
+void ShowInputFileMessage(Shell& shell, const Settings& settings, InputFileStatus status);
 
 // The first step of a count: the chosen source has something to read. An
 // input file that is no regular file is refused with its reason.

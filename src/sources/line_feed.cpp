@@ -56,8 +56,8 @@ TextView TrimLineEnds(TextView line, bool atStart, bool atEnd) {
 // splitting and decoding the line (measured on a 100 MB file).
 class FileProgress {
  public:
-  FileProgress(WindowModel& window, int lineType, int64_t fileSize)
-      : window_(window), lineType_(lineType), fileSize_(fileSize) {}
+  FileProgress(WindowModel& window, bool lfOnly, int64_t fileSize)
+      : window_(window), lfOnly_(lfOnly), fileSize_(fileSize) {}
 
   void AfterLine(int64_t lineLength) {
     if (fileSize_ <= 0) return;
@@ -65,16 +65,16 @@ class FileProgress {
     bytesRead_ += lineLength + 2;
     int64_t filled = RoundHalfEven(kProgressBarWidth * static_cast<double>(bytesRead_) /
                                    static_cast<double>(fileSize_));
-    if (lineType_ == 2) filled = RoundHalfEven(static_cast<double>(filled) * 1.2);
+    if (lfOnly_) filled = RoundHalfEven(static_cast<double>(filled) * 1.2);
     filled = std::min<int64_t>(filled, kProgressBarWidth);
     if (filled == shown_) return;
     shown_ = filled;
-    ShowFileProgress(window_, lineType_, before, lineLength, fileSize_);
+    ShowFileProgress(window_, lfOnly_, before, lineLength, fileSize_);
   }
 
  private:
   WindowModel& window_;
-  int lineType_;
+  bool lfOnly_;
   int64_t fileSize_;
   int64_t bytesRead_ = 0;
   int64_t shown_ = -1;
@@ -112,11 +112,12 @@ void FeedFileLines(SourceContext& context, const std::string& path, const LineFe
                    bool& utf8) {
   Shell& shell = context.shell;
   const Settings& settings = context.settings;
-  LineSource source(path, options.lineType == 2);
+  const bool lfOnly = options.lineType == LineType::LfOnly;
+  LineSource source(path, lfOnly);
   Text line;
   bool headSkipped = false;
   bool atLineStart = true;
-  FileProgress progress(shell.window, options.lineType, options.progressFileSize);
+  FileProgress progress(shell.window, lfOnly, options.progressFileSize);
   while (true) {
     shell.pump.Yield();
     if (context.run.stopRequested) return;

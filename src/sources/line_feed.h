@@ -5,14 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "sources/file_classifier.h"
 #include "sources/source_hooks.h"
 
 namespace velt {
 
 struct LineFeedOptions {
-  int lineType = 1;               // 2: LF-only lines (read with ReadLfLine)
-  bool htmlHeadPossible = false;  // the extension contains "htm"
-  int64_t progressFileSize = 0;   // > 0: advance the per-file progress bar
+  LineType lineType = LineType::CrLf;  // LfOnly: lines are read with ReadLfLine
+  bool htmlHeadPossible = false;       // the extension contains "htm"
+  int64_t progressFileSize = 0;        // > 0: advance the per-file progress bar
 };
 
 // Reads the file at path (a UTF-8 byte-order mark at its start is dropped)

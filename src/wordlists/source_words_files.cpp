@@ -34,8 +34,8 @@ class ReaderLines final : public WordsFileLines {
 }  // namespace
 
 bool SourceWordsFiles::CheckTextFile(const Text& path, bool& utf8) {
-  int code = 0;
-  return velt::CheckTextFile(shell_, hooks_, path, true, utf8, code, false);
+  TextFileClass found;
+  return velt::CheckTextFile(shell_, hooks_, path, true, utf8, found, false);
 }
 
 std::unique_ptr<WordsFileLines> SourceWordsFiles::OpenLines(const Text& path, RunError& error) {

@@ -15,6 +15,7 @@ class RecordingCountObserver final : public CountObserver {
   explicit RecordingCountObserver(Engine& engine) : window_(engine) {}
 
   std::vector<std::string> steps;
+  FileReadOutcome refused;  // the outcome of the last FileRefused
 
   void Started() override { Step("Started", &CountWindow::Started); }
   void NotStarted() override { Step("NotStarted", &CountWindow::NotStarted); }
@@ -26,9 +27,10 @@ class RecordingCountObserver final : public CountObserver {
     window_.FileReading(path);
   }
   void FileRead() override { Step("FileRead", &CountWindow::FileRead); }
-  void FileRefused(int code) override {
-    steps.push_back("FileRefused(" + std::to_string(code) + ")");
-    window_.FileRefused(code);
+  void FileRefused(const FileReadOutcome& outcome) override {
+    steps.push_back("FileRefused");
+    refused = outcome;
+    window_.FileRefused(outcome);
   }
   void ClipboardReading() override { Step("ClipboardReading", &CountWindow::ClipboardReading); }
   void ClipboardEmpty() override { Step("ClipboardEmpty", &CountWindow::ClipboardEmpty); }
@@ -277,7 +279,9 @@ TEST_F(EngineTest, CountStepsOfSourcesThatGiveNothing) {
   UseFile(Write("empty.txt", ""), 2, 3, 2);
   engine_->Count(emptyFile);
   ASSERT_EQ(emptyFile.steps.size(), 8u);
-  EXPECT_EQ(emptyFile.steps[5].rfind("FileRefused(", 0), 0u);
+  EXPECT_EQ(emptyFile.steps[5], "FileRefused");
+  EXPECT_EQ(emptyFile.refused,
+            (FileReadOutcome{FileReadStatus::InputRefused, InputFileStatus::ZeroLength}));
   EXPECT_EQ(session().textWindow.text(), u"Input file is zero length!");
 
   RecordingCountObserver folder(*engine_);
@@ -291,6 +295,18 @@ TEST_F(EngineTest, CountStepsOfSourcesThatGiveNothing) {
   EXPECT_EQ(folder.steps, (Steps{"Started", "RunStarted", "ReadingStarted", "NoFilesFound",
                                  "Ended(folder)", "Finished"}));
   EXPECT_FALSE(engine_->CountReachedListing());
+}
+
+// Only an input-name problem brings the input message: a run-time error is
+// never taken for one, whatever its number (2 is ENOENT).
+TEST_F(EngineTest, OnlyAnInputProblemOfARefusedFileBringsTheInputMessage) {
+  CountWindow window(*engine_);
+  settings().filePaths[0] = FromUtf8(Write("in.txt", "some words\r\n"));
+  window.FileRefused({FileReadStatus::RunError, InputFileStatus::Ok, 2});
+  window.FileRefused({FileReadStatus::NotText});
+  EXPECT_TRUE(dialogs_.messages.empty());
+  window.FileRefused({FileReadStatus::InputRefused, InputFileStatus::Missing});
+  EXPECT_EQ(dialogs_.Ids(), std::vector<MessageId>{MessageId::InputFileMissing});
 }
 
 TEST_F(EngineTest, CountStepsAfterAStop) {

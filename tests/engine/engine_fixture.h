@@ -35,7 +35,7 @@ class ActingPump final : public EventPump {
 class EngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_GT(texts_.Load(std::string(VELT_DATA_DIR) + "/velt.dat"), 0);
+    ASSERT_GT(texts_.Load(std::string(VELT_DATA_DIR) + "/velt.dat").entries, 0);
     engine_ = std::make_unique<Engine>(
         Seams{dialogs_, view_, pump_, clipboard_}, texts_,
         EngineOptions{VELT_DATA_DIR, (dir_ / "state.usr").string(), NumberFormat()});

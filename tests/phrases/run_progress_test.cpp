@@ -29,18 +29,18 @@ TEST(ProgressBar, CaptionsAndRounding) {
   EXPECT_EQ(window.Get(ControlId::lblTotalNumOccurrences).align, Align::Left);
   // 40 * 50 / 400 = 5 exactly; 40 * 5 / 400 = 0.5 rounds to 0 (halves to even).
   int64_t bytes = 48;
-  ShowFileProgress(window, 1, bytes, 0, 400);
+  ShowFileProgress(window, false, bytes, 0, 400);
   EXPECT_EQ(bytes, 50);
   EXPECT_EQ(window.Get(ControlId::lblTotalNumOccurrences).caption, ProgressBarCaption(5));
   bytes = 3;
-  ShowFileProgress(window, 1, bytes, 0, 400);
+  ShowFileProgress(window, false, bytes, 0, 400);
   EXPECT_EQ(window.Get(ControlId::lblTotalNumOccurrences).caption, ProgressBarCaption(0));
   // LF-only lines go 1.2 times as far, capped at the bar's width.
   bytes = 48;
-  ShowFileProgress(window, 2, bytes, 0, 400);
+  ShowFileProgress(window, true, bytes, 0, 400);
   EXPECT_EQ(window.Get(ControlId::lblTotalNumOccurrences).caption, ProgressBarCaption(6));
   bytes = 398;
-  ShowFileProgress(window, 2, bytes, 0, 400);
+  ShowFileProgress(window, true, bytes, 0, 400);
   EXPECT_EQ(window.Get(ControlId::lblTotalNumOccurrences).caption, ProgressBarCaption(40));
   ResetProgressLabel(window);
   EXPECT_EQ(window.Get(ControlId::lblTotalNumOccurrences).caption, u"");

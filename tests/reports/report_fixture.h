@@ -50,7 +50,7 @@ class ReportTest : public ::testing::Test {
  protected:
   ReportTest()
       : shell(Seams{dialogs, view, pump, clipboard}, texts, VELT_DATA_DIR, NumberFormat{}) {
-    EXPECT_GT(texts.Load(UiTextFilePath(VELT_DATA_DIR)), 0);
+    EXPECT_GT(texts.Load(UiTextFilePath(VELT_DATA_DIR)).entries, 0);
     shell.textWindow.SetLimit(TextWindowLimit(state.textWindowCapacity));
     run.startUpCompleted = true;
     settings.ignoreShortWords = false;

@@ -60,7 +60,7 @@ TEST_F(SettingsFilesTest, SavedFileLoadsBackEveryField) {
   EXPECT_TRUE(open.mustExist);
   ASSERT_EQ(loadFrom, Path("mine.velt"));
   const RestoreResult result = LoadSettingsFile(context, PathToNative(*loadFrom));
-  EXPECT_EQ(result.code, restore_result::kRestored);
+  EXPECT_EQ(result.status, RestoreStatus::Restored);
   EXPECT_EQ(settings, NonDefaultSettings());
   EXPECT_TRUE(restoringSeen);
   EXPECT_FALSE(restoring);

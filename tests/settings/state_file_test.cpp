@@ -103,16 +103,16 @@ TEST(StateLocationTest, DefaultPath) {
 }
 
 TEST_F(StateFileTest, MissingFileChangesNothing) {
-  EXPECT_EQ(RestoreFrom(dir / "none.velt").code, restore_result::kFileMissing);
-  EXPECT_EQ(stateFile.RestoreSavedState({settings, dialogs, hooks}).code,
-            restore_result::kFileMissing);
+  EXPECT_EQ(RestoreFrom(dir / "none.velt").status, RestoreStatus::FileMissing);
+  EXPECT_EQ(stateFile.RestoreSavedState({settings, dialogs, hooks}).status,
+            RestoreStatus::FileMissing);
   EXPECT_EQ(settings, Settings{});
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(hooks.calls.empty());
 }
 
 TEST_F(StateFileTest, CompleteRestoreAndTheWordsFileQuestion) {
-  EXPECT_EQ(Restore(JoinLines(NonDefaultLines())).code, restore_result::kRestored);
+  EXPECT_EQ(Restore(JoinLines(NonDefaultLines())).status, RestoreStatus::Restored);
   EXPECT_EQ(settings, NonDefaultSettings());
   EXPECT_EQ(hooks.calls,
             (Calls{"RememberLastFolder /home/ann/corpus", "PatternBoxSet 0", "PatternBoxSet 1",
@@ -127,11 +127,11 @@ TEST_F(StateFileTest, CompleteRestoreAndTheWordsFileQuestion) {
   EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
 
   hooks.attemptToReadWordsResult = false;
-  EXPECT_EQ(Restore(JoinLines(NonDefaultLines())).code, restore_result::kWordsFileNotLoaded);
+  EXPECT_EQ(Restore(JoinLines(NonDefaultLines())).status, RestoreStatus::WordsFileNotLoaded);
 
   hooks.calls.clear();
   dialogs.answers = {Answer::No};
-  EXPECT_EQ(Restore(JoinLines(NonDefaultLines())).code, restore_result::kRestored);
+  EXPECT_EQ(Restore(JoinLines(NonDefaultLines())).status, RestoreStatus::Restored);
   EXPECT_EQ(settings.wordsFileList.index, -1);
   EXPECT_EQ(settings.wordsFileList.entries.size(), 2u);
   EXPECT_EQ(settings.commonWordsLanguage, 7);
@@ -143,7 +143,7 @@ TEST_F(StateFileTest, CompleteRestoreAndTheWordsFileQuestion) {
 TEST_F(StateFileTest, WhatFollowsAFullRead) {
   // Loading a settings file asks nothing about the words file: it loads the
   // selected one.
-  EXPECT_EQ(Restore(JoinLines(NonDefaultLines()), true).code, restore_result::kRestored);
+  EXPECT_EQ(Restore(JoinLines(NonDefaultLines()), true).status, RestoreStatus::Restored);
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(settings.wordsFileList.index, 1);
   EXPECT_EQ(hooks.calls.back(), "AttemptToReadWords");
@@ -153,35 +153,35 @@ TEST_F(StateFileTest, WhatFollowsAFullRead) {
   lines[2] = "\"\"";
   lines[4] = "  ";
   hooks.calls.clear();
-  EXPECT_EQ(Restore(JoinLines(lines), true).code, restore_result::kRestored);
+  EXPECT_EQ(Restore(JoinLines(lines), true).status, RestoreStatus::Restored);
   EXPECT_FALSE(settings.outputToFileDisabled);
   EXPECT_EQ(Calls(hooks.calls.begin() + 6, hooks.calls.end()),
             (Calls{"DisableOutputSwitch", "FolderBoxLostFocus", "CommitExtraWords",
                    "AttemptToReadWords"}));
 
   // With no file selected, no file's words stay in force; a file that cannot
-  // be loaded gives the restore's code 2.
+  // be loaded leaves WordsFileNotLoaded.
   lines = NonDefaultLines();
   lines[35] = "-1";  // the words-file list's selection
   hooks.calls.clear();
-  EXPECT_EQ(Restore(JoinLines(lines), true).code, restore_result::kRestored);
+  EXPECT_EQ(Restore(JoinLines(lines), true).status, RestoreStatus::Restored);
   EXPECT_EQ(Calls(hooks.calls.end() - 2, hooks.calls.end()),
             (Calls{"ClearFileWordsInForce", "SetWordsToIgnoreNotice"}));
   hooks.attemptToReadWordsResult = false;
-  EXPECT_EQ(Restore(JoinLines(NonDefaultLines()), true).code, restore_result::kWordsFileNotLoaded);
+  EXPECT_EQ(Restore(JoinLines(NonDefaultLines()), true).status, RestoreStatus::WordsFileNotLoaded);
   hooks.attemptToReadWordsResult = true;
 
   for (const size_t line : {7, 8, 30, 31}) {  // lists left without a selection
     lines = NonDefaultLines();
     lines[line - 1] = "-1";
-    EXPECT_EQ(Restore(JoinLines(lines), true).code, restore_result::kListWithoutSelection) << line;
+    EXPECT_EQ(Restore(JoinLines(lines), true).status, RestoreStatus::ListWithoutSelection) << line;
   }
 }
 
 TEST_F(StateFileTest, ShortFiles) {
   for (const std::string& bytes : {JoinLines(NonDefaultLines(), 40), std::string()}) {
     dialogs.messages.clear();
-    EXPECT_EQ(Restore(bytes).code, restore_result::kRestored);
+    EXPECT_EQ(Restore(bytes).status, RestoreStatus::Restored);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].title, u"Error restoring saved state");
     EXPECT_EQ(dialogs.Ids(), (std::vector<MessageId>{MessageId::InputPastEndSetDefaults,
@@ -199,24 +199,24 @@ TEST_F(StateFileTest, ShortFiles) {
   EXPECT_EQ(std::count(hooks.calls.begin(), hooks.calls.end(), "FolderBoxLostFocus"), 0);
 
   dialogs.answers = {Answer::Yes};
-  EXPECT_EQ(Restore("\"/f\"\r\n").code, restore_result::kRestored);
+  EXPECT_EQ(Restore("\"/f\"\r\n").status, RestoreStatus::Restored);
   EXPECT_EQ(hooks.calls.back(), "SetDefaultValues");
 }
 
 TEST_F(StateFileTest, FilesThatCannotBeRestored) {
   RestoreResult result = Restore(JoinLines(NonDefaultLines(), 32) + "100\r\n");
-  EXPECT_EQ(result.code, restore_result::kError);
+  EXPECT_EQ(result.status, RestoreStatus::Error);
   EXPECT_EQ(result.description, u"Invalid data");
   EXPECT_TRUE(settings.only7BitAscii);  // the record before it
   EXPECT_TRUE(dialogs.messages.empty());
 
   fs::create_directory(dir / "folder.velt");
   result = RestoreFrom(dir / "folder.velt");
-  EXPECT_EQ(result.code, restore_result::kError);
+  EXPECT_EQ(result.status, RestoreStatus::Error);
   EXPECT_EQ(result.description, u"Is a directory");
 
   result = Restore("\"/f\"\r\n" + std::string(10 << 20, '7') + "\r\n");
-  EXPECT_EQ(result.code, restore_result::kError);
+  EXPECT_EQ(result.status, RestoreStatus::Error);
   EXPECT_EQ(result.description, u"Invalid data");
   EXPECT_EQ(settings.inputFolder, u"/f");
 
@@ -225,7 +225,7 @@ TEST_F(StateFileTest, FilesThatCannotBeRestored) {
   for (int k = 0; k < 4096; ++k)
     garbage += static_cast<char>(k * 131 % 256);
   std::erase_if(garbage, [](char c) { return c == '\r' || c == '\n' || c == '"' || c == ','; });
-  EXPECT_EQ(Restore(garbage).code, restore_result::kRestored);
+  EXPECT_EQ(Restore(garbage).status, RestoreStatus::Restored);
   EXPECT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(settings.inputFolder, PathFromNative(garbage.substr(garbage.find_first_not_of(' '))));
 }
@@ -246,7 +246,7 @@ TEST_F(StateFileTest, PermissionsAreRespected) {
   ::chmod(file.c_str(), 0);
   RestoreResult result;
   AsUnprivilegedUser([&] { result = RestoreFrom(file); });
-  EXPECT_EQ(result.code, restore_result::kError);
+  EXPECT_EQ(result.status, RestoreStatus::Error);
   EXPECT_EQ(result.description, u"Permission denied");
   EXPECT_EQ(settings, Settings{});
 

@@ -11,14 +11,21 @@ namespace {
 class UiTextTableTest : public ::testing::Test {
  protected:
   std::string Write(const std::string& content) { return dir_.Write("velt.dat", content); }
+  static UiTextLoadResult Failed(UiTextLoadError error, int line = 0) { return {0, error, line}; }
+  // Loads content into result_; the message its failure shows.
+  Text FailureMessage(const std::string& content) {
+    result_ = table_.Load(Write(content));
+    return UiTextLoadErrorMessage(result_, "");
+  }
 
   testing::ScratchDir dir_{"velt-uitext"};
   UiTextTable table_;
+  UiTextLoadResult result_;
 };
 
 TEST_F(UiTextTableTest, LoadsEntriesWithEscapesAndTildeAsEmpty) {
   const std::string path = Write("# comment\n1\tVELT\r\n\n21\tCount\\nphrases\n61\t~\n7\ta\\\\b\n");
-  EXPECT_EQ(table_.Load(path), 4);
+  EXPECT_EQ(table_.Load(path), UiTextLoadResult{4});
   EXPECT_EQ(table_.UIText(1), u"VELT");
   EXPECT_EQ(table_.UIText(21), u"Count\r\nphrases");
   EXPECT_EQ(table_.UIText(61), u"");
@@ -27,53 +34,63 @@ TEST_F(UiTextTableTest, LoadsEntriesWithEscapesAndTildeAsEmpty) {
 }
 
 TEST_F(UiTextTableTest, ReadsUtf8) {
-  EXPECT_EQ(table_.Load(Write("5\tcaf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D\n")), 1);
+  EXPECT_EQ(table_.Load(Write("5\tcaf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D\n")).entries, 1);
   EXPECT_EQ(table_.UIText(5), u"café “q”");
 }
 
-TEST_F(UiTextTableTest, ErrorCodesAndMessages) {
+TEST_F(UiTextTableTest, FailuresAndTheirMessages) {
   const std::string missing = (dir_ / "nothing.dat").string();
-  EXPECT_EQ(table_.Load(missing), ui_text_load::kCannotOpen);
-  EXPECT_EQ(UiTextLoadErrorMessage(-1, missing),
+  const UiTextLoadResult cannotOpen = table_.Load(missing);
+  EXPECT_EQ(cannotOpen, Failed(UiTextLoadError::CannotOpen));
+  EXPECT_EQ(UiTextLoadErrorMessage(cannotOpen, missing),
             u"Cannot open file containing program text.\r\n" + FromUtf8(missing));
 
-  EXPECT_EQ(table_.Load(Write("")), ui_text_load::kFileEmpty);
-  EXPECT_EQ(UiTextLoadErrorMessage(-6, ""), u"File is empty.");
+  EXPECT_EQ(FailureMessage(""), u"File is empty.");
+  EXPECT_EQ(result_, Failed(UiTextLoadError::FileEmpty));
+  EXPECT_EQ(FailureMessage("# only a comment\n\n"), u"No program text was read.");
+  EXPECT_EQ(result_, Failed(UiTextLoadError::NothingRead));
 
-  EXPECT_EQ(table_.Load(Write("# only a comment\n\n")), ui_text_load::kNothingRead);
-  EXPECT_EQ(UiTextLoadErrorMessage(0, ""), u"No program text was read.");
-
-  EXPECT_EQ(table_.Load(Write("1\ta\n2\tb\n1\tc\n")), -1503);
-  EXPECT_EQ(UiTextLoadErrorMessage(-1503, ""), u"Duplicate in program text at line3.");
+  EXPECT_EQ(table_.Load(Write("1\ta\n")).entries, 1);
+  EXPECT_EQ(FailureMessage("1\ta\n2\tb\n1\tc\n"), u"Duplicate in program text at line3.");
+  EXPECT_EQ(result_, Failed(UiTextLoadError::Duplicate, 3));
   EXPECT_EQ(table_.UIText(1), u"");  // a failed load leaves no texts
 
-  EXPECT_EQ(table_.Load(Write("1\ta\n2\t" + std::string(1025, 'x') + "\n")), -1002);
-  EXPECT_EQ(UiTextLoadErrorMessage(-1002, ""), u"String too long at line2.");
-  EXPECT_EQ(table_.Load(Write("1\t" + std::string(1024, 'x') + "\n")), 1);
+  EXPECT_EQ(FailureMessage("1\ta\n2\t" + std::string(1025, 'x') + "\n"),
+            u"String too long at line2.");
+  EXPECT_EQ(result_, Failed(UiTextLoadError::StringTooLong, 2));
+  EXPECT_EQ(table_.Load(Write("1\t" + std::string(1024, 'x') + "\n")).entries, 1);
 
-  EXPECT_EQ(table_.Load(Write("1\ta\n\n42\t\n")), -503);
-  EXPECT_EQ(UiTextLoadErrorMessage(-503, ""), u"Missing string at line3.");
-  EXPECT_EQ(table_.Load(Write("text without a number\n")), -501);
+  EXPECT_EQ(FailureMessage("1\ta\n\n42\t\n"), u"Missing string at line3.");
+  EXPECT_EQ(result_, Failed(UiTextLoadError::MissingString, 3));
+  EXPECT_EQ(FailureMessage("text without a number\n"), u"Missing string at line1.");
 }
 
-TEST(UiTextLoadErrorMessage, BoundariesOfTheLineRanges) {
-  EXPECT_EQ(UiTextLoadErrorMessage(-1500, ""), u"String too long at line500.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-1501, ""), u"Duplicate in program text at line1.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-1000, ""), u"Missing string at line500.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-2, ""), u"Particular memory allocation error.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-3, ""), u"Too much program text.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-4, ""), u"Text not recovered.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-7, ""), u"Error reading file.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-8, ""), u"General memory allocation error.");
-  EXPECT_EQ(UiTextLoadErrorMessage(-5, ""), u"Error -5");
-  EXPECT_EQ(UiTextLoadErrorMessage(-500, ""), u"Error -500");
+// Missing and overlong strings name at most line 500; duplicates any line.
+TEST_F(UiTextTableTest, LineNumbersOfTheMessagesStopAt500ExceptForDuplicates) {
+  const auto entries = [](int count) {
+    std::string lines;
+    for (int n = 1; n <= count; ++n)
+      lines += std::to_string(n) + "\tt\n";
+    return lines;
+  };
+  const std::string tooLong = "0\t" + std::string(1025, 'x') + "\n";
+  EXPECT_EQ(FailureMessage(entries(499) + tooLong), u"String too long at line500.");
+  EXPECT_EQ(FailureMessage(entries(600) + tooLong), u"String too long at line500.");
+  EXPECT_EQ(result_, Failed(UiTextLoadError::StringTooLong, 500));
+  EXPECT_EQ(FailureMessage(entries(499) + "no tab\n"), u"Missing string at line500.");
+  EXPECT_EQ(FailureMessage(entries(700) + "no tab\n"), u"Missing string at line500.");
+  EXPECT_EQ(FailureMessage(entries(600) + "1\tagain\n"), u"Duplicate in program text at line601.");
+
+  EXPECT_EQ(table_.Load(Write(entries(10000))).entries, 10000);
+  EXPECT_EQ(FailureMessage(entries(10001)), u"Too much program text.");
+  EXPECT_EQ(result_, Failed(UiTextLoadError::TooMuchText));
 }
 
 // The shipped table has every text the program uses, and the counting captions
 // contain "stop" (the window's timer recognises a running count by it).
 TEST(ShippedUiTexts, CompleteAndConsistent) {
   UiTextTable table;
-  ASSERT_GT(table.Load(std::string(VELT_DATA_DIR) + "/velt.dat"), 0);
+  ASSERT_GT(table.Load(std::string(VELT_DATA_DIR) + "/velt.dat").entries, 0);
   const int numbers[] = {1,   9,   19,  21,  22,  23,  25,  34,  37,  38,  39, 40, 41, 42,
                          43,  44,  45,  46,  47,  48,  50,  51,  52,  53,  54, 55, 56, 57,
                          58,  59,  60,  62,  63,  64,  90,  91,  92,  93,  94, 95, 96, 97,

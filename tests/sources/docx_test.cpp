@@ -24,9 +24,9 @@ class DocxTest : public testing::SourceTest {
   std::string Docx(const std::string& name, const std::vector<ZipMember>& members) {
     return dir.Write(name, BuildZip(members));
   }
-  int ReadSingle(const std::string& path) {
+  FileReadStatus ReadSingle(const std::string& path) {
     UseSingleFile(path);
-    return DoItFromFile(context);
+    return DoItFromFile(context).status;
   }
   std::vector<Text> MessageTitles() const { return dialogs.Titles(); }
 
@@ -100,7 +100,7 @@ TEST_F(DocxTest, WordProcessorDocumentsKeepWordsApartAtEveryBreak) {
                                       u"last paragraph ends with a tab closing words stand alone"};
   for (const std::string name : {"breaks_pandoc.docx", "breaks_writer.docx"}) {
     hooks.lines.clear();
-    EXPECT_EQ(ReadSingle(testing::TestData(name)), 0) << name;
+    EXPECT_EQ(ReadSingle(testing::TestData(name)), FileReadStatus::Read) << name;
     EXPECT_EQ(hooks.lines, expected) << name;
     EXPECT_TRUE(dialogs.messages.empty()) << name;
   }
@@ -126,7 +126,7 @@ TEST_F(DocxTest, DocumentIsReadThroughATemporaryTextFileThatIsRemovedAfterwards)
   settings.keepDocxText = true;
   const std::string docx = dir.File("Sample.DOCX");
   std::filesystem::copy_file(testing::TestData("sample.docx"), docx);
-  EXPECT_EQ(ReadSingle(docx), 0);
+  EXPECT_EQ(ReadSingle(docx), FileReadStatus::Read);
   EXPECT_EQ(hooks.lines,
             (std::vector<Text>{u"the quick brown fox jumps over the lazy dog.",
                                u"caf\u00E9 society meets \"curly quotes\" and at&t rules.",
@@ -141,7 +141,8 @@ TEST_F(DocxTest, DocumentIsReadThroughATemporaryTextFileThatIsRemovedAfterwards)
 
 TEST_F(DocxTest, ZipBombIsRefusedWithoutFillingTheDisk) {
   ZipMember bomb{"word/document.xml", testing::ZeroBombStream(uint64_t{1} << 20), 8, 0, 5000};
-  EXPECT_EQ(ReadSingle(Docx("bomb.docx", {bomb})), 13);  // about 2 GiB of zeros
+  EXPECT_EQ(ReadSingle(Docx("bomb.docx", {bomb})),
+            FileReadStatus::DocxFailed);  // about 2 GiB of zeros
   EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
   EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::DocxTooBig});
   EXPECT_NE(
@@ -173,7 +174,7 @@ TEST_F(DocxTest, ChecksumFailureAsksWhetherToScanAnyway) {
   member.crc ^= 0x5A5A;
   const std::string path = Docx("crc.docx", {member});
   dialogs.answers = {Answer::No};
-  EXPECT_EQ(ReadSingle(path), 13);
+  EXPECT_EQ(ReadSingle(path), FileReadStatus::DocxFailed);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].id, MessageId::DocxChecksum);
   EXPECT_EQ(dialogs.messages[0].text, u"Invalid checksum found when processing\r\n" +
@@ -182,7 +183,7 @@ TEST_F(DocxTest, ChecksumFailureAsksWhetherToScanAnyway) {
   EXPECT_TRUE(LeftoverTempFolders().empty());
 
   dialogs.answers = {Answer::Yes, Answer::Yes};
-  EXPECT_EQ(ReadSingle(path), 0);
+  EXPECT_EQ(ReadSingle(path), FileReadStatus::Read);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"checked words"});
 }
 
@@ -193,7 +194,7 @@ TEST_F(DocxTest, DamagedArchivesAndMissingBodiesReportAConversionError) {
   for (const std::string& path : {truncated, bodiless}) {
     dialogs.messages.clear();
     run.stopRequested = false;
-    EXPECT_EQ(ReadSingle(path), 0);
+    EXPECT_EQ(ReadSingle(path), FileReadStatus::Read);
     ASSERT_EQ(dialogs.messages.size(), 1u) << path;
     EXPECT_EQ(dialogs.messages[0].title, u"Error");
     EXPECT_EQ(dialogs.messages[0].id, MessageId::DocxConversionError);
@@ -206,7 +207,7 @@ TEST_F(DocxTest, DamagedArchivesAndMissingBodiesReportAConversionError) {
 }
 
 TEST_F(DocxTest, PlainTextNamedDocxIsReadAsText) {
-  EXPECT_EQ(ReadSingle(testing::TestData("plain_text.docx")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("plain_text.docx")), FileReadStatus::Read);
   EXPECT_EQ(hooks.lines.size(), 2u);
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -217,11 +218,11 @@ TEST_F(DocxTest, SizeLimitsOfTheExtractedBody) {
     xml.resize(size, ' ');
     return StoredMember("word/document.xml", xml);
   };
-  EXPECT_EQ(ReadSingle(Docx("ten.docx", {body(kBigXmlSize)})), 0);
+  EXPECT_EQ(ReadSingle(Docx("ten.docx", {body(kBigXmlSize)})), FileReadStatus::Read);
   EXPECT_TRUE(dialogs.messages.empty());
 
   dialogs.answers = {Answer::No};
-  EXPECT_EQ(ReadSingle(Docx("over.docx", {body(kBigXmlSize + 1)})), 13);
+  EXPECT_EQ(ReadSingle(Docx("over.docx", {body(kBigXmlSize + 1)})), FileReadStatus::DocxFailed);
   EXPECT_EQ(MessageTitles(), (std::vector<Text>{u"Big file", u"Big file"}));
   EXPECT_EQ(dialogs.Ids(),
             (std::vector<MessageId>{MessageId::BigDocument, MessageId::BigDocumentAdvice}));
@@ -232,11 +233,12 @@ TEST_F(DocxTest, SizeLimitsOfTheExtractedBody) {
   dialogs.messages.clear();
   hooks.lines.clear();
   dialogs.answers = {Answer::Yes, Answer::Yes};
-  EXPECT_EQ(ReadSingle(Docx("twenty.docx", {body(kTooBigXmlSize)})), 0);
+  EXPECT_EQ(ReadSingle(Docx("twenty.docx", {body(kTooBigXmlSize)})), FileReadStatus::Read);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"big body"});
 
   dialogs.messages.clear();
-  EXPECT_EQ(ReadSingle(Docx("toobig.docx", {body(kTooBigXmlSize + 1)})), 13);
+  EXPECT_EQ(ReadSingle(Docx("toobig.docx", {body(kTooBigXmlSize + 1)})),
+            FileReadStatus::DocxFailed);
   EXPECT_EQ(MessageTitles(), std::vector<Text>{u"File too big"});
   EXPECT_EQ(dialogs.Ids(), std::vector<MessageId>{MessageId::DocxTooBig});
   EXPECT_TRUE(LeftoverTempFolders().empty());

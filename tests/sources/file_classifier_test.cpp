@@ -19,9 +19,13 @@ class ClassifierTest : public ::testing::Test {
   Text Write(const std::string& name, const std::string& bytes) {
     return FromUtf8(dir.Write(name, bytes));
   }
-  int Classify(const Text& path, double threshold = kFileSourceThreshold) {
+  TextFileClass Classify(const Text& path, double threshold = kFileSourceThreshold) {
     info = TextFileInfo{};
     return IsTextFile(path, kSampleSize, info, threshold, true);
+  }
+  // A text file of that line type, found with that encoding.
+  static TextFileClass TextOf(LineType lineType, Encoding encoding = Encoding::None) {
+    return {TextVerdict::Text, encoding, lineType};
   }
 
   ScratchDir dir{"velt-classify"};
@@ -29,53 +33,51 @@ class ClassifierTest : public ::testing::Test {
 };
 
 TEST_F(ClassifierTest, EncodingCodesOfNamesMarksAndSmallFiles) {
-  EXPECT_EQ(GetFileEncoding(u"", true), encoding::kEmptyName);
-  EXPECT_EQ(GetFileEncoding(FromUtf8(dir.File("missing.txt")), true), encoding::kMissing);
-  EXPECT_EQ(GetFileEncoding(Write("empty.txt", ""), true), encoding::kZeroLength);
-  EXPECT_EQ(GetFileEncoding(Write("tiny.txt", "abcd"), true), encoding::kOneToFourBytes);
-  EXPECT_EQ(GetFileEncoding(Write("a.rtf", "{\\rtf1 x}"), true), encoding::kRtf);
+  EXPECT_EQ(GetFileEncoding(u"", true), Encoding::EmptyName);
+  EXPECT_EQ(GetFileEncoding(FromUtf8(dir.File("missing.txt")), true), Encoding::Missing);
+  EXPECT_EQ(GetFileEncoding(Write("empty.txt", ""), true), Encoding::ZeroLength);
+  EXPECT_EQ(GetFileEncoding(Write("tiny.txt", "abcd"), true), Encoding::OneToFourBytes);
+  EXPECT_EQ(GetFileEncoding(Write("a.rtf", "{\\rtf1 x}"), true), Encoding::Rtf);
   EXPECT_EQ(GetFileEncoding(Write("le.dat", std::string("\xFF\xFEh\0i\0", 6)), true),
-            encoding::kUtf16Le);
+            Encoding::Utf16Le);
   EXPECT_EQ(GetFileEncoding(Write("be.dat", std::string("\xFE\xFF\0h\0i", 6)), true),
-            encoding::kUtf16Be);
-  EXPECT_EQ(GetFileEncoding(Write("bom.dat", "\xEF\xBB\xBFhello"), true), encoding::kUtf8);
+            Encoding::Utf16Be);
+  EXPECT_EQ(GetFileEncoding(Write("bom.dat", "\xEF\xBB\xBFhello"), true), Encoding::Utf8);
   EXPECT_EQ(GetFileEncoding(Write("u32.dat", std::string("\0\0\xFE\xFFxx", 6)), true),
-            encoding::kUtf32Be);
-  EXPECT_EQ(GetFileEncoding(Write("a.xml", "<?xml version"), false), encoding::kUtf8);
-  EXPECT_EQ(GetFileEncoding(Write("b.XML", std::string("<\0?\0x\0", 6)), false),
-            encoding::kUtf16Le);
-  EXPECT_EQ(GetFileEncoding(Write("c.xml", std::string("\0<\0?\0x", 6)), false),
-            encoding::kUtf16Be);
-  EXPECT_EQ(GetFileEncoding(Write("d.dat", "<?xml version"), false), encoding::kNone);
+            Encoding::Utf32Be);
+  EXPECT_EQ(GetFileEncoding(Write("a.xml", "<?xml version"), false), Encoding::Utf8);
+  EXPECT_EQ(GetFileEncoding(Write("b.XML", std::string("<\0?\0x\0", 6)), false), Encoding::Utf16Le);
+  EXPECT_EQ(GetFileEncoding(Write("c.xml", std::string("\0<\0?\0x", 6)), false), Encoding::Utf16Be);
+  EXPECT_EQ(GetFileEncoding(Write("d.dat", "<?xml version"), false), Encoding::None);
 }
 
 TEST_F(ClassifierTest, FifoAndFolderAreRefusedWithoutBlocking) {
   const std::string fifo = dir.File("pipe.txt");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_EQ(GetFileEncoding(FromUtf8(fifo), true), encoding::kCannotOpen);
-  EXPECT_EQ(Classify(FromUtf8(fifo)), encoding::kCannotOpen);
-  EXPECT_EQ(GetFileEncoding(FromUtf8(dir.path().string()), true), encoding::kCannotOpen);
+  EXPECT_EQ(GetFileEncoding(FromUtf8(fifo), true), Encoding::CannotOpen);
+  EXPECT_EQ(Classify(FromUtf8(fifo)),
+            (TextFileClass{TextVerdict::Unexamined, Encoding::CannotOpen}));
+  EXPECT_EQ(GetFileEncoding(FromUtf8(dir.path().string()), true), Encoding::CannotOpen);
 }
 
 TEST_F(ClassifierTest, CharsetSniffLooksAtTheFirstTenNonEmptyLinesOfTextExtensions) {
   // Each file also holds a Windows-1252 "é", so that its bytes are not UTF-8
   // and only the sniff of the first lines can find it.
   std::string early = "line\r\n\r\n\r\nwith \xE2\x80\x9Cquotes\xE2\x80\x9D\r\ncaf\xE9\r\n";
-  EXPECT_EQ(GetFileEncoding(Write("early.txt", early), true), encoding::kUtf8);
-  EXPECT_EQ(GetFileEncoding(Write("early.dat", early), true), encoding::kNone);
-  EXPECT_EQ(GetFileEncoding(Write("nosniff.txt", early), false), encoding::kNone);
+  EXPECT_EQ(GetFileEncoding(Write("early.txt", early), true), Encoding::Utf8);
+  EXPECT_EQ(GetFileEncoding(Write("early.dat", early), true), Encoding::None);
+  EXPECT_EQ(GetFileEncoding(Write("nosniff.txt", early), false), Encoding::None);
 
   std::string late;
   for (int i = 0; i < 10; ++i)
     late += "plain line\r\n\r\n";
   late += "curly \xE2\x80\x9D here, caf\xE9\r\n";
-  EXPECT_EQ(GetFileEncoding(Write("late.txt", late), true), encoding::kNone);
+  EXPECT_EQ(GetFileEncoding(Write("late.txt", late), true), Encoding::None);
 
-  EXPECT_EQ(GetFileEncoding(Write("meta.htm", "<meta charset=UTF-8>\r\n"), true), encoding::kUtf8);
+  EXPECT_EQ(GetFileEncoding(Write("meta.htm", "<meta charset=UTF-8>\r\n"), true), Encoding::Utf8);
   EXPECT_EQ(GetFileEncoding(Write("quoted.html", "<meta charset=\"UTF-8\">"), true),
-            encoding::kUtf8);
-  EXPECT_EQ(GetFileEncoding(Write("lower.html", "<meta charset=utf-8>\r\n"), true),
-            encoding::kNone);
+            Encoding::Utf8);
+  EXPECT_EQ(GetFileEncoding(Write("lower.html", "<meta charset=utf-8>\r\n"), true), Encoding::None);
 }
 
 TEST_F(ClassifierTest, AnomalousShareAtTheThresholdPassesAndAboveIsRefused) {
@@ -83,13 +85,13 @@ TEST_F(ClassifierTest, AnomalousShareAtTheThresholdPassesAndAboveIsRefused) {
   std::string text(10000, 'a');
   for (int i = 0; i < 100; ++i)
     text[static_cast<size_t>(i * 100 + 50)] = '\x01';
-  EXPECT_EQ(Classify(Write("exact.txt", text)), classification::kCrLf);
+  EXPECT_EQ(Classify(Write("exact.txt", text)), TextOf(LineType::CrLf));
   EXPECT_DOUBLE_EQ(info.percent, 1.0);
   EXPECT_EQ(info.firstBadByte, 1);
   EXPECT_EQ(info.firstBadPosition, 51);
 
   text[9999] = '\x02';
-  EXPECT_EQ(Classify(Write("above.txt", text)), classification::kNotText);
+  EXPECT_EQ(Classify(Write("above.txt", text)).verdict, TextVerdict::NotText);
   EXPECT_DOUBLE_EQ(info.percent, 1.01);
 }
 
@@ -98,34 +100,38 @@ TEST_F(ClassifierTest, EarlyExitStartsAfterAFifthOfTheSampleSize) {
   // scan stops at byte 3277 with that running share.
   std::string text(10000, 'x');
   text[9] = '\x1B';
-  EXPECT_EQ(Classify(Write("strict.txt", text), kStrictThreshold), classification::kNotText);
+  EXPECT_EQ(Classify(Write("strict.txt", text), kStrictThreshold).verdict, TextVerdict::NotText);
   EXPECT_DOUBLE_EQ(info.percent, 100.0 / 3277.0);
 
   // A short file never reaches the early exit: its share is over all bytes.
   std::string shortText(1000, 'x');
   shortText[0] = '\x1B';
-  EXPECT_EQ(Classify(Write("short.txt", shortText), kStrictThreshold), classification::kNotText);
+  EXPECT_EQ(Classify(Write("short.txt", shortText), kStrictThreshold).verdict,
+            TextVerdict::NotText);
   EXPECT_DOUBLE_EQ(info.percent, 0.1);
 }
 
 TEST_F(ClassifierTest, WhitespaceControlsAreTextAndLineTypesFollowTheLineEnds) {
-  EXPECT_EQ(Classify(Write("ws.txt", "\t\f\b\r\n\t\f\b\r\n")), classification::kCrLf);
+  EXPECT_EQ(Classify(Write("ws.txt", "\t\f\b\r\n\t\f\b\r\n")), TextOf(LineType::CrLf));
   EXPECT_EQ(info.firstBadByte, 32);
-  EXPECT_EQ(Classify(FromUtf8(testing::TestData("crlf.txt"))), classification::kCrLf);
-  EXPECT_EQ(Classify(FromUtf8(testing::TestData("lf.txt"))), classification::kLfOnly);
-  EXPECT_EQ(Classify(FromUtf8(testing::TestData("cr.txt"))), classification::kCrOnly);
-  EXPECT_EQ(Classify(FromUtf8(testing::TestData("noend.txt"))), classification::kCrLf);
-  EXPECT_EQ(Classify(FromUtf8(testing::TestData("binary.bin"))), classification::kNotText);
-  EXPECT_EQ(Classify(FromUtf8(testing::TestData("doc.rtf"))), encoding::kRtf);
-  EXPECT_EQ(Classify(Write("w.xml", std::string("<\0a\0b\0", 6))), classification::kUnicode);
+  EXPECT_EQ(Classify(FromUtf8(testing::TestData("crlf.txt"))), TextOf(LineType::CrLf));
+  EXPECT_EQ(Classify(FromUtf8(testing::TestData("lf.txt"))), TextOf(LineType::LfOnly));
+  EXPECT_EQ(Classify(FromUtf8(testing::TestData("cr.txt"))), TextOf(LineType::CrOnly));
+  EXPECT_EQ(Classify(FromUtf8(testing::TestData("noend.txt"))), TextOf(LineType::CrLf));
+  EXPECT_EQ(Classify(FromUtf8(testing::TestData("binary.bin"))),
+            (TextFileClass{TextVerdict::NotText, Encoding::None}));
+  EXPECT_EQ(Classify(FromUtf8(testing::TestData("doc.rtf"))),
+            (TextFileClass{TextVerdict::Rtf, Encoding::Rtf}));
+  EXPECT_EQ(Classify(Write("w.xml", std::string("<\0a\0b\0", 6))),
+            (TextFileClass{TextVerdict::Unicode, Encoding::Utf16Le}));
 }
 
 TEST_F(ClassifierTest, Utf8FilesKeepTheLineTypeOfTheirBytes) {
   EXPECT_EQ(Classify(Write("bom.dat", "\xEF\xBB\xBF\x01\x02\x03one\ntwo\n")),
-            classification::kLfOnly);
+            TextOf(LineType::LfOnly, Encoding::Utf8));
   EXPECT_TRUE(info.utf8);
   EXPECT_EQ(Classify(Write("mac.txt", "caf\xC3\xA9 \xE2\x80\x94\rnext\r")),
-            classification::kCrOnly);
+            TextOf(LineType::CrOnly, Encoding::Utf8));
   EXPECT_TRUE(info.utf8);
 }
 
@@ -136,11 +142,11 @@ TEST_F(ClassifierTest, Utf8WithoutMarkIsFoundInTheBytes) {
       "Le caf\xC3\xA9 cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
       "e\n";
   for (const char* name : {"fr.txt", "fr.md", "fr.srt", "fr"}) {
-    EXPECT_EQ(GetFileEncoding(Write(name, french), true), encoding::kUtf8) << name;
-    EXPECT_EQ(Classify(Write(name, french)), classification::kLfOnly) << name;
+    EXPECT_EQ(GetFileEncoding(Write(name, french), true), Encoding::Utf8) << name;
+    EXPECT_EQ(Classify(Write(name, french)), TextOf(LineType::LfOnly, Encoding::Utf8)) << name;
     EXPECT_TRUE(info.utf8) << name;
   }
-  EXPECT_EQ(GetFileEncoding(Write("off.md", french), false), encoding::kNone);
+  EXPECT_EQ(GetFileEncoding(Write("off.md", french), false), Encoding::None);
 
   std::string late;
   for (int i = 0; i < 30; ++i)
@@ -148,18 +154,18 @@ TEST_F(ClassifierTest, Utf8WithoutMarkIsFoundInTheBytes) {
   late +=
       "Gr\xC3\xBC\xC3\x9F"
       "e aus K\xC3\xB6ln\r\n";
-  EXPECT_EQ(GetFileEncoding(Write("late.txt", late), true), encoding::kUtf8);
+  EXPECT_EQ(GetFileEncoding(Write("late.txt", late), true), Encoding::Utf8);
 
   // A file of 1 to 4 bytes that holds a UTF-8 letter.
   EXPECT_EQ(GetFileEncoding(Write("ca.txt",
                                   "\xC3\xA7"
                                   "a"),
                             true),
-            encoding::kUtf8);
+            Encoding::Utf8);
   EXPECT_EQ(Classify(Write("ca.txt",
                            "\xC3\xA7"
                            "a")),
-            classification::kCrLf);
+            TextOf(LineType::CrLf, Encoding::Utf8));
   EXPECT_TRUE(info.utf8);
 }
 
@@ -168,14 +174,14 @@ TEST_F(ClassifierTest, Windows1252AsciiAndInvalidSequencesStaySingleByte) {
                                   "Le caf\xE9 cr\xE8me br\xFBl\xE9"
                                   "e\r\n"),
                             true),
-            encoding::kNone);
+            Encoding::None);
   EXPECT_EQ(Classify(Write("fr.txt",
                            "Le caf\xE9 cr\xE8me br\xFBl\xE9"
                            "e\r\n")),
-            classification::kCrLf);
+            TextOf(LineType::CrLf));
   EXPECT_FALSE(info.utf8);
-  EXPECT_EQ(GetFileEncoding(Write("ascii.txt", "plain text only\r\n"), true), encoding::kNone);
-  EXPECT_EQ(GetFileEncoding(Write("tiny.txt", "abc"), true), encoding::kOneToFourBytes);
+  EXPECT_EQ(GetFileEncoding(Write("ascii.txt", "plain text only\r\n"), true), Encoding::None);
+  EXPECT_EQ(GetFileEncoding(Write("tiny.txt", "abc"), true), Encoding::OneToFourBytes);
 
   // Each file's only non-ASCII bytes break the rules of UTF-8; the valid "é"
   // in front of each proves that one good sequence is not enough.
@@ -187,9 +193,9 @@ TEST_F(ClassifierTest, Windows1252AsciiAndInvalidSequencesStaySingleByte) {
       "\xF4\x90\x80\x80 too high",  // U+110000
   };
   for (const std::string& fault : faults) {
-    EXPECT_EQ(GetFileEncoding(Write("bad.dat", "some text " + fault), true), encoding::kNone)
+    EXPECT_EQ(GetFileEncoding(Write("bad.dat", "some text " + fault), true), Encoding::None)
         << fault;
-    EXPECT_EQ(GetFileEncoding(Write("bad.dat", "caf\xC3\xA9 " + fault), true), encoding::kNone)
+    EXPECT_EQ(GetFileEncoding(Write("bad.dat", "caf\xC3\xA9 " + fault), true), Encoding::None)
         << fault;
   }
 }
@@ -206,22 +212,22 @@ TEST_F(ClassifierTest, Utf8CheckReadsTheFirst64KilobytesAndForgivesTheCutThere) 
        {std::string("\xC3\xA9"), std::string("\xE2\x82\xAC"), std::string("\xF0\x9F\x98\x80")}) {
     for (size_t inSample = 1; inSample < sequence.size(); ++inSample) {
       const std::string bytes = cutAtSampleEnd(sequence, inSample);
-      EXPECT_EQ(GetFileEncoding(Write("cut.txt", bytes), true), encoding::kUtf8) << inSample;
-      EXPECT_EQ(Classify(Write("cut.txt", bytes)), classification::kCrLf);
+      EXPECT_EQ(GetFileEncoding(Write("cut.txt", bytes), true), Encoding::Utf8) << inSample;
+      EXPECT_EQ(Classify(Write("cut.txt", bytes)), TextOf(LineType::CrLf, Encoding::Utf8));
       EXPECT_TRUE(info.utf8);
     }
   }
   // Cut bytes that could never complete a valid sequence are a fault.
   EXPECT_EQ(GetFileEncoding(Write("cut.txt", cutAtSampleEnd("\xE0\x9F\xBF", 2)), true),
-            encoding::kNone);
+            Encoding::None);
   // The only multi-byte sequence cut by the sample end: nothing beyond ASCII
   // is seen in the sample.
   std::string onlyCut(kUtf8SampleSize - 1, 'x');
-  EXPECT_EQ(GetFileEncoding(Write("cut.txt", onlyCut + "\xC3\xA9"), true), encoding::kNone);
+  EXPECT_EQ(GetFileEncoding(Write("cut.txt", onlyCut + "\xC3\xA9"), true), Encoding::None);
   // A Windows-1252 letter after the first 64 KB is not seen.
   std::string longFile = "caf\xC3\xA9 ";
   longFile.append(kUtf8SampleSize, 'x');
-  EXPECT_EQ(GetFileEncoding(Write("long.txt", longFile + " caf\xE9"), true), encoding::kUtf8);
+  EXPECT_EQ(GetFileEncoding(Write("long.txt", longFile + " caf\xE9"), true), Encoding::Utf8);
 }
 
 // Bytes that are valid UTF-8 but mostly control bytes are still binary: the
@@ -230,19 +236,20 @@ TEST_F(ClassifierTest, Utf8ByContentStillGoesThroughTheByteScan) {
   std::string bytes(2000, '\0');
   bytes += "caf\xC3\xA9\r\n";
   const Text path = Write("data.bin", bytes);
-  EXPECT_EQ(GetFileEncoding(path, true), encoding::kUtf8);
-  EXPECT_EQ(Classify(path), classification::kNotText);
+  EXPECT_EQ(GetFileEncoding(path, true), Encoding::Utf8);
+  EXPECT_EQ(Classify(path), (TextFileClass{TextVerdict::NotText, Encoding::Utf8}));
   EXPECT_FALSE(info.utf8);
   EXPECT_EQ(info.firstBadByte, 0);
   EXPECT_EQ(info.firstBadPosition, 1);
 
   // A mark or declaration skips the scan, as before.
-  EXPECT_EQ(Classify(Write("data.dat", "\xEF\xBB\xBF" + bytes)), classification::kCrLf);
+  EXPECT_EQ(Classify(Write("data.dat", "\xEF\xBB\xBF" + bytes)),
+            TextOf(LineType::CrLf, Encoding::Utf8));
   EXPECT_TRUE(info.utf8);
   info.percent = 50.0;
   EXPECT_EQ(IsTextFile(Write("data.htm", "<meta charset=UTF-8>\r\n" + bytes), kSampleSize, info,
                        kFileSourceThreshold, true),
-            classification::kCrLf);
+            TextOf(LineType::CrLf, Encoding::Utf8));
   EXPECT_TRUE(info.utf8);
   EXPECT_EQ(info.percent, 50.0);  // untouched, as no scan took place
 }

@@ -10,9 +10,18 @@
 namespace velt {
 namespace {
 
+// The outcomes of a file read, refused for a reason or for its input name.
+const FileReadOutcome kRead{};
+FileReadOutcome Refused(FileReadStatus status) {
+  return {status};
+}
+FileReadOutcome InputRefused(InputFileStatus input) {
+  return {FileReadStatus::InputRefused, input};
+}
+
 class FileReaderTest : public testing::SourceTest {
  protected:
-  int ReadSingle(const std::string& path) {
+  FileReadOutcome ReadSingle(const std::string& path) {
     UseSingleFile(path);
     return DoItFromFile(context);
   }
@@ -21,7 +30,7 @@ class FileReaderTest : public testing::SourceTest {
 
 TEST_F(FileReaderTest, LinesAreTrimmedLowerCasedAndEmptyOnesSkipped) {
   settings.endPhraseAtLineEnd = true;
-  EXPECT_EQ(ReadSingle(testing::TestData("crlf.txt")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("crlf.txt")), kRead);
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"first line of text", u"second line here",
                                             u"third line indented"}));
   EXPECT_EQ(hooks.phraseResets, 3);  // none for the empty line
@@ -36,17 +45,17 @@ TEST_F(FileReaderTest, LinesAreTrimmedLowerCasedAndEmptyOnesSkipped) {
 
 TEST_F(FileReaderTest, EachLineEndTypeIsReadLineByLine) {
   settings.caseSignificant = true;
-  EXPECT_EQ(ReadSingle(testing::TestData("lf.txt")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("lf.txt")), kRead);
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"alpha beta", u"gamma delta", u"epsilon zeta"}));
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Unix-type file.");
 
   hooks.lines.clear();
-  EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), kRead);
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"one two", u"three four", u"five six"}));
   EXPECT_EQ(Label(ControlId::lblNumWordsExcluded).caption, u"This is a Macintosh-type file.");
 
   hooks.lines.clear();
-  EXPECT_EQ(ReadSingle(testing::TestData("noend.txt")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("noend.txt")), kRead);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"a single line without any line end at all"});
 }
 
@@ -55,7 +64,7 @@ TEST_F(FileReaderTest, Utf8FileIsRepairedWith7BitSwitchedOffForItsDuration) {
   const std::string path = dir.Write("utf8.txt",
                                      "\xEF\xBB\xBF\xE2\x80\x9C"
                                      "Caf\xC3\xA9\xE2\x80\x9D\nsecond \xE2\x80\x94 line\n");
-  EXPECT_EQ(ReadSingle(path), 0);
+  EXPECT_EQ(ReadSingle(path), kRead);
   // The byte-order mark never reaches the scanner; the LF-only file is read
   // line by line.
   EXPECT_EQ(hooks.lines, (std::vector<Text>{u"\"caf\u00E9\"", u"second  --  line"}));
@@ -66,7 +75,7 @@ TEST_F(FileReaderTest, Utf8FileIsRepairedWith7BitSwitchedOffForItsDuration) {
 }
 
 TEST_F(FileReaderTest, HtmlHeadIsSkippedAndItsCharsetTurnsOnTheRepairs) {
-  EXPECT_EQ(ReadSingle(testing::TestData("page.html")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("page.html")), kRead);
   EXPECT_EQ(hooks.lines,
             (std::vector<Text>{u"<p>before the doctype</p>", u"<body>",
                                u"<p>caf&eacute; and \"quoted\" words</p>",
@@ -77,7 +86,7 @@ TEST_F(FileReaderTest, HtmlHeadIsSkippedAndItsCharsetTurnsOnTheRepairs) {
 
 TEST_F(FileReaderTest, MarkupModeFollowsTheExtension) {
   hooks.scanner.commentState = 2;
-  EXPECT_EQ(ReadSingle(testing::TestData("prog.c")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("prog.c")), kRead);
   EXPECT_EQ(hooks.scanner.markers.markerPairCount, 2);
   EXPECT_FALSE(hooks.scanner.entitiesPossible);
   EXPECT_EQ(hooks.scanner.commentState, -1);
@@ -85,20 +94,20 @@ TEST_F(FileReaderTest, MarkupModeFollowsTheExtension) {
 }
 
 TEST_F(FileReaderTest, RtfAndOneToFourByteFilesAreReadAsSingleByteText) {
-  EXPECT_EQ(ReadSingle(testing::TestData("doc.rtf")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("doc.rtf")), kRead);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"{\\rtf1\\ansi hello rtf world}"});
   hooks.lines.clear();
-  EXPECT_EQ(ReadSingle(dir.Write("four.txt", "ab\r\n")), 0);
+  EXPECT_EQ(ReadSingle(dir.Write("four.txt", "ab\r\n")), kRead);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"ab"});
 }
 
 TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
-  EXPECT_EQ(ReadSingle(""), input_file::kZeroLength);
+  EXPECT_EQ(ReadSingle(""), InputRefused(InputFileStatus::ZeroLength));
   EXPECT_TRUE(run.stopRequested);
-  EXPECT_EQ(ReadSingle(dir.path().string() + "/"), input_file::kEndsWithSlash);
+  EXPECT_EQ(ReadSingle(dir.path().string() + "/"), InputRefused(InputFileStatus::EndsWithSlash));
   EXPECT_FALSE(run.stopRequested);
-  EXPECT_EQ(ReadSingle(dir.File("missing.txt")), input_file::kMissing);
-  EXPECT_EQ(ReadSingle(testing::TestData("empty.txt")), input_file::kZeroLength);
+  EXPECT_EQ(ReadSingle(dir.File("missing.txt")), InputRefused(InputFileStatus::Missing));
+  EXPECT_EQ(ReadSingle(testing::TestData("empty.txt")), InputRefused(InputFileStatus::ZeroLength));
   EXPECT_TRUE(hooks.lines.empty());
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -106,18 +115,18 @@ TEST_F(FileReaderTest, InputNameProblemsGiveTheirCodes) {
 TEST_F(FileReaderTest, OutputFileEqualToInputIsRefusedOnlyWhileOutputIsEnabled) {
   const std::string path = dir.Write("notes.txt", "some words\r\n");
   settings.filePaths[1] = FromUtf8(dir.path().string() + "/./notes.txt");
-  EXPECT_EQ(ReadSingle(path), input_file::kOutputIsInput);
+  EXPECT_EQ(ReadSingle(path), InputRefused(InputFileStatus::OutputIsInput));
   EXPECT_TRUE(run.stopRequested);
   EXPECT_TRUE(hooks.lines.empty());
 
   settings.outputToFileDisabled = true;
-  EXPECT_EQ(ReadSingle(path), 0);
+  EXPECT_EQ(ReadSingle(path), kRead);
   EXPECT_EQ(hooks.lines, std::vector<Text>{u"some words"});
 }
 
 TEST_F(FileReaderTest, BinaryFileIsReportedForSingleFileAndSkippedInFolder) {
   const std::string path = testing::TestData("binary.bin");
-  EXPECT_EQ(ReadSingle(path), 6);
+  EXPECT_EQ(ReadSingle(path), Refused(FileReadStatus::NotText));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   const MessageRequest& message = dialogs.messages[0];
   EXPECT_EQ(message.title, u"Not a text file");
@@ -134,7 +143,7 @@ TEST_F(FileReaderTest, BinaryFileIsReportedForSingleFileAndSkippedInFolder) {
   settings.source = Source::Folder;
   sources.currentFile = FromUtf8(path);  // a folder pass names the file there
   run.stopRequested = true;
-  EXPECT_EQ(DoItFromFile(context), 0);
+  EXPECT_EQ(DoItFromFile(context), kRead);
   EXPECT_FALSE(run.stopRequested);
   EXPECT_EQ(dialogs.messages.size(), 1u);
 }
@@ -143,7 +152,7 @@ TEST_F(FileReaderTest, NotTextMessageOffersTheClipboardForSlightlyBinaryFiles) {
   std::string text(1000, 'a');
   for (int i = 0; i < 20; ++i)
     text[static_cast<size_t>(i * 50)] = '\x01';  // 2 percent
-  EXPECT_EQ(ReadSingle(dir.Write("few.txt", text)), 6);
+  EXPECT_EQ(ReadSingle(dir.Write("few.txt", text)), Refused(FileReadStatus::NotText));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(dialogs.messages[0].text.find(u"a byte 1 at position 1, indicating"), Text::npos);
   EXPECT_NE(dialogs.messages[0].text.find(u" bytes is 2.00%.\r\n\r\nYou could try reading it"),
@@ -160,7 +169,7 @@ TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
   };
   const std::string large = sparse("large.txt", kLargeInputFileSize + 1);
   dialogs.answers = {Answer::Cancel};
-  EXPECT_EQ(ReadSingle(large), 5);
+  EXPECT_EQ(ReadSingle(large), Refused(FileReadStatus::LargeFileCancelled));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, u"Large input file");
   EXPECT_EQ(dialogs.messages[0].id, MessageId::LargeInputFile);
@@ -170,13 +179,14 @@ TEST_F(FileReaderTest, LargeInputFilePromptComesBeforeReading) {
 
   dialogs.answers = {Answer::Yes};
   dialogs.saveFileAnswers = {FromUtf8(dir.File("out.txt"))};
-  EXPECT_EQ(ReadSingle(large), 6);  // went on to the classifier
+  EXPECT_EQ(ReadSingle(large), Refused(FileReadStatus::NotText));  // went on to the classifier
   EXPECT_EQ(settings.filePaths[1], FromUtf8(dir.File("out.txt")));
   EXPECT_EQ(dialogs.messages.size(), 3u);
   EXPECT_EQ(dialogs.messages[2].title, u"Not a text file");
 
   settings.filePaths[1].clear();
-  EXPECT_EQ(ReadSingle(sparse("limit.txt", kLargeInputFileSize)), 6);  // not larger: no question
+  EXPECT_EQ(ReadSingle(sparse("limit.txt", kLargeInputFileSize)),
+            Refused(FileReadStatus::NotText));  // not larger: no question
   EXPECT_EQ(dialogs.messages.size(), 4u);
   EXPECT_EQ(dialogs.messages[3].title, u"Not a text file");
   EXPECT_EQ(dialogs.Ids(),
@@ -188,7 +198,7 @@ TEST_F(FileReaderTest, ProgressBarRunsForFilesAbove10240Bytes) {
   std::string text;
   while (text.size() < 20000)
     text += "a line of words\r\n";
-  EXPECT_EQ(ReadSingle(dir.Write("progress.txt", text)), 0);
+  EXPECT_EQ(ReadSingle(dir.Write("progress.txt", text)), kRead);
   EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).caption, ProgressBarCaption(40));
   EXPECT_EQ(Label(ControlId::lblTotalNumOccurrences).align, Align::Left);
 
@@ -199,7 +209,7 @@ TEST_F(FileReaderTest, ProgressBarRunsForFilesAbove10240Bytes) {
 TEST_F(FileReaderTest, StopRequestEndsTheLineLoop) {
   pump.triggerAt = 3;
   pump.action = [this] { run.stopRequested = true; };
-  EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), 0);
+  EXPECT_EQ(ReadSingle(testing::TestData("cr.txt")), kRead);
   EXPECT_EQ(hooks.lines.size(), 2u);
 }
 
@@ -208,7 +218,7 @@ TEST_F(FileReaderTest, LineWithoutLineEndIsReadInBoundedPiecesWithoutLosingWords
   std::string text = "\t ";
   while (text.size() < 3 * LineReader::kMaxPiece)
     text += "many words\tin one line ";
-  EXPECT_EQ(ReadSingle(dir.Write("oneline.txt", text)), 0);
+  EXPECT_EQ(ReadSingle(dir.Write("oneline.txt", text)), kRead);
   ASSERT_GT(hooks.lines.size(), 2u);
   Text joined;
   for (const Text& piece : hooks.lines) {

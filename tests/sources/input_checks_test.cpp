@@ -24,9 +24,9 @@ class InputChecksTest : public testing::SourceTest {
   std::vector<Text> MessagesFor(const std::string& path) {
     dialogs.messages.clear();
     settings.filePaths[0] = PathFromNative(path);
-    const int code = CheckInputFileName(context, settings.filePaths[0]);
-    EXPECT_NE(code, input_file::kOk) << path;
-    ShowInputFileMessage(shell, settings, code);
+    const InputFileStatus status = CheckInputFileName(context, settings.filePaths[0]);
+    EXPECT_NE(status, InputFileStatus::Ok) << path;
+    ShowInputFileMessage(shell, settings, status);
     EXPECT_FALSE(CheckSourceBeforeCount(shell, settings)) << path;
     return dialogs.Texts();
   }
@@ -54,10 +54,10 @@ TEST_F(InputChecksTest, WhatIsNoFileIsNamedForWhatItIs) {
         << path;
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Exclamation);
   }
-  // The codes of the name check stay those of a missing or an empty file.
-  EXPECT_EQ(CheckInputFileName(context, FromUtf8(folder)), input_file::kMissing);
-  EXPECT_EQ(CheckInputFileName(context, PathFromNative(fifo)), input_file::kZeroLength);
-  EXPECT_EQ(CheckInputFileName(context, FromUtf8(loop)), input_file::kMissing);
+  // The name check still finds them missing or empty.
+  EXPECT_EQ(CheckInputFileName(context, FromUtf8(folder)), InputFileStatus::Missing);
+  EXPECT_EQ(CheckInputFileName(context, PathFromNative(fifo)), InputFileStatus::ZeroLength);
+  EXPECT_EQ(CheckInputFileName(context, FromUtf8(loop)), InputFileStatus::Missing);
 }
 
 // A file the user may not read is the classifier's "cannot be opened"; a file
@@ -75,14 +75,14 @@ TEST_F(InputChecksTest, PermissionDeniedOnTheFileOrOnTheWayToIt) {
   ASSERT_TRUE(!root || ::seteuid(65534) == 0);
   settings.filePaths[0] = FromUtf8(locked);
   const bool lockedPasses = CheckSourceBeforeCount(shell, settings);
-  const int lockedCode = DoItFromFile(context);
+  const FileReadOutcome lockedOutcome = DoItFromFile(context);
   settings.filePaths[0] = FromUtf8(behind);
   const bool behindPasses = CheckSourceBeforeCount(shell, settings);
   ASSERT_TRUE(!root || ::seteuid(0) == 0);
   ::chmod(closed.c_str(), 0700);
 
   EXPECT_TRUE(lockedPasses);
-  EXPECT_EQ(lockedCode, file_result::kCannotOpen);
+  EXPECT_EQ(lockedOutcome.status, FileReadStatus::CannotOpen);
   EXPECT_FALSE(behindPasses);
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>{u"This file cannot be opened.",

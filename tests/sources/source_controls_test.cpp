@@ -24,20 +24,23 @@ TEST(SizeLabelText, BytesKilobytesAndMegabytesWithTheLocaleSeparators) {
 
 TEST_F(SourceControlsTest, InputNameCodesAndTheirMessages) {
   const std::string file = dir.Write("in.txt", std::string(10000, 'x'));
-  EXPECT_EQ(CheckInputFileName(context, u"  " + FromUtf8(file) + u" "), input_file::kOk);
+  EXPECT_EQ(CheckInputFileName(context, u"  " + FromUtf8(file) + u" "), InputFileStatus::Ok);
   EXPECT_EQ(Control(ControlId::lblFilesize).caption, u"Filesize: 9.77 Kb");
   EXPECT_EQ(CheckInputFileName(context, FromUtf8(dir.path().string()) + u"/"),
-            input_file::kEndsWithSlash);
+            InputFileStatus::EndsWithSlash);
   EXPECT_EQ(Control(ControlId::lblFilesize).caption, u"");
-  EXPECT_EQ(CheckInputFileName(context, FromUtf8(dir.path().string())), input_file::kMissing);
+  EXPECT_EQ(CheckInputFileName(context, FromUtf8(dir.path().string())), InputFileStatus::Missing);
   EXPECT_EQ(CheckInputFileName(context, FromUtf8(testing::TestData("empty.txt"))),
-            input_file::kZeroLength);
+            InputFileStatus::ZeroLength);
   EXPECT_EQ(Control(ControlId::lblFilesize).caption, u"Filesize: 0 bytes");
 
-  for (int code = 1; code <= 4; ++code)
-    ShowInputFileMessage(shell, settings, code);
+  for (const InputFileStatus status :
+       {InputFileStatus::EndsWithSlash, InputFileStatus::Missing, InputFileStatus::ZeroLength,
+        InputFileStatus::OutputIsInput}) {
+    ShowInputFileMessage(shell, settings, status);
+  }
   settings.filePaths[0] = u"x";
-  ShowInputFileMessage(shell, settings, 3);
+  ShowInputFileMessage(shell, settings, InputFileStatus::ZeroLength);
   EXPECT_EQ(dialogs.Texts(),
             (std::vector<Text>{u"Invalid input file specification.", u"Input file does not exist.",
                                u"Input file not specified.",

@@ -257,13 +257,13 @@ TEST_F(TempFoldersTest, SweepRemovesOnlyFoldersOfThisUserWhoseOwnerIsGone) {
 // What DOCX reading does with the private folder of the sources.
 class DocxTempFoldersTest : public testing::SourceTest {
  protected:
-  int ReadDocx() {
+  FileReadStatus ReadDocx() {
     const std::string docx = dir.File("sample.docx");
     if (!fs::exists(docx)) fs::copy_file(testing::TestData("sample.docx"), docx);
     settings.source = Source::SingleFile;
     settings.filePaths[0] = FromUtf8(docx);
     settings.filePaths[1] = FromUtf8(dir.File("out.txt"));
-    return DoItFromFile(context);
+    return DoItFromFile(context).status;
   }
 };
 
@@ -271,11 +271,11 @@ class DocxTempFoldersTest : public testing::SourceTest {
 // main window's handler).
 TEST_F(DocxTempFoldersTest, ReadingKeepsOnePrivateFolder) {
   tempRoot.Write("VELT001/theirs.txt", "another program's folder");
-  EXPECT_EQ(ReadDocx(), 0);
+  EXPECT_EQ(ReadDocx(), FileReadStatus::Read);
   const std::string area = sources.tempArea.path();
   ASSERT_NE(area, "");
   EXPECT_EQ(testing::SortedEntryNames(area), std::vector<std::string>{"lock"});
-  EXPECT_EQ(ReadDocx(), 0);
+  EXPECT_EQ(ReadDocx(), FileReadStatus::Read);
   EXPECT_EQ(sources.tempArea.path(), area);
   EXPECT_EQ(LeftoverTempFolders(), std::vector<std::string>{"VELT001"});
   EXPECT_TRUE(fs::exists(tempRoot.File("VELT001/theirs.txt")));
@@ -284,7 +284,7 @@ TEST_F(DocxTempFoldersTest, ReadingKeepsOnePrivateFolder) {
 
 TEST_F(DocxTempFoldersTest, NoPrivateFolderShowsTheTemporaryFolderMessage) {
   setenv("TMPDIR", tempRoot.File("missing").c_str(), 1);
-  EXPECT_EQ(ReadDocx(), 13);
+  EXPECT_EQ(ReadDocx(), FileReadStatus::DocxFailed);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].id, MessageId::NoTemporaryFolder);
   EXPECT_EQ(dialogs.messages[0].title, shell.UIText(ui_text::kTemporaryFolderTitle));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "phrases/list_statistics.h"
+#include "sources/file_reader.h"
 #include "text/text.h"
 
 namespace velt {
@@ -24,11 +25,11 @@ class CountObserver {
   // elapsed time starts.
   virtual void ReadingStarted() = 0;
 
-  // The single file is read; it was read (or refused with `code`, a result of
-  // DoItFromFile above 0).
+  // The single file is read; it was read (or refused: DoItFromFile's outcome
+  // was other than Read).
   virtual void FileReading(const Text& path) = 0;
   virtual void FileRead() = 0;
-  virtual void FileRefused(int code) = 0;
+  virtual void FileRefused(const FileReadOutcome& outcome) = 0;
   // The clipboard is read; it held no text.
   virtual void ClipboardReading() = 0;
   virtual void ClipboardEmpty() = 0;

@@ -98,7 +98,7 @@ void CountRun::SetParameters() {
 bool CountRun::OutputFileUsable() {
   // Compared before the output file is opened: opening it would empty the input.
   if (OutputIsInputFile(settings_)) {
-    ShowInputFileMessage(parts_.session.shell, settings_, input_file::kOutputIsInput);
+    ShowInputFileMessage(parts_.session.shell, settings_, InputFileStatus::OutputIsInput);
     return false;
   }
   return CheckOutputFileBeforeCount(parts_.reports);
@@ -179,10 +179,10 @@ bool CountRun::ReadSource() {
 
 bool CountRun::ReadSingleFile() {
   observer_.FileReading(settings_.filePaths[0]);
-  const int code = DoItFromFile(parts_.sources);
+  const FileReadOutcome outcome = DoItFromFile(parts_.sources);
   observer_.FileRead();
-  if (code <= 0) return true;
-  observer_.FileRefused(code);
+  if (outcome.status == FileReadStatus::Read) return true;
+  observer_.FileRefused(outcome);
   return false;
 }
 

@@ -70,13 +70,13 @@ void CountWindow::FileRead() {
   session_.window.Repaint(ControlId::txbOutput);
 }
 
-// The input-name codes have their message; an empty file also says so in the
-// text window.
-void CountWindow::FileRefused(int code) {
+// The input-name problems have their message; an empty file also says so in
+// the text window.
+void CountWindow::FileRefused(const FileReadOutcome& outcome) {
   Session& s = session_;
-  if (code >= input_file::kEndsWithSlash && code <= input_file::kOutputIsInput) {
-    ShowInputFileMessage(s.shell, s.settings, code);
-    if (code == input_file::kZeroLength) {
+  if (outcome.status == FileReadStatus::InputRefused) {
+    ShowInputFileMessage(s.shell, s.settings, outcome.input);
+    if (outcome.input == InputFileStatus::ZeroLength) {
       engine_.textSink().SetTextWindow(
           TrimSpaces(s.settings.filePaths[0]).empty() ? Text() : u"Input file is zero length!");
     }

@@ -19,7 +19,7 @@ class CountWindow final : public CountObserver {
 
   void FileReading(const Text& path) override;
   void FileRead() override;
-  void FileRefused(int code) override;
+  void FileRefused(const FileReadOutcome& outcome) override;
   void ClipboardReading() override;
   void ClipboardEmpty() override;
 

@@ -67,8 +67,8 @@ void MainWindowEngine::OnFilePathLeft(int index) {
   Text& box = s.settings.filePaths[index];
   box = TrimSpaces(box);
   if (index == 0 && !box.empty()) {
-    const int code = CheckInputFileName(engine_.sourceContext(), box);
-    if (code != input_file::kOk) ShowInputFileMessage(s.shell, s.settings, code);
+    const InputFileStatus status = CheckInputFileName(engine_.sourceContext(), box);
+    if (status != InputFileStatus::Ok) ShowInputFileMessage(s.shell, s.settings, status);
     s.run.countAvailable = false;
     s.sources.fileCountOutOfDate = true;
   }
