@@ -44,12 +44,7 @@ TextView FatalErrorTail(const TextFileClass& found) {
 Text NotTextMessage(TextView path, const TextFileInfo& info, int64_t size) {
   Text text = Text(path) + u"\r\nis not an ANSI or UTF-8 encoded text file.";
   if (info.percent > kStrictThreshold) text += u"\r\nIt appears to be a binary file.";
-  if (info.percent < kNoHintPercentage && size > 0 && size < kHintSizeLimit) {
-    text +=
-        u"\r\n\r\nYou could try reading it using its associated application, then copying "
-        u"the text and pasting it into the textbox (then copy it to the clipboard and select "
-        u"'Clipboard' as the source).";
-  }
+  if (OffersClipboardHint(info.percent, size)) text.append(u"\r\n\r\n").append(kClipboardHint);
   return text;
 }
 

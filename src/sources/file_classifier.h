@@ -16,6 +16,17 @@ inline constexpr double kStrictThreshold = 0.0;      // words files and docx tex
 inline constexpr int kEarlyExitFactor = 10;
 inline constexpr double kNoHintPercentage = 9.0;
 inline constexpr int64_t kHintSizeLimit = 102400;
+
+// The hint a not-text message ends with for a file that may hold text in a
+// format of its own: a small file with few anomalous bytes.
+inline constexpr TextView kClipboardHint =
+    u"You could try reading it using its associated application, then copying the text and "
+    u"pasting it into the textbox (then copy it to the clipboard and select 'Clipboard' as the "
+    u"source).";
+
+inline bool OffersClipboardHint(double anomalousPercent, int64_t size) {
+  return anomalousPercent < kNoHintPercentage && size > 0 && size < kHintSizeLimit;
+}
 // How much of a file the UTF-8 content check examines.
 inline constexpr size_t kUtf8SampleSize = 65536;
 

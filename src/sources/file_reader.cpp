@@ -30,12 +30,7 @@ Text NotTextMessage(const NumberFormat& numbers, TextView path, const TextFileIn
             u"The percentage of such anomalous bytes in the first" +
             Str(kSampleSize) + u" bytes is " + numbers.Fixed(info.percent, 2) + u"%.\r\n\r\n";
   }
-  if (info.percent < kNoHintPercentage && size > 0 && size < kHintSizeLimit) {
-    text +=
-        u"You could try reading it using its associated application, then copying the text "
-        u"and pasting it into the textbox (then copy it to the clipboard and select "
-        u"'Clipboard' as the source).";
-  }
+  if (OffersClipboardHint(info.percent, size)) text.append(kClipboardHint);
   return text;
 }
 
